@@ -1,0 +1,29 @@
+#include "suporte/PastaProgramaTemp.h"
+
+#include <QDir>
+#include <QFile>
+
+#include <gtest/gtest.h>
+
+#include "plataforma/sistema/Pastas.h"
+
+PastaProgramaTemp::PastaProgramaTemp(bool comBancos) {
+  EXPECT_TRUE(m_dir.isValid());
+  QDir().mkpath(dados() + "/TEMP");
+  Pastas::definePrograma(m_dir.path());
+  if (comBancos) {
+    copiaBanco("Tolv.FDB");
+    copiaBanco("TOLV2014PD.FDB");
+  }
+}
+
+PastaProgramaTemp::~PastaProgramaTemp() { Pastas::definePrograma(QString()); }
+
+QString PastaProgramaTemp::bancosConstruidos() { return QStringLiteral(TOLV_BANCOS_CONSTRUIDOS); }
+
+void PastaProgramaTemp::copiaBanco(const QString& nome) const {
+  const QString destino = dados() + "/" + nome;
+  QFile::remove(destino);
+  EXPECT_TRUE(QFile::copy(bancosConstruidos() + "/" + nome, destino)) << nome.toStdString();
+  QFile::setPermissions(destino, QFile::ReadOwner | QFile::WriteOwner);
+}
