@@ -3,14 +3,10 @@
 #include <gtest/gtest.h>
 
 #include "nucleo/RegistroTolv.h"
+#include "suporte/ArquivosTeste.h"
 #include "suporte/PastaProgramaTemp.h"
 
 namespace {
-
-QByteArray conteudo(const QString& caminho) {
-  QFile f(caminho);
-  return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
 
 TEST(RegistroTolv, DirCsDefaultLivesInRegistroIniOfTheProgramFolder) {
   PastaProgramaTemp pasta;

@@ -5,14 +5,10 @@
 #include <gtest/gtest.h>
 
 #include "nucleo/TArquivoIni.h"
+#include "suporte/ArquivosTeste.h"
 #include "suporte/PastaProgramaTemp.h"
 
 namespace {
-
-QByteArray conteudo(const QString& caminho) {
-  QFile f(caminho);
-  return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
 
 // Settings follow the program folder, whatever folder the program was started from.
 TEST(TArquivoIni, WritesBesideTheProgramFromAnotherCurrentFolder) {

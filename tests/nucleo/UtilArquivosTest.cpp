@@ -9,21 +9,11 @@
 #include "nucleo/UtilArquivos.h"
 #include "plataforma/sistema/ArquivoBinario.h"
 #include "plataforma/sistema/ArquivoTexto.h"
+#include "suporte/ArquivosTeste.h"
 #include "suporte/CaixaMensagemFalsa.h"
 #include "suporte/UnidadesFalsas.h"
 
 namespace {
-
-QByteArray conteudo(const QString& caminho) {
-  QFile f(caminho);
-  return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-void escreve(const QString& caminho, const QByteArray& bytes) {
-  QFile f(caminho);
-  ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-  f.write(bytes);
-}
 
 // A message box that runs something before answering: the user fixes the file, then says "Sim".
 class CaixaQueAge : public CaixaMensagemFalsa {
@@ -54,7 +44,9 @@ TEST_P(PerguntaAoAbrir, RetryThatSucceedsReturnsTrue) {
   CaixaQueAge caixa(ResultadoMensagem::Sim);
   int perguntas = 0;
   caixa.antes = [&] {
-    if (++perguntas == 2) escreve(nome, "linha\r\n");
+    if (++perguntas == 2) {
+      ASSERT_TRUE(escreve(nome, "linha\r\n"));
+    }
   };
   ArquivoTexto arquivo;
   EXPECT_TRUE(GetParam().abre(arquivo, nome));
@@ -119,7 +111,7 @@ TEST(UtilArquivos, CreatesMissingFoldersAndWritesWindows1252) {
 TEST(UtilArquivos, CreatingReplacesTheOldFile) {
   QTemporaryDir dir;
   const QString nome = dir.path() + "/x.txt";
-  escreve(nome, "antigo\r\n");
+  ASSERT_TRUE(escreve(nome, "antigo\r\n"));
   ArquivoTexto arquivo;
   ASSERT_TRUE(CriaArquivoTexto(arquivo, nome));
   ASSERT_TRUE(GravaLinha(arquivo, "novo"));
@@ -131,7 +123,7 @@ TEST(UtilArquivos, CreatingReplacesTheOldFile) {
 // once the user has cleared the way, the retry creates the file.
 TEST(UtilArquivos, CreationAsksAndRetries) {
   QTemporaryDir dir;
-  escreve(dir.path() + "/a", "um arquivo, não uma pasta");
+  ASSERT_TRUE(escreve(dir.path() + "/a", "um arquivo, não uma pasta"));
   const QString nome = dir.path() + "/a/b.txt";
   CaixaQueAge caixa(ResultadoMensagem::Sim);
   caixa.antes = [&] { QFile::remove(dir.path() + "/a"); };
@@ -167,7 +159,7 @@ TEST(UtilArquivos, BinaryFileRetriesLikeTextFiles) {
   QTemporaryDir dir;
   const QString nome = dir.path() + "/r.bin";
   CaixaQueAge caixa(ResultadoMensagem::Sim);
-  caixa.antes = [&] { escreve(nome, "AAAABBBBCC"); };
+  caixa.antes = [&] { ASSERT_TRUE(escreve(nome, "AAAABBBBCC")); };
   ArquivoBinario arquivo;
   ASSERT_TRUE(AbreArquivoBinario(arquivo, nome, 4, ArquivoBinario::Leitura));
   EXPECT_EQ(caixa.ultima().texto, "Não foi possível abrir o arquivo " + nome + ". Tentar Novamente?");
@@ -182,7 +174,7 @@ TEST(UtilArquivos, BinaryFileRetriesLikeTextFiles) {
 
 TEST(UtilArquivos, ExisteDiretorio) {
   QTemporaryDir dir;
-  escreve(dir.path() + "/arquivo", "x");
+  ASSERT_TRUE(escreve(dir.path() + "/arquivo", "x"));
   EXPECT_TRUE(ExisteDiretorio(dir.path()));
   EXPECT_TRUE(ExisteDiretorio(dir.path() + "/"));
   EXPECT_FALSE(ExisteDiretorio(dir.path() + "/arquivo"));

@@ -15,28 +15,30 @@ void ArquivoTexto::descarta() {
   m_leitura.reset();
 }
 
+namespace {
+
+template <class Arquivo>
+std::unique_ptr<Arquivo> abre(const QString& caminho, QIODevice::OpenMode modo, QString& erro) {
+  auto f = std::make_unique<Arquivo>(caminho);
+  if (f->open(modo)) return f;
+  erro = f->errorString();
+  return nullptr;
+}
+
+}  // namespace
+
 bool ArquivoTexto::abreLeitura(const QString& caminho) {
   descarta();
   m_caminho = caminho;
-  auto f = std::make_unique<QFile>(caminho);
-  if (!f->open(QIODevice::ReadOnly)) {
-    m_erro = f->errorString();
-    return false;
-  }
-  m_leitura = std::move(f);
-  return true;
+  m_leitura = abre<QFile>(caminho, QIODevice::ReadOnly, m_erro);
+  return m_leitura != nullptr;
 }
 
 bool ArquivoTexto::criaEscrita(const QString& caminho) {
   descarta();
   m_caminho = caminho;
-  auto f = std::make_unique<QSaveFile>(caminho);
-  if (!f->open(QIODevice::WriteOnly)) {
-    m_erro = f->errorString();
-    return false;
-  }
-  m_escrita = std::move(f);
-  return true;
+  m_escrita = abre<QSaveFile>(caminho, QIODevice::WriteOnly, m_erro);
+  return m_escrita != nullptr;
 }
 
 bool ArquivoTexto::fecha() {

@@ -5,20 +5,10 @@
 #include <gtest/gtest.h>
 
 #include "plataforma/sistema/ArquivoTexto.h"
+#include "suporte/ArquivosTeste.h"
 #include "suporte/QtGtest.h"
 
 namespace {
-
-QByteArray conteudo(const QString& caminho) {
-  QFile f(caminho);
-  return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-void escreve(const QString& caminho, const QByteArray& bytes) {
-  QFile f(caminho);
-  ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-  f.write(bytes);
-}
 
 QStringList todasAsLinhas(ArquivoTexto& a) {
   QStringList r;
@@ -33,7 +23,7 @@ QStringList todasAsLinhas(ArquivoTexto& a) {
 TEST(ArquivoTexto, ReadsCrLfAndLfLinesFromWindows1252) {
   QTemporaryDir dir;
   const QString nome = dir.path() + "/e.txt";
-  escreve(nome, "Jo\xE3o\r\nA\xE7\xE3o\n\r\n\x80 fim");
+  ASSERT_TRUE(escreve(nome, "Jo\xE3o\r\nA\xE7\xE3o\n\r\n\x80 fim"));
   ArquivoTexto a;
   ASSERT_TRUE(a.abreLeitura(nome));
   EXPECT_EQ(todasAsLinhas(a), QStringList({"João", "Ação", "", "€ fim"}));
@@ -46,7 +36,7 @@ TEST(ArquivoTexto, ReadsCrLfAndLfLinesFromWindows1252) {
 TEST(ArquivoTexto, AbandonedWriteKeepsTheOldFile) {
   QTemporaryDir dir;
   const QString nome = dir.path() + "/d.DEC";
-  escreve(nome, "antigo\r\n");
+  ASSERT_TRUE(escreve(nome, "antigo\r\n"));
   {
     ArquivoTexto a;
     ASSERT_TRUE(a.criaEscrita(nome));
