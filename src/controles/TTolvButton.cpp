@@ -4,6 +4,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPointer>
 #include <QShortcut>
 
 #include <algorithm>
@@ -13,7 +14,8 @@
 
 TTolvButton::TTolvButton(QWidget* pai) : QAbstractButton(pai), m_scheme(new TSchemeColors(this)) {
   resize(75, 25);
-  setFocusPolicy(Qt::StrongFocus);
+  // Tab only: a click takes the focus itself, once the mouse-down handlers have run.
+  setFocusPolicy(Qt::TabFocus);
   setAttribute(Qt::WA_OpaquePaintEvent);  // every pixel is painted
   connect(m_scheme, &TSchemeColors::Alterado, this, qOverload<>(&QWidget::update));
   // Connected before anyone else can: the dialog's result is set before the click handlers run.
@@ -89,7 +91,7 @@ void TTolvButton::SetFlat(bool v) {
 }
 
 void TTolvButton::SetTabStop(bool v) {
-  setFocusPolicy(v ? Qt::StrongFocus : Qt::NoFocus);
+  setFocusPolicy(v ? Qt::TabFocus : Qt::NoFocus);
 }
 
 QSize TTolvButton::sizeHint() const { return {75, 25}; }
@@ -229,12 +231,16 @@ bool TTolvButton::event(QEvent* evento) {
 }
 
 void TTolvButton::mousePressEvent(QMouseEvent* evento) {
-  if (evento->button() != Qt::LeftButton) {
-    QWidget::mousePressEvent(evento);
-    return;
+  const QPointer<TTolvButton> vivo(this);
+  emit MouseDown(evento->button(), evento->modifiers(), evento->position().toPoint());
+  if (!vivo || evento->button() != Qt::LeftButton) return;
+  if (TabStop()) {
+    // Taken here, after the mouse-down handlers; a field that refuses to be left keeps the
+    // focus, and then the press does nothing.
+    setFocus(Qt::OtherFocusReason);
+    if (!vivo || window()->focusWidget() != this) return;
   }
   m_segurado = true;
-  if (TabStop()) setFocus(Qt::MouseFocusReason);
   defineEstado(Pressionado);
 }
 
@@ -245,8 +251,11 @@ void TTolvButton::mouseReleaseEvent(QMouseEvent* evento) {
   }
   m_segurado = false;
   if (!rect().contains(evento->position().toPoint())) return;
-  defineEstado(m_hotTrack ? Sobre : Normal);
+  // The click comes first and leaves the state normal; the pointer still over the button then
+  // lights it again.
+  const QPointer<TTolvButton> vivo(this);
   click();
+  if (vivo) defineEstado(m_hotTrack ? Sobre : Normal);
 }
 
 void TTolvButton::mouseMoveEvent(QMouseEvent* evento) {

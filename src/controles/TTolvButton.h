@@ -65,6 +65,10 @@ class TTolvButton : public QAbstractButton {
   // Each pixel becomes round(0.3 R + 0.6 G + 0.1 B) in all three channels.
   static QImage ConverteCinza(const QImage& imagem);
 
+ signals:
+  // Any mouse button going down on it, before a tab stop takes the focus.
+  void MouseDown(Qt::MouseButton botao, Qt::KeyboardModifiers teclas, QPoint posicao);
+
  protected:
   void paintEvent(QPaintEvent* evento) override;
   void PintaGradiente(QPainter& p, const QColor& de, const QColor& ate) const;
