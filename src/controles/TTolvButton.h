@@ -12,8 +12,9 @@ enum class TButtonLayout { blGlyphLeft, blGlyphRight, blGlyphTop, blGlyphBottom 
 // for the state it is in (normal, mouse over, pressed, disabled), hot tracking, and a glyph
 // strip of up to four images (normal, disabled, pressed, mouse over).
 //
-// A click first closes its dialog with ModalResult when that is not 0, then emits clicked().
-// It is no QPushButton, so that checks for a focused standard Cancel button pass it by.
+// A click with a ModalResult other than 0 first gives its dialog that result (closing it when it
+// runs modally), then emits clicked(). It is no QPushButton, so that checks for a focused
+// standard Cancel button pass it by.
 class TTolvButton : public QAbstractButton {
   Q_OBJECT
  public:
@@ -55,7 +56,7 @@ class TTolvButton : public QAbstractButton {
   void SetFlat(bool v);
   int ModalResult() const { return m_modalResult; }
   void SetModalResult(int v) { m_modalResult = v; }
-  // A tab stop takes the focus by Tab and by click; the program's buttons mostly do not.
+  // A tab stop takes the focus by Tab and by click; most of the program's buttons are none.
   bool TabStop() const { return focusPolicy() != Qt::NoFocus; }
   void SetTabStop(bool v);
 

@@ -17,18 +17,12 @@
 
 #include "nucleo/Erros.h"
 #include "suporte/CaixaMensagemFalsa.h"
+#include "suporte/JanelaAtiva.h"
 #include "suporte/QtGtest.h"
 
 namespace {
 
 using Diario = std::vector<QString>;
-
-// QWindow::isActive() also answers true for a dialog whose parent is active: wait for the
-// widgets' own active window.
-bool ativa(QWidget* w) {
-  w->activateWindow();
-  return QTest::qWaitFor([w] { return QApplication::activeWindow() == w; });
-}
 
 // janela
 //   painelA: subA (a1, a2), a3
@@ -65,10 +59,7 @@ class RastreadorFoco : public testing::Test {
     diario.clear();
   }
 
-  static void mostra(QWidget* w) {
-    w->show();
-    ASSERT_TRUE(ativa(w));
-  }
+  static void mostra(QWidget* w) { ASSERT_TRUE(AtivaJanela(w)); }
 
   QFrame* painel(const char* nome, QWidget* pai) {
     auto* p = new QFrame(pai);
@@ -283,7 +274,7 @@ class DialogoModal {
   // dialog closes.
   void executa(std::function<void()> dentro = {}) {
     QTimer::singleShot(0, &m_dialogo, [this, dentro] {
-      m_ativo = ativa(&m_dialogo);
+      m_ativo = AtivaJanela(&m_dialogo);
       m_focado = QApplication::focusWidget() == m_edit;
       if (dentro) dentro();
       m_dialogo.done(QDialog::Accepted);

@@ -15,6 +15,7 @@
 
 #include "controles/TRastreadorFoco.h"
 #include "controles/TSchemeColors.h"
+#include "suporte/JanelaAtiva.h"
 #include "suporte/QtGtest.h"
 
 namespace {
@@ -52,11 +53,21 @@ void sai(TTolvButton& b) {
   QApplication::sendEvent(&b, &e);
 }
 
-bool ativa(QWidget* w) {
-  w->show();
-  w->activateWindow();
-  return QTest::qWaitFor([w] { return QApplication::activeWindow() == w; });
-}
+// A window with an edit (focused) and a button.
+class BotaoNaJanela : public testing::Test {
+ protected:
+  void SetUp() override {
+    edit = new QLineEdit(&janela);
+    b = new TTolvButton(&janela);
+    b->move(0, 40);
+    ASSERT_TRUE(AtivaJanela(&janela));
+    edit->setFocus(Qt::OtherFocusReason);
+  }
+
+  QWidget janela;
+  QLineEdit* edit;
+  TTolvButton* b;
+};
 
 // A strip of `n` square images of 16 pixels, each of its own colour, with a white top-left
 // pixel (the transparent colour).
@@ -256,16 +267,11 @@ struct CasoFoco {
   int minimo, maximo;  // pixels of the focus colour along the rectangle's top line
 };
 
-class BotaoRetanguloDeFoco : public testing::TestWithParam<CasoFoco> {};
+class BotaoRetanguloDeFoco : public BotaoNaJanela, public testing::WithParamInterface<CasoFoco> {};
 
 TEST_P(BotaoRetanguloDeFoco, TresPixelsParaDentroNoEstiloDoEsquema) {
-  QWidget janela;
-  auto* b = new TTolvButton(&janela);
-  auto* outro = new QLineEdit(&janela);
-  outro->move(0, 40);
   b->SetGradient(false);
   b->Scheme().SetStyleFocus(GetParam().estilo);
-  ASSERT_TRUE(ativa(&janela));
   b->setFocus(Qt::TabFocusReason);
   ASSERT_TRUE(b->hasFocus());
   const QColor foco = b->Scheme().Cor(Esquema::ColorFocus);
@@ -275,7 +281,7 @@ TEST_P(BotaoRetanguloDeFoco, TresPixelsParaDentroNoEstiloDoEsquema) {
   EXPECT_LE(n, GetParam().maximo);
   EXPECT_EQ(conta(i, foco, QRect(4, 4, 67, 17)), 0);  // only the outline
 
-  outro->setFocus(Qt::TabFocusReason);
+  edit->setFocus(Qt::TabFocusReason);
   EXPECT_EQ(conta(imagem(*b), foco), 0);
 }
 
@@ -419,27 +425,16 @@ TEST(TTolvButtonClique, DesabilitadoNaoClica) {
   EXPECT_EQ(cliques.count(), 0);
 }
 
-TEST(TTolvButtonClique, PerderOFocoVoltaAoNormal) {
-  QWidget janela;
-  auto* b = new TTolvButton(&janela);
-  auto* outro = new QLineEdit(&janela);
-  outro->move(0, 40);
-  ASSERT_TRUE(ativa(&janela));
+TEST_F(BotaoNaJanela, PerderOFocoVoltaAoNormal) {
   b->setFocus(Qt::TabFocusReason);
   QTest::keyPress(b, Qt::Key_Space);
   EXPECT_EQ(b->Estado(), TTolvButton::Pressionado);
-  outro->setFocus(Qt::TabFocusReason);
+  edit->setFocus(Qt::TabFocusReason);
   EXPECT_EQ(b->Estado(), TTolvButton::Normal);
 }
 
-TEST(TTolvButtonClique, SemTabStopNaoTomaOFoco) {
-  QWidget janela;
-  auto* edit = new QLineEdit(&janela);
-  auto* b = new TTolvButton(&janela);
-  b->move(0, 40);
+TEST_F(BotaoNaJanela, SemTabStopNaoTomaOFoco) {
   b->SetTabStop(false);
-  ASSERT_TRUE(ativa(&janela));
-  edit->setFocus(Qt::OtherFocusReason);
   QSignalSpy cliques(b, &QAbstractButton::clicked);
   QTest::mouseClick(b, Qt::LeftButton);
   EXPECT_EQ(cliques.count(), 1);
@@ -450,13 +445,7 @@ TEST(TTolvButtonClique, SemTabStopNaoTomaOFoco) {
   EXPECT_EQ(QApplication::focusWidget(), b);
 }
 
-TEST(TTolvButtonClique, EventoDeMouseDownAntesDeTomarOFoco) {
-  QWidget janela;
-  auto* edit = new QLineEdit(&janela);
-  auto* b = new TTolvButton(&janela);
-  b->move(0, 40);
-  ASSERT_TRUE(ativa(&janela));
-  edit->setFocus(Qt::OtherFocusReason);
+TEST_F(BotaoNaJanela, EventoDeMouseDownAntesDeTomarOFoco) {
   QWidget* focoNoMouseDown = nullptr;
   QObject::connect(b, &TTolvButton::MouseDown,
                    [&] { focoNoMouseDown = QApplication::focusWidget(); });
@@ -465,14 +454,8 @@ TEST(TTolvButtonClique, EventoDeMouseDownAntesDeTomarOFoco) {
   EXPECT_EQ(QApplication::focusWidget(), b);
 }
 
-TEST(TTolvButtonClique, CampoQueRecusaSairSeguraOFocoEOCliqueNaoAcontece) {
+TEST_F(BotaoNaJanela, CampoQueRecusaSairSeguraOFocoEOCliqueNaoAcontece) {
   TRastreadorFoco rastreador;
-  QWidget janela;
-  auto* edit = new QLineEdit(&janela);
-  auto* b = new TTolvButton(&janela);
-  b->move(0, 40);
-  ASSERT_TRUE(ativa(&janela));
-  edit->setFocus(Qt::OtherFocusReason);
   bool recusa = true;
   rastreador.registra(edit, [&](QWidget*) { return !recusa; });
   QSignalSpy cliques(b, &QAbstractButton::clicked);
@@ -487,13 +470,8 @@ TEST(TTolvButtonClique, CampoQueRecusaSairSeguraOFocoEOCliqueNaoAcontece) {
   EXPECT_EQ(cliques.count(), 1);
 }
 
-TEST(TTolvButtonClique, AceleradorDaLegendaClicaSemTomarOFoco) {
-  QWidget janela;
-  auto* edit = new QLineEdit(&janela);
-  auto* b = new TTolvButton("&Gravar", &janela);
-  b->move(0, 40);
-  ASSERT_TRUE(ativa(&janela));
-  edit->setFocus(Qt::OtherFocusReason);
+TEST_F(BotaoNaJanela, AceleradorDaLegendaClicaSemTomarOFoco) {
+  b->setText("&Gravar");
   QSignalSpy cliques(b, &QAbstractButton::clicked);
   QTest::keyClick(edit, Qt::Key_G, Qt::AltModifier);
   EXPECT_EQ(cliques.count(), 1);
@@ -503,13 +481,7 @@ TEST(TTolvButtonClique, AceleradorDaLegendaClicaSemTomarOFoco) {
   EXPECT_EQ(cliques.count(), 1);
 }
 
-TEST(TTolvButtonClique, EscapeClicaOBotaoCancel) {
-  QWidget janela;
-  auto* edit = new QLineEdit(&janela);
-  auto* b = new TTolvButton("Cancelar", &janela);
-  b->move(0, 40);
-  ASSERT_TRUE(ativa(&janela));
-  edit->setFocus(Qt::OtherFocusReason);
+TEST_F(BotaoNaJanela, EscapeClicaOBotaoCancel) {
   QSignalSpy cliques(b, &QAbstractButton::clicked);
   QTest::keyClick(edit, Qt::Key_Escape);
   EXPECT_EQ(cliques.count(), 0);
