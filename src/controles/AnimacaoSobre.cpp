@@ -134,23 +134,31 @@ void AnimacaoSobre::passoFade() {
   }
 }
 
-void AnimacaoSobre::passoParticulas() {
-  m_desenho = m_fundo;
-  const QRect limites = m_desenho.rect();
-  for (Particula& q : m_particulas) {
+void AnimacaoSobre::desenhaParticulas(QImage& img) const {
+  const QRect limites = img.rect();
+  const QPoint deslocamentos[4] = {{0, 0}, {1, 0}, {0, 1}, {1, 1}};
+  for (const Particula& q : m_particulas) {
     const QPoint p = q.posicao.toPoint();
-    const QPoint deslocamentos[4] = {{0, 0}, {1, 0}, {0, 1}, {1, 1}};
     for (int k = 0; k < 4; ++k) {
       const QPoint d = p + deslocamentos[k];
-      if (!claro(q.cores[k]) && limites.contains(d)) m_desenho.setPixel(d, q.cores[k]);
+      if (!claro(q.cores[k]) && limites.contains(d)) img.setPixel(d, q.cores[k]);
     }
+  }
+}
+
+void AnimacaoSobre::passoParticulas() {
+  m_desenho = m_fundo;
+  desenhaParticulas(m_desenho);
+  for (Particula& q : m_particulas) {
     if (std::abs(q.posicao.x() - q.casa.x()) >= 0.1) q.posicao.rx() -= q.velocidade.x();
     if (std::abs(q.posicao.y() - q.casa.y()) >= 0.1) q.posicao.ry() -= q.velocidade.y();
   }
   m_passoAmplitude = 0.03;
   escurece(m_fundo, m_alvo);
   if (todasEmCasa()) {
-    m_quadro = m_desenho;
+    // The wave bends the finished picture: every particle in its place.
+    m_quadro = m_fundo;
+    desenhaParticulas(m_quadro);
     m_fase = 3;
   }
 }

@@ -23,6 +23,8 @@ class AnimacaoSobre {
 
   int fase() const { return m_fase; }
   const QImage& desenho() const { return m_desenho; }
+  // The picture the particles built, once they are all home.
+  const QImage& quadro() const { return m_quadro; }
   int quantidadeParticulas() const { return int(m_particulas.size()); }
   bool todasEmCasa() const;
 
@@ -35,6 +37,7 @@ class AnimacaoSobre {
     QRgb cores[4];
   };
 
+  void desenhaParticulas(QImage& img) const;
   void passoFade();
   void passoParticulas();
   void passoOnda();

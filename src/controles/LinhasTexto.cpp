@@ -24,7 +24,9 @@ QStringList QuebraLinhas(const QString& texto, const QFont& fonte, int largura, 
       for (QTextLine l = layout.createLine(); l.isValid(); l = layout.createLine()) {
         l.setLineWidth(largura);
         largo = std::max(largo, l.naturalTextWidth());
-        linhas << paragrafo.mid(l.textStart(), l.textLength()).trimmed();
+        QString linha = paragrafo.mid(l.textStart(), l.textLength());
+        while (!linha.isEmpty() && linha.back().isSpace()) linha.chop(1);  // the blank it broke at
+        linhas << linha;
       }
       layout.endLayout();
       if (linhas.size() == antes) linhas << QString();
