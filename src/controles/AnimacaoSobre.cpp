@@ -14,33 +14,27 @@ bool claro(QRgb c) { return qRed(c) >= 0xF0 && qGreen(c) >= 0xF0 && qBlue(c) >= 
 
 int passoCanal(int alvo) { return (alvo >> 5) ^ 7; }
 
-// Every channel of `img` one step towards `alvo`: down by a step that depends on the target
-// while well above it, else the target itself.
-void escurece(QImage& img, const QImage& alvo) {
+// Every channel of `img` changed by `regra(channel, the target's channel)`.
+template <typename Regra>
+void ajustaCanais(QImage& img, const QImage& alvo, Regra regra) {
   for (int y = 0; y < img.height(); ++y) {
     auto* linha = reinterpret_cast<QRgb*>(img.scanLine(y));
     const auto* destino = reinterpret_cast<const QRgb*>(alvo.constScanLine(y));
-    for (int x = 0; x < img.width(); ++x) {
-      int c[3] = {qRed(linha[x]), qGreen(linha[x]), qBlue(linha[x])};
-      const int t[3] = {qRed(destino[x]), qGreen(destino[x]), qBlue(destino[x])};
-      for (int k = 0; k < 3; ++k) c[k] = (t[k] + 15 < c[k]) ? c[k] - passoCanal(t[k]) : t[k];
-      linha[x] = qRgb(c[0], c[1], c[2]);
-    }
+    for (int x = 0; x < img.width(); ++x)
+      linha[x] = qRgb(regra(qRed(linha[x]), qRed(destino[x])), regra(qGreen(linha[x]), qGreen(destino[x])),
+                      regra(qBlue(linha[x]), qBlue(destino[x])));
   }
 }
 
-// Every channel of `img` one step towards white, by the step of the target's channel.
+// One step towards the target: down by a step that depends on it while well above it, else the
+// target itself.
+void escurece(QImage& img, const QImage& alvo) {
+  ajustaCanais(img, alvo, [](int c, int t) { return t + 15 < c ? c - passoCanal(t) : t; });
+}
+
+// One step towards white, by the step of the target's channel.
 void clareia(QImage& img, const QImage& alvo) {
-  for (int y = 0; y < img.height(); ++y) {
-    auto* linha = reinterpret_cast<QRgb*>(img.scanLine(y));
-    const auto* destino = reinterpret_cast<const QRgb*>(alvo.constScanLine(y));
-    for (int x = 0; x < img.width(); ++x) {
-      int c[3] = {qRed(linha[x]), qGreen(linha[x]), qBlue(linha[x])};
-      const int t[3] = {qRed(destino[x]), qGreen(destino[x]), qBlue(destino[x])};
-      for (int k = 0; k < 3; ++k) c[k] = c[k] >= 240 ? 255 : std::min(255, c[k] + passoCanal(t[k]));
-      linha[x] = qRgb(c[0], c[1], c[2]);
-    }
-  }
+  ajustaCanais(img, alvo, [](int c, int t) { return c >= 240 ? 255 : std::min(255, c + passoCanal(t)); });
 }
 
 void poligono(QImage& img, const QPolygon& p, QRgb cor) {

@@ -1,17 +1,16 @@
 #include "controles/TFoNovidade.h"
 
 #include <QCheckBox>
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPointer>
-#include <QScreen>
 
 #include "controles/ArteTolv.h"
 #include "controles/ConfiguracaoPrograma.h"
 #include "controles/LinhasTexto.h"
 #include "controles/PaletaTolv.h"
+#include "controles/Posicao.h"
 
 namespace {
 
@@ -124,10 +123,7 @@ void TFoNovidade::showEvent(QShowEvent* evento) {
   p.setColor(QPalette::Text, PaletaTolv::cor(PaletaTolv::kTexto));
   m_memo->setPalette(p);
   escondeTexto();
-  if (const QScreen* tela = screen() ? screen() : QGuiApplication::primaryScreen()) {
-    const QRect r = tela->geometry();
-    move(r.x() + (r.width() - width()) / 2, r.y() + (r.height() - height()) / 2);
-  }
+  CentraNaTela(this);
   QDialog::showEvent(evento);
 }
 

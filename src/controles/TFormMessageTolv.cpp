@@ -2,18 +2,17 @@
 
 #include <QApplication>
 #include <QFrame>
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPointer>
 #include <QPushButton>
-#include <QScreen>
 
 #include <algorithm>
 
 #include "controles/ArteTolv.h"
 #include "controles/LinhasTexto.h"
 #include "controles/PaletaTolv.h"
+#include "controles/Posicao.h"
 
 namespace {
 
@@ -188,11 +187,7 @@ void TFormMessageTolv::SpeedButton3Click() { done(1); }
 
 void TFormMessageTolv::showEvent(QShowEvent* evento) {
   QDialog::showEvent(evento);
-  const QScreen* tela = screen() ? screen() : QGuiApplication::primaryScreen();
-  if (tela) {
-    const QRect r = tela->geometry();
-    move(r.x() + (r.width() - width()) / 2, r.y() + (r.height() - height()) / 2);
-  }
+  CentraNaTela(this);
 }
 
 void TFormMessageTolv::keyPressEvent(QKeyEvent* evento) {

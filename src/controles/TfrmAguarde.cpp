@@ -9,6 +9,7 @@
 
 #include "controles/ArteTolv.h"
 #include "controles/PaletaTolv.h"
+#include "controles/Posicao.h"
 
 namespace {
 
@@ -60,10 +61,7 @@ void TfrmAguarde::showEvent(QShowEvent* evento) {
   caixa->setStyleSheet(QStringLiteral("QFrame#Shape1 { background: #DFE8ED; border: 1px solid #B9D0DE; }"));
   PaletaTolv::pinta(findChild<QLabel*>(QStringLiteral("Label1")), PaletaTolv::kCaixa);
   PaletaTolv::pinta(findChild<QProgressBar*>(QStringLiteral("Animate1")), PaletaTolv::kCaixa);
-  if (parentWidget()) {
-    const QRect dono = parentWidget()->window()->frameGeometry();
-    move(dono.center() - rect().center());
-  }
+  if (parentWidget()) CentraSobre(this, parentWidget());
   QDialog::showEvent(evento);
 }
 

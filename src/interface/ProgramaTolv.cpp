@@ -3,6 +3,7 @@
 #include <QApplication>
 
 #include "interface/TTolv2014.h"
+#include "plataforma/gui/GuardaEventos.h"
 #include "plataforma/sistema/AmbienteSistema.h"
 #include "plataforma/sistema/InstanciaUnica.h"
 
@@ -29,6 +30,7 @@ int ProgramaTolv::executa() {
   QCoreApplication::processEvents();
   m_janela->show();
   m_janela->setEnabled(true);
-  if (!m_janela->passos().falhaBancoIndice()) m_janela->AbrirDialogoInicial();
+  if (!m_janela->passos().falhaBancoIndice())
+    GuardaEventos::executa([this] { m_janela->AbrirDialogoInicial(); });
   return m_opcoes.executaLaco ? QApplication::exec() : 0;
 }
