@@ -50,7 +50,7 @@ AnimacaoSobre::AnimacaoSobre(const QImage& primeira, const QImage& segunda, QSiz
     : m_segunda(segunda.convertToFormat(QImage::Format_RGB32)), m_area(area), m_aleatorio(semente) {
   const QImage p = primeira.convertToFormat(QImage::Format_RGB32);
   const QPoint desvio((area.width() - p.width()) / 2, (area.height() - p.height()) / 2);
-  const QPoint desvioSegunda((area.width() - m_segunda.width()) / 2, (area.height() - m_segunda.height()) / 2);
+  m_desvioSegunda = QPoint((area.width() - m_segunda.width()) / 2, (area.height() - m_segunda.height()) / 2);
 
   std::vector<QPointF> partidas;
   for (int y = 0; y < m_segunda.height() - 1; y += 2)
@@ -58,7 +58,7 @@ AnimacaoSobre::AnimacaoSobre(const QImage& primeira, const QImage& segunda, QSiz
       const QRgb c[4] = {m_segunda.pixel(x, y), m_segunda.pixel(x + 1, y), m_segunda.pixel(x, y + 1),
                          m_segunda.pixel(x + 1, y + 1)};
       if (std::any_of(c, c + 4, [](QRgb v) { return (v & 0xFFFFFF) == kMarinho; }))
-        partidas.emplace_back(x + desvioSegunda.x(), y + desvioSegunda.y());
+        partidas.emplace_back(x + m_desvioSegunda.x(), y + m_desvioSegunda.y());
     }
 
   for (int y = 0; y < p.height() - 1; y += 2)
@@ -88,7 +88,7 @@ void AnimacaoSobre::reinicia() {
   m_pausa = 0;
   for (Particula& q : m_particulas) q.posicao = q.inicio;
   m_alvo.fill(Qt::white);
-  QPainter(&m_alvo).drawImage(0, 0, m_segunda);
+  QPainter(&m_alvo).drawImage(m_desvioSegunda, m_segunda);
   m_fundo.fill(Qt::white);
   m_desenho = m_fundo;
   m_faseOnda = 2.4;

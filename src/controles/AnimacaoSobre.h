@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QImage>
+#include <QPoint>
 #include <QPointF>
 #include <QRandomGenerator>
 #include <QSize>
@@ -44,6 +45,7 @@ class AnimacaoSobre {
   void passoSumico();
 
   QImage m_segunda;
+  QPoint m_desvioSegunda;
   QSize m_area;
   QRandomGenerator m_aleatorio;
   std::vector<Particula> m_particulas;

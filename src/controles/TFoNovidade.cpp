@@ -7,9 +7,9 @@
 #include <QPointer>
 
 #include "controles/ArteTolv.h"
-#include "controles/ConfiguracaoPrograma.h"
 #include "controles/LinhasTexto.h"
 #include "controles/PaletaTolv.h"
+#include "nucleo/ConfiguracoesTolv.h"
 #include "controles/Posicao.h"
 
 namespace {
@@ -97,7 +97,7 @@ TFoNovidade::TFoNovidade(QWidget* dono)
   m_chkNaoMostrar = new QCheckBox(QStringLiteral("Não exibir tela novamente"), this);
   m_chkNaoMostrar->setObjectName(QStringLiteral("chkNaoMostrar"));
   m_chkNaoMostrar->setGeometry(kEsquerda, 230, kLarguraFaixa, 20);
-  m_chkNaoMostrar->setChecked(ConfiguracaoPrograma::jahMostrou());
+  m_chkNaoMostrar->setChecked(ConfiguracoesTolv::JahMostrou());
   connect(m_chkNaoMostrar, &QCheckBox::toggled, this, &TFoNovidade::chkNaoMostrarClick);
 
   m_memo = new QPlainTextEdit(this);
@@ -134,7 +134,7 @@ void TFoNovidade::Executa(QWidget* dono) {
   janela.exec();
 }
 
-void TFoNovidade::chkNaoMostrarClick() { ConfiguracaoPrograma::gravaJahMostrou(m_chkNaoMostrar->isChecked()); }
+void TFoNovidade::chkNaoMostrarClick() { ConfiguracoesTolv::GravaJahMostrou(m_chkNaoMostrar->isChecked()); }
 
 int TFoNovidade::topicoAberto() const { return m_aberto; }
 

@@ -8,6 +8,7 @@
 
 class IAmbienteSistema;
 class InstanciaUnica;
+class JanelaAguardeTolv;
 class TTolv2014;
 
 // The program's main block: one copy only, the main window with its start-up checks, the first
@@ -35,4 +36,5 @@ class ProgramaTolv {
   std::unique_ptr<IAmbienteSistema> m_ambienteReal;
   std::unique_ptr<InstanciaUnica> m_instancia;
   std::unique_ptr<TTolv2014> m_janela;
+  std::unique_ptr<JanelaAguardeTolv> m_aguarde;
 };

@@ -8,18 +8,18 @@
 #include <QVBoxLayout>
 
 #include "controles/ArteTolv.h"
-#include "controles/ConfiguracaoPrograma.h"
 #include "controles/PaletaTolv.h"
 #include "controles/TFoNovidade.h"
-#include "controles/TfrmAguarde.h"
 #include "nucleo/CaixaMensagem.h"
+#include "nucleo/ConfiguracoesTolv.h"
+#include "nucleo/Diretorios.h"
 #include "nucleo/Erros.h"
+#include "nucleo/RegistroTolv.h"
+#include "nucleo/UtilJanelas.h"
 #include "plataforma/gui/GuardaEventos.h"
 #include "plataforma/sistema/AmbienteSistema.h"
 #include "plataforma/sistema/FirebirdConf.h"
 #include "plataforma/sistema/FormatosRegionais.h"
-#include "plataforma/sistema/Pastas.h"
-#include "plataforma/sistema/Registro.h"
 
 bool AcaoEmAndamento = false;
 
@@ -50,7 +50,7 @@ constexpr int kCodigoFormatoData = 186;
 TTolv2014::TTolv2014(const IAmbienteSistema& ambiente, PassosPrincipal passos, QWidget* pai)
     : QMainWindow(pai), m_passos(std::move(passos)) {
   setObjectName(QStringLiteral("Tolv2014"));
-  setWindowTitle(QString::fromUtf8(kTitulo));
+  setWindowTitle(TextoTitulo(QString()));
   setMinimumSize(800, 600);
   resize(1024, 700);
   // Enabled by the start-up once shown.
@@ -129,8 +129,8 @@ void TTolv2014::FormCreate(const IAmbienteSistema& ambiente) {
   PaletaTolv::pinta(findChild<QWidget*>(QStringLiteral("PanelImg")), PaletaTolv::kFundoImagem);
   m_formatoDataRecusado = false;
 
-  if (!GravaFirebirdConf(Pastas::programa()))
-    qWarning("Tolv 2014: não foi possível gravar Firebird.conf em %s", qPrintable(Pastas::programa()));
+  if (!GravaFirebirdConf(DiretorioPrograma()))
+    qWarning("Tolv 2014: não foi possível gravar Firebird.conf em %s", qPrintable(DiretorioPrograma()));
 
   if (ambiente.resolucaoLogica() > 96)
     TErro::MostraTexto(TErro::FormataMensagem(kCodigoFontesGrandes, {}), TipoMensagem::Aviso);
@@ -152,16 +152,16 @@ void TTolv2014::FormCreate(const IAmbienteSistema& ambiente) {
 }
 
 void TTolv2014::leConfiguracoes() {
-  const bool exibe = ConfiguracaoPrograma::analisadorExibe();
+  const bool exibe = ConfiguracoesTolv::AnalisadorHabilitado();
   m_actHabilitarAnalisador->setChecked(exibe);
   m_actAnalisarGravar->setVisible(exibe);
-  m_miCopiaAuto->setChecked(ConfiguracaoPrograma::copiaAutomatica());
+  m_miCopiaAuto->setChecked(ConfiguracoesTolv::CopiaAutomatica());
 }
 
 void TTolv2014::showEvent(QShowEvent* evento) {
   QMainWindow::showEvent(evento);
   posicionaPanel1();
-  TfrmAguarde::FechaAguarde();
+  FechaAguarde();
 }
 
 void TTolv2014::resizeEvent(QResizeEvent* evento) {
@@ -197,7 +197,7 @@ void TTolv2014::Ouehdenovo1Execute() {
 }
 
 void TTolv2014::AbrirDialogoInicial() {
-  if (!ConfiguracaoPrograma::jahMostrou()) {
+  if (!ConfiguracoesTolv::JahMostrou()) {
     Ouehdenovo1Execute();
     if (m_passos.indiceVazio()) VerificaCopiaDeSeguranca();
   }
@@ -209,7 +209,7 @@ void TTolv2014::AbrirDialogoInicial() {
 }
 
 void TTolv2014::VerificaCopiaDeSeguranca() {
-  const QString pasta = Registro::le(Registro::chaveTolv(), QStringLiteral("DirCsDefault"));
+  const QString pasta = RegistroTolv::DirCsDefault();
   if (pasta.isEmpty()) return;
   const QFileInfoList arquivos = QDir(pasta).entryInfoList(
       {QStringLiteral("*.cmp")}, QDir::Files | QDir::Hidden | QDir::System, QDir::Name | QDir::IgnoreCase);

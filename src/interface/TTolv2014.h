@@ -19,8 +19,6 @@ extern bool AcaoEmAndamento;
 class TTolv2014 : public QMainWindow {
   Q_OBJECT
  public:
-  static constexpr const char* kTitulo = "Tolv 2014 - Versão 1.5";
-
   TTolv2014(const IAmbienteSistema& ambiente, PassosPrincipal passos, QWidget* pai = nullptr);
   ~TTolv2014() override;
 

@@ -67,12 +67,25 @@ class TErro : public std::exception {
   QByteArray m_utf8;
 };
 
-// Descendants that add nothing but their class.
-#define TOLV_ERRO_DERIVADO(Nome)          \
-  class Nome : public TErro {             \
-   public:                                \
-    using TErro::TErro;                   \
-    Nome(const TErro& e) : TErro(e) {}    \
+// Descendants that add nothing but their class. Their CreateCompleto and CreatePendencia make
+// objects of the descendant, so a list of findings keeps each finding's class.
+#define TOLV_ERRO_DERIVADO(Nome)                                                                    \
+  class Nome : public TErro {                                                                       \
+   public:                                                                                          \
+    using TErro::TErro;                                                                             \
+    Nome(const TErro& e) : TErro(e) {}                                                              \
+    static Nome CreateCompleto(uint16_t codigo, const QString& argumentos, uint8_t tipo,            \
+                               uint16_t botoes, int contextoAjuda) {                                \
+      return Nome(TErro::CreateCompleto(codigo, argumentos, tipo, botoes, contextoAjuda));          \
+    }                                                                                               \
+    static std::unique_ptr<Nome> CreatePendencia(uint16_t codigo, const QString& argumentos,        \
+                                                 uint8_t tipo, uint16_t botoes, int contextoAjuda,  \
+                                                 const QString& aQuemPertence,                      \
+                                                 const QString& quemEh, uint8_t objeto) {           \
+      return std::make_unique<Nome>(*TErro::CreatePendencia(codigo, argumentos, tipo, botoes,       \
+                                                            contextoAjuda, aQuemPertence, quemEh,   \
+                                                            objeto));                               \
+    }                                                                                               \
   };
 TOLV_ERRO_DERIVADO(EContribuinteInvalido)
 TOLV_ERRO_DERIVADO(ETipoDataEventoInvalida)

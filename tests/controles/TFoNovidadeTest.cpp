@@ -9,14 +9,13 @@
 #include "suporte/PastaProgramaTemp.h"
 #include "suporte/QtGtest.h"
 
-#include "controles/ConfiguracaoPrograma.h"
 #include "controles/TFoNovidade.h"
-#include "plataforma/sistema/ArquivoIni.h"
+#include "nucleo/TArquivoIni.h"
 
 namespace {
 
 QString jahMostrou() {
-  return ArquivoIni(ConfiguracaoPrograma::caminho()).le(QStringLiteral("Geral"), QStringLiteral("JahMostrou"), "?");
+  return TArquivoIni::LeString(QStringLiteral("Geral"), QStringLiteral("JahMostrou"), "?");
 }
 
 void clica(QWidget* w) {
@@ -45,7 +44,7 @@ TEST(TFoNovidade, BoxWritesTheSettingBothWays) {
 
 TEST(TFoNovidade, OpensWithTheBoxAsTheSettingSays) {
   PastaProgramaTemp pasta;
-  ArquivoIni(ConfiguracaoPrograma::caminho()).grava("geral", "jahmostrou", "1");
+  TArquivoIni::GravaString("geral", "jahmostrou", "1");
   TFoNovidade janela;
   EXPECT_TRUE(janela.findChild<QCheckBox*>("chkNaoMostrar")->isChecked());
   EXPECT_EQ(janela.windowTitle(), "Novidades");

@@ -9,7 +9,9 @@
 #include "suporte/PastaProgramaTemp.h"
 #include "suporte/QtGtest.h"
 
-#include "controles/ConfiguracaoPrograma.h"
+#include "nucleo/ConfiguracoesTolv.h"
+#include "nucleo/UtilJanelas.h"
+#include "controles/TfrmAguarde.h"
 #include "interface/ProgramaTolv.h"
 #include "interface/TTolv2014.h"
 #include "plataforma/sistema/InstanciaUnica.h"
@@ -20,7 +22,7 @@ class Programa : public testing::Test {
  protected:
   Programa() {
     QApplication::setQuitOnLastWindowClosed(false);
-    ConfiguracaoPrograma::gravaJahMostrou(true);
+    ConfiguracoesTolv::GravaJahMostrou(true);
   }
 
   ProgramaTolv::Opcoes opcoes() {
@@ -48,6 +50,16 @@ TEST_F(Programa, StartsShowingTheEnabledWindowAndTheInitialDialog) {
   EXPECT_TRUE(programa.janela()->isVisible());
   EXPECT_TRUE(programa.janela()->isEnabled());
   EXPECT_EQ(contados.dialogoInicial, 1);
+  EXPECT_EQ(programa.janela()->windowTitle(), "Tolv 2014 - Versão 1.5");
+
+  // What opening a declaration asks of the window, through the hooks the start-up installs.
+  AtualizaTitulo("123.456.789-09 - Fulano");
+  EXPECT_EQ(programa.janela()->windowTitle(), "Tolv 2014 - 123.456.789-09 - Fulano - Versão 1.5");
+  MostraAguarde();
+  ASSERT_NE(TfrmAguarde::instancia(), nullptr);
+  EXPECT_EQ(TfrmAguarde::instancia()->parentWidget(), programa.janela());
+  FechaAguarde();
+  EXPECT_EQ(TfrmAguarde::instancia(), nullptr);
 }
 
 TEST_F(Programa, RefusedDateFormatEndsBeforeTheWindowShows) {

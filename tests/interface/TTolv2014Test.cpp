@@ -11,11 +11,10 @@
 #include "suporte/PastaProgramaTemp.h"
 #include "suporte/QtGtest.h"
 
-#include "controles/ConfiguracaoPrograma.h"
 #include "interface/TTolv2014.h"
 #include "nucleo/Erros.h"
-#include "plataforma/sistema/ArquivoIni.h"
-#include "plataforma/sistema/Registro.h"
+#include "nucleo/RegistroTolv.h"
+#include "nucleo/TArquivoIni.h"
 
 namespace {
 
@@ -26,7 +25,7 @@ class JanelaPrincipal : public testing::Test {
 
   std::unique_ptr<TTolv2014> cria() { return std::make_unique<TTolv2014>(ambiente, contados.passos); }
   void configura(const char* secao, const char* chave, const char* valor) {
-    ArquivoIni(ConfiguracaoPrograma::caminho()).grava(secao, chave, valor);
+    TArquivoIni::GravaString(secao, chave, valor);
   }
   QByteArray arquivo(const QString& nome) {
     QFile f(pasta.caminho() + '/' + nome);
@@ -115,7 +114,7 @@ TEST_F(JanelaPrincipal, ReadsItsSettings) {
   EXPECT_FALSE(janela->findChild<QAction*>("MiCopiaAuto")->isChecked());
   EXPECT_TRUE(janela->findChild<QAction*>("MiSincronizar")->isChecked());
 
-  const auto padrao = (QFile::remove(ConfiguracaoPrograma::caminho()), cria());
+  const auto padrao = (QFile::remove(TArquivoIni::Caminho()), cria());
   EXPECT_FALSE(padrao->findChild<QAction*>("actAnalisarGravar")->isVisible());
   EXPECT_TRUE(padrao->findChild<QAction*>("MiCopiaAuto")->isChecked());
 }
@@ -213,7 +212,7 @@ TEST_F(JanelaPrincipal, AutomaticBackupOnExitOnlyWhenThereIsSomethingToSave) {
 TEST_F(JanelaPrincipal, BackupNoticeListsTheArchivesOfTheDefaultFolder) {
   const QString copias = pasta.caminho() + "/CopSeg";
   QDir().mkpath(copias);
-  Registro::grava(Registro::chaveTolv(), "DirCsDefault", copias);
+  RegistroTolv::GravaDirCsDefault(copias);
   const auto janela = cria();
 
   janela->VerificaCopiaDeSeguranca();
@@ -241,7 +240,7 @@ TEST_F(JanelaPrincipal, BackupNoticeListsTheArchivesOfTheDefaultFolder) {
 TEST_F(JanelaPrincipal, NewsAndNoticeOpenBeforeTheInitialDialogUntilAskedNotTo) {
   const QString copias = pasta.caminho() + "/CopSeg";
   QDir().mkpath(copias);
-  Registro::grava(Registro::chaveTolv(), "DirCsDefault", copias);
+  RegistroTolv::GravaDirCsDefault(copias);
   criaCopia(copias, "CopSeg.cmp", QDateTime::currentDateTime());
   const auto janela = cria();
   janela->show();

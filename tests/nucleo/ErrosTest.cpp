@@ -37,6 +37,11 @@ INSTANTIATE_TEST_SUITE_P(
         CasoFormato{42, "1;2", "Número de recibo inválido: 1: 2."},
         CasoFormato{42, "12;abc", "Número de recibo inválido: 12: abc."},
         CasoFormato{15, "", "Deseja sair do programa?"},
+        // Three placeholders, the middle argument empty.
+        CasoFormato{288, "CPF;;CNPJ", "O CPF do não pode ser igual ao CNPJ do declarante."},
+        CasoFormato{288, "CPF;beneficiário;CNPJ", "O CPF do beneficiário não pode ser igual ao CNPJ do declarante."},
+        // Scanning resumes inside an inserted argument.
+        CasoFormato{221, "a%sb;c", "CPF inválido: acb."},
         CasoFormato{293, "12.345.678/0001-95;2013",
                     "Já existe declaração para o CNPJ 12.345.678/0001-95, ano-calendário 2013.\r"
                     "Para restaurar a cópia de segurança de outro estabelecimento é necessário excluir a "
@@ -105,6 +110,81 @@ TEST(AvisaDeclaracaoInexistente, FillsWithoutCatalogueFormatting) {
   EXPECT_EQ(caixa.ultima().texto, "Não consta declaração para este ano-calendário.");
   EXPECT_EQ(caixa.ultima().titulo, "Aviso");
   EXPECT_EQ(caixa.ultima().flags, 64);
+}
+
+TEST(TErro, HelpContextAddsTheHelpButton) {
+  const TErro simples(49);
+  EXPECT_EQ(simples.Tipo(), 1);
+  EXPECT_EQ(simples.Botoes(), TErro::kBotaoOk);
+  const TErro comAjuda(49, "", 7);
+  EXPECT_EQ(comAjuda.Botoes(), TErro::kBotaoOk | TErro::kBotaoAjuda);
+  const TErro completo = TErro::CreateCompleto(35, "X", 0, 0, 3);
+  EXPECT_EQ(completo.Tipo(), 0);
+  EXPECT_EQ(completo.Botoes(), TErro::kBotaoAjuda);
+  EXPECT_EQ(completo.Mensagem(), "CPF inválido: X.");
+  EXPECT_STREQ(completo.what(), "CPF inválido: X.");
+  EXPECT_EQ(completo.GetTextoCodigo(), "CPF inválido");
+}
+
+TEST(TErro, PendencyCarriesTheKeysBackToTheField) {
+  TErros nova;  // a fresh warning count
+  auto p = TErro::CreatePendencia(42, "123", 0, TErro::kBotaoOk, 0, "12.345.678/0001-95", "0561", 7);
+  EXPECT_EQ(p->Codigo(), 42);
+  EXPECT_EQ(p->AQuemPertence(), "12.345.678/0001-95");
+  EXPECT_EQ(p->QuemEh(), "0561");
+  EXPECT_EQ(p->Objeto(), 7);
+  EXPECT_EQ(p->Mensagem(), "Número de recibo inválido: 123.");
+}
+
+// A finding made through a descendant keeps its class in the list, and a thrown one is caught
+// by its class.
+TEST(TErro, DescendantsKeepTheirClass) {
+  TErros lista;
+  lista.Adiciona(EContribuinteInvalido::CreatePendencia(35, "X", 1, TErro::kBotaoOk, 0, "a", "b", 2));
+  EXPECT_NE(dynamic_cast<const EContribuinteInvalido*>(&lista.GetErro(0)), nullptr);
+  EXPECT_EQ(lista.GetErro(0).Objeto(), 2);
+  try {
+    throw EMonetarioInvalido::CreateCompleto(49, "", 0, TErro::kBotaoOk, 0);
+  } catch (const EMonetarioInvalido& e) {
+    EXPECT_EQ(e.Tipo(), 0);
+    EXPECT_EQ(e.Codigo(), 49);
+  }
+}
+
+// The search window is minimized before any message, also while the verification keeps
+// messages silent; the error hook runs only for a shown error.
+TEST(MostraTexto, SearchWindowMinimizedAndHookOnlyForShownErrors) {
+  CaixaMensagemFalsa caixa;
+  int minimizada = 0;
+  int gancho = 0;
+  JanelasMensagem::DefineMinimizaPesquisa([&] { ++minimizada; });
+  DefineCallbackErro([&] { ++gancho; });
+  TErro::MostraTexto("aviso", 0);
+  EXPECT_EQ(gancho, 0);
+  JanelasMensagem::DefineVerificacaoAberta(true);
+  EXPECT_EQ(TErro::MostraTexto("erro", 1), 0);
+  EXPECT_EQ(gancho, 0);
+  JanelasMensagem::DefineVerificacaoAberta(false);
+  EXPECT_EQ(minimizada, 2);
+  EXPECT_EQ(caixa.chamadas().size(), 1u);
+  EXPECT_EQ(caixa.ultima().titulo, "Aviso");
+  EXPECT_EQ(caixa.ultima().flags, 64);
+  JanelasMensagem::DefineMinimizaPesquisa({});
+  DefineCallbackErro({});
+}
+
+// Findings added before the cap keep their place; the count starts over with every new list,
+// also for a list created before it.
+TEST(TErros, NewListResetsTheCapForOlderLists) {
+  TErros antiga(true);
+  for (int i = 0; i < 5001; ++i) antiga.Adiciona(std::make_unique<TErro>(TErro::CreateCompleto(49, "", 0, TErro::kBotaoOk, 0)));
+  ASSERT_TRUE(TErros::LimiteAvisosAtingido());
+  TErros nova;
+  EXPECT_FALSE(TErros::LimiteAvisosAtingido());
+  antiga.Adiciona(std::make_unique<TErro>(TErro::CreateCompleto(49, "", 0, TErro::kBotaoOk, 0)));
+  EXPECT_EQ(antiga.GetQuantidade(), 5001);
+  EXPECT_EQ(TErros::GetLimiteErros(), 5000);
+  EXPECT_EQ(TErros::GetLimiteAvisos(), 5000);
 }
 
 }  // namespace

@@ -64,7 +64,7 @@ void InstanciaUnica::atendeConexoes() {
   }
 }
 
-bool InstanciaUnica::pedeParaMostrar() const {
+void InstanciaUnica::pedeParaMostrar() const {
   // The first copy may hold the lock and not listen yet: try for a short while.
   const QDeadlineTimer prazo(3000);
   while (!prazo.hasExpired()) {
@@ -72,11 +72,10 @@ bool InstanciaUnica::pedeParaMostrar() const {
     socket.connectToServer(caminhoSocket());
     if (socket.waitForConnected(500)) {
       socket.write(kPedidoMostrar);
-      const bool escrito = socket.waitForBytesWritten(1000);
+      socket.waitForBytesWritten(1000);
       socket.disconnectFromServer();
-      return escrito;
+      return;
     }
     QThread::msleep(50);
   }
-  return false;
 }

@@ -35,7 +35,7 @@ class InstanciaUnica : public QObject {
 
  private:
   void atendeConexoes();
-  bool pedeParaMostrar() const;
+  void pedeParaMostrar() const;
 
   QString m_pasta;
   std::unique_ptr<QLockFile> m_trava;

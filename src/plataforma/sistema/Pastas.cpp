@@ -24,4 +24,11 @@ QString dados() { return programa() + QStringLiteral("/DADOS"); }
 
 QString temp() { return programa() + QStringLiteral("/DADOS/TEMP"); }
 
+QString sistema() {
+  QString pasta = qEnvironmentVariable("TOLV_PASTA_SISTEMA");
+  if (pasta.isEmpty()) return QStringLiteral("/etc");
+  while (pasta.size() > 1 && (pasta.endsWith('/') || pasta.endsWith('\\'))) pasta.chop(1);
+  return pasta;
+}
+
 }  // namespace Pastas

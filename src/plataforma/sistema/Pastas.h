@@ -11,4 +11,8 @@ void definePrograma(const QString& pasta);       // override (tests); empty rest
 QString dados();                                 // programa() + "/DADOS"
 QString temp();                                  // programa() + "/DADOS/TEMP"
 
+// The system folder where other programs keep their settings files: /etc, or the folder named
+// by the environment variable TOLV_PASTA_SISTEMA (tests). Without a trailing '/'.
+QString sistema();
+
 }  // namespace Pastas

@@ -5,14 +5,12 @@
 
 namespace Registro {
 
-QString chaveTolv() { return QStringLiteral("Software\\Duzudadez BVD\\TOLV2014"); }
+QString arquivo() { return Pastas::programa() + QStringLiteral("/registro.ini"); }
 
-QString caminho() { return Pastas::programa() + QStringLiteral("/registro.ini"); }
-
-QString le(const QString& chave, const QString& valor) { return ArquivoIni(caminho()).le(chave, valor); }
+QString le(const QString& chave, const QString& valor) { return ArquivoIni(arquivo()).le(chave, valor); }
 
 bool grava(const QString& chave, const QString& valor, const QString& dado) {
-  return ArquivoIni(caminho()).grava(chave, valor, dado);
+  return ArquivoIni(arquivo()).grava(chave, valor, dado);
 }
 
 }  // namespace Registro

@@ -3,25 +3,11 @@
 
 #include <gtest/gtest.h>
 
+#include "suporte/ArquivosTeste.h"
 #include "suporte/QtGtest.h"
 
 #include "plataforma/sistema/ArquivoIni.h"
 #include "plataforma/sistema/Cp1252.h"
-
-namespace {
-
-QByteArray conteudo(const QString& caminho) {
-  QFile f(caminho);
-  return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-void escreve(const QString& caminho, const QByteArray& bytes) {
-  QFile f(caminho);
-  ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-  f.write(bytes);
-}
-
-}  // namespace
 
 TEST(ArquivoIni, MissingFileReadsDefaultsAndWritingCreatesIt) {
   QTemporaryDir dir;
@@ -36,7 +22,7 @@ TEST(ArquivoIni, MissingFileReadsDefaultsAndWritingCreatesIt) {
 TEST(ArquivoIni, SectionsAndKeysIgnoreCaseAndOtherLinesStay) {
   QTemporaryDir dir;
   const QString caminho = dir.path() + "/a.ini";
-  escreve(caminho, "; comentario\r\n[Copia de Seguranca]\r\nDirCsUltimo=/a\r\n\r\n[Outra]\r\nk=v\r\n");
+  ASSERT_TRUE(escreve(caminho, "; comentario\r\n[Copia de Seguranca]\r\nDirCsUltimo=/a\r\n\r\n[Outra]\r\nk=v\r\n"));
   ArquivoIni ini(caminho);
   ASSERT_TRUE(ini.grava("copia de seguranca", "dirCsUltimo", "/b"));
   ASSERT_TRUE(ini.grava("Copia de Seguranca", "ArqCsUltimo", "CopSeg.cmp"));
@@ -59,7 +45,7 @@ TEST(ArquivoIni, ValuesAreWindows1252OnDisk) {
 TEST(ArquivoIni, BooleansAndIntegers) {
   QTemporaryDir dir;
   const QString caminho = dir.path() + "/a.ini";
-  escreve(caminho, "[G]\nzero=0\ndois=2\ntexto=abc\nn=-7\n");
+  ASSERT_TRUE(escreve(caminho, "[G]\nzero=0\ndois=2\ntexto=abc\nn=-7\n"));
   ArquivoIni ini(caminho);
   EXPECT_FALSE(ini.leBooleano("G", "zero", true));
   EXPECT_TRUE(ini.leBooleano("G", "dois", false));

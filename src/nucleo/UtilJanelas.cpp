@@ -1,0 +1,32 @@
+#include "nucleo/UtilJanelas.h"
+
+namespace {
+std::function<void(const QString&)> g_ganchoTitulo;
+IJanelaAguarde* g_aguarde = nullptr;
+}  // namespace
+
+QString TextoTitulo(const QString& texto) {
+  const QString versao = QStringLiteral("Versão 1.5");
+  if (texto.isEmpty()) return QStringLiteral("Tolv 2014 - ") + versao;
+  return QStringLiteral("Tolv 2014 - ") + texto + QStringLiteral(" - ") + versao;
+}
+
+void AtualizaTitulo(const QString& texto) {
+  if (g_ganchoTitulo) g_ganchoTitulo(TextoTitulo(texto));
+}
+
+void DefineGanchoTitulo(std::function<void(const QString&)> gancho) { g_ganchoTitulo = std::move(gancho); }
+
+IJanelaAguarde* InstalaJanelaAguarde(IJanelaAguarde* janela) {
+  IJanelaAguarde* anterior = g_aguarde;
+  g_aguarde = janela;
+  return anterior;
+}
+
+void MostraAguarde() {
+  if (g_aguarde) g_aguarde->mostra();
+}
+
+void FechaAguarde() {
+  if (g_aguarde) g_aguarde->fecha();
+}
