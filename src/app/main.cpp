@@ -1,11 +1,16 @@
-#include <QApplication>
-#include <QMainWindow>
+#include "controles/CaixaMensagemTolv.h"
+#include "controles/PaletaTolv.h"
+#include "interface/ProgramaTolv.h"
+#include "nucleo/CaixaMensagem.h"
+#include "plataforma/gui/AplicacaoGuardada.h"
+#include "plataforma/gui/GuardaEventos.h"
 
 int main(int argc, char** argv) {
-  QApplication app(argc, argv);
-  QMainWindow janela;
-  janela.setWindowTitle(QStringLiteral("Tolv 2014 - Versão 1.5"));
-  janela.setMinimumSize(800, 600);
-  janela.show();
-  return app.exec();
+  AplicacaoGuardada aplicacao(argc, argv);
+  CaixaMensagemTolv caixa;
+  InstalaCaixaMensagem(&caixa);
+  GuardaEventos::defineExibidor([](const QString& texto) { ExibeMensagem(texto, TipoMensagem::Erro); });
+  PaletaTolv::aplicaNaAplicacao();
+  ProgramaTolv programa({});
+  return programa.executa();
 }

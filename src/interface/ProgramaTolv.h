@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QString>
+
+#include <memory>
+
+#include "interface/PassosPrincipal.h"
+
+class IAmbienteSistema;
+class InstanciaUnica;
+class JanelaAguardeTolv;
+class TTolv2014;
+
+// The program's main block: one copy only, the main window with its start-up checks, the first
+// dialogs and the message loop.
+class ProgramaTolv {
+ public:
+  struct Opcoes {
+    QString pastaInstancia;                       // empty: the user's runtime folder
+    const IAmbienteSistema* ambiente = nullptr;   // nullptr: the real system
+    PassosPrincipal passos = PassosPrincipal::desligados();
+    bool executaLaco = true;                      // false: return once the window shows (tests)
+  };
+
+  explicit ProgramaTolv(Opcoes opcoes);
+  ~ProgramaTolv();
+
+  // Returns the exit status: 0 after a normal run and when another copy runs (it was asked to
+  // show its window); 1 when the start was refused (date format, unusable index).
+  int executa();
+
+  TTolv2014* janela() const { return m_janela.get(); }
+
+ private:
+  Opcoes m_opcoes;
+  std::unique_ptr<IAmbienteSistema> m_ambienteReal;
+  std::unique_ptr<InstanciaUnica> m_instancia;
+  std::unique_ptr<TTolv2014> m_janela;
+  std::unique_ptr<JanelaAguardeTolv> m_aguarde;
+};

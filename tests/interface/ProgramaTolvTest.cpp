@@ -1,0 +1,97 @@
+#include <QApplication>
+#include <QDeadlineTimer>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include "interface/InicioFalso.h"
+#include "suporte/CaixaMensagemFalsa.h"
+#include "suporte/PastaProgramaTemp.h"
+#include "suporte/QtGtest.h"
+
+#include "nucleo/ConfiguracoesTolv.h"
+#include "nucleo/UtilJanelas.h"
+#include "controles/TfrmAguarde.h"
+#include "interface/ProgramaTolv.h"
+#include "interface/TTolv2014.h"
+#include "plataforma/sistema/InstanciaUnica.h"
+
+namespace {
+
+class Programa : public testing::Test {
+ protected:
+  Programa() {
+    QApplication::setQuitOnLastWindowClosed(false);
+    ConfiguracoesTolv::GravaJahMostrou(true);
+  }
+
+  ProgramaTolv::Opcoes opcoes() {
+    ProgramaTolv::Opcoes o;
+    o.pastaInstancia = instancias.path();
+    o.ambiente = &ambiente;
+    o.passos = contados.passos;
+    o.executaLaco = false;
+    return o;
+  }
+
+  PastaProgramaTemp pasta;
+  QTemporaryDir instancias;
+  CaixaMensagemFalsa caixa;
+  AmbienteFalso ambiente;
+  PassosContados contados;
+};
+
+}  // namespace
+
+TEST_F(Programa, StartsShowingTheEnabledWindowAndTheInitialDialog) {
+  ProgramaTolv programa(opcoes());
+  EXPECT_EQ(programa.executa(), 0);
+  ASSERT_NE(programa.janela(), nullptr);
+  EXPECT_TRUE(programa.janela()->isVisible());
+  EXPECT_TRUE(programa.janela()->isEnabled());
+  EXPECT_EQ(contados.dialogoInicial, 1);
+  EXPECT_EQ(programa.janela()->windowTitle(), "Tolv 2014 - Versão 1.5");
+
+  // What opening a declaration asks of the window, through the hooks the start-up installs.
+  AtualizaTitulo("123.456.789-09 - Fulano");
+  EXPECT_EQ(programa.janela()->windowTitle(), "Tolv 2014 - 123.456.789-09 - Fulano - Versão 1.5");
+  MostraAguarde();
+  ASSERT_NE(TfrmAguarde::instancia(), nullptr);
+  EXPECT_EQ(TfrmAguarde::instancia()->parentWidget(), programa.janela());
+  FechaAguarde();
+  EXPECT_EQ(TfrmAguarde::instancia(), nullptr);
+}
+
+TEST_F(Programa, RefusedDateFormatEndsBeforeTheWindowShows) {
+  ambiente.formato = "M/d/yy";
+  ProgramaTolv programa(opcoes());
+  EXPECT_EQ(programa.executa(), 1);
+  ASSERT_NE(programa.janela(), nullptr);
+  EXPECT_FALSE(programa.janela()->isVisible());
+  ASSERT_EQ(caixa.chamadas().size(), 1u);
+  EXPECT_EQ(caixa.ultima().titulo, "Erro");
+  EXPECT_EQ(contados.dialogoInicial, 0);
+}
+
+TEST_F(Programa, UnusableIndexEndsBeforeTheWindowShows) {
+  contados.falhaIndiceAoAbrir = true;
+  ProgramaTolv programa(opcoes());
+  EXPECT_EQ(programa.executa(), 1);
+  EXPECT_FALSE(programa.janela()->isVisible());
+  EXPECT_EQ(contados.dialogoInicial, 0);
+}
+
+TEST_F(Programa, SecondCopyRaisesTheFirstAndEndsQuietly) {
+  InstanciaUnica primeira(instancias.path());
+  ASSERT_FALSE(primeira.existeInstanciaAnterior());
+  bool pedido = false;
+  QObject::connect(&primeira, &InstanciaUnica::pedidoParaMostrar, [&] { pedido = true; });
+
+  ProgramaTolv segunda(opcoes());
+  EXPECT_EQ(segunda.executa(), 0);
+  EXPECT_EQ(segunda.janela(), nullptr);
+  EXPECT_TRUE(caixa.chamadas().empty());
+  const QDeadlineTimer prazo(5000);
+  while (!pedido && !prazo.hasExpired()) QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+  EXPECT_TRUE(pedido);
+}
