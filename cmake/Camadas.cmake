@@ -1,3 +1,17 @@
+# moc must run again when a file joins a target: Ninja's autogen step does not notice that by
+# itself, so its stamp goes when the list of files changed since the last configure.
+function(tolv_autogen_atual nome lista)
+  set(arquivo_lista "${CMAKE_CURRENT_BINARY_DIR}/${nome}_fontes.txt")
+  set(anterior "")
+  if(EXISTS "${arquivo_lista}")
+    file(READ "${arquivo_lista}" anterior)
+  endif()
+  if(NOT anterior STREQUAL lista)
+    file(WRITE "${arquivo_lista}" "${lista}")
+    file(REMOVE "${CMAKE_CURRENT_BINARY_DIR}/${nome}_autogen/timestamp")
+  endif()
+endfunction()
+
 # One static library per layer, made of every source file of its folder.
 # A layer links only what stands below it: the DEPENDE list says which.
 function(tolv_camada nome)
@@ -9,6 +23,7 @@ function(tolv_camada nome)
   if(fontes)
     file(GLOB_RECURSE cabecalhos CONFIGURE_DEPENDS "${CMAKE_CURRENT_SOURCE_DIR}/*.h")
     add_library(${nome} STATIC ${fontes} ${cabecalhos})
+    tolv_autogen_atual(${nome} "${fontes};${cabecalhos}")
     target_include_directories(${nome} PUBLIC "${PROJECT_SOURCE_DIR}/src")
     target_link_libraries(${nome} PUBLIC ${A_DEPENDE} PRIVATE ${A_PRIVADO})
   else()
