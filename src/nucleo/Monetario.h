@@ -43,10 +43,11 @@ class TMonetario : public TDadoBasico {
   static std::optional<Valor> InterpretaTexto(const QString& texto);
   int Decimais() const { return m_umaDecimal ? 1 : 2; }
 
-  Valor m_valor;
-
  private:
-  bool m_umaDecimal = false;
+  bool m_umaDecimal = false;  // first: it fits in the base's tail padding
+
+ protected:
+  Valor m_valor;
 };
 
 // A count: the same value shown without decimals.
