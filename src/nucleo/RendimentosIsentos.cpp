@@ -1,15 +1,5 @@
 #include "nucleo/RendimentosIsentos.h"
 
-void TAnualEspecificarOutros::SetValor(const QString& texto) {
-  m_texto = texto;
-  NotificaAlteracao();
-}
-
-void TAnualEspecificarOutros::Limpar() {
-  m_texto.clear();
-  NotificaAlteracao();
-}
-
 TRendimentosIsentos::TRendimentosIsentos() { SetModificado(false); }
 
 void TRendimentosIsentos::ZeraValores() {

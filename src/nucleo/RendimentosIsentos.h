@@ -1,20 +1,16 @@
 #pragma once
 
 #include "nucleo/SerieMensal.h"
+#include "nucleo/Texto.h"
 
 #include <array>
 
 class TErros;
 
 // The description of the other exempt income: kept as passed, not trimmed.
-class TAnualEspecificarOutros : public TDadoBasico {
+class TAnualEspecificarOutros : public TTexto {
  public:
-  void SetValor(const QString& texto) override;
-  QString GetValor() const override { return m_texto; }
-  void Limpar();
-
- private:
-  QString m_texto;
+  void SetValor(const QString& texto) override { Armazena(texto); }
 };
 
 // The exempt income of a beneficiary line: six monthly series with their totals and three

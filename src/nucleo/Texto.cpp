@@ -2,12 +2,11 @@
 
 #include "nucleo/UtilTexto.h"
 
-void TTexto::SetValor(const QString& texto) {
-  m_texto = Apara(texto);
+void TTexto::Armazena(const QString& texto) {
+  m_texto = texto;
   NotificaAlteracao();
 }
 
-void TTexto::Limpar() {
-  m_texto.clear();
-  NotificaAlteracao();
-}
+void TTexto::SetValor(const QString& texto) { Armazena(Apara(texto)); }
+
+void TTexto::Limpar() { Armazena(QString()); }

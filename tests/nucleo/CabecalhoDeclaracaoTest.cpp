@@ -98,7 +98,7 @@ TEST_F(LeCabecalho, ShortOrForeignFilesAnswerEmptyFields) {
 
   // A binary file with no line break at all.
   QByteArray binario(2 * 1024 * 1024, '\0');
-  for (int i = 0; i < binario.size(); ++i) binario[i] = char((i * 7919) % 251 + 1);
+  for (int i = 0; i < binario.size(); ++i) binario[i] = char((qint64(i) * 7919) % 251 + 1);
   const auto estranho = le(binario);
   EXPECT_TRUE(estranho.recibo.isEmpty());
 }
