@@ -1,0 +1,104 @@
+#include "nucleo/CabecalhoDeclaracao.h"
+
+#include "nucleo/NumeroRecibo.h"
+#include "plataforma/sistema/Cp1252.h"
+
+#include <QByteArrayMatcher>
+#include <QFile>
+
+#include <algorithm>
+#include <optional>
+
+namespace {
+
+// Longer lines are cut: no field read here is anywhere near it, and a foreign file without
+// line breaks must not be loaded whole.
+constexpr qint64 kLinhaMaxima = 64 * 1024;
+constexpr qint64 kBloco = 1024 * 1024;
+
+QByteArray semQuebra(QByteArray linha) {
+  while (linha.endsWith('\n') || linha.endsWith('\r')) linha.chop(1);
+  return linha;
+}
+
+// The next line, at most kLinhaMaxima bytes of it; the rest of a longer line is skipped.
+// Nothing at the end of the file.
+std::optional<QByteArray> proximaLinha(QFile& arquivo) {
+  if (arquivo.atEnd()) return std::nullopt;
+  QByteArray linha = arquivo.readLine(kLinhaMaxima);
+  if (!linha.endsWith('\n')) {
+    char c;
+    while (arquivo.getChar(&c) && c != '\n') {
+    }
+  }
+  return semQuebra(linha);
+}
+
+// The first line from the current position that contains the marker, cut as above.
+std::optional<QByteArray> linhaCom(QFile& arquivo, const QByteArray& marcador) {
+  const QByteArrayMatcher busca(marcador);
+  QByteArray janela;  // the current partial line, then the block
+  for (;;) {
+    const QByteArray bloco = arquivo.read(kBloco);
+    if (bloco.isEmpty()) return std::nullopt;
+    const qsizetype inicioBusca = qMax<qsizetype>(0, janela.size() - marcador.size() + 1);
+    janela += bloco;
+    const qsizetype achado = busca.indexIn(janela, inicioBusca);
+    if (achado >= 0) {
+      const qsizetype inicio = janela.lastIndexOf('\n', achado) + 1;
+      qsizetype fim = janela.indexOf('\n', achado);
+      while (fim < 0 && janela.size() - inicio < kLinhaMaxima) {
+        const QByteArray mais = arquivo.read(kBloco);
+        if (mais.isEmpty()) break;
+        janela += mais;
+        fim = janela.indexOf('\n', achado);
+      }
+      const qsizetype tamanho = (fim < 0 ? janela.size() : fim) - inicio;
+      return semQuebra(janela.mid(inicio, qMin<qsizetype>(tamanho, kLinhaMaxima)));
+    }
+    janela = janela.mid(janela.lastIndexOf('\n') + 1).right(kLinhaMaxima);
+  }
+}
+
+QString campo(const QByteArray& linha, int indice) {
+  const QList<QByteArray> campos = linha.split('|');
+  return indice < campos.size() ? Cp1252::decodifica(campos[indice]) : QString();
+}
+
+QString reciboDoControle(const QByteArray& linha) {
+  const qsizetype aspas = linha.indexOf('"');
+  if (aspas < 0) return {};
+  QByteArray valor = linha.mid(aspas + 1);
+  valor.chop(3);
+  if (valor.size() != 10) return {};
+  const QString base = QString::fromLatin1(valor);
+  const QString dv = TNumeroRecibo::CalculaDVRecibo(base);
+  return dv.isEmpty() ? QString() : base + dv;
+}
+
+}  // namespace
+
+void LeCabecalhoDeclaracao(TCabecalhoDeclaracao& cabecalho, const QString& nomeArquivo, QString& resultado) {
+  cabecalho = TCabecalhoDeclaracao{};
+  QFile arquivo(nomeArquivo);
+  if (!arquivo.open(QIODevice::ReadOnly)) {
+    resultado = arquivo.errorString();
+    return;
+  }
+  if (const auto cabeca = proximaLinha(arquivo)) {
+    const QByteArray ano = cabeca->mid(10, 4);
+    if (ano.size() == 4 && std::all_of(ano.begin(), ano.end(), [](char c) { return c >= '0' && c <= '9'; }))
+      cabecalho.anoCalendario = ano.toInt();
+    const QList<QByteArray> campos = cabeca->split('|');
+    if (campos.size() > 3) cabecalho.tipoDeclaracao = campos[3].startsWith('N') ? QStringLiteral("O") : QStringLiteral("R");
+  }
+  proximaLinha(arquivo);
+  if (const auto declarante = proximaLinha(arquivo)) {
+    cabecalho.tipoDeclarante = declarante->startsWith("DECPJ") ? 2 : 1;
+    cabecalho.ni = campo(*declarante, 1);
+    cabecalho.nome = campo(*declarante, 2);
+  }
+  if (const auto controle = linhaCom(arquivo, QByteArrayLiteral("controle_bvd")))
+    cabecalho.recibo = reciboDoControle(*controle);
+  resultado = QStringLiteral("OK");
+}

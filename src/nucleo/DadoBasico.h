@@ -1,0 +1,40 @@
+#pragma once
+
+#include "nucleo/Observadores.h"
+
+#include <QString>
+
+// The base of every value of a declaration: it formats itself, validates on assignment
+// (raising a TErro descendant and keeping its previous content), remembers whether it is
+// optional and whether it changed, and tells its observers. Values are not copied: observers
+// hold their address.
+class TDadoBasico : public IObservavel {
+ public:
+  TDadoBasico() = default;
+  virtual ~TDadoBasico();
+  TDadoBasico(const TDadoBasico&) = delete;
+  TDadoBasico& operator=(const TDadoBasico&) = delete;
+
+  virtual QString GetFormatado() const { return GetValor(); }
+  // The base accepts any text, stores nothing and notifies.
+  void SetValor(const QString& texto) override;
+  QString GetValor() const override { return {}; }
+
+  void AdicionaObservador(IObservador* observador) override { m_observadores.Adiciona(observador); }
+  void RemoveObservador(IObservador* observador) override { m_observadores.Remove(observador); }
+  bool TemObservador(const IObservador* observador) const { return m_observadores.Contem(observador); }
+  void NotificaAlteracao() override;
+  void NotificaLiberacao() override;
+
+  bool GetOpcional() const { return m_opcional; }
+  void SetOpcional(bool opcional) { m_opcional = opcional; }
+  // Virtual because values made of several parts answer for all of them.
+  virtual bool GetModificado() const { return m_modificado; }
+  // Without notifying anybody: used after loading and after saving.
+  virtual void SetModificado(bool modificado) { m_modificado = modificado; }
+
+ private:
+  TObservadores m_observadores;
+  bool m_opcional = false;
+  bool m_modificado = false;
+};
