@@ -54,8 +54,9 @@ struct TNoArvore {
   friend bool operator==(const TNoArvore&, const TNoArvore&) = default;
 };
 
-// The nodes the tree shows for these switches; the group head reached while the last added head
-// carries codigoExpansao comes out expanded (every node, with mostraExpandido).
+// The nodes the tree shows for these switches. Each head (and node 601, which heads the
+// payments-abroad lines) whose code is codigoExpansao comes out expanded; with mostraExpandido,
+// every node does.
 std::vector<TNoArvore> MontaArvore(const TPropriedadesArvore& propriedades, int codigoExpansao);
 
 // The page title that belongs to a node code; none for codes whose page keeps the title it had.
