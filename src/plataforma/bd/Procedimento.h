@@ -1,0 +1,56 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <memory>
+
+#include "plataforma/bd/Campo.h"
+#include "plataforma/bd/Consulta.h"
+#include "plataforma/bd/Valor.h"
+
+namespace bd {
+
+class Transacao;
+
+// A stored procedure run with EXECUTE PROCEDURE: inputs set by name (without regard to case)
+// or by position, an input never set goes as null; outputs read by name or position after
+// executa(), and kept after the transaction ends. The input names are read from the database
+// once per procedure and connection. Move-only.
+class Procedimento {
+ public:
+  Procedimento();
+  Procedimento(Transacao& transacao, const QString& nome);
+  ~Procedimento();
+  Procedimento(Procedimento&&) noexcept;
+  Procedimento& operator=(Procedimento&&) noexcept;
+
+  void defineTransacao(Transacao* transacao);
+  void defineNome(const QString& nome);
+  const QString& nome() const { return m_nome; }
+
+  void prepara();
+  bool preparada() const;
+  QStringList entradas();  // input names, in order
+
+  void param(const QString& nome, const Valor& valor);  // raises when the name is not an input
+  void param(int posicao, const Valor& valor);          // 1-based
+  Valor valorParametro(const QString& nome);
+  void limpaParametros();
+
+  void executa();
+
+  int quantidadeSaidas() const;
+  Campo saida(const QString& nome) const;  // raises when the name is not an output
+  Campo saida(int posicao) const;          // 1-based
+
+ private:
+  int posicaoEntrada(const QString& nome);
+
+  QString m_nome;
+  Consulta m_consulta;
+  QStringList m_entradas;
+  bool m_lidas = false;
+};
+
+}  // namespace bd
