@@ -43,7 +43,7 @@ int Campo::escala() const { return m_fonte->descritor(m_indice).escala; }
 void Campo::define(const Valor& v) const {
   unsigned char* linha = m_fonte->linhaEditavel();
   interno::codifica(m_fonte->descritor(m_indice), linha, v, m_fonte->contextoBlob(),
-                    QStringLiteral("o campo %1").arg(nome()));
+                    interno::Quem{&nome(), 0, true});
 }
 
 }  // namespace bd

@@ -215,9 +215,7 @@ struct Consulta::Nucleo : interno::Dependente, interno::FonteCampos {
   void preencheEntradas() {
     const interno::ContextoBlob ctx = contextoBlob();
     for (size_t i = 0; i < entradas.size(); ++i) {
-      const QString quem = i < size_t(nomes.size()) && !nomes[int(i)].isEmpty()
-                               ? QStringLiteral("o parâmetro %1").arg(nomes[int(i)])
-                               : QStringLiteral("o parâmetro %1").arg(i + 1);
+      const interno::Quem quem{i < size_t(nomes.size()) ? &nomes[qsizetype(i)] : nullptr, int(i) + 1, false};
       interno::codifica(entradas[i], bufEntrada.data(), valores[i], ctx, quem);
     }
   }
@@ -394,6 +392,8 @@ QStringList Consulta::nomesParametros() const {
 
 int Consulta::quantidadeParametros() const { return int(m->valores.size()); }
 
+bool Consulta::temParametro(const QString& nome) const { return m->posicoes.contains(chave(nome)); }
+
 void Consulta::param(const QString& nome, const Valor& valor) {
   const auto it = m->posicoes.constFind(chave(nome));
   if (it == m->posicoes.cend())
@@ -567,6 +567,11 @@ int Consulta::quantidadeCampos() const {
 }
 
 QString Consulta::nomeCampo(int posicao) const { return campo(posicao).nome(); }
+
+int Consulta::indiceCampo(const QString& nome) const {
+  m->exigeDescricao();
+  return m->indiceSaidaDe(nome) + 1;
+}
 
 bool Consulta::temCampo(const QString& nome) const {
   m->exigeDescricao();

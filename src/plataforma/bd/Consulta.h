@@ -56,6 +56,7 @@ class Consulta {
 
   QStringList nomesParametros() const;  // distinct, in order of appearance
   int quantidadeParametros() const;     // positions
+  bool temParametro(const QString& nome) const;
   void param(const QString& nome, const Valor& valor);  // raises when the name is not there
   void param(int posicao, const Valor& valor);          // 1-based
   Valor valorParametro(const QString& nome) const;
@@ -87,6 +88,7 @@ class Consulta {
   int quantidadeCampos() const;
   QString nomeCampo(int posicao) const;  // 1-based
   bool temCampo(const QString& nome) const;
+  int indiceCampo(const QString& nome) const;  // 1-based, 0 when absent
   Campo campo(const QString& nome) const;  // raises when the name is not there
   Campo campo(int posicao) const;          // 1-based
 

@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QStringDecoder>
+#include <QStringEncoder>
 
 #include <cmath>
 #include <cstring>
@@ -55,11 +56,18 @@ QByteArray bytesDeTexto(const QString& t, unsigned charset) {
   return Cp1252::codifica(t);
 }
 
-[[noreturn]] void foraDosLimites(const Valor& v, const QString& quem) {
-  throw ErroBanco(QStringLiteral("O valor %1 não cabe em %2.").arg(v.comoTexto(), quem));
+[[noreturn]] void foraDosLimites(const Valor& v, const Quem& quem) {
+  throw ErroBanco(QStringLiteral("O valor %1 não cabe em %2.").arg(v.comoTexto(), quem.texto()));
 }
 
-int64_t inteiroEscalado(const Valor& v, int escala, const QString& quem) {
+qsizetype caracteres(const QString& s) {
+  qsizetype n = 0;
+  for (qsizetype i = 0; i < s.size(); ++i, ++n)
+    if (s[i].isHighSurrogate() && i + 1 < s.size() && s[i + 1].isLowSurrogate()) ++i;
+  return n;
+}
+
+int64_t inteiroEscalado(const Valor& v, int escala, const Quem& quem) {
   std::optional<int64_t> r;
   switch (v.tipo()) {
     case Valor::Tipo::Inteiro:
@@ -73,7 +81,7 @@ int64_t inteiroEscalado(const Valor& v, int escala, const QString& quem) {
       break;
     case Valor::Tipo::Texto:
       r = Decimal::deTexto(v.comoTexto(), escala);
-      if (!r) throw ErroBanco(QStringLiteral("\"%1\" não é um número válido para %2.").arg(v.comoTexto(), quem));
+      if (!r) throw ErroBanco(QStringLiteral("\"%1\" não é um número válido para %2.").arg(v.comoTexto(), quem.texto()));
       break;
     case Valor::Tipo::Real: {
       const double d = v.comoReal() * std::pow(10.0, -escala);
@@ -81,7 +89,7 @@ int64_t inteiroEscalado(const Valor& v, int escala, const QString& quem) {
       break;
     }
     default:
-      throw ErroBanco(QStringLiteral("O valor %1 não é um número para %2.").arg(v.comoTexto(), quem));
+      throw ErroBanco(QStringLiteral("O valor %1 não é um número para %2.").arg(v.comoTexto(), quem.texto()));
   }
   if (!r) foraDosLimites(v, quem);
   return *r;
@@ -211,8 +219,14 @@ void anula(const std::vector<Descritor>& ds, unsigned char* linha) {
   for (const Descritor& d : ds) std::memcpy(linha + d.deslocamentoNulo, &nuloInd, sizeof nuloInd);
 }
 
+QString Quem::texto() const {
+  if (campo) return QStringLiteral("o campo %1").arg(nome ? *nome : QString());
+  if (nome && !nome->isEmpty()) return QStringLiteral("o parâmetro %1").arg(*nome);
+  return QStringLiteral("o parâmetro %1").arg(posicao);
+}
+
 void codifica(const Descritor& d, unsigned char* linha, const Valor& v, const ContextoBlob& ctx,
-              const QString& quem) {
+              const Quem& quem) {
   short ind = -1;
   unsigned char* p = linha + d.deslocamento;
   const bool texto = d.tipo == SQL_TEXT || d.tipo == SQL_VARYING || d.tipo == SQL_BLOB;
@@ -290,12 +304,27 @@ void codifica(const Descritor& d, unsigned char* linha, const Valor& v, const Co
       }
       case SQL_TEXT:
       case SQL_VARYING: {
-        const QByteArray b = v.tipo() == Valor::Tipo::Bytes ? v.comoBytes() : bytesDeTexto(v.comoTexto(), d.charset);
-        // A UTF-8 column of n characters is described with 4n bytes: both limits hold.
-        const bool utf8 = d.charset == kCharsetUtf8;
+        const bool bytes = v.tipo() == Valor::Tipo::Bytes;
+        const QString t = bytes ? QString() : v.comoTexto();
+        const bool utf8 = !bytes && (d.charset == kCharsetUtf8 || d.charset == kCharsetUnicodeFss);
+        auto longoDemais = [&] {
+          throw ErroBanco(QStringLiteral("O texto \"%1\" é longo demais para %2.").arg(v.comoTexto(), quem.texto()));
+        };
+        if (utf8 && d.tipo == SQL_VARYING && t.size() * 3 <= qsizetype(d.tamanho)) {
+          // The usual case, written straight into the message: no intermediate buffer.
+          static QStringEncoder codificador(QStringEncoder::Utf8, QStringEncoder::Flag::Stateless);
+          char* inicio = reinterpret_cast<char*>(p + sizeof(uint16_t));
+          const qsizetype n = codificador.appendToBuffer(inicio, t) - inicio;
+          // A UTF-8 column of n characters is described with 4n bytes: both limits hold.
+          if (n > qsizetype(d.tamanho / 4) && caracteres(t) > qsizetype(d.tamanho / 4)) longoDemais();
+          const uint16_t tamanho = uint16_t(n);
+          std::memcpy(p, &tamanho, sizeof tamanho);
+          break;
+        }
+        const QByteArray b = bytes ? v.comoBytes() : bytesDeTexto(t, d.charset);
         if (b.size() > qsizetype(d.tamanho) ||
-            (utf8 && v.tipo() != Valor::Tipo::Bytes && v.comoTexto().toUcs4().size() > qsizetype(d.tamanho / 4)))
-          throw ErroBanco(QStringLiteral("O texto \"%1\" é longo demais para %2.").arg(v.comoTexto(), quem));
+            (utf8 && b.size() > qsizetype(d.tamanho / 4) && caracteres(t) > qsizetype(d.tamanho / 4)))
+          longoDemais();
         if (d.tipo == SQL_VARYING) {
           const uint16_t n = uint16_t(b.size());
           std::memcpy(p, &n, sizeof n);
@@ -315,7 +344,7 @@ void codifica(const Descritor& d, unsigned char* linha, const Valor& v, const Co
       case SQL_NULL:
         break;
       default:
-        throw ErroBanco(QStringLiteral("Tipo de dado %1 não suportado em %2.").arg(d.tipo).arg(quem));
+        throw ErroBanco(QStringLiteral("Tipo de dado %1 não suportado em %2.").arg(d.tipo).arg(quem.texto()));
     }
   }
   std::memcpy(linha + d.deslocamentoNulo, &ind, sizeof ind);

@@ -82,9 +82,17 @@ struct ContextoBlob {
   Firebird::ITransaction* tra = nullptr;
 };
 
+// Who receives a value; named only when a failure has to say it.
+struct Quem {
+  const QString* nome = nullptr;  // the parameter's or field's name; may be empty
+  int posicao = 0;                // 1-based position of a parameter without a name
+  bool campo = false;
+  QString texto() const;
+};
+
 bool nulo(const Descritor& d, const unsigned char* linha);
 void codifica(const Descritor& d, unsigned char* linha, const Valor& v, const ContextoBlob& ctx,
-              const QString& quem);
+              const Quem& quem);
 Valor decodifica(const Descritor& d, const unsigned char* linha, const ContextoBlob& ctx);
 void anula(const std::vector<Descritor>& ds, unsigned char* linha);
 

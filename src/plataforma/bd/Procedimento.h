@@ -12,6 +12,9 @@
 namespace bd {
 
 class Transacao;
+namespace interno {
+struct NucleoConexao;
+}
 
 // A stored procedure run with EXECUTE PROCEDURE: inputs set by name (without regard to case)
 // or by position, an input never set goes as null; outputs read by name or position after
@@ -45,12 +48,12 @@ class Procedimento {
   Campo saida(int posicao) const;          // 1-based
 
  private:
-  int posicaoEntrada(const QString& nome);
-
   QString m_nome;
   Consulta m_consulta;
   QStringList m_entradas;
-  bool m_lidas = false;
+  // The connection (and its generation) for which the input names were read.
+  std::shared_ptr<interno::NucleoConexao> m_conexaoNomes;
+  uint64_t m_geracaoNomes = 0;
 };
 
 }  // namespace bd
