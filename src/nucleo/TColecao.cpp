@@ -54,6 +54,8 @@ bool rodaAtualizacao(bd::Transacao& transacao, const QString& sql) {
 TColecao::TColecao() { m_consultaAtual = &m_consultaLista; }
 
 TColecao::~TColecao() {
+  const auto viva = m_referenciaTransacao.lock();
+  m_transacao = viva ? *viva : nullptr;
   try {
     ConfirmaTransacaoRetendo();
   } catch (...) {
@@ -183,32 +185,38 @@ void TColecao::AbrirBancoDeclaracao(const QString& arquivo, bool forcaCopia) {
 
 void TColecao::DefineTransacao(bd::Transacao* transacao) {
   m_transacao = transacao;
+  m_referenciaTransacao = transacao ? transacao->referencia() : std::weak_ptr<bd::Transacao* const>();
   if (m_transacao && m_bancoDeclaracao) m_transacao->defineConexao(m_bancoDeclaracao);
 }
 
-void TColecao::VerificaVersaoIndice() {
+bool TColecao::LeVersao(bd::Transacao& transacao, bool& falha, bool declaracao) {
+  auto avisa = [&falha] {
+    if (!falha) MostraErro(kVersaoIncompativel);
+    falha = true;
+  };
   try {
-    bd::Consulta versao(*m_transacaoIndice, QStringLiteral("SELECT * FROM VERSAO"));
+    bd::Consulta versao(transacao, QStringLiteral("SELECT * FROM VERSAO"));
     versao.abre();
-    if (versao.campo(QStringLiteral("ANO")).inteiro() != 2014) {
-      if (!FalhaBancoIndice) MostraErro(kVersaoIncompativel);
-      FalhaBancoIndice = true;
-    }
+    if (versao.campo(QStringLiteral("ANO")).inteiro() != 2014) avisa();
     m_versao = -1;
     const int lida = versao.campo(QStringLiteral("VERSAO")).inteiro();
+    const QString geracao = declaracao ? versao.campo(QStringLiteral("GERACAO")).texto() : QString();
     versao.fecha();
     if (lida < 100) {
-      if (!FalhaBancoIndice) MostraErro(kVersaoIncompativel);
-      FalhaBancoIndice = true;
-    } else {
-      m_versao = lida;
-      AtualizaVersaoIndice();  // also after a wrong year: the row is restamped
+      avisa();
+      return false;
     }
+    m_versao = lida;
+    if (declaracao) m_geracao = geracao;
+    return true;  // also after a wrong year: the row is still upgraded
   } catch (const std::exception&) {
-    if (!FalhaBancoIndice) MostraErro(kVersaoIncompativel);
-    FalhaBancoIndice = true;
+    avisa();
     encerra();
   }
+}
+
+void TColecao::VerificaVersaoIndice() {
+  if (LeVersao(*m_transacaoIndice, FalhaBancoIndice, false)) AtualizaVersaoIndice();
 }
 
 void TColecao::VerificaVersaoDeclaracao() {
@@ -218,31 +226,15 @@ void TColecao::VerificaVersaoDeclaracao() {
     propria = std::make_unique<bd::Transacao>(*m_bancoDeclaracao);
     transacao = propria.get();
   }
-  try {
-    bd::Consulta versao(*transacao, QStringLiteral("SELECT * FROM VERSAO"));
-    versao.abre();
-    if (versao.campo(QStringLiteral("ANO")).inteiro() != 2014) {
-      if (!FalhaBanco) MostraErro(kVersaoIncompativel);
-      FalhaBanco = true;
+  if (!LeVersao(*transacao, FalhaBanco, true)) return;
+  AtualizaVersaoDeclaracaoEm(*transacao);
+  // Without a transaction of the collection the upgrade ran in one of its own: keep it.
+  if (propria && propria->ativa()) {
+    try {
+      propria->commit();
+    } catch (const bd::ErroBanco&) {
+      // Not kept: tried again at the next check.
     }
-    m_versao = -1;
-    const int lida = versao.campo(QStringLiteral("VERSAO")).inteiro();
-    const QString geracao = versao.campo(QStringLiteral("GERACAO")).texto();
-    versao.fecha();
-    if (lida < 100) {
-      if (!FalhaBanco) MostraErro(kVersaoIncompativel);
-      FalhaBanco = true;
-    } else {
-      m_versao = lida;
-      m_geracao = geracao;
-      AtualizaVersaoDeclaracaoEm(*transacao);
-      // Without a transaction of the collection the upgrade ran in one of its own: keep it.
-      if (propria && propria->ativa()) propria->commit();
-    }
-  } catch (const std::exception&) {
-    if (!FalhaBanco) MostraErro(kVersaoIncompativel);
-    FalhaBanco = true;
-    encerra();
   }
 }
 
@@ -353,43 +345,22 @@ bool TColecao::TentaAbrirDataSet(bd::Consulta& consulta) {
   return false;
 }
 
-void TColecao::ConfirmaTransacao() {
-  if (!m_transacao || !m_transacao->ativa()) return;
-  try {
-    m_transacao->commit();
-  } catch (const bd::ErroBanco& e) {
-    FalhaBanco = true;
-    FalhaFatal(QStringLiteral("Não foi possível salvar as alterações. Mensagem retornada: ") + e.mensagem());
-  }
-}
+void TColecao::ConfirmaTransacao() { EncerraTransacao(m_transacao, &bd::Transacao::commit, true); }
 
-void TColecao::ConfirmaTransacaoRetendo() {
-  if (!m_transacao || !m_transacao->ativa()) return;
-  try {
-    m_transacao->commitRetendo();
-  } catch (const bd::ErroBanco& e) {
-    FalhaBanco = true;
-    FalhaFatal(QStringLiteral("Não foi possível salvar as alterações. Mensagem retornada: ") + e.mensagem());
-  }
-}
+void TColecao::ConfirmaTransacaoRetendo() { EncerraTransacao(m_transacao, &bd::Transacao::commitRetendo, true); }
 
-void TColecao::DesfazTransacao() {
-  if (!m_transacao || !m_transacao->ativa()) return;
-  try {
-    m_transacao->rollback();
-  } catch (const bd::ErroBanco& e) {
-    FalhaBanco = true;
-    FalhaFatal(TErro::FormataMensagem(304, e.mensagem()));
-  }
-}
+void TColecao::DesfazTransacao() { EncerraTransacao(m_transacao, &bd::Transacao::rollback, false); }
 
-void TColecao::DesfazTransacaoRetendo() {
-  if (!m_transacao || !m_transacao->ativa()) return;
+void TColecao::DesfazTransacaoRetendo() { EncerraTransacao(m_transacao, &bd::Transacao::rollbackRetendo, false); }
+
+void TColecao::EncerraTransacao(bd::Transacao* transacao, void (bd::Transacao::*operacao)(), bool confirma) {
+  if (!transacao || !transacao->ativa()) return;
   try {
-    m_transacao->rollbackRetendo();
+    (transacao->*operacao)();
   } catch (const bd::ErroBanco& e) {
     FalhaBanco = true;
-    FalhaFatal(TErro::FormataMensagem(304, e.mensagem()));
+    FalhaFatal(confirma ? QStringLiteral("Não foi possível salvar as alterações. Mensagem retornada: ") + e.mensagem()
+                        : TErro::FormataMensagem(304, e.mensagem()));
   }
 }
 
@@ -441,12 +412,7 @@ void TColecao::Atualiza() {
   ConfirmaTransacaoRetendo();
   m_consultaAtual->fecha();
   if (bd::Transacao* tr = TransacaoDaConsulta(*m_consultaAtual)) {
-    try {
-      if (tr->ativa()) tr->rollback();
-    } catch (const bd::ErroBanco& e) {
-      FalhaBanco = true;
-      FalhaFatal(TErro::FormataMensagem(304, e.mensagem()));
-    }
+    EncerraTransacao(tr, &bd::Transacao::rollback, false);
     try {
       tr->inicia();
     } catch (const bd::ErroBanco& e) {

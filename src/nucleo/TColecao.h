@@ -31,8 +31,9 @@ extern bool FalhaBanco;
 class TColecao {
  public:
   TColecao();
-  // Commits the declaration-side transaction keeping it open. A subclass that overrides
-  // ConfirmaTransacaoRetendo calls its own in its destructor: a base destructor cannot.
+  // Commits the declaration-side transaction keeping it open, when it still exists. A
+  // subclass that overrides ConfirmaTransacaoRetendo calls its own in its destructor: a base
+  // destructor cannot.
   virtual ~TColecao();
   TColecao(const TColecao&) = delete;
   TColecao& operator=(const TColecao&) = delete;
@@ -107,7 +108,8 @@ class TColecao {
   // The index collection's command failures mark the index; others the declaration side.
   virtual bool EhColecaoIndice() const { return false; }
 
-  // The declaration-side transaction (not owned), bound to the declaration connection.
+  // The declaration-side transaction (not owned; it may be a member of the subclass, gone
+  // before this base's destructor runs), bound to the declaration connection.
   void DefineTransacao(bd::Transacao* transacao);
 
   void VerificaVersaoIndice();
@@ -121,6 +123,10 @@ class TColecao {
   bool PosicionaParaCarga(Movimento movimento);
   void AjustaFlagsCarga(Movimento movimento);
 
+  // Commits or rolls back (retaining or not) a transaction when it is active; a failure shows
+  // the save (confirma) or undo message, sets FalhaBanco and ends the process.
+  static void EncerraTransacao(bd::Transacao* transacao, void (bd::Transacao::*operacao)(), bool confirma);
+
   // Shows the message as an error, then ends the process.
   [[noreturn]] static void FalhaFatal(const QString& mensagem);
   static void MostraErro(const QString& mensagem);
@@ -128,7 +134,6 @@ class TColecao {
   int m_total = -1;
   bd::Conexao* m_bancoDeclaracao = nullptr;
   bd::Conexao* m_bancoIndice = nullptr;
-  bd::Transacao* m_transacao = nullptr;
   std::unique_ptr<bd::Transacao> m_transacaoIndice;
   std::array<std::unique_ptr<bd::Consulta>, 4> m_navegacao;
   bd::Consulta m_consultaTotal{bd::Consulta::Modo::Cache};
@@ -145,6 +150,12 @@ class TColecao {
   QString m_geracao;
 
  private:
+  bd::Transacao* m_transacao = nullptr;  // set through DefineTransacao, read through GetTransacao
+  std::weak_ptr<bd::Transacao* const> m_referenciaTransacao;
+
   bd::Transacao* TransacaoDaConsulta(const bd::Consulta& consulta) const;
   void AtualizaVersaoDeclaracaoEm(bd::Transacao& transacao);
+  // Reads the version row; an unusable version is told once (while the flag is clear) and
+  // sets the flag. True when the version allows the upgrade to run.
+  bool LeVersao(bd::Transacao& transacao, bool& falha, bool declaracao);
 };

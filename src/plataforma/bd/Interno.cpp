@@ -7,6 +7,7 @@
 
 #include <cmath>
 #include <cstring>
+#include <limits>
 
 #include "plataforma/bd/Transacao.h"
 #include "plataforma/sistema/Cp1252.h"
@@ -93,6 +94,14 @@ int64_t inteiroEscalado(const Valor& v, int escala, const Quem& quem) {
   }
   if (!r) foraDosLimites(v, quem);
   return *r;
+}
+
+template <class T>
+void gravaInteiro(unsigned char* p, const Valor& v, int escala, const Quem& quem) {
+  const int64_t n = inteiroEscalado(v, escala, quem);
+  if (n < std::numeric_limits<T>::min() || n > std::numeric_limits<T>::max()) foraDosLimites(v, quem);
+  const T x = T(n);
+  std::memcpy(p, &x, sizeof x);
 }
 
 Valor valorEscalado(int64_t n, int escala) {
@@ -235,25 +244,15 @@ void codifica(const Descritor& d, unsigned char* linha, const Valor& v, const Co
   if (!vazio) {
     ind = 0;
     switch (d.tipo) {
-      case SQL_SHORT: {
-        const int64_t n = inteiroEscalado(v, d.escala, quem);
-        if (n < INT16_MIN || n > INT16_MAX) foraDosLimites(v, quem);
-        const int16_t x = int16_t(n);
-        std::memcpy(p, &x, sizeof x);
+      case SQL_SHORT:
+        gravaInteiro<int16_t>(p, v, d.escala, quem);
         break;
-      }
-      case SQL_LONG: {
-        const int64_t n = inteiroEscalado(v, d.escala, quem);
-        if (n < INT32_MIN || n > INT32_MAX) foraDosLimites(v, quem);
-        const int32_t x = int32_t(n);
-        std::memcpy(p, &x, sizeof x);
+      case SQL_LONG:
+        gravaInteiro<int32_t>(p, v, d.escala, quem);
         break;
-      }
-      case SQL_INT64: {
-        const int64_t x = inteiroEscalado(v, d.escala, quem);
-        std::memcpy(p, &x, sizeof x);
+      case SQL_INT64:
+        gravaInteiro<int64_t>(p, v, d.escala, quem);
         break;
-      }
       case SQL_FLOAT: {
         const float x = float(v.comoReal());
         std::memcpy(p, &x, sizeof x);

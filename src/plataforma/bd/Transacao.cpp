@@ -5,7 +5,8 @@
 
 namespace bd {
 
-Transacao::Transacao(const QStringList& parametros) : m(std::make_shared<interno::NucleoTransacao>()) {
+Transacao::Transacao(const QStringList& parametros)
+    : m(std::make_shared<interno::NucleoTransacao>()), m_eu(std::make_shared<Transacao*>(this)) {
   defineParametros(parametros);
 }
 
@@ -15,14 +16,20 @@ Transacao::Transacao(Conexao& conexao, const QStringList& parametros) : Transaca
 
 Transacao::~Transacao() {
   if (m) m->descarta();
+  if (m_eu) *m_eu = nullptr;
 }
 
-Transacao::Transacao(Transacao&&) noexcept = default;
+Transacao::Transacao(Transacao&& o) noexcept : m(std::move(o.m)), m_eu(std::move(o.m_eu)) {
+  if (m_eu) *m_eu = this;
+}
 
 Transacao& Transacao::operator=(Transacao&& o) noexcept {
   if (this != &o) {
     if (m) m->descarta();
+    if (m_eu) *m_eu = nullptr;
     m = std::move(o.m);
+    m_eu = std::move(o.m_eu);
+    if (m_eu) *m_eu = this;
   }
   return *this;
 }

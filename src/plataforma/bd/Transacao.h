@@ -37,10 +37,14 @@ class Transacao {
   void rollback();
   void rollbackRetendo();
 
+  // For holders that may outlive this object: the pointer it yields is null once it is gone.
+  std::weak_ptr<Transacao* const> referencia() const { return m_eu; }
+
   std::shared_ptr<interno::NucleoTransacao> nucleo() const { return m; }
 
  private:
   std::shared_ptr<interno::NucleoTransacao> m;
+  std::shared_ptr<Transacao*> m_eu;  // points back here; cleared when this object goes
 };
 
 }  // namespace bd
