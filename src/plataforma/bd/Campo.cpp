@@ -11,9 +11,9 @@ bool Campo::nulo() const {
   return !linha || interno::nulo(m_fonte->descritor(m_indice), linha);
 }
 
-Valor Campo::valor() const {
+Dado Campo::valor() const {
   const unsigned char* linha = m_fonte->linha();
-  if (!linha) return Valor();
+  if (!linha) return Dado();
   return interno::decodifica(m_fonte->descritor(m_indice), linha, m_fonte->contextoBlob());
 }
 
@@ -40,7 +40,7 @@ QDateTime Campo::dataHora() const { return valor().comoDataHora(); }
 
 int Campo::escala() const { return m_fonte->descritor(m_indice).escala; }
 
-void Campo::define(const Valor& v) const {
+void Campo::define(const Dado& v) const {
   unsigned char* linha = m_fonte->linhaEditavel();
   interno::codifica(m_fonte->descritor(m_indice), linha, v, m_fonte->contextoBlob(),
                     interno::Quem{&nome(), 0, true});

@@ -6,7 +6,7 @@
 
 #include <cstdint>
 
-#include "plataforma/bd/Valor.h"
+#include "plataforma/bd/Dado.h"
 
 namespace bd {
 
@@ -23,7 +23,7 @@ class Campo {
 
   const QString& nome() const;
   bool nulo() const;
-  Valor valor() const;
+  Dado valor() const;
   QString texto() const;
   int inteiro() const;
   int64_t inteiro64() const;
@@ -35,7 +35,7 @@ class Campo {
   int escala() const;  // the column's scale: -4 for four decimals, 0 for integers and texts
 
   // Changes the value in the cached row only; nothing reaches the database.
-  void define(const Valor& v) const;
+  void define(const Dado& v) const;
 
  private:
   const interno::FonteCampos* m_fonte;

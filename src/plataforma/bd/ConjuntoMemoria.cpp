@@ -25,7 +25,7 @@ constexpr NomeTipo kTipos[] = {
     {ConjuntoMemoria::Tipo::Real, "r8"},
 };
 
-QString textoXml(ConjuntoMemoria::Tipo tipo, const Valor& v) {
+QString textoXml(ConjuntoMemoria::Tipo tipo, const Dado& v) {
   switch (tipo) {
     case ConjuntoMemoria::Tipo::Inteiro:
       return QString::number(v.comoInteiro());
@@ -45,37 +45,37 @@ QString textoXml(ConjuntoMemoria::Tipo tipo, const Valor& v) {
   return QString();
 }
 
-std::optional<Valor> valorXml(ConjuntoMemoria::Tipo tipo, const QString& t) {
+std::optional<Dado> valorXml(ConjuntoMemoria::Tipo tipo, const QString& t) {
   switch (tipo) {
     case ConjuntoMemoria::Tipo::Inteiro: {
       bool ok = false;
       const qlonglong n = t.toLongLong(&ok);
-      if (ok) return Valor(n);
+      if (ok) return Dado(n);
       break;
     }
     case ConjuntoMemoria::Tipo::Texto:
-      return Valor(t);
+      return Dado(t);
     case ConjuntoMemoria::Tipo::Data: {
       const QDate d = QDate::fromString(t, QStringLiteral("yyyyMMdd"));
-      if (d.isValid()) return Valor(d);
+      if (d.isValid()) return Dado(d);
       break;
     }
     case ConjuntoMemoria::Tipo::DataHora: {
       const QDateTime d = QDateTime::fromString(t, QStringLiteral("yyyyMMdd'T'hh:mm:sszzz"));
-      if (d.isValid()) return Valor(d);
+      if (d.isValid()) return Dado(d);
       break;
     }
     case ConjuntoMemoria::Tipo::DezMilesimos:
-      if (const auto n = Decimal::deTexto(t, -4)) return Valor(DezMilesimos{*n});
+      if (const auto n = Decimal::deTexto(t, -4)) return Dado(DezMilesimos{*n});
       break;
     case ConjuntoMemoria::Tipo::Booleano:
-      if (t == u"TRUE") return Valor(true);
-      if (t == u"FALSE") return Valor(false);
+      if (t == u"TRUE") return Dado(true);
+      if (t == u"FALSE") return Dado(false);
       break;
     case ConjuntoMemoria::Tipo::Real: {
       bool ok = false;
       const double d = t.toDouble(&ok);
-      if (ok) return Valor(d);
+      if (ok) return Dado(d);
       break;
     }
   }
@@ -83,7 +83,7 @@ std::optional<Valor> valorXml(ConjuntoMemoria::Tipo tipo, const QString& t) {
 }
 
 // Ordering of two values of one column; nulls first.
-int compara(ConjuntoMemoria::Tipo tipo, const Valor& a, const Valor& b) {
+int compara(ConjuntoMemoria::Tipo tipo, const Dado& a, const Dado& b) {
   if (a.nulo() || b.nulo()) return int(!a.nulo()) - int(!b.nulo());
   auto sinal = [](auto x, auto y) { return x < y ? -1 : (y < x ? 1 : 0); };
   switch (tipo) {
@@ -195,50 +195,50 @@ void ConjuntoMemoria::vaiPara(int posicao) {
   m_bof = m_eof = false;
 }
 
-Valor ConjuntoMemoria::valor(const QString& coluna) const {
+Dado ConjuntoMemoria::valor(const QString& coluna) const {
   const int c = exigeColuna(coluna);
-  if (m_atual < 0 || m_atual >= quantidade()) return Valor();
+  if (m_atual < 0 || m_atual >= quantidade()) return Dado();
   return m_linhas[size_t(m_atual)][size_t(c)];
 }
 
-Valor ConjuntoMemoria::valor(int linha, int coluna) const { return m_linhas.at(size_t(linha)).at(size_t(coluna)); }
+Dado ConjuntoMemoria::valor(int linha, int coluna) const { return m_linhas.at(size_t(linha)).at(size_t(coluna)); }
 
-Valor ConjuntoMemoria::converte(int coluna, const Valor& v) const {
+Dado ConjuntoMemoria::converte(int coluna, const Dado& v) const {
   if (v.nulo()) return v;
   const Coluna& c = m_colunas[size_t(coluna)];
   switch (c.tipo) {
     case Tipo::Inteiro:
-      return Valor(v.comoInteiro());
+      return Dado(v.comoInteiro());
     case Tipo::Texto: {
       QString t = v.comoTexto();
       if (c.tamanho > 0 && t.size() > c.tamanho) t.truncate(c.tamanho);
-      return Valor(std::move(t));
+      return Dado(std::move(t));
     }
     case Tipo::Data: {
       const QDate d = v.comoData();
-      return d.isValid() ? Valor(d) : Valor();
+      return d.isValid() ? Dado(d) : Dado();
     }
     case Tipo::DataHora: {
       const QDateTime d = v.comoDataHora();
-      return d.isValid() ? Valor(d) : Valor();
+      return d.isValid() ? Dado(d) : Dado();
     }
     case Tipo::DezMilesimos:
-      return Valor(DezMilesimos{v.comoDezMilesimos()});
+      return Dado(DezMilesimos{v.comoDezMilesimos()});
     case Tipo::Booleano:
-      return Valor(v.comoBooleano());
+      return Dado(v.comoBooleano());
     case Tipo::Real:
-      return Valor(v.comoReal());
+      return Dado(v.comoReal());
   }
   return v;
 }
 
-void ConjuntoMemoria::define(const QString& coluna, const Valor& v) { define(exigeAtual(), exigeColuna(coluna), v); }
+void ConjuntoMemoria::define(const QString& coluna, const Dado& v) { define(exigeAtual(), exigeColuna(coluna), v); }
 
-void ConjuntoMemoria::define(int linha, int coluna, const Valor& v) {
+void ConjuntoMemoria::define(int linha, int coluna, const Dado& v) {
   m_linhas.at(size_t(linha)).at(size_t(coluna)) = converte(coluna, v);
 }
 
-bool ConjuntoMemoria::localiza(const QString& campos, const QList<Valor>& valores, OpcoesLocaliza opcoes) {
+bool ConjuntoMemoria::localiza(const QString& campos, const QList<Dado>& valores, OpcoesLocaliza opcoes) {
   std::vector<int> indices;
   for (const QString& nome : campos.split(u';', Qt::SkipEmptyParts))
     if (!nome.trimmed().isEmpty()) indices.push_back(exigeColuna(nome));
@@ -247,7 +247,7 @@ bool ConjuntoMemoria::localiza(const QString& campos, const QList<Valor>& valore
   for (int l = 0; l < quantidade(); ++l) {
     bool confere = true;
     for (size_t k = 0; k < indices.size() && confere; ++k)
-      confere = ValorCorresponde(m_linhas[size_t(l)][size_t(indices[k])], valores[qsizetype(k)],
+      confere = Corresponde(m_linhas[size_t(l)][size_t(indices[k])], valores[qsizetype(k)],
                                  opcoes.parcial, opcoes.semCaixa);
     if (confere) {
       m_atual = l;
@@ -309,7 +309,7 @@ QByteArray ConjuntoMemoria::xml() const {
 
 bool ConjuntoMemoria::deXml(const QByteArray& xml, QString* erro) {
   std::vector<Coluna> colunas;
-  std::vector<std::vector<Valor>> linhas;
+  std::vector<std::vector<Dado>> linhas;
   QXmlStreamReader r(xml);
   bool emCampos = false;
   bool emLinhas = false;
@@ -341,13 +341,13 @@ bool ConjuntoMemoria::deXml(const QByteArray& xml, QString* erro) {
         if (c.tipo == Tipo::Texto) c.tamanho = r.attributes().value(QLatin1String("WIDTH")).toInt();
         colunas.push_back(c);
       } else if (nome == u"ROW" && emLinhas) {
-        std::vector<Valor> linha(colunas.size());
+        std::vector<Dado> linha(colunas.size());
         for (size_t i = 0; i < colunas.size(); ++i) {
           const auto atributos = r.attributes();
           if (!atributos.hasAttribute(colunas[i].nome)) continue;
           const QString texto = atributos.value(colunas[i].nome).toString();
           const auto v = valorXml(colunas[i].tipo, texto);
-          if (!v) return falha(QStringLiteral("Valor inválido \"%1\" no campo %2").arg(texto, colunas[i].nome));
+          if (!v) return falha(QStringLiteral("Dado inválido \"%1\" no campo %2").arg(texto, colunas[i].nome));
           linha[i] = *v;
         }
         linhas.push_back(std::move(linha));

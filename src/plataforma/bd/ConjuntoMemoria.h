@@ -6,7 +6,7 @@
 
 #include <vector>
 
-#include "plataforma/bd/Valor.h"
+#include "plataforma/bd/Dado.h"
 
 namespace bd {
 
@@ -46,12 +46,12 @@ class ConjuntoMemoria {
   int posicao() const { return m_atual + 1; }  // 1-based, 0 without a current row
   void vaiPara(int posicao);
 
-  Valor valor(const QString& coluna) const;  // of the current row
-  Valor valor(int linha, int coluna) const;  // 0-based
-  void define(const QString& coluna, const Valor& v);
-  void define(int linha, int coluna, const Valor& v);
+  Dado valor(const QString& coluna) const;  // of the current row
+  Dado valor(int linha, int coluna) const;  // 0-based
+  void define(const QString& coluna, const Dado& v);
+  void define(int linha, int coluna, const Dado& v);
 
-  bool localiza(const QString& campos, const QList<Valor>& valores, OpcoesLocaliza opcoes = {});
+  bool localiza(const QString& campos, const QList<Dado>& valores, OpcoesLocaliza opcoes = {});
   // Stable sort on the columns separated by ';'; nulls first. The first row becomes current.
   void ordena(const QString& campos, bool decrescente = false);
 
@@ -64,10 +64,10 @@ class ConjuntoMemoria {
  private:
   int exigeColuna(const QString& nome) const;
   int exigeAtual() const;
-  Valor converte(int coluna, const Valor& v) const;
+  Dado converte(int coluna, const Dado& v) const;
 
   std::vector<Coluna> m_colunas;
-  std::vector<std::vector<Valor>> m_linhas;
+  std::vector<std::vector<Dado>> m_linhas;
   int m_atual = -1;
   bool m_bof = true;
   bool m_eof = true;

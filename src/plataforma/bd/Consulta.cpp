@@ -46,7 +46,7 @@ struct Consulta::Nucleo : interno::Dependente, interno::FonteCampos {
   bool verificaParametros = true;
   Modo modo = Modo::Sequencial;
   std::shared_ptr<NucleoTransacao> transacao;
-  std::vector<Valor> valores;
+  std::vector<Dado> valores;
 
   // The preparation.
   std::shared_ptr<NucleoConexao> conexaoPreparo;
@@ -160,7 +160,7 @@ struct Consulta::Nucleo : interno::Dependente, interno::FonteCampos {
     } else {
       sqlMotor = sql.toUtf8();
     }
-    valores.assign(size_t(nomes.size()), Valor());
+    valores.assign(size_t(nomes.size()), Dado());
   }
 
   NucleoTransacao& exigeTransacao() const {
@@ -394,14 +394,14 @@ int Consulta::quantidadeParametros() const { return int(m->valores.size()); }
 
 bool Consulta::temParametro(const QString& nome) const { return m->posicoes.contains(chave(nome)); }
 
-void Consulta::param(const QString& nome, const Valor& valor) {
+void Consulta::param(const QString& nome, const Dado& valor) {
   const auto it = m->posicoes.constFind(chave(nome));
   if (it == m->posicoes.cend())
     throw ErroBanco(QStringLiteral("O parâmetro %1 não existe na consulta.").arg(nome));
   for (const int i : it.value()) m->valores[size_t(i)] = valor;
 }
 
-void Consulta::param(int posicao, const Valor& valor) {
+void Consulta::param(int posicao, const Dado& valor) {
   if (posicao < 1 || posicao > int(m->valores.size())) {
     if (!m->stmt && posicao >= 1) m->garantePreparada();  // positions of a text read unverified
     if (posicao < 1 || posicao > int(m->valores.size()))
@@ -410,21 +410,21 @@ void Consulta::param(int posicao, const Valor& valor) {
   m->valores[size_t(posicao - 1)] = valor;
 }
 
-Valor Consulta::valorParametro(const QString& nome) const {
+Dado Consulta::valorParametro(const QString& nome) const {
   const auto it = m->posicoes.constFind(chave(nome));
   if (it == m->posicoes.cend())
     throw ErroBanco(QStringLiteral("O parâmetro %1 não existe na consulta.").arg(nome));
   return m->valores[size_t(it.value().front())];
 }
 
-Valor Consulta::valorParametro(int posicao) const {
+Dado Consulta::valorParametro(int posicao) const {
   if (posicao < 1 || posicao > int(m->valores.size()))
     throw ErroBanco(QStringLiteral("A consulta não tem o parâmetro %1.").arg(posicao));
   return m->valores[size_t(posicao - 1)];
 }
 
 void Consulta::limpaParametros() {
-  for (Valor& v : m->valores) v = Valor();
+  for (Dado& v : m->valores) v = Dado();
 }
 
 void Consulta::executa() { m->executa(); }
@@ -531,7 +531,7 @@ int Consulta::posicao() const {
   return m->atual + 1;
 }
 
-bool Consulta::localiza(const QString& campos, const QList<Valor>& valores, OpcoesLocaliza opcoes) {
+bool Consulta::localiza(const QString& campos, const QList<Dado>& valores, OpcoesLocaliza opcoes) {
   m->exigeAberta();
   m->exigeCache("localizar");
   std::vector<int> indices;
@@ -550,8 +550,8 @@ bool Consulta::localiza(const QString& campos, const QList<Valor>& valores, Opco
     const unsigned char* dados = m->linhas[size_t(linha)].get();
     bool confere = true;
     for (size_t k = 0; k < indices.size() && confere; ++k) {
-      const Valor v = interno::decodifica(m->saidas[size_t(indices[k])], dados, ctx);
-      confere = ValorCorresponde(v, valores[qsizetype(k)], opcoes.parcial, opcoes.semCaixa);
+      const Dado v = interno::decodifica(m->saidas[size_t(indices[k])], dados, ctx);
+      confere = Corresponde(v, valores[qsizetype(k)], opcoes.parcial, opcoes.semCaixa);
     }
     if (confere) {
       m->atual = linha;

@@ -8,7 +8,7 @@
 #include <memory>
 
 #include "plataforma/bd/Campo.h"
-#include "plataforma/bd/Valor.h"
+#include "plataforma/bd/Dado.h"
 
 namespace bd {
 
@@ -57,10 +57,10 @@ class Consulta {
   QStringList nomesParametros() const;  // distinct, in order of appearance
   int quantidadeParametros() const;     // positions
   bool temParametro(const QString& nome) const;
-  void param(const QString& nome, const Valor& valor);  // raises when the name is not there
-  void param(int posicao, const Valor& valor);          // 1-based
-  Valor valorParametro(const QString& nome) const;
-  Valor valorParametro(int posicao) const;  // 1-based
+  void param(const QString& nome, const Dado& valor);  // raises when the name is not there
+  void param(int posicao, const Dado& valor);          // 1-based
+  Dado valorParametro(const QString& nome) const;
+  Dado valorParametro(int posicao) const;  // 1-based
   void limpaParametros();
 
   // Runs a statement that returns no rows (or one row of outputs, readable through campo()).
@@ -83,7 +83,7 @@ class Consulta {
   int posicao() const;  // 1-based, 0 without a current row
 
   // Locates from the first row; on success the row becomes current. Fields separated by ';'.
-  bool localiza(const QString& campos, const QList<Valor>& valores, OpcoesLocaliza opcoes = {});
+  bool localiza(const QString& campos, const QList<Dado>& valores, OpcoesLocaliza opcoes = {});
 
   int quantidadeCampos() const;
   QString nomeCampo(int posicao) const;  // 1-based

@@ -57,7 +57,7 @@ QByteArray bytesDeTexto(const QString& t, unsigned charset) {
   return Cp1252::codifica(t);
 }
 
-[[noreturn]] void foraDosLimites(const Valor& v, const Quem& quem) {
+[[noreturn]] void foraDosLimites(const Dado& v, const Quem& quem) {
   throw ErroBanco(QStringLiteral("O valor %1 não cabe em %2.").arg(v.comoTexto(), quem.texto()));
 }
 
@@ -68,23 +68,23 @@ qsizetype caracteres(const QString& s) {
   return n;
 }
 
-int64_t inteiroEscalado(const Valor& v, int escala, const Quem& quem) {
+int64_t inteiroEscalado(const Dado& v, int escala, const Quem& quem) {
   std::optional<int64_t> r;
   switch (v.tipo()) {
-    case Valor::Tipo::Inteiro:
+    case Dado::Tipo::Inteiro:
       r = Decimal::reescala(v.comoInteiro(), 0, escala);
       break;
-    case Valor::Tipo::DezMilesimos:
+    case Dado::Tipo::DezMilesimos:
       r = Decimal::reescala(v.comoDezMilesimos(), -4, escala);
       break;
-    case Valor::Tipo::Booleano:
+    case Dado::Tipo::Booleano:
       r = Decimal::reescala(v.comoBooleano() ? 1 : 0, 0, escala);
       break;
-    case Valor::Tipo::Texto:
+    case Dado::Tipo::Texto:
       r = Decimal::deTexto(v.comoTexto(), escala);
       if (!r) throw ErroBanco(QStringLiteral("\"%1\" não é um número válido para %2.").arg(v.comoTexto(), quem.texto()));
       break;
-    case Valor::Tipo::Real: {
+    case Dado::Tipo::Real: {
       const double d = v.comoReal() * std::pow(10.0, -escala);
       if (std::isfinite(d) && d < 9.2e18 && d > -9.2e18) r = int64_t(std::round(d));
       break;
@@ -97,17 +97,17 @@ int64_t inteiroEscalado(const Valor& v, int escala, const Quem& quem) {
 }
 
 template <class T>
-void gravaInteiro(unsigned char* p, const Valor& v, int escala, const Quem& quem) {
+void gravaInteiro(unsigned char* p, const Dado& v, int escala, const Quem& quem) {
   const int64_t n = inteiroEscalado(v, escala, quem);
   if (n < std::numeric_limits<T>::min() || n > std::numeric_limits<T>::max()) foraDosLimites(v, quem);
   const T x = T(n);
   std::memcpy(p, &x, sizeof x);
 }
 
-Valor valorEscalado(int64_t n, int escala) {
-  if (escala == 0) return Valor(n);
-  if (const auto d = Decimal::reescala(n, escala, -4)) return Valor(DezMilesimos{*d});
-  return Valor(double(n) * std::pow(10.0, escala));
+Dado valorEscalado(int64_t n, int escala) {
+  if (escala == 0) return Dado(n);
+  if (const auto d = Decimal::reescala(n, escala, -4)) return Dado(DezMilesimos{*d});
+  return Dado(double(n) * std::pow(10.0, escala));
 }
 
 QByteArray leBlob(const ContextoBlob& ctx, ISC_QUAD id) {
@@ -234,13 +234,13 @@ QString Quem::texto() const {
   return QStringLiteral("o parâmetro %1").arg(posicao);
 }
 
-void codifica(const Descritor& d, unsigned char* linha, const Valor& v, const ContextoBlob& ctx,
+void codifica(const Descritor& d, unsigned char* linha, const Dado& v, const ContextoBlob& ctx,
               const Quem& quem) {
   short ind = -1;
   unsigned char* p = linha + d.deslocamento;
   const bool texto = d.tipo == SQL_TEXT || d.tipo == SQL_VARYING || d.tipo == SQL_BLOB;
   // An empty text stands for null in a parameter that is not text (a cleared date or number).
-  const bool vazio = v.nulo() || (!texto && v.tipo() == Valor::Tipo::Texto && v.comoTexto().trimmed().isEmpty());
+  const bool vazio = v.nulo() || (!texto && v.tipo() == Dado::Tipo::Texto && v.comoTexto().trimmed().isEmpty());
   if (!vazio) {
     ind = 0;
     switch (d.tipo) {
@@ -303,7 +303,7 @@ void codifica(const Descritor& d, unsigned char* linha, const Valor& v, const Co
       }
       case SQL_TEXT:
       case SQL_VARYING: {
-        const bool bytes = v.tipo() == Valor::Tipo::Bytes;
+        const bool bytes = v.tipo() == Dado::Tipo::Bytes;
         const QString t = bytes ? QString() : v.comoTexto();
         const bool utf8 = !bytes && (d.charset == kCharsetUtf8 || d.charset == kCharsetUnicodeFss);
         auto longoDemais = [&] {
@@ -335,7 +335,7 @@ void codifica(const Descritor& d, unsigned char* linha, const Valor& v, const Co
         break;
       }
       case SQL_BLOB: {
-        const QByteArray b = v.tipo() == Valor::Tipo::Bytes ? v.comoBytes() : v.comoTexto().toUtf8();
+        const QByteArray b = v.tipo() == Dado::Tipo::Bytes ? v.comoBytes() : v.comoTexto().toUtf8();
         const ISC_QUAD id = gravaBlob(ctx, b);
         std::memcpy(p, &id, sizeof id);
         break;
@@ -349,8 +349,8 @@ void codifica(const Descritor& d, unsigned char* linha, const Valor& v, const Co
   std::memcpy(linha + d.deslocamentoNulo, &ind, sizeof ind);
 }
 
-Valor decodifica(const Descritor& d, const unsigned char* linha, const ContextoBlob& ctx) {
-  if (nulo(d, linha)) return Valor();
+Dado decodifica(const Descritor& d, const unsigned char* linha, const ContextoBlob& ctx) {
+  if (nulo(d, linha)) return Dado();
   const unsigned char* p = linha + d.deslocamento;
   switch (d.tipo) {
     case SQL_SHORT: {
@@ -371,55 +371,55 @@ Valor decodifica(const Descritor& d, const unsigned char* linha, const ContextoB
     case SQL_FLOAT: {
       float x;
       std::memcpy(&x, p, sizeof x);
-      return Valor(double(x));
+      return Dado(double(x));
     }
     case SQL_DOUBLE:
     case SQL_D_FLOAT: {
       double x;
       std::memcpy(&x, p, sizeof x);
-      return Valor(x);
+      return Dado(x);
     }
     case SQL_TEXT: {
       const char* c = reinterpret_cast<const char*>(p);
-      if (d.charset == kCharsetOctets) return Valor::bytes(QByteArray(c, d.tamanho));
+      if (d.charset == kCharsetOctets) return Dado::bytes(QByteArray(c, d.tamanho));
       qsizetype n = d.tamanho;
       while (n > 0 && c[n - 1] == ' ') --n;  // CHAR columns come padded with blanks
-      return Valor(textoDeBytes(c, n, d.charset));
+      return Dado(textoDeBytes(c, n, d.charset));
     }
     case SQL_VARYING: {
       uint16_t n;
       std::memcpy(&n, p, sizeof n);
       const char* c = reinterpret_cast<const char*>(p + sizeof n);
-      if (d.charset == kCharsetOctets) return Valor::bytes(QByteArray(c, n));
-      return Valor(textoDeBytes(c, n, d.charset));
+      if (d.charset == kCharsetOctets) return Dado::bytes(QByteArray(c, n));
+      return Dado(textoDeBytes(c, n, d.charset));
     }
     case SQL_TYPE_DATE: {
       ISC_DATE x;
       std::memcpy(&x, p, sizeof x);
-      return Valor(QDate::fromJulianDay(qint64(x) + kDiaJulianoIsc));
+      return Dado(QDate::fromJulianDay(qint64(x) + kDiaJulianoIsc));
     }
     case SQL_TYPE_TIME: {
       ISC_TIME x;
       std::memcpy(&x, p, sizeof x);
-      return Valor(QTime::fromMSecsSinceStartOfDay(int(x / 10)));
+      return Dado(QTime::fromMSecsSinceStartOfDay(int(x / 10)));
     }
     case SQL_TIMESTAMP: {
       ISC_TIMESTAMP x;
       std::memcpy(&x, p, sizeof x);
-      return Valor(QDateTime(QDate::fromJulianDay(qint64(x.timestamp_date) + kDiaJulianoIsc),
+      return Dado(QDateTime(QDate::fromJulianDay(qint64(x.timestamp_date) + kDiaJulianoIsc),
                              QTime::fromMSecsSinceStartOfDay(int(x.timestamp_time / 10))));
     }
     case SQL_BOOLEAN:
-      return Valor(*p != 0);
+      return Dado(*p != 0);
     case SQL_BLOB: {
       ISC_QUAD id;
       std::memcpy(&id, p, sizeof id);
       const QByteArray b = leBlob(ctx, id);
-      if (d.subtipo == 1) return Valor(textoDoMotor(b));
-      return Valor::bytes(b);
+      if (d.subtipo == 1) return Dado(textoDoMotor(b));
+      return Dado::bytes(b);
     }
     case SQL_NULL:
-      return Valor();
+      return Dado();
     default:
       throw ErroBanco(QStringLiteral("Tipo de dado %1 não suportado no campo %2.").arg(d.tipo).arg(d.nome));
   }

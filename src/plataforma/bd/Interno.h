@@ -14,7 +14,7 @@
 #include <vector>
 
 #include "plataforma/bd/ErroBanco.h"
-#include "plataforma/bd/Valor.h"
+#include "plataforma/bd/Dado.h"
 
 namespace bd {
 class Transacao;
@@ -91,9 +91,9 @@ struct Quem {
 };
 
 bool nulo(const Descritor& d, const unsigned char* linha);
-void codifica(const Descritor& d, unsigned char* linha, const Valor& v, const ContextoBlob& ctx,
+void codifica(const Descritor& d, unsigned char* linha, const Dado& v, const ContextoBlob& ctx,
               const Quem& quem);
-Valor decodifica(const Descritor& d, const unsigned char* linha, const ContextoBlob& ctx);
+Dado decodifica(const Descritor& d, const unsigned char* linha, const ContextoBlob& ctx);
 void anula(const std::vector<Descritor>& ds, unsigned char* linha);
 
 // What a field handle reads: the descriptors and the current row of a query.

@@ -81,7 +81,7 @@ QStringList Procedimento::entradas() {
   return m_entradas;
 }
 
-void Procedimento::param(const QString& nome, const Valor& valor) {
+void Procedimento::param(const QString& nome, const Dado& valor) {
   if (!m_conexaoNomes) prepara();
   try {
     m_consulta.param(nome, valor);
@@ -90,12 +90,12 @@ void Procedimento::param(const QString& nome, const Valor& valor) {
   }
 }
 
-void Procedimento::param(int posicao, const Valor& valor) {
+void Procedimento::param(int posicao, const Dado& valor) {
   if (!m_conexaoNomes) prepara();
   m_consulta.param(posicao, valor);
 }
 
-Valor Procedimento::valorParametro(const QString& nome) {
+Dado Procedimento::valorParametro(const QString& nome) {
   if (!m_conexaoNomes) prepara();
   if (!m_consulta.temParametro(nome))
     throw ErroBanco(QStringLiteral("O procedimento %1 não tem o parâmetro %2.").arg(m_nome, nome));

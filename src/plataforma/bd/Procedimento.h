@@ -7,7 +7,7 @@
 
 #include "plataforma/bd/Campo.h"
 #include "plataforma/bd/Consulta.h"
-#include "plataforma/bd/Valor.h"
+#include "plataforma/bd/Dado.h"
 
 namespace bd {
 
@@ -36,9 +36,9 @@ class Procedimento {
   bool preparada() const;
   QStringList entradas();  // input names, in order
 
-  void param(const QString& nome, const Valor& valor);  // raises when the name is not an input
-  void param(int posicao, const Valor& valor);          // 1-based
-  Valor valorParametro(const QString& nome);
+  void param(const QString& nome, const Dado& valor);  // raises when the name is not an input
+  void param(int posicao, const Dado& valor);          // 1-based
+  Dado valorParametro(const QString& nome);
   void limpaParametros();
 
   void executa();

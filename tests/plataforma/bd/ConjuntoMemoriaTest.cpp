@@ -8,7 +8,7 @@
 #include "suporte/QtGtest.h"
 
 using bd::ConjuntoMemoria;
-using bd::Valor;
+using bd::Dado;
 using Tipo = bd::ConjuntoMemoria::Tipo;
 
 namespace {

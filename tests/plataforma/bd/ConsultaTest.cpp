@@ -6,7 +6,7 @@
 #include "BancoDeTeste.h"
 
 using bd::Consulta;
-using bd::Valor;
+using bd::Dado;
 
 namespace {
 
@@ -160,7 +160,7 @@ TEST_F(ConsultaBanco, SequencialSoAvanca) {
 
 struct CasoLocaliza {
   const char* campos;
-  QList<Valor> valores;
+  QList<Dado> valores;
   bd::OpcoesLocaliza opcoes;
   int id;  // 0: not found
 };
@@ -189,7 +189,7 @@ INSTANTIATE_TEST_SUITE_P(
         CasoLocaliza{"NOME", {"ANA"}, {true, true}, 1},
         CasoLocaliza{"SALDO", {bd::DezMilesimos{-1}}, {}, 3},
         CasoLocaliza{"NASCIMENTO", {QDate(1975, 12, 31)}, {}, 4},
-        CasoLocaliza{"NASCIMENTO", {Valor()}, {}, 2}));
+        CasoLocaliza{"NASCIMENTO", {Dado()}, {}, 2}));
 
 TEST_F(ConsultaBanco, EdicaoFicaSoNaMemoria) {
   bd::Transacao t(m_conexao);

@@ -5,7 +5,7 @@
 #include "plataforma/bd/Consulta.h"
 #include "plataforma/bd/ErroBanco.h"
 #include "plataforma/bd/Procedimento.h"
-#include "plataforma/bd/Valor.h"
+#include "plataforma/bd/Dado.h"
 #include "BancoDeTeste.h"
 
 namespace {

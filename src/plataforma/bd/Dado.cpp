@@ -1,4 +1,4 @@
-#include "plataforma/bd/Valor.h"
+#include "plataforma/bd/Dado.h"
 
 #include <cmath>
 #include <limits>
@@ -150,15 +150,15 @@ QString texto(int64_t valor, int escala) {
 
 }  // namespace Decimal
 
-Valor Valor::bytes(const QByteArray& b) {
-  Valor v;
+Dado Dado::bytes(const QByteArray& b) {
+  Dado v;
   v.m_v = b;
   return v;
 }
 
-bool Valor::operator==(const Valor& o) const { return m_v == o.m_v; }
+bool Dado::operator==(const Dado& o) const { return m_v == o.m_v; }
 
-QString Valor::comoTexto() const {
+QString Dado::comoTexto() const {
   switch (tipo()) {
     case Tipo::Nulo:
       return QString();
@@ -187,7 +187,7 @@ QString Valor::comoTexto() const {
   return QString();
 }
 
-int64_t Valor::comoInteiro() const {
+int64_t Dado::comoInteiro() const {
   switch (tipo()) {
     case Tipo::Nulo:
       return 0;
@@ -209,7 +209,7 @@ int64_t Valor::comoInteiro() const {
   falhaConversao(comoTexto(), "número inteiro");
 }
 
-int64_t Valor::comoDezMilesimos() const {
+int64_t Dado::comoDezMilesimos() const {
   switch (tipo()) {
     case Tipo::Nulo:
       return 0;
@@ -230,7 +230,7 @@ int64_t Valor::comoDezMilesimos() const {
   falhaConversao(comoTexto(), "valor decimal");
 }
 
-double Valor::comoReal() const {
+double Dado::comoReal() const {
   switch (tipo()) {
     case Tipo::Nulo:
       return 0;
@@ -254,7 +254,7 @@ double Valor::comoReal() const {
   falhaConversao(comoTexto(), "número");
 }
 
-bool Valor::comoBooleano() const {
+bool Dado::comoBooleano() const {
   switch (tipo()) {
     case Tipo::Nulo:
       return false;
@@ -278,7 +278,7 @@ bool Valor::comoBooleano() const {
   falhaConversao(comoTexto(), "valor lógico");
 }
 
-QDate Valor::comoData() const {
+QDate Dado::comoData() const {
   switch (tipo()) {
     case Tipo::Nulo:
       return QDate();
@@ -296,7 +296,7 @@ QDate Valor::comoData() const {
   falhaConversao(comoTexto(), "data");
 }
 
-QTime Valor::comoHora() const {
+QTime Dado::comoHora() const {
   switch (tipo()) {
     case Tipo::Nulo:
       return QTime();
@@ -318,7 +318,7 @@ QTime Valor::comoHora() const {
   falhaConversao(comoTexto(), "hora");
 }
 
-QDateTime Valor::comoDataHora() const {
+QDateTime Dado::comoDataHora() const {
   switch (tipo()) {
     case Tipo::Nulo:
       return QDateTime();
@@ -336,39 +336,39 @@ QDateTime Valor::comoDataHora() const {
   falhaConversao(comoTexto(), "data e hora");
 }
 
-QByteArray Valor::comoBytes() const {
+QByteArray Dado::comoBytes() const {
   if (tipo() == Tipo::Bytes) return std::get<QByteArray>(m_v);
   return comoTexto().toUtf8();
 }
 
-bool ValorCorresponde(const Valor& campo, const Valor& chave, bool parcial, bool semCaixa) {
+bool Corresponde(const Dado& campo, const Dado& chave, bool parcial, bool semCaixa) {
   if (campo.nulo() || chave.nulo()) return campo.nulo() && chave.nulo();
   try {
     switch (campo.tipo()) {
-      case Valor::Tipo::Texto:
-      case Valor::Tipo::Bytes: {
+      case Dado::Tipo::Texto:
+      case Dado::Tipo::Bytes: {
         const QString a = campo.comoTexto();
         const QString b = chave.comoTexto();
         const Qt::CaseSensitivity caixa = semCaixa ? Qt::CaseInsensitive : Qt::CaseSensitive;
         return parcial ? a.startsWith(b, caixa) : a.compare(b, caixa) == 0;
       }
-      case Valor::Tipo::Inteiro:
-        return chave.tipo() == Valor::Tipo::DezMilesimos || chave.tipo() == Valor::Tipo::Real
+      case Dado::Tipo::Inteiro:
+        return chave.tipo() == Dado::Tipo::DezMilesimos || chave.tipo() == Dado::Tipo::Real
                    ? campo.comoDezMilesimos() == chave.comoDezMilesimos()
                    : campo.comoInteiro() == chave.comoInteiro();
-      case Valor::Tipo::DezMilesimos:
+      case Dado::Tipo::DezMilesimos:
         return campo.comoDezMilesimos() == chave.comoDezMilesimos();
-      case Valor::Tipo::Real:
+      case Dado::Tipo::Real:
         return campo.comoReal() == chave.comoReal();
-      case Valor::Tipo::Booleano:
+      case Dado::Tipo::Booleano:
         return campo.comoBooleano() == chave.comoBooleano();
-      case Valor::Tipo::Data:
+      case Dado::Tipo::Data:
         return campo.comoData() == chave.comoData();
-      case Valor::Tipo::Hora:
+      case Dado::Tipo::Hora:
         return campo.comoHora() == chave.comoHora();
-      case Valor::Tipo::DataHora:
+      case Dado::Tipo::DataHora:
         return campo.comoDataHora() == chave.comoDataHora();
-      case Valor::Tipo::Nulo:
+      case Dado::Tipo::Nulo:
         break;
     }
   } catch (const ErroBanco&) {

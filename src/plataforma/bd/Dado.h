@@ -20,33 +20,34 @@ struct DezMilesimos {
 };
 inline bool operator==(DezMilesimos a, DezMilesimos b) { return a.valor == b.valor; }
 
-// One value going into a parameter or coming out of a field. Converts between kinds the way
-// the program reads them: null reads as empty text, zero or an invalid date.
-class Valor {
+// One datum going into a parameter or coming out of a field; an amount of the model crosses
+// as DezMilesimos. Converts between kinds the way the program reads them: null reads as empty
+// text, zero or an invalid date.
+class Dado {
  public:
   enum class Tipo { Nulo, Inteiro, DezMilesimos, Real, Booleano, Texto, Data, Hora, DataHora, Bytes };
 
-  Valor() = default;
-  Valor(std::nullptr_t) {}
-  Valor(int v) : m_v(int64_t(v)) {}
-  Valor(long v) : m_v(int64_t(v)) {}
-  Valor(long long v) : m_v(int64_t(v)) {}
-  Valor(unsigned v) : m_v(int64_t(v)) {}
-  Valor(DezMilesimos v) : m_v(v) {}
-  Valor(double v) : m_v(v) {}
-  Valor(bool v) : m_v(v) {}
-  Valor(const QString& v) : m_v(v) {}
-  Valor(QString&& v) : m_v(std::move(v)) {}
-  Valor(const char* v) : m_v(QString::fromUtf8(v)) {}
-  Valor(const char16_t* v) : m_v(QString::fromUtf16(v)) {}
-  Valor(const QDate& v) : m_v(v) {}
-  Valor(const QTime& v) : m_v(v) {}
-  Valor(const QDateTime& v) : m_v(v) {}
-  static Valor bytes(const QByteArray& b);
+  Dado() = default;
+  Dado(std::nullptr_t) {}
+  Dado(int v) : m_v(int64_t(v)) {}
+  Dado(long v) : m_v(int64_t(v)) {}
+  Dado(long long v) : m_v(int64_t(v)) {}
+  Dado(unsigned v) : m_v(int64_t(v)) {}
+  Dado(DezMilesimos v) : m_v(v) {}
+  Dado(double v) : m_v(v) {}
+  Dado(bool v) : m_v(v) {}
+  Dado(const QString& v) : m_v(v) {}
+  Dado(QString&& v) : m_v(std::move(v)) {}
+  Dado(const char* v) : m_v(QString::fromUtf8(v)) {}
+  Dado(const char16_t* v) : m_v(QString::fromUtf16(v)) {}
+  Dado(const QDate& v) : m_v(v) {}
+  Dado(const QTime& v) : m_v(v) {}
+  Dado(const QDateTime& v) : m_v(v) {}
+  static Dado bytes(const QByteArray& b);
 
   Tipo tipo() const { return Tipo(m_v.index()); }
   bool nulo() const { return m_v.index() == 0; }
-  bool operator==(const Valor& o) const;
+  bool operator==(const Dado& o) const;
 
   // Conversions; a value that cannot be read as the kind asked raises ErroBanco.
   QString comoTexto() const;
@@ -64,7 +65,6 @@ class Valor {
                                 QDate, QTime, QDateTime, QByteArray>;
   Variante m_v;
 
-  friend struct AcessoValor;
 };
 
 // Exact decimal arithmetic shared by the layer. A scale is the engine's: -4 for four decimals.
@@ -86,6 +86,6 @@ struct OpcoesLocaliza {
 
 // Whether a field's value matches a key of a locate: the key is read as the field's kind;
 // a partial key matches the start of a text; the case is ignored on request.
-bool ValorCorresponde(const Valor& campo, const Valor& chave, bool parcial, bool semCaixa);
+bool Corresponde(const Dado& campo, const Dado& chave, bool parcial, bool semCaixa);
 
 }  // namespace bd
