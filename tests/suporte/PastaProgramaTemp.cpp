@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include "plataforma/bd/ErroBanco.h"
+#include "plataforma/bd/Servicos.h"
 #include "plataforma/sistema/Pastas.h"
 
 PastaProgramaTemp::PastaProgramaTemp(bool comBancos) {
@@ -21,9 +23,18 @@ PastaProgramaTemp::~PastaProgramaTemp() { Pastas::definePrograma(QString()); }
 
 QString PastaProgramaTemp::bancosConstruidos() { return QStringLiteral(TOLV_BANCOS_CONSTRUIDOS); }
 
-void PastaProgramaTemp::copiaBanco(const QString& nome) const {
-  const QString destino = dados() + "/" + nome;
+void PastaProgramaTemp::copiaBanco(const QString& nome, const QString& novoNome) const {
+  const QString destino = dados() + "/" + (novoNome.isEmpty() ? nome : novoNome);
   QFile::remove(destino);
   EXPECT_TRUE(QFile::copy(bancosConstruidos() + "/" + nome, destino)) << nome.toStdString();
   QFile::setPermissions(destino, QFile::ReadOwner | QFile::WriteOwner);
+  desligaEscritaForcada(destino);
+}
+
+void PastaProgramaTemp::desligaEscritaForcada(const QString& arquivo) {
+  try {
+    bd::Servicos::defineEscritaForcada(arquivo, false);
+  } catch (const bd::ErroBanco& e) {
+    ADD_FAILURE() << "escrita forçada: " << e.what();
+  }
 }

@@ -6,7 +6,8 @@
 #include <QTemporaryDir>
 
 // A fresh program folder for one test: DADOS/ and DADOS/TEMP, optionally with copies of the
-// databases the build made. The program folder points at it while it lives.
+// databases the build made. The program folder points at it while it lives. The copies have
+// forced writes off: the tests run faster and lose nothing worth keeping on a crash.
 class PastaProgramaTemp {
  public:
   explicit PastaProgramaTemp(bool comBancos = false);
@@ -14,8 +15,11 @@ class PastaProgramaTemp {
 
   QString caminho() const { return m_dir.path(); }
   QString dados() const { return m_dir.path() + "/DADOS"; }
-  // Copies a shipped database (file name inside DADOS) into this folder's DADOS.
-  void copiaBanco(const QString& nome) const;
+  // Copies a shipped database (file name inside DADOS) into this folder's DADOS, under its own
+  // name or another one.
+  void copiaBanco(const QString& nome, const QString& destino = {}) const;
+  // Switches forced writes off on a database file of a test.
+  static void desligaEscritaForcada(const QString& arquivo);
   static QString bancosConstruidos();
 
  private:

@@ -1,0 +1,480 @@
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+
+#include "nucleo/Erros.h"
+#include "nucleo/TColecao.h"
+#include "nucleo/TColecaoDe.h"
+#include "plataforma/bd/Conexao.h"
+#include "plataforma/bd/ErroBanco.h"
+#include "plataforma/bd/Script.h"
+#include "plataforma/bd/Transacao.h"
+#include "suporte/CaixaMensagemFalsa.h"
+#include "suporte/PastaProgramaTemp.h"
+
+namespace {
+
+const QString kIncompativel = QStringLiteral("A versão do banco de dados é incompatível com esta versão do programa.");
+const QString kDeclaracao = QStringLiteral("TOLV2014111444777352013.FDB");
+
+// What the tests' exit hook throws in place of ending the process.
+struct FimDoProcesso {};
+
+struct Registro {
+  int id = 0;
+  QString nome;
+};
+
+// An ordinary collection over a table ITEM of the declaration database.
+class ColecaoItens : public TColecaoDe<Registro> {
+ public:
+  explicit ColecaoItens(const QString& arquivo = kDeclaracao, bool forcaCopia = false)
+      : m_propria({"read_committed", "rec_version", "nowait"}) {
+    DefineTransacao(&m_propria);
+    AbrirBancoDeclaracao(arquivo, forcaCopia);
+    if (FalhaBanco || FalhaBancoIndice) return;
+    m_consultaLista.defineTransacao(&m_propria);
+    m_consultaLista.defineSql(QStringLiteral("SELECT ID, NOME FROM ITEM ORDER BY ID"));
+    m_consultaTotal.defineTransacao(&m_propria);
+    m_consultaTotal.defineSql(QStringLiteral("SELECT COUNT(*) AS Total FROM ITEM"));
+    m_consultaComando.defineTransacao(&m_propria);
+    m_procedimento = std::make_unique<bd::Procedimento>(m_propria, QStringLiteral("INCLUI_ITEM"));
+  }
+  ~ColecaoItens() override { ConfirmaTransacaoRetendo(); }
+
+  bool Inclui(int id, const QString& nome) {
+    IniciaTransacao();
+    m_procedimento->param("ID", id);
+    m_procedimento->param("NOME", nome);
+    if (!ExecutaProcedure(*m_procedimento)) return false;
+    ConfirmaTransacaoRetendo();
+    return true;
+  }
+  bool Comando(const QString& sql) {
+    m_consultaComando.defineSql(sql);
+    return ExecutaConsulta(m_consultaComando);
+  }
+  bd::Consulta& Lista() { return m_consultaLista; }
+  bd::Transacao& Transacao() { return m_propria; }
+  bool NoInicioFlag() const { return m_noInicio; }
+  bool NoFimFlag() const { return m_noFim; }
+
+ protected:
+  void AbreConsulta(bd::Consulta& consulta) override {
+    consulta.fecha();
+    AbreDataSet(consulta);
+  }
+  void CarregaObjeto(Registro& r, bd::Consulta& dados) override {
+    r.id = dados.campo("ID").inteiro();
+    r.nome = dados.campo("NOME").texto();
+  }
+
+ private:
+  bd::Transacao m_propria;
+};
+
+// A collection of the index database.
+class ColecaoIndice : public TColecao {
+ public:
+  ColecaoIndice() {
+    ConectarBancoIndice();
+    if (FalhaBancoIndice) return;
+    m_consultaComando.defineTransacao(m_transacaoIndice.get());
+  }
+  bool Comando(const QString& sql) {
+    m_consultaComando.defineSql(sql);
+    return ExecutaConsulta(m_consultaComando);
+  }
+
+ protected:
+  void AbreConsulta(bd::Consulta& consulta) override { AbreDataSet(consulta); }
+  bool EhColecaoIndice() const override { return true; }
+};
+
+class TColecaoBase : public testing::Test {
+ protected:
+  void SetUp() override {
+    FalhaBanco = FalhaBancoIndice = false;
+    TColecao::DefineEncerramento([this] {
+      ++m_saidas;
+      throw FimDoProcesso{};
+    });
+  }
+  void TearDown() override {
+    TColecao::FechaConexoes();
+    TColecao::DefineEncerramento({});
+    FalhaBanco = FalhaBancoIndice = false;
+  }
+
+  QString arquivo(const QString& nome) const { return m_pasta.dados() + "/" + nome; }
+
+  QStringList arquivos() const {
+    QStringList l = QDir(m_pasta.dados()).entryList(QDir::Files);
+    l.sort(Qt::CaseSensitive);
+    return l;
+  }
+
+  // Runs a script on a file through a connection of its own, committed.
+  void roda(const QString& nome, const QString& script) {
+    bd::Conexao c(arquivo(nome));
+    c.conecta();
+    bd::Transacao t(c);
+    bd::Script(t).executa(script);
+    t.commit();
+  }
+
+  QString texto(const QString& nome, const QString& sql) {
+    bd::Conexao c(arquivo(nome));
+    c.conecta();
+    bd::Transacao t(c);
+    bd::Consulta q(t, sql);
+    q.abre();
+    return q.eof() ? QStringLiteral("<nada>") : q.campo(1).texto();
+  }
+
+  void criaDeclaracaoComItens() {
+    m_pasta.copiaBanco("TOLV2014PD.FDB", kDeclaracao);
+    roda(kDeclaracao, QStringLiteral(
+                          "CREATE TABLE ITEM (ID INTEGER NOT NULL PRIMARY KEY, NOME VARCHAR(20));"
+                          "CREATE EXCEPTION E_RECUSA 'Recusado pelo banco';"
+                          "SET TERM ^ ;"
+                          "CREATE PROCEDURE INCLUI_ITEM (ID INTEGER, NOME VARCHAR(20)) AS BEGIN"
+                          "  IF (NOME = 'recusa') THEN EXCEPTION E_RECUSA;"
+                          "  INSERT INTO ITEM VALUES (:ID, :NOME); END^"
+                          "SET TERM ; ^"));
+  }
+
+  PastaProgramaTemp m_pasta{true};
+  CaixaMensagemFalsa m_caixa;
+  int m_saidas = 0;
+};
+
+TEST_F(TColecaoBase, ConectaOsDoisBancosSemAvisos) {
+  ColecaoIndice indice;
+  EXPECT_EQ(TColecao::GetBancoIndice()->arquivo(), arquivo("Tolv.FDB"));
+  EXPECT_TRUE(TColecao::GetBancoIndice()->conectada());
+  EXPECT_EQ(indice.GetVersao(), 120);
+  criaDeclaracaoComItens();
+  ColecaoItens itens;
+  EXPECT_EQ(TColecao::GetBancoDeclaracao()->arquivo(), arquivo(kDeclaracao));
+  EXPECT_EQ(itens.GetVersao(), 140);
+  EXPECT_EQ(itens.GetGeracao(), QString::fromUtf8("Versão 1.5"));
+  EXPECT_TRUE(m_caixa.chamadas().empty());
+  EXPECT_FALSE(FalhaBanco || FalhaBancoIndice);
+  EXPECT_EQ(m_saidas, 0);
+}
+
+TEST_F(TColecaoBase, ConexaoDoIndiceNuncaVaiParaOModelo) {
+  // Asked for before any index collection exists.
+  bd::Conexao* c = TColecao::GetBancoIndice();
+  EXPECT_EQ(c->arquivo(), arquivo("Tolv.FDB"));
+  bd::Consulta q(*c, QStringLiteral("SELECT VERSAO FROM VERSAO"));
+  q.abre();
+  EXPECT_EQ(q.campo(1).inteiro(), 120);
+}
+
+struct CasoVersao {
+  bool indice;
+  int ano;
+  int versao;
+  const char* geracao;  // nullptr: null
+  bool comCodret;
+  int mensagens;
+  bool falha;
+  int anoFinal;
+  int versaoFinal;
+  const char* geracaoFinal;
+  bool codretAtualizado;
+};
+
+class TColecaoVersao : public TColecaoBase, public testing::WithParamInterface<CasoVersao> {
+ protected:
+  // A throw-away CODRET when the database has none, with the two rows the upgrade touches.
+  bool temCodret(const QString& nome) {
+    return texto(nome, "SELECT COUNT(*) FROM RDB$RELATIONS WHERE RDB$RELATION_NAME = 'CODRET'") == "1";
+  }
+
+  void preparaCodret(const QString& nome) {
+    if (!temCodret(nome))
+      roda(nome, QStringLiteral(
+                     "CREATE TABLE CODRET (ANO VARCHAR(4), COD_RETENCAO VARCHAR(4), PF_PJ_AMBOS VARCHAR(1), "
+                     "RESUMO VARCHAR(100), REGIME VARCHAR(10), COMPROVANTE VARCHAR(10), ANEXO VARCHAR(1), "
+                     "DEDUCAO VARCHAR(20), RENDIMENTOS_ISENTOS VARCHAR(20), IN4 VARCHAR(1), SUBJUDICE VARCHAR(1), "
+                     "NAT_DECLARANTE VARCHAR(20), DECIMO_TERCEIRO VARCHAR(1));"
+                     "INSERT INTO CODRET (ANO, COD_RETENCAO, ANEXO, DEDUCAO, RENDIMENTOS_ISENTOS) "
+                     "VALUES ('2013', '3540', '0', '1', '1');"));
+    roda(nome, QStringLiteral("UPDATE CODRET SET DEDUCAO = '1', RENDIMENTOS_ISENTOS = '1' "
+                              "WHERE COD_RETENCAO = '3540' AND ANEXO = '0';"));
+  }
+};
+
+TEST_P(TColecaoVersao, VerificaEAtualizaComoPrevisto) {
+  const CasoVersao& c = GetParam();
+  const QString nome = c.indice ? QStringLiteral("Tolv.FDB") : kDeclaracao;
+  if (!c.indice) m_pasta.copiaBanco("TOLV2014PD.FDB", kDeclaracao);
+  if (c.comCodret)
+    preparaCodret(nome);
+  else if (temCodret(nome))
+    roda(nome, "DROP TABLE CODRET;");
+  const QString geracao = c.geracao ? QStringLiteral("'%1'").arg(QString::fromUtf8(c.geracao)) : QStringLiteral("NULL");
+  roda(nome, c.indice ? QStringLiteral("UPDATE VERSAO SET ANO = %1, VERSAO = %2;").arg(c.ano).arg(c.versao)
+                      : QStringLiteral("UPDATE VERSAO SET ANO = %1, VERSAO = %2, GERACAO = %3;")
+                            .arg(c.ano).arg(c.versao).arg(geracao));
+
+  if (c.indice) {
+    ColecaoIndice colecao;
+    EXPECT_EQ(FalhaBancoIndice, c.falha);
+    EXPECT_FALSE(FalhaBanco);
+  } else {
+    ColecaoIndice indice;
+    ColecaoItens colecao;
+    EXPECT_EQ(FalhaBanco, c.falha);
+    EXPECT_FALSE(FalhaBancoIndice);
+  }
+  TColecao::FechaConexoes();
+
+  ASSERT_EQ(int(m_caixa.chamadas().size()), c.mensagens);
+  for (const auto& m : m_caixa.chamadas()) {
+    EXPECT_EQ(m.texto, kIncompativel);
+    EXPECT_EQ(m.titulo, "Erro");
+    EXPECT_EQ(m.flags, 16);
+  }
+  EXPECT_EQ(m_saidas, 0);  // a version mismatch never ends the process
+  EXPECT_EQ(texto(nome, "SELECT ANO FROM VERSAO"), QString::number(c.anoFinal));
+  EXPECT_EQ(texto(nome, "SELECT VERSAO FROM VERSAO"), QString::number(c.versaoFinal));
+  if (!c.indice) {
+    EXPECT_EQ(texto(nome, "SELECT GERACAO FROM VERSAO"), QString::fromUtf8(c.geracaoFinal));
+  }
+  if (c.comCodret) {
+    EXPECT_EQ(texto(nome, "SELECT DEDUCAO || '|' || RENDIMENTOS_ISENTOS FROM CODRET "
+                          "WHERE COD_RETENCAO = '3540' AND ANEXO = '0'"),
+              c.codretAtualizado ? "1;2;3;4|1;5;6" : "1|1");
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Casos, TColecaoVersao,
+    testing::Values(
+        // index: current, newer, old (upgraded), wrong year (told once, still upgraded), too old
+        CasoVersao{true, 2014, 120, nullptr, true, 0, false, 2014, 120, "", false},
+        CasoVersao{true, 2014, 140, nullptr, true, 0, false, 2014, 140, "", false},
+        CasoVersao{true, 2014, 110, nullptr, true, 0, false, 2014, 120, "", true},
+        CasoVersao{true, 2013, 110, nullptr, true, 1, true, 2014, 120, "", true},
+        CasoVersao{true, 2013, 90, nullptr, true, 1, true, 2013, 90, "", false},
+        CasoVersao{true, 2014, 110, nullptr, false, 0, false, 2014, 110, "", false},  // no CODRET: kept, retried later
+        // declaration side
+        CasoVersao{false, 2014, 140, "Versão 1.5", true, 0, false, 2014, 140, "Versão 1.5", false},
+        CasoVersao{false, 2014, 120, nullptr, true, 0, false, 2014, 120, "Versão 1.5", false},
+        CasoVersao{false, 2014, 110, "Versão 1.4", true, 0, false, 2014, 140, "Versão 1.4", true},
+        CasoVersao{false, 2013, 140, "Versão 1.5", true, 1, true, 2013, 140, "Versão 1.5", false},
+        CasoVersao{false, 2014, 50, "", true, 1, true, 2014, 50, "", false}));
+
+TEST_F(TColecaoBase, ProcedimentoQueFalhaMostraAMensagemEEncerra) {
+  criaDeclaracaoComItens();
+  ColecaoItens itens;
+  EXPECT_TRUE(itens.Inclui(1, "um"));
+  EXPECT_THROW(itens.Inclui(2, "recusa"), FimDoProcesso);
+  EXPECT_EQ(m_saidas, 1);
+  ASSERT_EQ(m_caixa.chamadas().size(), 1u);
+  EXPECT_TRUE(m_caixa.ultima().texto.startsWith(
+      "Não foi possível executar a procedure INCLUI_ITEM. Mensagem retornada: "))
+      << m_caixa.ultima().texto.toStdString();
+  EXPECT_TRUE(m_caixa.ultima().texto.contains("Recusado pelo banco"));
+  EXPECT_EQ(m_caixa.ultima().titulo, "Erro");
+  EXPECT_EQ(m_caixa.ultima().flags, 16);
+}
+
+TEST_F(TColecaoBase, ComIndiceInutilizavelNadaRoda) {
+  criaDeclaracaoComItens();
+  ColecaoItens itens;
+  FalhaBancoIndice = true;
+  EXPECT_FALSE(itens.Inclui(1, "um"));
+  EXPECT_FALSE(itens.Comando("DELETE FROM ITEM"));
+  EXPECT_FALSE(itens.AbreDataSet(itens.Lista()));
+  EXPECT_FALSE(itens.TentaAbrirDataSet(itens.Lista()));
+  EXPECT_FALSE(itens.Lista().aberta());
+  EXPECT_EQ(itens.GetTotal(), -1);
+  EXPECT_TRUE(itens.Vazia());
+  EXPECT_TRUE(m_caixa.chamadas().empty());
+  EXPECT_EQ(m_saidas, 0);
+  FalhaBancoIndice = false;
+  EXPECT_EQ(itens.Reconta(), 0);  // nothing was written
+}
+
+struct CasoComando {
+  bool indice;
+  bool falhaIndice;
+};
+
+class TColecaoComando : public TColecaoBase, public testing::WithParamInterface<CasoComando> {};
+
+TEST_P(TColecaoComando, ComandoQueFalhaMarcaOLadoCertoEEncerra) {
+  criaDeclaracaoComItens();
+  ColecaoIndice indice;
+  ColecaoItens itens;
+  if (GetParam().indice)
+    EXPECT_THROW(indice.Comando("DELETE FROM NAO_HA"), FimDoProcesso);
+  else
+    EXPECT_THROW(itens.Comando("DELETE FROM NAO_HA"), FimDoProcesso);
+  EXPECT_EQ(FalhaBancoIndice, GetParam().falhaIndice);
+  EXPECT_EQ(FalhaBanco, !GetParam().falhaIndice);
+  EXPECT_EQ(m_saidas, 1);
+  ASSERT_EQ(m_caixa.chamadas().size(), 1u);
+  EXPECT_TRUE(m_caixa.ultima().texto.startsWith("Não foi possível executar a consulta. Mensagem retornada: "));
+}
+
+INSTANTIATE_TEST_SUITE_P(Lados, TColecaoComando, testing::Values(CasoComando{true, true}, CasoComando{false, false}));
+
+TEST_F(TColecaoBase, AbrirConsultaQueFalhaEncerraOuSoAvisa) {
+  criaDeclaracaoComItens();
+  ColecaoItens itens;
+  bd::Consulta errada(itens.Transacao(), QStringLiteral("SELECT NADA FROM ITEM"));
+  EXPECT_FALSE(itens.TentaAbrirDataSet(errada));
+  EXPECT_TRUE(FalhaBanco);
+  EXPECT_EQ(m_saidas, 0);
+  ASSERT_EQ(m_caixa.chamadas().size(), 1u);
+  EXPECT_TRUE(m_caixa.ultima().texto.startsWith("Não foi possível abrir a consulta. Mensagem retornada: "));
+
+  EXPECT_THROW(itens.AbreDataSet(errada), FimDoProcesso);
+  EXPECT_EQ(m_saidas, 1);
+  EXPECT_TRUE(m_caixa.ultima().texto.startsWith("Não foi possível abrir a consulta. Mensagem retornada: "));
+  EXPECT_TRUE(m_caixa.ultima().texto.endsWith(
+      ".\rO programa será fechado automaticamente. Por favor entrar em contato com o suporte Tolv."));
+}
+
+TEST_F(TColecaoBase, TransacaoQueNaoIniciaEncerra) {
+  criaDeclaracaoComItens();
+  ColecaoItens itens;
+  TColecao::GetBancoDeclaracao()->desconecta();
+  EXPECT_THROW(itens.IniciaTransacao(), FimDoProcesso);
+  EXPECT_TRUE(FalhaBanco);
+  ASSERT_EQ(m_caixa.chamadas().size(), 1u);
+  EXPECT_TRUE(m_caixa.ultima().texto.startsWith("Não foi possível iniciar a transação. Mensagem retornada: "));
+}
+
+TEST_F(TColecaoBase, IndiceAusenteEncerraComAMensagemDeConexao) {
+  QFile::remove(arquivo("Tolv.FDB"));
+  EXPECT_THROW(ColecaoIndice(), FimDoProcesso);
+  EXPECT_TRUE(FalhaBancoIndice);
+  ASSERT_EQ(m_caixa.chamadas().size(), 1u);
+  EXPECT_TRUE(m_caixa.ultima().texto.startsWith("Não foi possível estabelecer a conexão com o banco de dados " +
+                                                arquivo("Tolv.FDB") + ". Mensagem retornada: "));
+}
+
+TEST(TColecaoEncerramento, SemGanchoOProcessoTerminaComStatusUm) {
+  GTEST_FLAG_SET(death_test_style, "threadsafe");
+  EXPECT_EXIT(
+      {
+        bd::Procedimento semTransacao;
+        semTransacao.defineNome("QUALQUER");
+        TColecao::ExecutaProcedure(semTransacao);
+      },
+      testing::ExitedWithCode(1), "");
+}
+
+TEST_F(TColecaoBase, CommitRetendoMostraOTrabalhoAOutraTransacao) {
+  criaDeclaracaoComItens();
+  ColecaoItens escreve;
+  ColecaoItens le;  // the same declaration connection, a transaction of its own
+  EXPECT_EQ(TColecao::GetBancoDeclaracao(), TColecao::GetBancoDeclaracao());
+  escreve.IniciaTransacao();
+  bd::Procedimento p(escreve.Transacao(), QStringLiteral("INCLUI_ITEM"));
+  p.param("ID", 1);
+  p.param("NOME", "um");
+  ASSERT_TRUE(TColecao::ExecutaProcedure(p));
+  EXPECT_EQ(le.Reconta(), 0);
+  escreve.ConfirmaTransacaoRetendo();
+  EXPECT_TRUE(escreve.Transacao().ativa());
+  EXPECT_EQ(le.Reconta(), 1);
+  EXPECT_EQ(escreve.Reconta(), 1);
+}
+
+TEST_F(TColecaoBase, ArquivoAusenteVemDoModeloSemVerificarVersao) {
+  {
+    ColecaoItens nova;
+    EXPECT_TRUE(QFile::exists(arquivo(kDeclaracao)));
+    EXPECT_EQ(nova.GetVersao(), -1);  // a fresh copy is not checked
+    roda(kDeclaracao, "CREATE TABLE MARCA (X INTEGER); INSERT INTO MARCA VALUES (7);");
+  }
+  {
+    // The same file again, in another letter case and with a forced copy: left as it is.
+    ColecaoItens mesma(kDeclaracao.toLower(), true);
+    EXPECT_EQ(texto(kDeclaracao, "SELECT X FROM MARCA"), "7");
+    EXPECT_TRUE(TColecao::GetBancoDeclaracao()->conectada());
+  }
+  m_pasta.copiaBanco("TOLV2014PD.FDB", "OUTRA.FDB");
+  { ColecaoItens outra(QStringLiteral("OUTRA.FDB")); }
+  {
+    ColecaoItens deVolta;  // found on disk now: checked
+    EXPECT_EQ(deVolta.GetVersao(), 140);
+  }
+  { ColecaoItens outra(QStringLiteral("OUTRA.FDB")); }
+  { ColecaoItens forcada(kDeclaracao, true); }  // a forced copy replaces the file
+  EXPECT_EQ(texto(kDeclaracao, "SELECT COUNT(*) FROM RDB$RELATIONS WHERE RDB$RELATION_NAME = 'MARCA'"), "0");
+  EXPECT_TRUE(m_caixa.chamadas().empty());
+}
+
+TEST_F(TColecaoBase, CopiaQueFalhaNaoDeixaNadaEEncerra) {
+  QFile::remove(TColecao::ArquivoModelo());
+  EXPECT_THROW(ColecaoItens(), FimDoProcesso);
+  EXPECT_EQ(m_saidas, 1);
+  ASSERT_EQ(m_caixa.chamadas().size(), 1u);
+  EXPECT_TRUE(m_caixa.ultima().texto.startsWith("Não foi possível estabelecer a conexão com o banco de dados " +
+                                                arquivo(kDeclaracao)));
+  EXPECT_EQ(arquivos(), QStringList{"Tolv.FDB"});
+}
+
+TEST_F(TColecaoBase, ModeloAbertoNaoEhCopiado) {
+  m_pasta.copiaBanco("TOLV2014PD.FDB", kDeclaracao);
+  roda(kDeclaracao, "CREATE TABLE MARCA (X INTEGER);");
+  auto modelo = TColecao::CriaConexaoModelo();
+  EXPECT_THROW(ColecaoItens(kDeclaracao, true), FimDoProcesso);
+  EXPECT_TRUE(m_caixa.ultima().texto.contains("TOLV2014PD.FDB")) << m_caixa.ultima().texto.toStdString();
+  EXPECT_EQ(texto(kDeclaracao, "SELECT COUNT(*) FROM RDB$RELATIONS WHERE RDB$RELATION_NAME = 'MARCA'"), "1");
+  EXPECT_EQ(arquivos(), (QStringList{"TOLV2014111444777352013.FDB", "TOLV2014PD.FDB", "Tolv.FDB"}));
+}
+
+TEST_F(TColecaoBase, NavegacaoDeCargaMarcaInicioEFim) {
+  criaDeclaracaoComItens();
+  ColecaoItens itens;
+  Registro r{-5, "intocado"};
+  for (int passo = 0; passo < 6; ++passo) {
+    switch (passo) {
+      case 0: itens.CarregaPrimeiro(r); break;
+      case 1: itens.CarregaAnterior(r); break;
+      case 2: itens.CarregaProximo(r); break;
+      case 3: itens.CarregaProximoCompleto(r); break;
+      case 4: itens.CarregaUltimo(r); break;
+      default: itens.CarregaAtual(r); break;
+    }
+    EXPECT_TRUE(itens.NoInicioFlag() && itens.NoFimFlag()) << passo;
+    EXPECT_EQ(r.id, -5) << passo;
+  }
+  for (int i = 1; i <= 3; ++i) ASSERT_TRUE(itens.Inclui(i, QStringLiteral("n%1").arg(i)));
+  itens.Atualiza();
+  EXPECT_EQ(itens.GetTotal(), 3);
+  itens.CarregaPrimeiro(r);
+  EXPECT_EQ(r.id, 1);
+  EXPECT_TRUE(itens.NoInicio());
+  EXPECT_FALSE(itens.NoFim());
+  itens.CarregaProximo(r);
+  EXPECT_EQ(r.id, 2);
+  EXPECT_FALSE(itens.NoInicio() || itens.NoFim());
+  itens.CarregaUltimo(r);
+  EXPECT_EQ(r.id, 3);
+  EXPECT_TRUE(itens.NoFim());
+  EXPECT_FALSE(itens.NoInicio());
+  itens.CarregaProximo(r);  // past the end: the last row again, the end flagged
+  EXPECT_EQ(r.id, 3);
+  EXPECT_TRUE(itens.NoFim());
+  itens.CarregaAnterior(r);
+  EXPECT_EQ(r.id, 2);
+  EXPECT_FALSE(itens.NoInicio());
+  itens.CarregaAnterior(r);
+  itens.CarregaAnterior(r);
+  EXPECT_EQ(r.id, 1);
+  EXPECT_TRUE(itens.NoInicio());
+}
+
+}  // namespace
