@@ -95,14 +95,7 @@ std::optional<Valor> TTolvEdit::valorAceito(const QMimeData* dados) const {
   return TDragMonetario::ValorDe(dados);
 }
 
-void TTolvEdit::dragEnterEvent(QDragEnterEvent* evento) {
-  if (valorAceito(evento->mimeData())) {
-    evento->setDropAction(Qt::CopyAction);
-    evento->accept();
-  } else {
-    evento->ignore();
-  }
-}
+void TTolvEdit::dragEnterEvent(QDragEnterEvent* evento) { dragMoveEvent(evento); }
 
 void TTolvEdit::dragMoveEvent(QDragMoveEvent* evento) {
   if (valorAceito(evento->mimeData())) {
