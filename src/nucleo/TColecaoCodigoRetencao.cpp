@@ -62,7 +62,7 @@ TCodigoRetencao::Colunas TColecaoCodigoRetencao::LeColunas(const bd::Consulta& d
 
 const TColecaoCodigoRetencao::Linhas* TColecaoCodigoRetencao::LinhasDoAno(const QString& ano) {
   if (const auto it = m_anos.find(ano); it != m_anos.end()) return &it->second;
-  if (!m_transacaoIndice) return nullptr;
+  if (!m_porCodigo) return nullptr;  // nothing prepared after a failure of the run
   m_consultaLista.fecha();
   m_consultaLista.param(QStringLiteral("ANO"), ano);
   if (!AbreDataSet(m_consultaLista)) return nullptr;  // not kept: tried again next time
@@ -90,6 +90,12 @@ const TCodigoRetencao::Colunas* TColecaoCodigoRetencao::LinhaDeOutroAno(const QS
   m_porCodigo->fecha();
   const auto& guardada = m_outrosAnos.emplace(codigo, std::move(linha)).first->second;
   return guardada ? &*guardada : nullptr;
+}
+
+void TColecaoCodigoRetencao::CarregaLinha(TCodigoRetencao& codigo, const bd::Consulta& dados) {
+  codigo.CarregaColunas(LeColunas(dados), Natureza());
+  m_ultimo = codigo;
+  m_naturezaUltimo = Natureza();
 }
 
 bool TColecaoCodigoRetencao::BuscaCodigo(TCodigoRetencao& codigo) {
@@ -156,7 +162,7 @@ void TColecaoCodigoRetencao::AbreListaCodigos(TTolv& declaracao, bd::Consulta& c
   Prepara(consulta, QStringLiteral("Select distinct cod_retencao, PF_PJ_AMBOS, RESUMO from CODRET \n"
                                    "where ANO = :ANO \n"
                                    "and NAT_DECLARANTE like :NAT \n"
-                                   "order by cod_retencao "));
+                                   "order by cod_retencao, ANEXO "));
   consulta.param(QStringLiteral("ANO"), declaracao.GetAnoCalendario());
   consulta.param(QStringLiteral("NAT"), u'%' + QString::number(declaracao.GetCodigoNatureza()) + u'%');
   consulta.abre();

@@ -28,6 +28,8 @@ class TColecaoCodigoRetencao : public TColecao {
   // Fills the object from the row of its year, annex kind and code (see the class comment);
   // false, the object unchanged, when the code exists in no year.
   bool BuscaCodigo(TCodigoRetencao& codigo);
+  // Reads the row on which a CODRET query stands into the object, and keeps it as the last found.
+  void CarregaLinha(TCodigoRetencao& codigo, const bd::Consulta& dados);
   Origem GetOrigem() const { return m_origem; }
   const QString& GetAno() const { return m_ano; }
   // "1" for a fund, club or process annex, "0" for the declarant's lines.
