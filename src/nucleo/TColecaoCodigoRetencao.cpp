@@ -22,8 +22,7 @@ void Prepara(bd::Consulta& consulta, const QString& sql) {
 void ParametrosCodigos(TTolv& declaracao, bd::Consulta& consulta, const QString& anexo, int processo) {
   consulta.param(QStringLiteral("ANO"), declaracao.GetAnoCalendario());
   consulta.param(QStringLiteral("ANEXO"), processo == 1 ? QStringLiteral("2") : anexo);
-  consulta.param(QStringLiteral("NAT_DECLARANTE"),
-                 u'%' + QString::number(declaracao.GetCodigoNatureza()) + u'%');
+  consulta.param(QStringLiteral("NAT_DECLARANTE"), u'%' + QString::number(declaracao.GetCodigoNatureza()) + u'%');
 }
 
 }  // namespace
@@ -54,9 +53,18 @@ uint8_t TColecaoCodigoRetencao::Natureza() const { return m_dono->GetDeclaracao(
 
 TCodigoRetencao::Colunas TColecaoCodigoRetencao::LeColunas(const bd::Consulta& dados) {
   auto t = [&dados](const char* campo) { return dados.campo(QString::fromLatin1(campo)).texto(); };
-  return {t("ANO").trimmed(),    t("COD_RETENCAO").trimmed(), t("PF_PJ_AMBOS"), t("RESUMO"),
-          t("REGIME"),           t("COMPROVANTE"),            t("ANEXO").trimmed(), t("DEDUCAO"),
-          t("RENDIMENTOS_ISENTOS"), t("IN4"),                 t("SUBJUDICE"),    t("NAT_DECLARANTE"),
+  return {t("ANO").trimmed(),
+          t("COD_RETENCAO").trimmed(),
+          t("PF_PJ_AMBOS"),
+          t("RESUMO"),
+          t("REGIME"),
+          t("COMPROVANTE"),
+          t("ANEXO").trimmed(),
+          t("DEDUCAO"),
+          t("RENDIMENTOS_ISENTOS"),
+          t("IN4"),
+          t("SUBJUDICE"),
+          t("NAT_DECLARANTE"),
           t("DECIMO_TERCEIRO")};
 }
 
@@ -78,8 +86,7 @@ const TColecaoCodigoRetencao::Linhas* TColecaoCodigoRetencao::LinhasDoAno(const 
 }
 
 const TCodigoRetencao::Colunas* TColecaoCodigoRetencao::LinhaDeOutroAno(const QString& codigo) {
-  if (const auto it = m_outrosAnos.find(codigo); it != m_outrosAnos.end())
-    return it->second ? &*it->second : nullptr;
+  if (const auto it = m_outrosAnos.find(codigo); it != m_outrosAnos.end()) return it->second ? &*it->second : nullptr;
   if (!m_porCodigo) return nullptr;
   m_porCodigo->fecha();
   m_porCodigo->param(QStringLiteral("COD_RETENCAO"), codigo);

@@ -13,8 +13,8 @@
 namespace {
 
 constexpr std::array<const char*, TResumo::kTotais> kColunas = {
-    "TOT_BENEF",      "TOT_REND",       "TOT_DED",         "TOT_IRRF",       "TOT_ANO_ATU",
-    "TOT_ANO_ANT",    "TOT_REND_SUBJUD", "TOT_DED_SUBJUD", "TOT_IRRF_SUBJUD", "TOT_DEP_SUBJUD",
+    "TOT_BENEF",   "TOT_REND",        "TOT_DED",        "TOT_IRRF",        "TOT_ANO_ATU",
+    "TOT_ANO_ANT", "TOT_REND_SUBJUD", "TOT_DED_SUBJUD", "TOT_IRRF_SUBJUD", "TOT_DEP_SUBJUD",
 };
 
 constexpr std::array<const char*, 13> kMeses = {"JAN", "FEV", "MAR", "ABR", "MAI", "JUN", "JUL",
@@ -164,11 +164,11 @@ void TResumo::AtualizaComItem(const Linha& anterior, const Linha& nova) {
 void TResumo::Calcula(bd::Conexao& conexao) {
   bd::Transacao transacao(conexao, {QStringLiteral("read"), QStringLiteral("read_committed"),
                                     QStringLiteral("rec_version"), QStringLiteral("nowait")});
-  const Leitura itens(transacao, QStringLiteral("SELECT SUM(%1) AS TOTALRENDIMENTO, SUM(%2) AS TOTALDEDUCAO, "
-                                                "SUM(%3) AS TOTALRETIDO, SUM(%4) AS TOTALMOLESTIA FROM TOLV_ITENS")
-                                     .arg(SomaMeses(QStringLiteral("VL_RENDIME_")), SomaDeducoes(),
-                                          SomaMeses(QStringLiteral("VL_RETIDO_")),
-                                          SomaMeses(QStringLiteral("VL_MOLESTIA_"))));
+  const Leitura itens(transacao,
+                      QStringLiteral("SELECT SUM(%1) AS TOTALRENDIMENTO, SUM(%2) AS TOTALDEDUCAO, "
+                                     "SUM(%3) AS TOTALRETIDO, SUM(%4) AS TOTALMOLESTIA FROM TOLV_ITENS")
+                          .arg(SomaMeses(QStringLiteral("VL_RENDIME_")), SomaDeducoes(),
+                               SomaMeses(QStringLiteral("VL_RETIDO_")), SomaMeses(QStringLiteral("VL_MOLESTIA_"))));
   QStringList isentos;
   for (const char* serie : {"VL_RIP65_", "VL_DAC_", "VL_PDV_", "VL_AP_", "VL_BOLSA_"})
     isentos << SomaMeses(QString::fromLatin1(serie));
@@ -191,8 +191,8 @@ void TResumo::Calcula(bd::Conexao& conexao) {
   const Leitura titulares(transacao, QStringLiteral("select count(tb_ps_titular.tpt_id) as qtde from tb_ps_titular"));
   const Leitura dependentes(transacao,
                             QStringLiteral("select count(tb_ps_dependente.tpd_id) as qtde from tb_ps_dependente"));
-  const Leitura pagoDependentes(transacao,
-                                QStringLiteral("select sum(tb_ps_dependente.tpd_vl_pago) as Valor from tb_ps_dependente"));
+  const Leitura pagoDependentes(
+      transacao, QStringLiteral("select sum(tb_ps_dependente.tpd_vl_pago) as Valor from tb_ps_dependente"));
   const Leitura pagoTitulares(transacao,
                               QStringLiteral("select sum(tb_ps_titular.tpt_vl_pago) as Valor from tb_ps_titular"));
 

@@ -73,6 +73,7 @@ TTolv::TTolv()
 }
 
 TTolv::~TTolv() {
+  // The beneficiaries, annexes and income-statements collections are freed first, here.
   m_resumoGeral.reset();
   // The lines collection stores its summary through the summaries collection when it goes.
   LiberaColecoesDoDono();
@@ -112,6 +113,8 @@ void TTolv::Limpar() {
 void TTolv::LiberaItens() {
   TTolvAnexo::LiberaItens();
   LiberaColecaoCodigoRetencao();
+  // The beneficiaries, annexes and income-statements collections are freed here too; the
+  // summaries collection goes last, after the lines collection that stores through it.
   m_colecaoResumo.reset();
 }
 
@@ -348,8 +351,7 @@ void TTolv::SetNrEstabelecimentos(int quantidade) {
 void TTolv::AtualizaIndicadoresAno() { m_anoApos2005 = m_anoCalendario > u"2005" ? 1 : 0; }
 
 void TTolv::AtualizaPossuiDeducoes() {
-  m_deducoesInformadas =
-      m_anoCalendario > u"2007" || (m_anoCalendario == u"2007" && m_situacaoEspecial == 0) ? 1 : 0;
+  m_deducoesInformadas = m_anoCalendario > u"2007" || (m_anoCalendario == u"2007" && m_situacaoEspecial == 0) ? 1 : 0;
 }
 
 void TTolv::SetAnoImportacao(const QString& ano) {
@@ -376,5 +378,6 @@ QString TTolv::TempoDecorrido(const QDateTime& agora) {
   qint64 resto = m_inicioRelogio.msecsTo(agora) % kDia;
   if (resto < 0) resto += kDia;
   m_inicioRelogio = agora;
-  return QString::number(dias) + QStringLiteral("d ") + QTime::fromMSecsSinceStartOfDay(int(resto)).toString(u"hh:mm:ss");
+  return QString::number(dias) + QStringLiteral("d ") +
+         QTime::fromMSecsSinceStartOfDay(int(resto)).toString(u"hh:mm:ss");
 }

@@ -2,6 +2,7 @@
 
 #include <QRegularExpression>
 
+#include "DeclaracaoTeste.h"
 #include "nucleo/TColecaoCodigoRetencao.h"
 #include "nucleo/TTolv.h"
 #include "plataforma/bd/Conexao.h"
@@ -9,39 +10,22 @@
 #include "plataforma/bd/ErroBanco.h"
 #include "plataforma/bd/Script.h"
 #include "plataforma/bd/Transacao.h"
-#include "suporte/CaixaMensagemFalsa.h"
-#include "suporte/PastaProgramaTemp.h"
 
 namespace {
 
-struct FimDoProcesso {};
+using namespace declaracao_teste;
 
-// A fund annex of a declaration, as far as the revenue codes care.
-class AnexoFundo : public TTolvAnexo {
- public:
-  explicit AnexoFundo(TTolv& declaracao) : m_declaracao(declaracao) {}
-  void SetErros(TErros* erros) override { m_erros = erros; }
-  TTolv& GetDeclaracao() override { return m_declaracao; }
-  bool EhAnexoFC() const override { return true; }
-
- private:
-  TTolv& m_declaracao;
-};
-
-class ColecaoCodigos : public testing::Test {
+class ColecaoCodigos : public ComBancos {
  protected:
   void SetUp() override {
-    FalhaBanco = FalhaBancoIndice = false;
-    TColecao::DefineEncerramento([] { throw FimDoProcesso{}; });
+    ComBancos::SetUp();
     m_tolv.GetContribuinte().SetNi(QStringLiteral("11444777000161"));
     m_tolv.SetAnoCalendario(QStringLiteral("2013"));
     m_tolv.SetCodigoNatureza(0);
   }
   void TearDown() override {
     m_tolv.LiberaItens();
-    TColecao::FechaConexoes();
-    TColecao::DefineEncerramento({});
-    FalhaBanco = FalhaBancoIndice = false;
+    ComBancos::TearDown();
   }
 
   // Runs a statement on the index through a connection of its own, committed.
@@ -53,16 +37,6 @@ class ColecaoCodigos : public testing::Test {
     t.commit();
   }
 
-  static TCodigoRetencao Pedido(const char* ano, const char* anexo, const char* codigo) {
-    TCodigoRetencao c;
-    c.SetAno(QString::fromLatin1(ano));
-    c.SetAnexo(QString::fromLatin1(anexo));
-    c.SetCodigo(QString::fromLatin1(codigo));
-    return c;
-  }
-
-  PastaProgramaTemp m_pasta{true};
-  CaixaMensagemFalsa m_caixa;
   TTolv m_tolv;
 };
 
@@ -99,16 +73,15 @@ TEST_P(BuscaDeCodigo, FallsBackFromTheYearsRowToAnyAnnexThenToAnyYear) {
 }
 
 using O = TColecaoCodigoRetencao;
-INSTANTIATE_TEST_SUITE_P(
-    Codigos, BuscaDeCodigo,
-    testing::Values(CasoBusca{"2013", "0", "0561", O::kAno, "2013", "0"},
-                    CasoBusca{"2013", "2", "5928", O::kAno, "2013", "2"},
-                    // Only the declarant's lines take salaries: the year's row of another kind.
-                    CasoBusca{"2013", "1", "0561", O::kAnoCodigo, "2013", "0"},
-                    // Lapsed codes come from the year that still had them.
-                    CasoBusca{"2013", "0", "3249", O::kCodigo, "2002", "0"},
-                    CasoBusca{"2014", "0", "6875", O::kCodigo, "2003", "0"},
-                    CasoBusca{"2013", "0", "9998", O::kNenhuma, "", ""}));
+INSTANTIATE_TEST_SUITE_P(Codigos, BuscaDeCodigo,
+                         testing::Values(CasoBusca{"2013", "0", "0561", O::kAno, "2013", "0"},
+                                         CasoBusca{"2013", "2", "5928", O::kAno, "2013", "2"},
+                                         // Only the declarant's lines take salaries: the year's row of another kind.
+                                         CasoBusca{"2013", "1", "0561", O::kAnoCodigo, "2013", "0"},
+                                         // Lapsed codes come from the year that still had them.
+                                         CasoBusca{"2013", "0", "3249", O::kCodigo, "2002", "0"},
+                                         CasoBusca{"2014", "0", "6875", O::kCodigo, "2003", "0"},
+                                         CasoBusca{"2013", "0", "9998", O::kNenhuma, "", ""}));
 
 TEST_F(ColecaoCodigos, AYearIsReadOnceAndAnsweredFromMemory) {
   TColecaoCodigoRetencao& codigos = m_tolv.GetColecaoCodigoRetencao();
@@ -171,7 +144,7 @@ TEST_F(ColecaoCodigos, FlagsFollowTheDeclarantsNature) {
 TEST_F(ColecaoCodigos, TheOwnerGivesYearAndAnnexFilter) {
   EXPECT_EQ(m_tolv.GetColecaoCodigoRetencao().GetFiltroAnexo(), "0");
   m_tolv.SetAnoCalendario(QStringLiteral("2014"));
-  AnexoFundo fundo(m_tolv);
+  Anexo fundo(m_tolv);
   TColecaoCodigoRetencao& codigos = fundo.GetColecaoCodigoRetencao();
   EXPECT_EQ(codigos.GetFiltroAnexo(), "1");
   EXPECT_EQ(codigos.GetAno(), "2014");

@@ -7,6 +7,7 @@
 #include <random>
 #include <vector>
 
+#include "DeclaracaoTeste.h"
 #include "nucleo/Compensacao.h"
 #include "nucleo/RendimentosTributaveis.h"
 #include "nucleo/SubJudice.h"
@@ -17,31 +18,16 @@
 #include "plataforma/bd/Consulta.h"
 #include "plataforma/bd/Script.h"
 #include "plataforma/bd/Transacao.h"
-#include "suporte/CaixaMensagemFalsa.h"
-#include "suporte/PastaProgramaTemp.h"
 
 namespace {
 
-struct FimDoProcesso {};
+using namespace declaracao_teste;
 
 const QString kCnpj = QStringLiteral("11444777000161");
 const QString kBanco = QStringLiteral("TOLV2014114447770001612013.FDB");
-const char* const kMeses[] = {"JAN", "FEV", "MAR", "ABR", "MAI", "JUN", "JUL",
-                              "AGO", "SET", "OUT", "NOV", "DEZ", "13"};
+const char* const kMeses[] = {"JAN", "FEV", "MAR", "ABR", "MAI", "JUN", "JUL", "AGO", "SET", "OUT", "NOV", "DEZ", "13"};
 
 Valor R(const char* texto) { return Valor::deTexto(QString::fromLatin1(texto)); }
-
-// A fund or process annex of the declaration, as far as summaries care.
-class Anexo : public TTolvAnexo {
- public:
-  Anexo(TTolv& declaracao, const QString& fonte) : m_declaracao(declaracao) { SetFonteDK(fonte); }
-  void SetErros(TErros* erros) override { m_erros = erros; }
-  TTolv& GetDeclaracao() override { return m_declaracao; }
-  bool EhAnexoFC() const override { return true; }
-
- private:
-  TTolv& m_declaracao;
-};
 
 // A beneficiary line with its series and the source it belongs to.
 struct Linha {
@@ -57,20 +43,17 @@ struct Linha {
   }
 };
 
-class ColecaoResumo : public testing::Test {
+class ColecaoResumo : public ComBancos {
  protected:
   void SetUp() override {
-    FalhaBanco = FalhaBancoIndice = false;
-    TColecao::DefineEncerramento([] { throw FimDoProcesso{}; });
+    ComBancos::SetUp();
     m_tolv.GetContribuinte().SetNi(kCnpj);
     m_tolv.SetAnoCalendario(QStringLiteral("2013"));
     m_pasta.copiaBanco("TOLV2014PD.FDB", kBanco);
   }
   void TearDown() override {
     m_tolv.LiberaItens();
-    TColecao::FechaConexoes();
-    TColecao::DefineEncerramento({});
-    FalhaBanco = FalhaBancoIndice = false;
+    ComBancos::TearDown();
   }
 
   // Runs statements on the declaration's database through a connection of its own, committed.
@@ -119,7 +102,8 @@ class ColecaoResumo : public testing::Test {
     InsereSeries(t, "JUDICIAIS", {{"E_TOLV_ITEM_DK", chave}}, judicial);
   }
 
-  static void InsereSeries(bd::Transacao& t, const char* tabela, const std::vector<std::pair<QString, bd::Dado>>& chaves,
+  static void InsereSeries(bd::Transacao& t, const char* tabela,
+                           const std::vector<std::pair<QString, bd::Dado>>& chaves,
                            const std::vector<std::pair<const char*, const TSerieMensal*>>& series) {
     QStringList colunas;
     std::vector<bd::Dado> valores;
@@ -140,8 +124,6 @@ class ColecaoResumo : public testing::Test {
     insere.executa();
   }
 
-  PastaProgramaTemp m_pasta{true};
-  CaixaMensagemFalsa m_caixa;
   TTolv m_tolv;
 };
 
@@ -151,7 +133,8 @@ TEST_F(ColecaoResumo, StoresAndLoadsTheTotalsOfASource) {
   TResumo& proprio = m_tolv.GetResumo();
   proprio.Zera();
   for (int t = 0; t < TResumo::kTotais; ++t)
-    proprio.GetTotal(TResumo::Total(t)).SetValorMonetario(t == 0 ? Valor::deReais(3) : Valor::deDezMilesimos(t * 123457 - 600000));
+    proprio.GetTotal(TResumo::Total(t))
+        .SetValorMonetario(t == 0 ? Valor::deReais(3) : Valor::deDezMilesimos(t * 123457 - 600000));
   resumos.GravaResumo(proprio);
   EXPECT_EQ(resumos.GetTotal(), 1);
 
@@ -159,7 +142,8 @@ TEST_F(ColecaoResumo, StoresAndLoadsTheTotalsOfASource) {
   resumos.CarregaResumo(lido);
   EXPECT_EQ(lido.GetOk(), 1);
   for (int t = 0; t < TResumo::kTotais; ++t)
-    EXPECT_EQ(lido.GetTotal(TResumo::Total(t)).GetValorInterno(), proprio.GetTotal(TResumo::Total(t)).GetValorInterno()) << t;
+    EXPECT_EQ(lido.GetTotal(TResumo::Total(t)).GetValorInterno(), proprio.GetTotal(TResumo::Total(t)).GetValorInterno())
+        << t;
 
   // A second save replaces the row.
   proprio.GetTotRend().SetValorMonetario(R("1,2345"));
@@ -191,9 +175,10 @@ TEST_F(ColecaoResumo, ASourceWithoutRowOrKeyIsLeftAlone) {
 }
 
 TEST_F(ColecaoResumo, OpeningADeclarationLoadsItsSummaries) {
-  Roda(QStringLiteral("INSERT INTO RESUMOS (E_FONTE_DK, TOT_BENEF, TOT_REND, OK) VALUES (1, 2, 100.5, 1);"
-                      "INSERT INTO RESUMOS (E_FONTE_DK, TOT_BENEF, TOT_REND, OK) VALUES (2, 3, 200.25, 1);"
-                      "INSERT INTO RESUMOS (E_FONTE_DK, TOT_BENEF, TOT_REND, OK) VALUES (3, 1, 0.0001, 0);"));
+  Roda(
+      QStringLiteral("INSERT INTO RESUMOS (E_FONTE_DK, TOT_BENEF, TOT_REND, OK) VALUES (1, 2, 100.5, 1);"
+                     "INSERT INTO RESUMOS (E_FONTE_DK, TOT_BENEF, TOT_REND, OK) VALUES (2, 3, 200.25, 1);"
+                     "INSERT INTO RESUMOS (E_FONTE_DK, TOT_BENEF, TOT_REND, OK) VALUES (3, 1, 0.0001, 0);"));
   m_tolv.CarregaResumos();
   EXPECT_EQ(m_tolv.GetResumo().GetTotRend().GetValorInterno(), R("100,50"));
   EXPECT_EQ(m_tolv.GetResumoGeral().GetTotRend().GetValorInterno(), R("100,50"));
@@ -217,11 +202,14 @@ TEST_F(ColecaoResumo, OpeningADeclarationLoadsItsSummaries) {
 
 TEST_F(ColecaoResumo, RecomputedFromTheDatabaseEqualsLineByLine) {
   // Lines of the declarant and of two annexes; a third annex has no line.
-  Roda(QStringLiteral("INSERT INTO FONTES (FONTE_DK, IN_TIPO, NR_PF_PJ) VALUES (2, 0, '222222222222');"
-                      "INSERT INTO FONTES (FONTE_DK, IN_TIPO, NR_PF_PJ) VALUES (3, 1, '333');"
-                      "INSERT INTO FONTES (FONTE_DK, IN_TIPO, NR_PF_PJ) VALUES (4, 0, '444444444444');"));
+  Roda(
+      QStringLiteral("INSERT INTO FONTES (FONTE_DK, IN_TIPO, NR_PF_PJ) VALUES (2, 0, '222222222222');"
+                     "INSERT INTO FONTES (FONTE_DK, IN_TIPO, NR_PF_PJ) VALUES (3, 1, '333');"
+                     "INSERT INTO FONTES (FONTE_DK, IN_TIPO, NR_PF_PJ) VALUES (4, 0, '444444444444');"));
   std::mt19937 gerador(2014);
-  auto valor = [&gerador] { return Valor::deDezMilesimos(std::uniform_int_distribution<int64_t>(0, 99'999'999'999)(gerador)); };
+  auto valor = [&gerador] {
+    return Valor::deDezMilesimos(std::uniform_int_distribution<int64_t>(0, 99'999'999'999)(gerador));
+  };
   std::vector<std::unique_ptr<Linha>> linhas;
   for (int i = 0; i < 40; ++i) {
     auto l = std::make_unique<Linha>();
@@ -297,8 +285,8 @@ TEST_F(ColecaoResumo, RecomputedFromTheDatabaseEqualsLineByLine) {
   TResumo calculado(&m_tolv);
   calculado.Zera();
   calculado.Calcula(*TColecao::GetBancoDeclaracao());
-  for (auto t : {TResumo::kTotRend, TResumo::kTotDed, TResumo::kTotIrrf, TResumo::kTotAnoAtu, TResumo::kTotAnoAnt, TResumo::kTotRendSubjud,
-                 TResumo::kTotDedSubjud, TResumo::kTotIrrfSubjud, TResumo::kTotDepSubjud})
+  for (auto t : {TResumo::kTotRend, TResumo::kTotDed, TResumo::kTotIrrf, TResumo::kTotAnoAtu, TResumo::kTotAnoAnt,
+                 TResumo::kTotRendSubjud, TResumo::kTotDedSubjud, TResumo::kTotIrrfSubjud, TResumo::kTotDepSubjud})
     EXPECT_EQ(calculado.GetTotal(t).GetValorInterno(), geral.GetTotal(t).GetValorInterno()) << TResumo::NomeColuna(t);
   EXPECT_TRUE(calculado.GetTotBenef().GetValorInterno().ehZero());
   EXPECT_TRUE(m_caixa.chamadas().empty());
@@ -313,7 +301,8 @@ TEST_F(ColecaoResumo, CalculaSumsExemptIncomeAbroadAndHealthPlans) {
       "VL_BOLSA_13, VL_COPA_DEZ, VL_COPA_13, VL_ANUAL_OUTRO, VL_ANUAL_LUCDIV, VL_ANUAL_TITSOC) "
       "VALUES (1, 1, 2, 3, 4, 5, 6, 7, 1000, 8, 9, 10);"
       "INSERT INTO TB_REMESSA (TREM_ID) VALUES (1);"
-      "INSERT INTO TB_VALOR_REMESSA (TVRE_ID, TREM_ID, TVRE_VL_RENDIMENTO_PAGO, TVRE_VL_IRRF) VALUES (1, 1, 500.01, 75);"
+      "INSERT INTO TB_VALOR_REMESSA (TVRE_ID, TREM_ID, TVRE_VL_RENDIMENTO_PAGO, TVRE_VL_IRRF) VALUES (1, 1, 500.01, "
+      "75);"
       "INSERT INTO TB_VALOR_REMESSA (TVRE_ID, TREM_ID, TVRE_VL_RENDIMENTO_PAGO, TVRE_VL_IRRF) VALUES (2, 1, 0.99, 1);"
       "INSERT INTO TB_PS_OPERADORA (TPO_ID, TPO_NR_PF_PJ) VALUES (1, '114447770001');"
       "INSERT INTO TB_PS_TITULAR (TPT_ID, TPT_TPO_ID, TPT_NR_PF_PJ, TPT_VL_PAGO) VALUES (1, 1, '111444777', 300);"

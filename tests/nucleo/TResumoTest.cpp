@@ -20,9 +20,7 @@ struct Linha {
   bool especializada = true;
   QString ano = QStringLiteral("2013");
 
-  TResumo::Linha Visao() {
-    return {chave, acao, especializada, ano, &tributaveis, &compensacao, &subJudice};
-  }
+  TResumo::Linha Visao() { return {chave, acao, especializada, ano, &tributaveis, &compensacao, &subJudice}; }
 };
 
 const TResumo::Linha kNenhuma{};

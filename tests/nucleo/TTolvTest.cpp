@@ -2,6 +2,7 @@
 
 #include <optional>
 
+#include "DeclaracaoTeste.h"
 #include "nucleo/Erros.h"
 #include "nucleo/TColecaoCodigoRetencao.h"
 #include "nucleo/TColecaoResumo.h"
@@ -10,8 +11,6 @@
 #include "nucleo/TTolv.h"
 #include "plataforma/bd/Conexao.h"
 #include "plataforma/bd/Transacao.h"
-#include "suporte/CaixaMensagemFalsa.h"
-#include "suporte/PastaProgramaTemp.h"
 
 namespace {
 
@@ -76,12 +75,12 @@ TEST_P(ValidaAno, GivesTheCode) {
   EXPECT_EQ(TTolv::ValidaAnoCalendario(QString::fromLatin1(c.ano), c.vazioPermitido), c.codigo) << c.ano;
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Anos, ValidaAno,
-    testing::Values(CasoAno{"2003", false, 0}, CasoAno{"2013", false, 0}, CasoAno{"2014", false, 0},
-                    CasoAno{"2002", false, 74}, CasoAno{"2015", false, 74}, CasoAno{"20a3", false, 74},
-                    CasoAno{"", false, 74}, CasoAno{"", true, 0}, CasoAno{"    ", true, 0},
-                    CasoAno{" 2013", false, 74}, CasoAno{"0000", false, 74}));
+INSTANTIATE_TEST_SUITE_P(Anos, ValidaAno,
+                         testing::Values(CasoAno{"2003", false, 0}, CasoAno{"2013", false, 0},
+                                         CasoAno{"2014", false, 0}, CasoAno{"2002", false, 74},
+                                         CasoAno{"2015", false, 74}, CasoAno{"20a3", false, 74}, CasoAno{"", false, 74},
+                                         CasoAno{"", true, 0}, CasoAno{"    ", true, 0}, CasoAno{" 2013", false, 74},
+                                         CasoAno{"0000", false, 74}));
 
 class AnoRecusado : public testing::TestWithParam<const char*> {};
 
@@ -169,7 +168,7 @@ TEST(TTolv, TheDeclarantsNumberDecidesTheAllowedNatures) {
 struct CasoCodigoNatureza {
   const char* ni;
   int codigo;
-  int erro;       // 0: the nature becomes current
+  int erro;  // 0: the nature becomes current
 };
 
 class CodigoNatureza : public testing::TestWithParam<CasoCodigoNatureza> {};
@@ -279,8 +278,8 @@ TEST_P(MesDoEvento, FollowsTheDate) {
 
 INSTANTIATE_TEST_SUITE_P(Eventos, MesDoEvento,
                          testing::Values(CasoEvento{"15/12/2014", 99}, CasoEvento{"15/03/2014", 3},
-                                         CasoEvento{"01/11/2014", 11}, CasoEvento{"", 5},
-                                         CasoEvento{"30/12/1899", 99}, CasoEvento{"  /  /    ", 99}));
+                                         CasoEvento{"01/11/2014", 11}, CasoEvento{"", 5}, CasoEvento{"30/12/1899", 99},
+                                         CasoEvento{"  /  /    ", 99}));
 
 struct CasoDataEvento {
   const char* ano;
@@ -452,32 +451,13 @@ TEST(TTolv, TheDatabaseFileIsNamedAfterNumberAndYear) {
   EXPECT_EQ(tolv.GetNomeBancoDeclaracao(), "TOLV2014111444777352013.FDB");
 }
 
-// What the tests' exit hook throws in place of ending the process.
-struct FimDoProcesso {};
-
-class TTolvBanco : public testing::Test {
- protected:
-  void SetUp() override {
-    FalhaBanco = FalhaBancoIndice = false;
-    TColecao::DefineEncerramento([] { throw FimDoProcesso{}; });
-  }
-  void TearDown() override {
-    TColecao::FechaConexoes();
-    TColecao::DefineEncerramento({});
-  }
-
-  PastaProgramaTemp m_pasta{true};
-  CaixaMensagemFalsa m_caixa;
-};
+using TTolvBanco = declaracao_teste::ComBancos;
 
 TEST_F(TTolvBanco, AYearChangeFreesTheRevenueCodes) {
   TTolv tolv;
   tolv.GetContribuinte().SetNi(kCnpj);
   tolv.SetAnoCalendario(QStringLiteral("2013"));
-  TCodigoRetencao codigo;
-  codigo.SetAno(QStringLiteral("2013"));
-  codigo.SetAnexo(QStringLiteral("0"));
-  codigo.SetCodigo(QStringLiteral("0561"));
+  TCodigoRetencao codigo = declaracao_teste::Pedido("2013", "0", "0561");
   ASSERT_TRUE(tolv.GetColecaoCodigoRetencao().BuscaCodigo(codigo));
   EXPECT_EQ(tolv.GetColecaoCodigoRetencao().GetLeituras(), 1);
   tolv.SetAnoCalendario(QStringLiteral("2013"));
@@ -495,8 +475,7 @@ TEST_F(TTolvBanco, CollectionsShareTheDeclarationsTransaction) {
   TColecaoResumo& resumos = tolv.GetColecaoResumo();
   ASSERT_TRUE(tolv.TemTransacaoDeclaracao());
   EXPECT_EQ(resumos.GetTransacao(), &tolv.GetTransacaoDeclaracao());
-  EXPECT_EQ(tolv.GetTransacaoDeclaracao().parametros(),
-            (QStringList{"read_committed", "rec_version", "nowait"}));
+  EXPECT_EQ(tolv.GetTransacaoDeclaracao().parametros(), (QStringList{"read_committed", "rec_version", "nowait"}));
   EXPECT_NE(&tolv.GetTransacaoAnexos(), &tolv.GetTransacaoDeclaracao());
   EXPECT_EQ(tolv.GetTransacaoAnexos().parametros(), tolv.GetTransacaoDeclaracao().parametros());
   EXPECT_EQ(TColecao::GetBancoDeclaracao()->arquivo(), m_pasta.dados() + "/TOLV2014111444777352013.FDB");

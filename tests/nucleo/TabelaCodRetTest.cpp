@@ -5,6 +5,7 @@
 #include <QMap>
 #include <QStringList>
 
+#include "DeclaracaoTeste.h"
 #include "nucleo/TCodigoRetencao.h"
 #include "nucleo/TColecaoCodigoRetencao.h"
 #include "nucleo/TTolv.h"
@@ -36,8 +37,6 @@ QMap<QString, QStringList> LeTabela(const QString& banco) {
   return linhas;
 }
 
-struct FimDoProcesso {};
-
 class TabelaCodRet : public testing::Test {
  protected:
   static void SetUpTestSuite() {
@@ -52,7 +51,7 @@ class TabelaCodRet : public testing::Test {
   }
   void SetUp() override {
     FalhaBanco = FalhaBancoIndice = false;
-    TColecao::DefineEncerramento([] { throw FimDoProcesso{}; });
+    TColecao::DefineEncerramento([] { throw declaracao_teste::FimDoProcesso{}; });
     m_tolv.GetContribuinte().SetNi(QStringLiteral("11444777000161"));
     m_tolv.SetAnoCalendario(QStringLiteral("2013"));
   }
@@ -65,24 +64,17 @@ class TabelaCodRet : public testing::Test {
 
   // Whether the table holds the row of that year, code and annex kind.
   bool Existe(const char* ano, const char* codigo, const char* anexo) {
-    TCodigoRetencao c = Pedido(ano, codigo, anexo);
+    TCodigoRetencao c = declaracao_teste::Pedido(ano, anexo, codigo);
     return m_tolv.GetColecaoCodigoRetencao().BuscaCodigo(c) &&
            m_tolv.GetColecaoCodigoRetencao().GetOrigem() == TColecaoCodigoRetencao::kAno;
   }
   // The row as the collection reads it for a declarant of that nature; empty when absent.
   TCodigoRetencao Codigo(const char* ano, const char* codigo, const char* anexo, int natureza = 0) {
     m_tolv.SetCodigoNatureza(natureza);
-    TCodigoRetencao c = Pedido(ano, codigo, anexo);
+    TCodigoRetencao c = declaracao_teste::Pedido(ano, anexo, codigo);
     if (!m_tolv.GetColecaoCodigoRetencao().BuscaCodigo(c) ||
         m_tolv.GetColecaoCodigoRetencao().GetOrigem() != TColecaoCodigoRetencao::kAno)
       return {};
-    return c;
-  }
-  static TCodigoRetencao Pedido(const char* ano, const char* codigo, const char* anexo) {
-    TCodigoRetencao c;
-    c.SetAno(QString::fromLatin1(ano));
-    c.SetCodigo(QString::fromLatin1(codigo));
-    c.SetAnexo(QString::fromLatin1(anexo));
     return c;
   }
 
@@ -121,8 +113,7 @@ TEST_F(TabelaCodRet, SalariesAdmitDeductionsThirteenthAndTheirExemptKinds) {
   EXPECT_TRUE(c.GetDeducaoPO() && c.GetDeducaoPP() && c.GetDeducaoDP() && c.GetDeducaoPA());
   EXPECT_TRUE(c.GetDecimoTerceiro());
   EXPECT_TRUE(c.GetSubJudice());
-  EXPECT_TRUE(c.GetIsentoRip65() && c.GetIsentoMolestia() && c.GetIsentoBolsa() &&
-              c.GetIsentoLucroTitular());
+  EXPECT_TRUE(c.GetIsentoRip65() && c.GetIsentoMolestia() && c.GetIsentoBolsa() && c.GetIsentoLucroTitular());
   EXPECT_TRUE(c.GetNaturezas().contains('9'));
   // The cup volunteers' exemption belongs to 0588 alone.
   EXPECT_FALSE(c.GetIsentoCopa());

@@ -15,21 +15,22 @@ struct Posicao {
   const char* coluna;
 };
 
-const Posicao kPosicoes[] = {Posicao{"TOLV_ITENS", 1, "TOLV_ITEM_DK"}, Posicao{"TOLV_ITENS", 6, "VL_RENDIME_JAN"},
-    Posicao{"TOLV_ITENS", 18, "VL_RENDIME_13"}, Posicao{"TOLV_ITENS", 19, "VL_DEDUCAO_JAN"},
+const Posicao kPosicoes[] = {
+    Posicao{"TOLV_ITENS", 1, "TOLV_ITEM_DK"},       Posicao{"TOLV_ITENS", 6, "VL_RENDIME_JAN"},
+    Posicao{"TOLV_ITENS", 18, "VL_RENDIME_13"},     Posicao{"TOLV_ITENS", 19, "VL_DEDUCAO_JAN"},
     Posicao{"TOLV_ITENS", 32, "VL_DEDUCAO_PO_JAN"}, Posicao{"TOLV_ITENS", 45, "VL_DEDUCAO_PP_JAN"},
     Posicao{"TOLV_ITENS", 58, "VL_DEDUCAO_DP_JAN"}, Posicao{"TOLV_ITENS", 71, "VL_DEDUCAO_PA_JAN"},
-    Posicao{"TOLV_ITENS", 84, "VL_RETIDO_JAN"}, Posicao{"TOLV_ITENS", 97, "VL_MOLESTIA_JAN"},
-    Posicao{"TOLV_ITENS", 109, "VL_MOLESTIA_13"}, Posicao{"JUDICIAIS", 1, "E_TOLV_ITEM_DK"},
-    Posicao{"JUDICIAIS", 2, "VL_RENDIME_JAN"}, Posicao{"JUDICIAIS", 15, "VL_DEDUCAO_JAN"},
-    Posicao{"JUDICIAIS", 28, "VL_DEDUCAO_PO_JAN"}, Posicao{"JUDICIAIS", 67, "VL_DEDUCAO_PA_JAN"},
-    Posicao{"JUDICIAIS", 80, "VL_RETIDO_JAN"}, Posicao{"JUDICIAIS", 93, "VL_DEPOSITO_JAN"},
-    Posicao{"JUDICIAIS", 106, "VL_ANOATUAL_JAN"}, Posicao{"JUDICIAIS", 119, "VL_ANOANTERIOR_JAN"},
+    Posicao{"TOLV_ITENS", 84, "VL_RETIDO_JAN"},     Posicao{"TOLV_ITENS", 97, "VL_MOLESTIA_JAN"},
+    Posicao{"TOLV_ITENS", 109, "VL_MOLESTIA_13"},   Posicao{"JUDICIAIS", 1, "E_TOLV_ITEM_DK"},
+    Posicao{"JUDICIAIS", 2, "VL_RENDIME_JAN"},      Posicao{"JUDICIAIS", 15, "VL_DEDUCAO_JAN"},
+    Posicao{"JUDICIAIS", 28, "VL_DEDUCAO_PO_JAN"},  Posicao{"JUDICIAIS", 67, "VL_DEDUCAO_PA_JAN"},
+    Posicao{"JUDICIAIS", 80, "VL_RETIDO_JAN"},      Posicao{"JUDICIAIS", 93, "VL_DEPOSITO_JAN"},
+    Posicao{"JUDICIAIS", 106, "VL_ANOATUAL_JAN"},   Posicao{"JUDICIAIS", 119, "VL_ANOANTERIOR_JAN"},
     Posicao{"JUDICIAIS", 131, "VL_ANOANTERIOR_13"}, Posicao{"ISENTOS", 2, "VL_RIP65_JAN"},
-    Posicao{"ISENTOS", 15, "VL_BOLSA_JAN"}, Posicao{"ISENTOS", 28, "VL_DAC_JAN"},
-    Posicao{"ISENTOS", 41, "VL_PDV_JAN"}, Posicao{"ISENTOS", 54, "VL_AP_JAN"},
-    Posicao{"ISENTOS", 67, "VL_COPA_JAN"}, Posicao{"ISENTOS", 80, "VL_ANUAL_OUTRO"},
-    Posicao{"ISENTOS", 81, "VL_ANUAL_DESCOUTRO"}, Posicao{"ISENTOS", 82, "VL_ANUAL_LUCDIV"},
+    Posicao{"ISENTOS", 15, "VL_BOLSA_JAN"},         Posicao{"ISENTOS", 28, "VL_DAC_JAN"},
+    Posicao{"ISENTOS", 41, "VL_PDV_JAN"},           Posicao{"ISENTOS", 54, "VL_AP_JAN"},
+    Posicao{"ISENTOS", 67, "VL_COPA_JAN"},          Posicao{"ISENTOS", 80, "VL_ANUAL_OUTRO"},
+    Posicao{"ISENTOS", 81, "VL_ANUAL_DESCOUTRO"},   Posicao{"ISENTOS", 82, "VL_ANUAL_LUCDIV"},
     Posicao{"ISENTOS", 83, "VL_ANUAL_TITSOC"}};
 
 TEST(TabelasDeclaracao, EachColumnReadByPositionStandsAtItsPosition) {
@@ -48,11 +49,14 @@ TEST(TabelasDeclaracao, AmountsDefaultToZeroAndTheSectionsKeyServesPositions) {
   bd::Conexao c(pasta.dados() + "/TOLV2014PD.FDB");
   c.conecta();
   bd::Transacao t(c);
-  bd::Script(t).executa(QStringLiteral(
-      "INSERT INTO TOLV_ITENS (TOLV_ITEM_DK, E_FONTE_DK, TRIB_TRIBU, E_IN_PF_PJ, E_NR_PF_PJ) VALUES (5, 1, '0561', '1', '111444777');"
-      "INSERT INTO TOLV_ITENS (TOLV_ITEM_DK, E_FONTE_DK, TRIB_TRIBU, E_IN_PF_PJ, E_NR_PF_PJ) VALUES (9, 1, '0588', '1', '111444777');"
-      "INSERT INTO TOLV_ITENS (TOLV_ITEM_DK, E_FONTE_DK, TRIB_TRIBU, E_IN_PF_PJ, E_NR_PF_PJ) VALUES (7, 2, '0561', '1', '111444777');"
-      "INSERT INTO JUDICIAIS (E_TOLV_ITEM_DK) VALUES (5);"));
+  bd::Script(t).executa(
+      QStringLiteral("INSERT INTO TOLV_ITENS (TOLV_ITEM_DK, E_FONTE_DK, TRIB_TRIBU, E_IN_PF_PJ, E_NR_PF_PJ) VALUES (5, "
+                     "1, '0561', '1', '111444777');"
+                     "INSERT INTO TOLV_ITENS (TOLV_ITEM_DK, E_FONTE_DK, TRIB_TRIBU, E_IN_PF_PJ, E_NR_PF_PJ) VALUES (9, "
+                     "1, '0588', '1', '111444777');"
+                     "INSERT INTO TOLV_ITENS (TOLV_ITEM_DK, E_FONTE_DK, TRIB_TRIBU, E_IN_PF_PJ, E_NR_PF_PJ) VALUES (7, "
+                     "2, '0561', '1', '111444777');"
+                     "INSERT INTO JUDICIAIS (E_TOLV_ITEM_DK) VALUES (5);"));
   bd::Consulta soma(t, QStringLiteral("SELECT SUM(VL_RENDIME_JAN + VL_MOLESTIA_13) AS S FROM TOLV_ITENS"));
   soma.abre();
   EXPECT_EQ(soma.campo("S").dezMilesimos(), 0);
