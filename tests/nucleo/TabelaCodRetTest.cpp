@@ -1,12 +1,18 @@
-// Checks the shipped revenue-code table on a copy of the built databases, read with isql.
+// Checks the shipped revenue-code table on a copy of the built databases: row by row through the
+// database layer, code by code through the revenue-code collection.
 #include <gtest/gtest.h>
 
 #include <QMap>
-#include <QProcess>
-#include <QStandardPaths>
 #include <QStringList>
 
+#include "DeclaracaoTeste.h"
 #include "nucleo/TCodigoRetencao.h"
+#include "nucleo/TColecaoCodigoRetencao.h"
+#include "nucleo/TTolv.h"
+#include "plataforma/bd/Conexao.h"
+#include "plataforma/bd/Consulta.h"
+#include "plataforma/bd/Transacao.h"
+#include "suporte/CaixaMensagemFalsa.h"
 #include "suporte/PastaProgramaTemp.h"
 #include "suporte/QtGtest.h"
 
@@ -16,26 +22,16 @@ const char* const kColunas =
     "ANO, COD_RETENCAO, ANEXO, PF_PJ_AMBOS, RESUMO, REGIME, COMPROVANTE, DEDUCAO, "
     "RENDIMENTOS_ISENTOS, IN4, SUBJUDICE, NAT_DECLARANTE, DECIMO_TERCEIRO";
 
-// Every row of CODRET as its columns (in the order above) joined by '|', keyed by
-// "year code annex", read with isql from the given database file.
+// Every row of CODRET as its columns (in the order above), keyed by "year code annex".
 QMap<QString, QStringList> LeTabela(const QString& banco) {
   QMap<QString, QStringList> linhas;
-  const QString isql = QStandardPaths::findExecutable("isql-fb");
-  EXPECT_FALSE(isql.isEmpty()) << "isql-fb not found";
-  if (isql.isEmpty()) return linhas;
-  QProcess p;
-  p.start(isql, {"-q", "-ch", "UTF8", "-user", "SYSDBA", "-password", "quintapel", banco});
-  const QString colunas = QString::fromLatin1(kColunas).replace(", ", " || '|' || ");
-  p.write(QStringLiteral("SET HEADING OFF;\nSELECT '#' || %1 FROM CODRET;\nQUIT;\n")
-              .arg(colunas)
-              .toUtf8());
-  p.closeWriteChannel();
-  EXPECT_TRUE(p.waitForFinished(30000));
-  EXPECT_EQ(p.exitCode(), 0) << p.readAllStandardError().toStdString();
-  for (const QString& linha : QString::fromUtf8(p.readAllStandardOutput()).split('\n')) {
-    const QString t = linha.trimmed();
-    if (!t.startsWith('#')) continue;
-    const QStringList c = t.mid(1).split('|');
+  bd::Conexao conexao(banco);
+  conexao.conecta();
+  bd::Transacao transacao(conexao);
+  bd::Consulta consulta(transacao, QStringLiteral("SELECT %1 FROM CODRET").arg(QString::fromLatin1(kColunas)));
+  for (consulta.abre(); !consulta.eof(); consulta.proximo()) {
+    QStringList c;
+    for (int i = 1; i <= consulta.quantidadeCampos(); ++i) c << consulta.campo(i).texto();
     linhas.insert(c[0] + ' ' + c[1] + ' ' + c[2], c);
   }
   return linhas;
@@ -44,31 +40,51 @@ QMap<QString, QStringList> LeTabela(const QString& banco) {
 class TabelaCodRet : public testing::Test {
  protected:
   static void SetUpTestSuite() {
-    PastaProgramaTemp pasta(true);
-    s_indice = new QMap<QString, QStringList>(LeTabela(pasta.dados() + "/Tolv.FDB"));
-    s_modelo = new QMap<QString, QStringList>(LeTabela(pasta.dados() + "/TOLV2014PD.FDB"));
+    s_pasta = new PastaProgramaTemp(true);
+    s_indice = new QMap<QString, QStringList>(LeTabela(s_pasta->dados() + "/Tolv.FDB"));
+    s_modelo = new QMap<QString, QStringList>(LeTabela(s_pasta->dados() + "/TOLV2014PD.FDB"));
   }
   static void TearDownTestSuite() {
     delete s_indice;
     delete s_modelo;
+    delete s_pasta;
+  }
+  void SetUp() override {
+    FalhaBanco = FalhaBancoIndice = false;
+    TColecao::DefineEncerramento([] { throw declaracao_teste::FimDoProcesso{}; });
+    m_tolv.GetContribuinte().SetNi(QStringLiteral("11444777000161"));
+    m_tolv.SetAnoCalendario(QStringLiteral("2013"));
+  }
+  void TearDown() override {
+    m_tolv.LiberaItens();
+    TColecao::FechaConexoes();
+    TColecao::DefineEncerramento({});
+    EXPECT_TRUE(m_caixa.chamadas().empty());
   }
 
-  static QStringList Linha(const char* ano, const char* codigo, const char* anexo) {
-    return s_indice->value(QStringLiteral("%1 %2 %3").arg(ano, codigo, anexo));
+  // Whether the table holds the row of that year, code and annex kind.
+  bool Existe(const char* ano, const char* codigo, const char* anexo) {
+    TCodigoRetencao c = declaracao_teste::Pedido(ano, anexo, codigo);
+    return m_tolv.GetColecaoCodigoRetencao().BuscaCodigo(c) &&
+           m_tolv.GetColecaoCodigoRetencao().GetOrigem() == TColecaoCodigoRetencao::kAno;
   }
-  static TCodigoRetencao Codigo(const char* ano, const char* codigo, const char* anexo,
-                                uint8_t natureza = 0) {
-    const QStringList c = Linha(ano, codigo, anexo);
-    TCodigoRetencao r;
-    if (c.size() == 13)
-      r.CarregaColunas({c[0], c[1], c[3], c[4], c[5], c[6], c[2], c[7], c[8], c[9], c[10], c[11], c[12]},
-                       natureza);
-    return r;
+  // The row as the collection reads it for a declarant of that nature; empty when absent.
+  TCodigoRetencao Codigo(const char* ano, const char* codigo, const char* anexo, int natureza = 0) {
+    m_tolv.SetCodigoNatureza(natureza);
+    TCodigoRetencao c = declaracao_teste::Pedido(ano, anexo, codigo);
+    if (!m_tolv.GetColecaoCodigoRetencao().BuscaCodigo(c) ||
+        m_tolv.GetColecaoCodigoRetencao().GetOrigem() != TColecaoCodigoRetencao::kAno)
+      return {};
+    return c;
   }
 
+  static PastaProgramaTemp* s_pasta;
   static QMap<QString, QStringList>* s_indice;
   static QMap<QString, QStringList>* s_modelo;
+  CaixaMensagemFalsa m_caixa;
+  TTolv m_tolv;
 };
+PastaProgramaTemp* TabelaCodRet::s_pasta = nullptr;
 QMap<QString, QStringList>* TabelaCodRet::s_indice = nullptr;
 QMap<QString, QStringList>* TabelaCodRet::s_modelo = nullptr;
 
@@ -97,8 +113,7 @@ TEST_F(TabelaCodRet, SalariesAdmitDeductionsThirteenthAndTheirExemptKinds) {
   EXPECT_TRUE(c.GetDeducaoPO() && c.GetDeducaoPP() && c.GetDeducaoDP() && c.GetDeducaoPA());
   EXPECT_TRUE(c.GetDecimoTerceiro());
   EXPECT_TRUE(c.GetSubJudice());
-  EXPECT_TRUE(c.GetIsentoRip65() && c.GetIsentoMolestia() && c.GetIsentoBolsa() &&
-              c.GetIsentoLucroTitular());
+  EXPECT_TRUE(c.GetIsentoRip65() && c.GetIsentoMolestia() && c.GetIsentoBolsa() && c.GetIsentoLucroTitular());
   EXPECT_TRUE(c.GetNaturezas().contains('9'));
   // The cup volunteers' exemption belongs to 0588 alone.
   EXPECT_FALSE(c.GetIsentoCopa());
@@ -111,9 +126,9 @@ TEST_F(TabelaCodRet, CourtCodesBelongToTheProcessAnnex) {
   EXPECT_EQ(Codigo("2013", "1895", "2").GetClasseJustica(), 3);
   EXPECT_EQ(Codigo("2004", "5928", "2").GetClasseJustica(), 0);
   // Labour-court payments may also be the declarant's own lines.
-  EXPECT_FALSE(Linha("2013", "5936", "0").isEmpty());
-  EXPECT_TRUE(Linha("2013", "5928", "0").isEmpty());
-  EXPECT_TRUE(Linha("2013", "1895", "0").isEmpty());
+  EXPECT_TRUE(Existe("2013", "5936", "0"));
+  EXPECT_FALSE(Existe("2013", "5928", "0"));
+  EXPECT_FALSE(Existe("2013", "1895", "0"));
 }
 
 TEST_F(TabelaCodRet, FundAnnexAndAccumulatedIncomeHaveTheirOwnSections) {
@@ -123,7 +138,7 @@ TEST_F(TabelaCodRet, FundAnnexAndAccumulatedIncomeHaveTheirOwnSections) {
   // Income received cumulatively is described but is never a section's line.
   const TCodigoRetencao rra = Codigo("2013", "1889", "3");
   EXPECT_EQ(rra.GetResumo(), QStringLiteral("Rendimentos recebidos acumuladamente"));
-  for (const char* anexo : {"0", "1", "2"}) EXPECT_TRUE(Linha("2013", "1889", anexo).isEmpty());
+  for (const char* anexo : {"0", "1", "2"}) EXPECT_FALSE(Existe("2013", "1889", anexo));
 }
 
 TEST_F(TabelaCodRet, ContributionCodesAreForCompaniesWithNoDeduction) {
@@ -139,7 +154,7 @@ TEST_F(TabelaCodRet, ContributionCodesAreForCompaniesWithNoDeduction) {
 // The index upgrade rewrites these two rows; the shipped values must already be the result.
 TEST_F(TabelaCodRet, PensionRowsMatchTheUpgradeValues) {
   for (const char* codigo : {"3540", "3556"}) {
-    const QStringList c = Linha("2013", codigo, "0");
+    const QStringList c = s_indice->value(QStringLiteral("2013 %1 0").arg(QString::fromLatin1(codigo)));
     ASSERT_EQ(c.size(), 13) << codigo;
     EXPECT_EQ(c[7], "1;2;3;4");
     EXPECT_EQ(c[8], "1;5;6");

@@ -1,0 +1,6 @@
+#include "nucleo/TSingleTolv.h"
+
+TSingleTolv& TSingleTolv::Instancia() {
+  static TSingleTolv instancia;
+  return instancia;
+}

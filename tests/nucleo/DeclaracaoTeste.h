@@ -1,0 +1,55 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include "nucleo/TCodigoRetencao.h"
+#include "nucleo/TColecao.h"
+#include "nucleo/TTolv.h"
+#include "suporte/CaixaMensagemFalsa.h"
+#include "suporte/PastaProgramaTemp.h"
+
+namespace declaracao_teste {
+
+// What the tests' exit hook throws in place of ending the process.
+struct FimDoProcesso {};
+
+// A fresh program folder with the shipped databases, a scripted message box, clear failure
+// flags and an exit hook that throws; the connections are closed at the end.
+class ComBancos : public testing::Test {
+ protected:
+  void SetUp() override {
+    FalhaBanco = FalhaBancoIndice = false;
+    TColecao::DefineEncerramento([] { throw FimDoProcesso{}; });
+  }
+  void TearDown() override {
+    TColecao::FechaConexoes();
+    TColecao::DefineEncerramento({});
+    FalhaBanco = FalhaBancoIndice = false;
+  }
+
+  PastaProgramaTemp m_pasta{true};
+  CaixaMensagemFalsa m_caixa;
+};
+
+// A fund, club or process annex of a declaration, as far as its summary and codes care.
+class Anexo : public TTolvAnexo {
+ public:
+  explicit Anexo(TTolv& declaracao, const QString& fonte = {}) : m_declaracao(declaracao) { SetFonteDK(fonte); }
+  void SetErros(TErros* erros) override { m_erros = erros; }
+  TTolv& GetDeclaracao() override { return m_declaracao; }
+  bool EhAnexoFC() const override { return true; }
+
+ private:
+  TTolv& m_declaracao;
+};
+
+// A revenue code to look up.
+inline TCodigoRetencao Pedido(const char* ano, const char* anexo, const char* codigo) {
+  TCodigoRetencao c;
+  c.SetAno(QString::fromLatin1(ano));
+  c.SetAnexo(QString::fromLatin1(anexo));
+  c.SetCodigo(QString::fromLatin1(codigo));
+  return c;
+}
+
+}  // namespace declaracao_teste
