@@ -142,7 +142,10 @@ struct Consulta::Nucleo : interno::Dependente, interno::FonteCampos {
     entradas.clear();
     saidas.clear();
     indiceSaida.clear();
+    // The rows are as long as this statement's outputs: another statement needs its own.
     linhaExecucao.reset();
+    linhaSeq.reset();
+    linhaReserva.reset();
   }
 
   void defineTexto(const QString& sql) {

@@ -158,6 +158,21 @@ TEST_F(ConsultaBanco, SequencialSoAvanca) {
   EXPECT_EQ(c.campo(1).inteiro(), 1);
 }
 
+TEST_F(ConsultaBanco, SequencialComOutroTextoLeLinhasDoNovoTamanho) {
+  bd::Transacao t(m_conexao);
+  Consulta c(t, QStringLiteral("SELECT ID FROM PESSOA ORDER BY ID"));
+  c.abre();
+  c.proximo();
+  c.fecha();
+  // Wider rows than the first text's: they must not land in the first text's row buffers.
+  c.defineSql(QStringLiteral("SELECT CAST(NOME AS VARCHAR(8000)) AS NOME, NUMERO FROM PESSOA ORDER BY ID"));
+  c.abre();
+  QStringList nomes;
+  for (; !c.eof(); c.proximo()) nomes << c.campo("NOME").texto();
+  c.fecha();
+  EXPECT_EQ(nomes, QStringList({"Ana Souza", "Construções Ltda", "CONSTRUÇÕES FILIAL", "Bruno"}));
+}
+
 struct CasoLocaliza {
   const char* campos;
   QList<Dado> valores;

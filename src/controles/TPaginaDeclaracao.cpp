@@ -1,0 +1,3 @@
+#include "controles/TPaginaDeclaracao.h"
+
+TPaginaDeclaracao::~TPaginaDeclaracao() = default;

@@ -1,0 +1,59 @@
+#pragma once
+
+#include <QString>
+#include <QWidget>
+
+#include <functional>
+
+class TColecaoTolv;
+class TTolv;
+
+// The way back from a finding or a search hit to the field it names: owner key, object key,
+// section 0 to 60.
+using IrParaCampo = std::function<void(const QString& dono, const QString& objeto, int secao)>;
+
+// What a data-entry page receives when the open declaration is bound to it. Nothing is owned.
+struct TContextoPagina {
+  TTolv* declaracao = nullptr;
+  TColecaoTolv* colecaoTolv = nullptr;
+  IrParaCampo irParaCampo;
+  QWidget* janelaPrincipal = nullptr;
+  // The page container that hosts the page (the header page switches the annex pages on it).
+  QWidget* conteiner = nullptr;
+};
+
+// A data-entry page of the open declaration, as the page container and the main window drive
+// it. The container creates the page when the declaration's pages open and frees it when they
+// close; in between the page is bound (Inicializa) and released (Finaliza), maybe more than
+// once (the annex pages follow their indicators). The operations run on the window thread;
+// a page reports its own failures.
+class TPaginaDeclaracao : public QWidget {
+  Q_OBJECT
+ public:
+  using QWidget::QWidget;
+  ~TPaginaDeclaracao() override;
+
+  // Binds the page to the declaration; the context stays valid until Finaliza.
+  virtual void Inicializa(const TContextoPagina& contexto) = 0;
+  // Unbinds every control and forgets the declaration.
+  virtual void Finaliza() = 0;
+  // A node of the declaration tree that belongs to this page was chosen: show its sub-page and
+  // focus what the node leads to.
+  virtual void MostraFicha(int codigo) { Q_UNUSED(codigo); }
+  // The focus entered the page.
+  virtual void Entra() {}
+  // Whether the user may leave the page now; a refusing page shows its own message and keeps
+  // the focus.
+  virtual bool PodeSair() { return true; }
+  // Positions the page on a stored line, annex or record and focuses the field of the section.
+  virtual void Posiciona(const QString& dono, const QString& objeto, int secao) {
+    Q_UNUSED(dono);
+    Q_UNUSED(objeto);
+    Q_UNUSED(secao);
+  }
+  // Reads the shown record again (another page changed the database under it).
+  virtual void Recarrega() {}
+  // Pages that build their content on entry (the income statements): whether that long work
+  // may run; set by the container before MostraFicha.
+  virtual void PermiteGeracao(bool permitida) { Q_UNUSED(permitida); }
+};
