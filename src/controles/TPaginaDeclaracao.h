@@ -56,4 +56,12 @@ class TPaginaDeclaracao : public QWidget {
   // Pages that build their content on entry (the income statements): whether that long work
   // may run; set by the container before MostraFicha.
   virtual void PermiteGeracao(bool permitida) { Q_UNUSED(permitida); }
+  // The title of the tree node chosen last, for pages with a title bar of their own.
+  virtual void DefineTitulo(const QString& titulo) { Q_UNUSED(titulo); }
+
+ signals:
+  // The beneficiary-lines pages: the shown line's revenue code admits (or not) compensation
+  // and suspended exigibility, and exempt income; the serious-illness box changed.
+  void MudouCodigo(bool compensacaoExigibilidade, bool rendimentosIsentos);
+  void MudouMolestia(bool molestia);
 };

@@ -3,12 +3,15 @@
 #include <functional>
 
 class QWidget;
+class TFrDeclaracao;
 
 // What the main window's start-up and exit call in the parts that the program wires in at start
 // (the database flags and the declarations index of the collection base, the declaration's
-// opening and closing, the initial dialog, the backup wizards). Every member starts unconnected:
-// it does nothing and answers as a usable installation with an empty index would. The program's
-// composition root replaces each one as its part comes in.
+// opening and closing, the initial dialog, the backup wizards). A member left empty is the
+// window's own part where it has one (the collection base's flags and index, opening and closing
+// the declaration, freeing the collections) and does nothing otherwise. desligados() gives
+// members that touch no database and answer as a usable installation with an empty index would
+// (tests).
 struct PassosPrincipal {
   // The collection base's process-wide flags: the run failed (declaration side, or the date
   // format was refused), and the index database is unusable. Unconnected: kept here.
@@ -43,6 +46,10 @@ struct PassosPrincipal {
   std::function<void(QWidget* dono)> assistenteCopia;
   std::function<void(QWidget* dono)> assistenteRestauracao;
   std::function<void(QWidget* dono)> repararBanco;
+
+  // Registers the data-entry pages of the page container (TFrDeclaracao::RegistraPagina),
+  // once, when the window is created.
+  std::function<void(TFrDeclaracao& conteiner)> registraPaginas;
 
   static PassosPrincipal desligados();
 };

@@ -3,6 +3,7 @@
 #include <QApplication>
 
 #include "controles/JanelaAguardeTolv.h"
+#include "controles/TRastreadorFoco.h"
 #include "interface/TTolv2014.h"
 #include "nucleo/UtilJanelas.h"
 #include "plataforma/gui/GuardaEventos.h"
@@ -17,9 +18,7 @@ ProgramaTolv::ProgramaTolv(Opcoes opcoes) : m_opcoes(std::move(opcoes)) {
 }
 
 ProgramaTolv::~ProgramaTolv() {
-  if (!m_janela) return;
-  DefineGanchoTitulo({});
-  InstalaJanelaAguarde(nullptr);
+  if (m_janela) InstalaJanelaAguarde(nullptr);
 }
 
 int ProgramaTolv::executa() {
@@ -28,11 +27,12 @@ int ProgramaTolv::executa() {
 
   QCoreApplication::processEvents();
   QCoreApplication::setApplicationName(QStringLiteral("Tolv 2014"));
+  // Before any window: the exit and enter events of every control go through it from the start.
+  TRastreadorFoco::instancia();
   m_janela = std::make_unique<TTolv2014>(*m_opcoes.ambiente, m_opcoes.passos);
   QObject::connect(m_instancia.get(), &InstanciaUnica::pedidoParaMostrar, m_janela.get(),
                    &TTolv2014::trazParaFrente);
-  // The declaration's caption and the wait form reach the window through these two.
-  DefineGanchoTitulo([janela = m_janela.get()](const QString& titulo) { janela->setWindowTitle(titulo); });
+  // The wait form reaches the window through this.
   m_aguarde = std::make_unique<JanelaAguardeTolv>(m_janela.get());
   InstalaJanelaAguarde(m_aguarde.get());
   if (m_janela->formatoDataRecusado() || m_janela->passos().falhaBancoIndice()) return 1;

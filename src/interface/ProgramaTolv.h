@@ -18,7 +18,7 @@ class ProgramaTolv {
   struct Opcoes {
     QString pastaInstancia;                       // empty: the user's runtime folder
     const IAmbienteSistema* ambiente = nullptr;   // nullptr: the real system
-    PassosPrincipal passos = PassosPrincipal::desligados();
+    PassosPrincipal passos;                       // empty members: the program's own parts
     bool executaLaco = true;                      // false: return once the window shows (tests)
   };
 

@@ -5,17 +5,30 @@
 #include <QCloseEvent>
 #include <QDir>
 #include <QLabel>
+#include <QSplitter>
+#include <QStackedLayout>
+#include <QStackedWidget>
 #include <QVBoxLayout>
 
 #include "controles/ArteTolv.h"
 #include "controles/PaletaTolv.h"
 #include "controles/TFoNovidade.h"
+#include "controles/TVerificacaoEmCurso.h"
+#include "interface/MontagemArvore.h"
+#include "interface/TFrDeclaracao.h"
+#include "interface/TTzuqTree.h"
 #include "nucleo/CaixaMensagem.h"
 #include "nucleo/ConfiguracoesTolv.h"
 #include "nucleo/Diretorios.h"
 #include "nucleo/Erros.h"
 #include "nucleo/RegistroTolv.h"
+#include "nucleo/TColecao.h"
+#include "nucleo/TColecaoResumo.h"
+#include "nucleo/TColecaoTolv.h"
+#include "nucleo/TResumo.h"
+#include "nucleo/TTolv.h"
 #include "nucleo/UtilJanelas.h"
+#include "plataforma/bd/Conexao.h"
 #include "plataforma/gui/GuardaEventos.h"
 #include "plataforma/sistema/AmbienteSistema.h"
 #include "plataforma/sistema/FirebirdConf.h"
@@ -44,6 +57,8 @@ class CursorEspera {
 
 constexpr int kCodigoFontesGrandes = 107;
 constexpr int kCodigoFormatoData = 186;
+constexpr int kLarguraArvore = 191;
+constexpr int kLarguraMaximaArvore = 280;
 
 }  // namespace
 
@@ -55,12 +70,40 @@ TTolv2014::TTolv2014(const IAmbienteSistema& ambiente, PassosPrincipal passos, Q
   resize(1024, 700);
   // Enabled by the start-up once shown.
   setEnabled(false);
+  completaPassos();
+  DefineGanchoTitulo([this](const QString& titulo) { setWindowTitle(titulo); });
   criaComponentes();
   criaAcoes();
+  if (m_passos.registraPaginas) m_passos.registraPaginas(*m_frDeclaracao);
   FormCreate(ambiente);
 }
 
-TTolv2014::~TTolv2014() = default;
+TTolv2014::~TTolv2014() {
+  DefineGanchoTitulo({});
+  // The pages go before the declaration they may still point at.
+  delete m_frDeclaracao;
+}
+
+void TTolv2014::completaPassos() {
+  PassosPrincipal& p = m_passos;
+  if (!p.falhaBanco) p.falhaBanco = [] { return FalhaBanco; };
+  if (!p.defineFalhaBanco) p.defineFalhaBanco = [](bool v) { FalhaBanco = v; };
+  if (!p.falhaBancoIndice) p.falhaBancoIndice = [] { return FalhaBancoIndice; };
+  if (!p.defineFalhaBancoIndice) p.defineFalhaBancoIndice = [](bool v) { FalhaBancoIndice = v; };
+  if (!p.abreIndice) p.abreIndice = [this] { GetColecaoTolv(); };
+  if (!p.indiceVazio) p.indiceVazio = [this] { return FalhaBancoIndice || GetColecaoTolv().Vazia(); };
+  if (!p.atualizaIndice)
+    p.atualizaIndice = [this] {
+      if (m_colecaoTolv && !FalhaBancoIndice) m_colecaoTolv->Atualiza();
+    };
+  if (!p.verificaExistenciaBancos) p.verificaExistenciaBancos = [](QWidget*) {};
+  if (!p.fecharDeclaracao) p.fecharDeclaracao = [this] { return FecharDeclaracao(); };
+  if (!p.fecharColecoes) p.fecharColecoes = [this] { FecharColecoes(); };
+  if (!p.dialogoInicial) p.dialogoInicial = [](QWidget*) { return false; };
+  if (!p.abrirDeclaracao) p.abrirDeclaracao = [this](QWidget*) { AbrirDeclaracao(); };
+  for (auto* passo : {&p.gravaCopiaAutomatica, &p.assistenteCopia, &p.assistenteRestauracao, &p.repararBanco})
+    if (!*passo) *passo = [](QWidget*) {};
+}
 
 void TTolv2014::criaComponentes() {
   auto* central = new QWidget(this);
@@ -88,7 +131,10 @@ void TTolv2014::criaComponentes() {
   panel2->setFixedHeight(2);
   coluna->addWidget(panel2);
 
-  auto* panelImg = new QWidget(central);
+  // The picture fills the area until a declaration opens; then the tree and the pages do.
+  auto* area = new QWidget(central);
+  m_area = new QStackedLayout(area);
+  auto* panelImg = new QWidget(area);
   panelImg->setObjectName(QStringLiteral("PanelImg"));
   auto* centro = new QVBoxLayout(panelImg);
   auto* imagem = new QLabel(panelImg);
@@ -96,9 +142,55 @@ void TTolv2014::criaComponentes() {
   imagem->setPixmap(ArteTolv::imagemInicial());
   imagem->setAlignment(Qt::AlignCenter);
   centro->addWidget(imagem);
-  coluna->addWidget(panelImg, 1);
+  m_area->addWidget(panelImg);
+
+  m_splDivisor = new QSplitter(Qt::Horizontal, area);
+  m_splDivisor->setObjectName(QStringLiteral("splDivisor"));
+  m_splDivisor->setChildrenCollapsible(false);
+  m_arvore = new TTzuqTree(m_splDivisor);
+  m_arvore->setObjectName(QStringLiteral("tzuqtrArvore"));
+  m_arvore->setMaximumWidth(kLarguraMaximaArvore);
+  m_arvore->setMostraFC(true);
+  m_arvore->setMostraProcesso(true);
+  m_arvore->setMostraRemessa(true);
+  m_arvore->setMostraExpandido(true);
+  m_arvore->setMostraComprovante(true);
+  m_frDeclaracao = new TFrDeclaracao(m_splDivisor);
+  m_splDivisor->addWidget(m_arvore);
+  m_splDivisor->addWidget(m_frDeclaracao);
+  m_splDivisor->setStretchFactor(1, 1);
+  m_area->addWidget(m_splDivisor);
+  coluna->addWidget(area, 1);
+  mostraArea(false);
+
+  connect(m_arvore, &TTzuqTree::onChangeCE, this,
+          [this](int codigo) { GuardaEventos::executa([&] { escolheNo(codigo); }); });
+  m_arvore->DefineVerificacaoClique([this] {
+    bool pode = false;
+    GuardaEventos::executa([&] { pode = VerificaPagina(); });
+    return pode;
+  });
+  connect(m_frDeclaracao, &TFrDeclaracao::OnChange, this, [this] { GuardaEventos::executa([this] { mudouPagina(); }); });
 
   setCentralWidget(central);
+}
+
+void TTolv2014::mostraArea(bool declaracao) {
+  m_arvore->setVisible(declaracao);
+  m_frDeclaracao->setVisible(declaracao);
+  m_splDivisor->setVisible(declaracao);
+  m_area->setCurrentIndex(declaracao ? 1 : 0);
+  if (declaracao) m_splDivisor->setSizes({m_larguraArvore, qMax(1, m_splDivisor->width() - m_larguraArvore)});
+}
+
+QAction* TTolv2014::acao(const char* nome) const {
+  return findChild<QAction*>(QString::fromLatin1(nome), Qt::FindDirectChildrenOnly);
+}
+
+// Actions not created yet are left out.
+void TTolv2014::habilitaAcoes(std::initializer_list<const char*> nomes, bool habilita) {
+  for (const char* nome : nomes)
+    if (QAction* a = acao(nome)) a->setEnabled(habilita);
 }
 
 QAction* TTolv2014::novaAcao(const char* nome, const QString& texto, bool marcavel) {
@@ -127,6 +219,7 @@ void TTolv2014::FormCreate(const IAmbienteSistema& ambiente) {
   PaletaTolv::pinta(m_panel1, PaletaTolv::kFundo, PaletaTolv::kAnoRetencao);
   PaletaTolv::pinta(findChild<QWidget*>(QStringLiteral("Panel2")), PaletaTolv::kDivisor);
   PaletaTolv::pinta(findChild<QWidget*>(QStringLiteral("PanelImg")), PaletaTolv::kFundoImagem);
+  PaletaTolv::pinta(m_splDivisor, PaletaTolv::kDivisor);
   m_formatoDataRecusado = false;
 
   if (!GravaFirebirdConf(DiretorioPrograma()))
@@ -161,6 +254,7 @@ void TTolv2014::leConfiguracoes() {
 void TTolv2014::showEvent(QShowEvent* evento) {
   QMainWindow::showEvent(evento);
   posicionaPanel1();
+  TTzuqTree::Registra(m_arvore);
   FechaAguarde();
 }
 
@@ -261,4 +355,291 @@ void TTolv2014::FormClose() {
   if (!m_miCopiaAuto->isChecked() || m_passos.falhaBancoIndice()) return;
   setEnabled(false);
   m_passos.gravaCopiaAutomatica(this);
+}
+
+TTolv& TTolv2014::GetTolv() {
+  if (!m_tolv) {
+    m_erros = std::make_unique<TErros>();
+    m_tolv = std::make_unique<TTolv>();
+    TResponsavel& responsavel = m_tolv->GetResponsavel();
+    for (TFone* fone : {&responsavel.GetFone(), &responsavel.GetFax()}) {
+      fone->GetDDD().SetOpcional(true);
+      fone->GetNumero().SetOpcional(true);
+      fone->GetRamal().SetOpcional(true);
+    }
+    responsavel.GetEmail().SetOpcional(true);
+    m_tolv->GetRespCnpj().SetOpcional(true);
+    m_tolv->SetErros(m_erros.get());
+  }
+  return *m_tolv;
+}
+
+TColecaoTolv& TTolv2014::GetColecaoTolv() {
+  if (!m_colecaoTolv) m_colecaoTolv = std::make_unique<TColecaoTolv>();
+  return *m_colecaoTolv;
+}
+
+void TTolv2014::desligaBancoDeclaracao() {
+  if (bd::Conexao* conexao = TColecao::GetBancoDeclaracao()) {
+    conexao->desconecta();
+    conexao->defineArquivo(QString());
+  }
+}
+
+bool TTolv2014::AbrirDeclaracao() {
+  if (m_fechamentoPendente) return false;
+  TTolv& tolv = GetTolv();
+  GetColecaoTolv().VerificaIndicadores(tolv);
+  m_escopoPesquisa = 3;
+  if (m_passos.falhaBanco() || m_passos.falhaBancoIndice()) {
+    desligaBancoDeclaracao();
+    m_passos.defineFalhaBanco(false);
+    return false;
+  }
+  if (tolv.GetResumoGeral().GetOk() == 0) recalculaResumo();
+
+  CursorEspera espera;
+  m_declaracaoAberta = true;
+  m_frDeclaracao->SetDeclaracao(&tolv);
+  m_frDeclaracao->SetColecaoTolv(m_colecaoTolv.get());
+  m_frDeclaracao->setEnabled(true);
+  m_frDeclaracao->PgDeclaracao()->setEnabled(true);
+  m_frDeclaracao->AbrePaginas(
+      [this](const QString& dono, const QString& objeto, int secao) { IrParaPendencia(dono, objeto, secao); }, this);
+  atualizaMenus();
+  ligaPaginasDeLinhas();
+  m_frDeclaracao->OcultaAbas();
+  TIndicadoresArvore indicadores;
+  indicadores.inPlanoSaude = tolv.GetInPlanoSaude() != 0;
+  indicadores.inAdmFC = tolv.GetInAdmFC() != 0;
+  indicadores.inAdvogado = tolv.GetInAdvogado() != 0;
+  indicadores.inRemessa = tolv.GetInRemessa() != 0;
+  m_arvore->AplicaIndicadores(indicadores);
+  mostraArea(true);
+  m_arvore->SelecionaNo(101, m_tituloNo);
+  escolheNo(101);
+  FechaAguarde();
+  return true;
+}
+
+void TTolv2014::recalculaResumo() {
+  TTolv& tolv = GetTolv();
+  tolv.GetColecaoResumo().AtualizaResumos();
+  tolv.CarregaResumos();
+}
+
+bool TTolv2014::FecharDeclaracao() {
+  if (m_passos.falhaBanco()) return true;
+  if (m_fechamentoPendente) return false;
+  bool resposta = true;
+  if (m_declaracaoAberta) {
+    TVerificacaoEmCurso& verificacao = TVerificacaoEmCurso::instancia();
+    if (verificacao.ExisteJanela()) resposta = verificacao.PedeFechamento();
+    if (verificacao.EmExecucao()) {
+      // The run that is stopping still reads the declaration: it is freed once the run lets
+      // it go. Waiting here instead would never end when this runs inside the run's own
+      // processing of pending events.
+      m_fechamentoPendente = true;
+      m_arvore->setEnabled(false);
+      m_frDeclaracao->setEnabled(false);
+      connect(
+          &verificacao, &TVerificacaoEmCurso::Parou, this,
+          [this] {
+            GuardaEventos::executa([this] {
+              concluiFechamento();
+              atualizaMenus();
+            });
+          },
+          Qt::ConnectionType(Qt::QueuedConnection | Qt::SingleShotConnection));
+      return false;
+    }
+    concluiFechamento();
+  }
+  atualizaMenus();
+  if (resposta) {
+    m_larguraArvore = kLarguraArvore;
+    m_splDivisor->setSizes({kLarguraArvore, qMax(1, m_splDivisor->width() - kLarguraArvore)});
+  }
+  return resposta;
+}
+
+void TTolv2014::concluiFechamento() {
+  m_fechamentoPendente = false;
+  if (m_frDeclaracao->PaginasAbertas()) {
+    m_larguraArvore = m_arvore->width();
+    m_frDeclaracao->FechaPaginas();
+    mostraArea(false);
+    m_frDeclaracao->SetDeclaracao(nullptr);
+    m_frDeclaracao->SetColecaoTolv(nullptr);
+    m_tolv.reset();
+    m_erros.reset();
+  }
+  desligaBancoDeclaracao();
+  m_declaracaoAberta = false;
+  m_arvore->setEnabled(true);
+}
+
+void TTolv2014::FecharColecoes() {
+  m_frDeclaracao->SetDeclaracao(nullptr);
+  m_frDeclaracao->SetColecaoTolv(nullptr);
+  m_tolv.reset();
+  m_erros.reset();
+  m_colecaoTolv.reset();
+  // No collection is left: both shared connections end (the declaration's is already closed).
+  TColecao::FechaConexoes();
+}
+
+void TTolv2014::HabilitaMenus(bool habilita) {
+  habilitaAcoes({"MiPesquisar", "MiResumo", "MiSincronizar", "MiGravarCopia", "MiCopiaAuto", "MiCalculadora"}, habilita);
+}
+
+void TTolv2014::atualizaMenus() {
+  if (m_passos.falhaBancoIndice()) {
+    habilitaAcoes({"MiAbrir", "MiExcluir", "ActAltera", "MiGravarBvd", "MiImprimir", "MiImportar",
+                   "MiFecharDeclaracao", "MiResumo", "MiVerificarPendencias", "MiPesquisar", "MiSincronizar",
+                   "MiNova", "MiCopiaAuto", "MiGravarCopia", "MiReparaBancodeDados"},
+                  false);
+    if (QAction* a = acao("MiSincronizar")) a->setVisible(false);
+    return;
+  }
+  HabilitaMenus(true);
+  habilitaAcoes({"MiReparaBancodeDados", "MiAbrir", "MiExcluir", "ActAltera", "MiGravarBvd", "MiGravarCopia",
+                 "MiImprimir"},
+                !m_passos.indiceVazio());
+  habilitaAcoes({"MiRestaurarCopia", "MiImportar", "MiNova"}, true);
+  habilitaAcoes({"MiFecharDeclaracao", "MiResumo", "MiVerificarPendencias", "MiPesquisar"}, m_declaracaoAberta);
+  if (m_declaracaoAberta && m_tolv) {
+    TTolv& tolv = *m_tolv;
+    const TContribuinte& declarante = tolv.GetContribuinte();
+    AtualizaTitulo(declarante.GetNiFormatado() + QStringLiteral(" - ") + declarante.GetNome().GetValor());
+    m_lbAnoRet->setText(QStringLiteral("Ano-calendário: ") + tolv.GetAnoCalendario());
+    if (QAction* a = acao("ActAltera")) a->setVisible(declarante.GetTipo() == kNiCnpj);
+    const bool comprovante = tolv.GetAnoCalendario() >= tolv.GetAnoCalendarioCorrente();
+    // Only a change: hiding a page also brings the header page to the front.
+    if (m_frDeclaracao->ComprovanteMostrado() != comprovante) m_frDeclaracao->MostraComprovante(comprovante);
+    if (QAction* a = acao("MiSincronizar")) {
+      a->setVisible(false);
+      a->setEnabled(comprovante);
+    }
+    const bool fundos = tolv.GetInAdmFC() != 0;
+    if (m_frDeclaracao->FundosMostrados() != fundos) m_frDeclaracao->MostraFundos(fundos);
+    const bool processos = tolv.GetInAdvogado() != 0;
+    if (m_frDeclaracao->ProcessosMostrados() != processos) m_frDeclaracao->MostraProcessos(processos);
+  } else {
+    AtualizaTitulo(QString());
+    m_lbAnoRet->clear();
+  }
+  habilitaAcoes({"actImpCompRendTodos", "actImpCompRendUmBenef"}, m_frDeclaracao->ComprovanteMostrado());
+}
+
+bool TTolv2014::VerificaPagina() {
+  if (!m_declaracaoAberta || !m_frDeclaracao->PaginasAbertas()) return true;
+  const TFrDeclaracao::Pagina atual = m_frDeclaracao->PaginaAtual();
+  TPaginaDeclaracao* pagina = m_frDeclaracao->PaginaDe(atual);
+  if (!pagina) return true;
+  switch (atual) {
+    case TFrDeclaracao::BeneficiariosTolv:
+      // The line stays on its page; only the actions that look at the mark stop.
+      if (!pagina->PodeSair()) m_recusaPagina = true;
+      return true;
+    case TFrDeclaracao::Fundos:
+    case TFrDeclaracao::Advogado:
+      return pagina->PodeSair();
+    case TFrDeclaracao::Informacoes:
+      return !m_frDeclaracao->isVisible() || pagina->PodeSair();
+    default:
+      return true;
+  }
+}
+
+void TTolv2014::escolheNo(int codigo) {
+  m_frDeclaracao->MostraPagina(codigo);
+  const auto pagina = TFrDeclaracao::PaginaDoCodigo(codigo);
+  if (pagina && m_frDeclaracao->PaginaAtual() != *pagina) {
+    // The header page kept the user: the tree goes back to the node of the page shown.
+    m_arvore->SelecionaNo(m_codigoMostrado, m_tituloNo);
+    return;
+  }
+  m_codigoMostrado = codigo;
+  if (const auto titulo = TituloDoCodigo(codigo)) m_tituloNo = *titulo;
+  for (const auto lugar : {TFrDeclaracao::BeneficiariosTolv, TFrDeclaracao::Fundos})
+    if (TPaginaDeclaracao* p = m_frDeclaracao->PaginaDe(lugar)) p->DefineTitulo(m_tituloNo);
+}
+
+void TTolv2014::ligaPaginasDeLinhas() {
+  struct Ligacao {
+    TFrDeclaracao::Pagina pagina;
+    void (TTzuqTree::*compensacao)(bool);
+    void (TTzuqTree::*isentos)(bool);
+    void (TTzuqTree::*molestia)(bool);
+  };
+  const Ligacao ligacoes[] = {
+      {TFrDeclaracao::BeneficiariosTolv, &TTzuqTree::setMostraCompensacaoExigibilidade,
+       &TTzuqTree::setMostraRendimentosIsentos, &TTzuqTree::setMostraMolestia},
+      {TFrDeclaracao::Fundos, &TTzuqTree::setMostraCompensacaoExigibilidadeFC, &TTzuqTree::setMostraRendimentosIsentosFC,
+       &TTzuqTree::setMostraMolestiaAnexo},
+      {TFrDeclaracao::Advogado, &TTzuqTree::setMostraCompensacaoExigibilidadeProc,
+       &TTzuqTree::setMostraRendimentosIsentosProc, &TTzuqTree::setMostraMolestiaProc},
+  };
+  // A switch is written only when it changes: each write rebuilds the tree, which then shows
+  // the node of the page again.
+  const auto escreve = [this](const char* propriedade, void (TTzuqTree::*escritor)(bool), bool valor) {
+    if (m_arvore->property(propriedade).toBool() == valor) return;
+    (m_arvore->*escritor)(valor);
+    QString titulo;
+    m_arvore->SelecionaNo(m_codigoMostrado, titulo);
+  };
+  for (const Ligacao& l : ligacoes) {
+    TPaginaDeclaracao* pagina = m_frDeclaracao->PaginaDe(l.pagina);
+    if (!pagina) continue;
+    const QString sufixo = l.pagina == TFrDeclaracao::BeneficiariosTolv ? QString()
+                           : l.pagina == TFrDeclaracao::Fundos          ? QStringLiteral("FC")
+                                                                        : QStringLiteral("Proc");
+    const QByteArray compensacao = ("mostraCompensacaoExigibilidade" + sufixo).toLatin1();
+    const QByteArray isentos = ("mostraRendimentosIsentos" + sufixo).toLatin1();
+    const QByteArray molestia = l.pagina == TFrDeclaracao::BeneficiariosTolv ? QByteArray("mostraMolestia")
+                                : l.pagina == TFrDeclaracao::Fundos          ? QByteArray("mostraMolestiaAnexo")
+                                                                             : QByteArray("mostraMolestiaProc");
+    connect(pagina, &TPaginaDeclaracao::MudouCodigo, this, [=](bool comp, bool ise) {
+      GuardaEventos::executa([&] {
+        escreve(compensacao.constData(), l.compensacao, comp);
+        escreve(isentos.constData(), l.isentos, ise);
+      });
+    });
+    connect(pagina, &TPaginaDeclaracao::MudouMolestia, this, [=](bool valor) {
+      GuardaEventos::executa([&] { escreve(molestia.constData(), l.molestia, valor); });
+    });
+  }
+}
+
+void TTolv2014::mudouPagina() {
+  static const std::pair<TFrDeclaracao::Pagina, int> kAjuda[] = {
+      {TFrDeclaracao::Informacoes, 12000}, {TFrDeclaracao::BeneficiariosTolv, 12010}, {TFrDeclaracao::Fundos, 50100},
+      {TFrDeclaracao::Advogado, 50500},    {TFrDeclaracao::Resumo, 50200},            {TFrDeclaracao::Comprovante, 50300}};
+  const TFrDeclaracao::Pagina atual = m_frDeclaracao->PaginaAtual();
+  for (const auto& [pagina, contexto] : kAjuda)
+    if (pagina == atual) m_frDeclaracao->PgDeclaracao()->setProperty("contextoAjuda", contexto);
+  if (atual == TFrDeclaracao::Resumo && m_declaracaoAberta && m_tolv && m_tolv->GetResumoGeral().GetOk() == 0 &&
+      !AcaoEmAndamento) {
+    GuardaAcao guarda;
+    recalculaResumo();
+  }
+}
+
+void TTolv2014::IrParaPendencia(const QString& dono, const QString& objeto, int secao) {
+  if (!m_declaracaoAberta) return;
+  // The supplementary sections and the header; the lines, annexes and statements are their
+  // pages' to position.
+  if (secao >= 6 && secao <= 8) {
+    if (m_frDeclaracao->AtivaPagina(TFrDeclaracao::Remessa))
+      m_frDeclaracao->PosicionarRemessa(dono, QString::number(secao), objeto);
+  } else if ((secao >= 9 && secao <= 21) || secao == 46) {
+    m_frDeclaracao->AtivaPagina(TFrDeclaracao::Informacoes);
+  } else if (secao >= 53 && secao <= 56) {
+    if (m_frDeclaracao->AtivaPagina(TFrDeclaracao::PlanoSaude))
+      m_frDeclaracao->PosicionarPlanoSaude(dono, QString::number(secao), objeto);
+  } else if (secao == 57 || secao == 58) {
+    if (m_frDeclaracao->AtivaPagina(secao == 57 ? TFrDeclaracao::RraDeclarante : TFrDeclaracao::RraJustica))
+      m_frDeclaracao->PosicionarRra(dono, objeto, secao);
+  }
 }

@@ -3,11 +3,21 @@
 #include <QMainWindow>
 #include <QString>
 
+#include <initializer_list>
+#include <memory>
+
 #include "interface/PassosPrincipal.h"
 
 class IAmbienteSistema;
 class QAction;
 class QLabel;
+class QSplitter;
+class QStackedLayout;
+class TColecaoTolv;
+class TErros;
+class TFrDeclaracao;
+class TTolv;
+class TTzuqTree;
 
 // The action guard: true while one of the main window's actions (or the initial dialog) runs;
 // an action started meanwhile does nothing.
@@ -36,6 +46,34 @@ class TTolv2014 : public QMainWindow {
   // Another copy of the program asked for this window.
   void trazParaFrente();
 
+  // The open declaration and the declarations index, each created on first use.
+  TTolv& GetTolv();
+  TColecaoTolv& GetColecaoTolv();
+  // Shows the declaration loaded in GetTolv (its database connected): the tree with the nodes
+  // its indicators call for and the header page. False, showing nothing, after a database
+  // failure.
+  bool AbrirDeclaracao();
+  // Closes the open declaration. False when the caller must stop: a verification was still
+  // running (the declaration then closes as soon as it stops).
+  bool FecharDeclaracao();
+  // Frees the declaration and the index and disconnects the index database.
+  void FecharColecoes();
+  bool DeclaracaoAberta() const { return m_declaracaoAberta; }
+  // Actions, caption and year label in line with the state.
+  void atualizaMenus();
+  void HabilitaMenus(bool habilita);
+  // Whether the current page lets an action, or a click on the tree, go on.
+  bool VerificaPagina();
+  // Brings the page of a finding or search hit to the front and positions it.
+  void IrParaPendencia(const QString& dono, const QString& objeto, int secao);
+  int EscopoPesquisa() const { return m_escopoPesquisa; }
+  // The current page refused to be left before an action that looks at it.
+  bool RecusaPagina() const { return m_recusaPagina; }
+  void LimpaRecusaPagina() { m_recusaPagina = false; }
+
+  TTzuqTree* tzuqtrArvore() const { return m_arvore; }
+  TFrDeclaracao* FrDeclaracao() const { return m_frDeclaracao; }
+
  protected:
   void showEvent(QShowEvent* evento) override;
   void resizeEvent(QResizeEvent* evento) override;
@@ -51,12 +89,37 @@ class TTolv2014 : public QMainWindow {
   void leConfiguracoes();
   void posicionaPanel1();
   QAction* novaAcao(const char* nome, const QString& texto, bool marcavel);
+  QAction* acao(const char* nome) const;
+  void habilitaAcoes(std::initializer_list<const char*> nomes, bool habilita);
+  void completaPassos();
+  void mostraArea(bool declaracao);
+  void escolheNo(int codigo);
+  void mudouPagina();
+  void ligaPaginasDeLinhas();
+  void recalculaResumo();
+  void concluiFechamento();
+  void desligaBancoDeclaracao();
 
   PassosPrincipal m_passos;
   bool m_formatoDataRecusado = false;
   QWidget* m_banda = nullptr;
   QWidget* m_panel1 = nullptr;
   QLabel* m_lbAnoRet = nullptr;
+  QStackedLayout* m_area = nullptr;
+  QSplitter* m_splDivisor = nullptr;
+  TTzuqTree* m_arvore = nullptr;
+  TFrDeclaracao* m_frDeclaracao = nullptr;
+  // The error list outlives the declaration it is attached to.
+  std::unique_ptr<TErros> m_erros;
+  std::unique_ptr<TTolv> m_tolv;
+  std::unique_ptr<TColecaoTolv> m_colecaoTolv;
+  bool m_declaracaoAberta = false;
+  bool m_fechamentoPendente = false;
+  bool m_recusaPagina = false;
+  int m_escopoPesquisa = 3;
+  int m_codigoMostrado = 101;
+  int m_larguraArvore = 191;
+  QString m_tituloNo;
   QAction* m_miCopiaAuto = nullptr;
   QAction* m_actHabilitarAnalisador = nullptr;
   QAction* m_actAnalisarGravar = nullptr;

@@ -46,6 +46,7 @@ class PaginaFalsa : public TPaginaDeclaracao {
   void PermiteGeracao(bool permitida) override {
     anota(QStringLiteral("PermiteGeracao %1").arg(permitida ? 1 : 0));
   }
+  void DefineTitulo(const QString& titulo) override { anota(QStringLiteral("DefineTitulo ") + titulo); }
 
   static int& vivas() {
     static int n = 0;

@@ -1,0 +1,370 @@
+#include <QApplication>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QStackedWidget>
+#include <QTest>
+#include <QTreeWidget>
+#include <QTreeWidgetItemIterator>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <stdexcept>
+
+#include "PaginaFalsa.h"
+#include "interface/InicioFalso.h"
+#include "controles/TVerificacaoEmCurso.h"
+#include "interface/TFrDeclaracao.h"
+#include "interface/TTolv2014.h"
+#include "interface/TTzuqTree.h"
+#include "nucleo/Erros.h"
+#include "nucleo/TColecao.h"
+#include "nucleo/TColecaoTolv.h"
+#include "nucleo/TResumo.h"
+#include "nucleo/TTolv.h"
+#include "plataforma/bd/Conexao.h"
+#include "plataforma/bd/Script.h"
+#include "plataforma/bd/Transacao.h"
+#include "suporte/CaixaMensagemFalsa.h"
+#include "suporte/PastaProgramaTemp.h"
+#include "suporte/QtGtest.h"
+
+namespace {
+
+using P = TFrDeclaracao;
+
+const QString kCnpj = QStringLiteral("11444777000161");
+const QString kArquivo = QStringLiteral("TOLV2014114447770001612013.FDB");
+
+struct Indicadores {
+  bool fundos = false;
+  bool processos = false;
+  bool remessa = false;
+  bool planoSaude = false;
+};
+
+void LiberaPaginas() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
+
+QStringList Cabecas(const TTzuqTree& arvore) {
+  QStringList codigos;
+  for (int i = 0; i < arvore.Arvore()->topLevelItemCount(); ++i)
+    codigos << QString::number(TTzuqTree::CodigoDoNo(arvore.Arvore()->topLevelItem(i)));
+  return codigos;
+}
+
+QTreeWidgetItem* NoDeCodigo(const TTzuqTree& arvore, int codigo) {
+  for (QTreeWidgetItemIterator it(arvore.Arvore()); *it; ++it)
+    if (TTzuqTree::CodigoDoNo(*it) == codigo) return *it;
+  return nullptr;
+}
+
+void Clica(const TTzuqTree& arvore, int codigo) {
+  QTreeWidgetItem* no = NoDeCodigo(arvore, codigo);
+  ASSERT_NE(no, nullptr) << codigo;
+  QWidget* area = arvore.Arvore()->viewport();
+  const QPoint ponto = arvore.Arvore()->visualItemRect(no).center();
+  QTest::mouseClick(area, Qt::LeftButton, Qt::NoModifier, ponto);
+}
+
+// The main window on the program's own index, with a fake page on every place of its container,
+// and one company declaration of 2013 in the index.
+class DeclaracaoNaJanela : public testing::Test {
+ protected:
+  void SetUp() override {
+    QApplication::setQuitOnLastWindowClosed(false);
+    FalhaBanco = FalhaBancoIndice = false;
+    TColecao::DefineEncerramento([] { throw std::runtime_error("fim do processo"); });
+    PassosPrincipal passos;
+    passos.registraPaginas = [this](TFrDeclaracao& conteiner) { RegistraPaginasFalsas(conteiner, diario); };
+    janela = std::make_unique<TTolv2014>(ambiente, passos);
+    janela->resize(1024, 700);
+    janela->show();
+    janela->setEnabled(true);
+  }
+  void TearDown() override {
+    TVerificacaoEmCurso::instancia().DefinePedidoFechamento({});
+    TVerificacaoEmCurso::instancia().DefineEmExecucao(false);
+    janela.reset();
+    LiberaPaginas();
+    TColecao::FechaConexoes();
+    TColecao::DefineEncerramento({});
+    FalhaBanco = FalhaBancoIndice = false;
+  }
+
+  void cria(const Indicadores& indicadores = {}) {
+    TErros erros;
+    TTolv t;
+    t.SetErros(&erros);
+    t.GetContribuinte().SetNi(kCnpj);
+    t.GetContribuinte().GetNome().SetValor(QStringLiteral("EMPRESA TESTE LTDA"));
+    t.GetEstabelecimentoResponsavel().SetNi(kCnpj);
+    t.SetNatureza(t.GetNaturezas().BuscaNatureza(0));
+    t.SetInAdmFC(indicadores.fundos);
+    t.SetInAdvogado(indicadores.processos);
+    t.SetInRemessa(indicadores.remessa);
+    t.SetInPlanoSaude(indicadores.planoSaude);
+    janela->GetColecaoTolv().Inclui(t);
+    t.LiberaItens();
+  }
+
+  // Loads the declaration through the index, as the open dialog does, and shows it.
+  bool abre() {
+    TTolv& t = janela->GetTolv();
+    t.GetContribuinte().SetNi(kCnpj);
+    t.SetAnoCalendario(QStringLiteral("2013"));
+    if (!janela->GetColecaoTolv().CarregaTolv(t)) throw std::runtime_error("declaração fora do índice");
+    diario.clear();
+    return janela->AbrirDeclaracao();
+  }
+
+  // A statement run on the declaration's database through a connection of the test's own.
+  void roda(const QString& sql) {
+    bd::Conexao c(pasta.dados() + '/' + kArquivo);
+    c.conecta();
+    bd::Transacao t(c);
+    bd::Script(t).executa(sql);
+    t.commit();
+  }
+
+  PaginaFalsa* pagina(P::Pagina p) const { return PaginaFalsaDe(*janela->FrDeclaracao(), p); }
+  const TTzuqTree& arvore() const { return *janela->tzuqtrArvore(); }
+
+  PastaProgramaTemp pasta{true};
+  CaixaMensagemFalsa caixa;
+  AmbienteFalso ambiente;
+  QStringList diario;
+  std::unique_ptr<TTolv2014> janela;
+};
+
+struct CasoAbertura {
+  Indicadores indicadores;
+  QStringList cabecas;
+};
+
+class AberturaPorIndicadores : public DeclaracaoNaJanela, public testing::WithParamInterface<CasoAbertura> {};
+
+TEST_P(AberturaPorIndicadores, ShowsTheTreeWithTheNodesItsIndicatorsCallForAndTheHeaderPage) {
+  cria(GetParam().indicadores);
+  ASSERT_TRUE(abre());
+  EXPECT_TRUE(janela->DeclaracaoAberta());
+  EXPECT_TRUE(arvore().isVisible());
+  EXPECT_TRUE(janela->FrDeclaracao()->isVisible());
+  EXPECT_TRUE(janela->FrDeclaracao()->isEnabled());
+  EXPECT_FALSE(janela->findChild<QWidget*>("PanelImg")->isVisible());
+  EXPECT_EQ(Cabecas(arvore()), GetParam().cabecas);
+  ASSERT_NE(arvore().NoSelecionado(), nullptr);
+  EXPECT_EQ(*arvore().CodigoSelecionado(), 101);
+  EXPECT_EQ(janela->FrDeclaracao()->PaginaAtual(), P::Informacoes);
+  EXPECT_TRUE(diario.contains("P101:Inicializa"));
+  EXPECT_TRUE(diario.contains("P101:MostraFicha 101"));
+  EXPECT_EQ(diario.contains("P305:Inicializa"), GetParam().indicadores.fundos);
+  EXPECT_EQ(diario.contains("P405:Inicializa"), GetParam().indicadores.processos);
+  // A 2013 declaration shows the income statements.
+  EXPECT_TRUE(diario.contains("P700:Inicializa"));
+  EXPECT_EQ(janela->windowTitle(), "Tolv 2014 - 11.444.777/0001-61 - EMPRESA TESTE LTDA - Versão 1.5");
+  EXPECT_EQ(janela->findChild<QLabel*>("LbAnoRet")->text(), "Ano-calendário: 2013");
+  EXPECT_EQ(janela->EscopoPesquisa(), 3);
+  // The compensation nodes wait for a line's revenue code.
+  EXPECT_EQ(NoDeCodigo(arvore(), 202), nullptr);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Casos, AberturaPorIndicadores,
+    testing::Values(CasoAbertura{{}, {"100", "700"}},
+                    CasoAbertura{{true, false, false, false}, {"100", "300", "700"}},
+                    CasoAbertura{{false, true, true, false}, {"100", "400", "700", "600"}},
+                    CasoAbertura{{true, true, true, true}, {"100", "800", "300", "400", "700", "600"}}));
+
+TEST_F(DeclaracaoNaJanela, IndicatorsThatTheDatabaseCallsForAreSwitchedOnBeforeTheTreeIsBuilt) {
+  cria();
+  roda("INSERT INTO TB_REMESSA (TREM_ID) VALUES (1)");
+  ASSERT_TRUE(abre());
+  EXPECT_EQ(janela->GetTolv().GetInRemessa(), 1);
+  EXPECT_EQ(Cabecas(arvore()), QStringList({"100", "700", "600"}));
+}
+
+TEST_F(DeclaracaoNaJanela, AStaleSummaryIsRecomputedBeforeThePagesShow) {
+  cria();
+  roda("UPDATE RESUMOS SET TOT_BENEF = 5, OK = 0");
+  ASSERT_TRUE(abre());
+  EXPECT_EQ(janela->GetTolv().GetResumoGeral().GetOk(), 1);
+  EXPECT_TRUE(janela->GetTolv().GetResumoGeral().GetTotBenef().GetValorInterno().ehZero());
+}
+
+TEST_F(DeclaracaoNaJanela, ASummaryUpToDateIsKept) {
+  cria();
+  roda("UPDATE RESUMOS SET TOT_BENEF = 5, OK = 1");
+  ASSERT_TRUE(abre());
+  EXPECT_EQ(janela->GetTolv().GetResumoGeral().GetTotBenef().GetValorInterno(), Valor::deReais(5));
+}
+
+TEST_F(DeclaracaoNaJanela, AfterADatabaseFailureNothingOpens) {
+  cria();
+  TTolv& t = janela->GetTolv();
+  t.GetContribuinte().SetNi(kCnpj);
+  ASSERT_TRUE(janela->GetColecaoTolv().CarregaTolv(t));
+  FalhaBanco = true;
+  EXPECT_FALSE(janela->AbrirDeclaracao());
+  EXPECT_FALSE(FalhaBanco);
+  EXPECT_FALSE(janela->DeclaracaoAberta());
+  EXPECT_FALSE(TColecao::GetBancoDeclaracao()->conectada());
+  EXPECT_TRUE(TColecao::GetBancoDeclaracao()->arquivo().isEmpty());
+  EXPECT_EQ(PaginaFalsa::vivas(), 0);
+  EXPECT_FALSE(arvore().isVisible());
+}
+
+TEST_F(DeclaracaoNaJanela, ChoosingANodeShowsThePageOfItsCode) {
+  cria({true, false, false, false});
+  ASSERT_TRUE(abre());
+  diario.clear();
+  Clica(arvore(), 205);
+  EXPECT_EQ(janela->FrDeclaracao()->PaginaAtual(), P::BeneficiariosTolv);
+  EXPECT_EQ(NoCorrente, 205);
+  EXPECT_EQ(diario, QStringList({"P101:PodeSair", "P205:MostraFicha 205", "P205:DefineTitulo Beneficiário do declarante",
+                                 "P305:DefineTitulo Beneficiário do declarante"}));
+  diario.clear();
+  Clica(arvore(), 301);
+  EXPECT_EQ(janela->FrDeclaracao()->PaginaAtual(), P::Fundos);
+  EXPECT_TRUE(diario.contains("P305:MostraFicha 301"));
+  EXPECT_TRUE(diario.contains("P305:DefineTitulo Fundo ou clube de investimentos - Rendimentos tributáveis"));
+}
+
+struct CasoRecusa {
+  int origem;        // the node of the page that refuses
+  const char* nome;  // its page
+  bool mantem;       // the click is dropped
+};
+
+class RecusaDaPagina : public DeclaracaoNaJanela, public testing::WithParamInterface<CasoRecusa> {};
+
+TEST_P(RecusaDaPagina, APageRefusingToBeLeftKeepsTheNode) {
+  cria({true, false, false, false});
+  ASSERT_TRUE(abre());
+  Clica(arvore(), GetParam().origem);
+  for (int i = 0; i < P::kPaginas; ++i)
+    if (auto* p = pagina(P::Pagina(i)); p && p->objectName() == GetParam().nome) p->podeSair = false;
+  const P::Pagina antes = janela->FrDeclaracao()->PaginaAtual();
+  diario.clear();
+  Clica(arvore(), 150);
+  EXPECT_TRUE(diario.contains(QString(GetParam().nome) + ":PodeSair"));
+  if (GetParam().mantem) {
+    EXPECT_EQ(*arvore().CodigoSelecionado(), GetParam().origem);
+    EXPECT_EQ(janela->FrDeclaracao()->PaginaAtual(), antes);
+    EXPECT_FALSE(diario.contains("P150:MostraFicha 150"));
+  } else {
+    // The declarant's lines page only marks its refusal for the actions that look at it.
+    EXPECT_EQ(*arvore().CodigoSelecionado(), 150);
+    EXPECT_TRUE(janela->RecusaPagina());
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Casos, RecusaDaPagina,
+                         testing::Values(CasoRecusa{101, "P101", true}, CasoRecusa{305, "P305", true},
+                                         CasoRecusa{205, "P205", false}));
+
+TEST_F(DeclaracaoNaJanela, TheLinesPagesSwitchTheirSectionNodes) {
+  cria({true, false, false, false});
+  ASSERT_TRUE(abre());
+  Clica(arvore(), 205);
+  emit pagina(P::BeneficiariosTolv)->MudouCodigo(true, true);
+  EXPECT_NE(NoDeCodigo(arvore(), 202), nullptr);
+  EXPECT_NE(NoDeCodigo(arvore(), 204), nullptr);
+  EXPECT_EQ(*arvore().CodigoSelecionado(), 205);  // the rebuilt tree still shows where the user is
+  emit pagina(P::Fundos)->MudouMolestia(true);
+  EXPECT_NE(NoDeCodigo(arvore(), 306), nullptr);
+  EXPECT_EQ(NoDeCodigo(arvore(), 206), nullptr);
+  emit pagina(P::BeneficiariosTolv)->MudouCodigo(false, true);
+  EXPECT_EQ(NoDeCodigo(arvore(), 202), nullptr);
+}
+
+TEST_F(DeclaracaoNaJanela, ClosingReleasesAndFreesThePagesAndAnotherCycleDoesNotGrowThem) {
+  cria({true, true, false, false});
+  for (int ciclo = 0; ciclo < 2; ++ciclo) {
+    ASSERT_TRUE(abre());
+    EXPECT_EQ(PaginaFalsa::vivas(), P::kPaginas);
+    diario.clear();
+    EXPECT_TRUE(janela->FecharDeclaracao());
+    for (const char* nome : {"P101", "P102", "P150", "P205", "P305", "P405", "P450", "P600", "P700", "P800", "PResumo"})
+      EXPECT_EQ(diario.count(QString(nome) + ":Finaliza"), 1) << nome;
+    LiberaPaginas();
+    EXPECT_EQ(PaginaFalsa::vivas(), 0);
+    EXPECT_FALSE(janela->DeclaracaoAberta());
+    EXPECT_FALSE(arvore().isVisible());
+    EXPECT_FALSE(janela->FrDeclaracao()->isVisible());
+    EXPECT_TRUE(janela->findChild<QWidget*>("PanelImg")->isVisible());
+    EXPECT_EQ(janela->windowTitle(), "Tolv 2014 - Versão 1.5");
+    EXPECT_TRUE(janela->findChild<QLabel*>("LbAnoRet")->text().isEmpty());
+    EXPECT_FALSE(TColecao::GetBancoDeclaracao()->conectada());
+  }
+  // Closed, the tree comes back 191 pixels wide.
+  ASSERT_TRUE(abre());
+  EXPECT_EQ(arvore().width(), 191);
+}
+
+TEST_F(DeclaracaoNaJanela, ClosingWaitsUntilTheVerificationStops) {
+  cria();
+  ASSERT_TRUE(abre());
+  TVerificacaoEmCurso& verificacao = TVerificacaoEmCurso::instancia();
+  int pedidos = 0;
+  verificacao.DefinePedidoFechamento([&] {
+    ++pedidos;
+    return false;  // asked to stop, the run goes on a while
+  });
+  verificacao.DefineEmExecucao(true);
+  const TTolv* aberta = &janela->GetTolv();
+  diario.clear();
+
+  EXPECT_FALSE(janela->FecharDeclaracao());
+  EXPECT_EQ(pedidos, 1);
+  EXPECT_FALSE(janela->FecharDeclaracao());  // still stopping: asked once
+  EXPECT_EQ(pedidos, 1);
+  QCoreApplication::processEvents();
+  LiberaPaginas();
+  // The run still reads the declaration: nothing of it has gone.
+  EXPECT_TRUE(diario.filter(":Finaliza").isEmpty());
+  EXPECT_EQ(PaginaFalsa::vivas(), P::kPaginas);
+  EXPECT_EQ(&janela->GetTolv(), aberta);
+  EXPECT_TRUE(TColecao::GetBancoDeclaracao()->conectada());
+  EXPECT_FALSE(janela->AbrirDeclaracao());
+
+  verificacao.DefinePedidoFechamento({});
+  verificacao.DefineEmExecucao(false);
+  QCoreApplication::processEvents();
+  LiberaPaginas();
+  EXPECT_FALSE(janela->DeclaracaoAberta());
+  EXPECT_EQ(diario.count("P101:Finaliza"), 1);
+  EXPECT_EQ(PaginaFalsa::vivas(), 0);
+  EXPECT_FALSE(TColecao::GetBancoDeclaracao()->conectada());
+  EXPECT_EQ(janela->windowTitle(), "Tolv 2014 - Versão 1.5");
+  EXPECT_TRUE(janela->FecharDeclaracao());
+}
+
+TEST_F(DeclaracaoNaJanela, AVerificationWindowThatClosesAtOnceLetsTheCallerGoOn) {
+  cria();
+  ASSERT_TRUE(abre());
+  int pedidos = 0;
+  TVerificacaoEmCurso::instancia().DefinePedidoFechamento([&] {
+    ++pedidos;
+    return true;
+  });
+  EXPECT_TRUE(janela->FecharDeclaracao());
+  EXPECT_EQ(pedidos, 1);
+  EXPECT_FALSE(janela->DeclaracaoAberta());
+}
+
+TEST_F(DeclaracaoNaJanela, GoToRequestsShowTheSupplementaryPages) {
+  cria({false, false, true, true});
+  ASSERT_TRUE(abre());
+  diario.clear();
+  janela->IrParaPendencia("3", "7", 7);
+  EXPECT_EQ(janela->FrDeclaracao()->PaginaAtual(), P::Remessa);
+  janela->IrParaPendencia("4", "9", 55);
+  EXPECT_EQ(janela->FrDeclaracao()->PaginaAtual(), P::PlanoSaude);
+  janela->IrParaPendencia("5", "-1", 58);
+  EXPECT_EQ(janela->FrDeclaracao()->PaginaAtual(), P::RraJustica);
+  janela->IrParaPendencia("1", "0", 12);
+  EXPECT_EQ(janela->FrDeclaracao()->PaginaAtual(), P::Informacoes);
+  EXPECT_EQ(diario, QStringList({"P600:Posiciona 3 7 7", "P800:Posiciona 4 9 55", "P450:Posiciona 5 -1 58"}));
+}
+
+}  // namespace
