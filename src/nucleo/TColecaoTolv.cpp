@@ -70,6 +70,30 @@ uint8_t LigadoSN(const bd::Consulta& d, const char* campo) {
   return !c.nulo() && c.texto().trimmed() != u"N" ? 1 : 0;
 }
 
+// The indicators that another establishment of the root lends as well; the nature is current.
+void CarregaIndicadores(TTolv& tolv, const bd::Consulta& d) {
+  tolv.SetInAdmFC(Ligado(d, "IN_ADM_FC"));
+  tolv.SetInAdvogado(Ligado(d, "IN_ADVOGADO"));
+  tolv.SetInPlanoSaude(Ligado(d, "IN_PLANOSAUDE"));
+  tolv.SetInServicoNotarial(Ligado(d, "IN_SERVICONOTARIAL"));
+  tolv.SetInCopa(Ligado(d, "IN_COPA"));
+  tolv.SetInRemessa(LigadoSN(d, "IN_REMESSA"));
+  tolv.SetInOstensivo(LigadoSN(d, "IN_OSTENSIVO"));
+}
+
+// The declaration connection leaves the file (any file when none is given) and forgets its name,
+// so that pointing it anywhere again connects anew.
+void DesconectaDeclaracao(const QString& caminho = {}) {
+  bd::Conexao* conexao = TColecao::GetBancoDeclaracao();
+  if (!conexao || (!caminho.isEmpty() && conexao->arquivo().toUpper() != caminho.toUpper())) return;
+  try {
+    conexao->desconecta();
+  } catch (const bd::ErroBanco&) {
+    // The attachment is released either way.
+  }
+  conexao->defineArquivo(QString());
+}
+
 void AdicionaErro(TTolv& tolv, const TErro& erro) {
   if (TErros* erros = tolv.GetErros()) erros->Adiciona(std::make_unique<ETolvError>(erro));
 }
@@ -131,11 +155,9 @@ void CarregaLinha(TTolv& tolv, const bd::Consulta& d, bool indice) {
     tolv.CarregaNatureza(conhecida);
   }
 
-  tolv.SetInAdmFC(Ligado(d, "IN_ADM_FC"));
-  tolv.SetInAdvogado(Ligado(d, "IN_ADVOGADO"));
-  tolv.SetInPlanoSaude(Ligado(d, "IN_PLANOSAUDE"));
-  tolv.SetInServicoNotarial(Ligado(d, "IN_SERVICONOTARIAL"));
-  tolv.SetInCopa(Ligado(d, "IN_COPA"));
+  CarregaIndicadores(tolv, d);
+  tolv.SetInLucDiv(LigadoSN(d, "IN_LUCDIV"));
+  tolv.SetInPagTitMic(LigadoSN(d, "IN_PAGTITMIC"));
 
   tolv.GetNrRecibo().CarregaValor(Tem(d, "NR_RECIBO") ? Texto(d, "NR_RECIBO") : QString());
   const bd::Campo evento = d.campo(QStringLiteral("DATA_EVENTO"));
@@ -144,11 +166,6 @@ void CarregaLinha(TTolv& tolv, const bd::Consulta& d, bool indice) {
                                                                                      : TTolv::DataZero().date())
                          .toString(QStringLiteral("dd/MM/yyyy")));
   tolv.SetTipoEvento(uint8_t(d.campo(QStringLiteral("TIPO_EVENTO")).inteiro()));
-
-  tolv.SetInRemessa(LigadoSN(d, "IN_REMESSA"));
-  tolv.SetInLucDiv(LigadoSN(d, "IN_LUCDIV"));
-  tolv.SetInPagTitMic(LigadoSN(d, "IN_PAGTITMIC"));
-  tolv.SetInOstensivo(LigadoSN(d, "IN_OSTENSIVO"));
 
   TResponsavel& responsavel = tolv.GetResponsavel();
   const QString cpf = Texto(d, "RESP_PF").trimmed();
@@ -340,6 +357,8 @@ bool TColecaoTolv::RecarregaTolv(TTolv& tolv) {
 }
 
 void TColecaoTolv::Inclui(TTolv& tolv) {
+  // Without the index the new database would have no row to be found by.
+  if (!m_procedimento || FalhaBancoIndice) return;
   if (Localiza(tolv)) {
     const bool empresa = tolv.GetContribuinte().GetTipo() == kNiCnpj;
     throw EColecaoError(empresa ? kCnpjJaDeclarado : kCpfJaDeclarado,
@@ -348,13 +367,7 @@ void TColecaoTolv::Inclui(TTolv& tolv) {
   const QString arquivo = tolv.GetNomeBancoDeclaracao();
   // A database of that name that the index does not list is kept, never overwritten.
   if (QFile::exists(Caminho(arquivo))) {
-    if (bd::Conexao* conexao = GetBancoDeclaracao(); conexao && conexao->arquivo().toUpper() == Caminho(arquivo).toUpper()) {
-      try {
-        conexao->desconecta();
-      } catch (const bd::ErroBanco&) {
-        // The attachment is released either way.
-      }
-    }
+    DesconectaDeclaracao(Caminho(arquivo));
     ArquivosDeclaracao::PoeDeLado(arquivo);
   }
   // A new declaration has no database of its own yet, whatever the object held before.
@@ -400,13 +413,7 @@ void TColecaoTolv::PreencheDeclaracao(TTolv& tolv) {
 
 void TColecaoTolv::RenomeiaBanco(const QString& anterior, const QString& novo) {
   const QString de = Caminho(anterior);
-  if (bd::Conexao* conexao = GetBancoDeclaracao(); conexao && conexao->arquivo().toUpper() == de.toUpper()) {
-    try {
-      conexao->desconecta();
-    } catch (const bd::ErroBanco&) {
-      // The attachment is released either way.
-    }
-  }
+  DesconectaDeclaracao(de);
   if (bd::Conexao::arquivoEmUso(de)) throw EColecaoError(kArquivoEmUso, anterior);
   ArquivosDeclaracao::PoeDeLado(novo);
   if (!QFile::rename(de, Caminho(novo))) throw EColecaoError(kArquivoEmUso, anterior);
@@ -467,14 +474,7 @@ void TColecaoTolv::Exclui(TTolv& tolv) {
   const QString arquivo = tolv.GetArquivo().isEmpty() ? tolv.GetNomeBancoDeclaracao() : tolv.GetArquivo();
   const QString caminho = Caminho(arquivo);
   if (QFile::exists(caminho)) {
-    if (bd::Conexao* conexao = GetBancoDeclaracao()) {
-      try {
-        conexao->desconecta();
-      } catch (const bd::ErroBanco&) {
-        // The attachment is released either way.
-      }
-      conexao->defineArquivo(QString());
-    }
+    DesconectaDeclaracao();
     if (bd::Conexao::arquivoEmUso(caminho) || !ArquivosDeclaracao::Exclui(caminho)) {
       DesfazTransacaoRetendo();
       EsqueceLeituras();
@@ -568,13 +568,7 @@ bool TColecaoTolv::BuscaOutroEstabelecimento(TTolv& tolv) {
     tolv.GetContribuinte().GetNome().SetNomeComErro(Texto(d, "NM_NM_EMPR"));
   if (TNatureza* natureza = tolv.GetNaturezas().BuscaNatureza(d.campo(QStringLiteral("IN_NATUREZADECLAR")).inteiro()))
     tolv.SetNatureza(natureza);
-  tolv.SetInAdmFC(Ligado(d, "IN_ADM_FC"));
-  tolv.SetInAdvogado(Ligado(d, "IN_ADVOGADO"));
-  tolv.SetInPlanoSaude(Ligado(d, "IN_PLANOSAUDE"));
-  tolv.SetInServicoNotarial(Ligado(d, "IN_SERVICONOTARIAL"));
-  tolv.SetInCopa(Ligado(d, "IN_COPA"));
-  tolv.SetInRemessa(LigadoSN(d, "IN_REMESSA"));
-  tolv.SetInOstensivo(LigadoSN(d, "IN_OSTENSIVO"));
+  CarregaIndicadores(tolv, d);
   return true;
 }
 
@@ -691,7 +685,7 @@ void TColecaoTolv::IniciaTransacao() {
 
 void AtualizaStatusTolv(TColecaoTolv& colecao, TTolv& tolv, int status) {
   bd::Transacao* transacao = colecao.GetTransacaoIndice();
-  if (!transacao) return;
+  if (!transacao || FalhaBancoIndice) return;
   bd::Procedimento procedimento(*transacao, QStringLiteral("ATUALIZA_IN_STATUS"));
   procedimento.param(QStringLiteral("IN_PF_PJ"), Tipo(tolv));
   procedimento.param(QStringLiteral("NR_PF_PJ"), tolv.GetContribuinte().GetBase());
@@ -702,7 +696,7 @@ void AtualizaStatusTolv(TColecaoTolv& colecao, TTolv& tolv, int status) {
 
 bool CnpjUsadoEmFundo(TColecaoTolv& colecao, TTolv& tolv) {
   bd::Transacao* transacao = colecao.GetTransacao();
-  if (!transacao || !transacao->temConexao()) return false;
+  if (!transacao || !transacao->temConexao() || FalhaBanco || FalhaBancoIndice) return false;
   bd::Consulta contagem(*transacao, QStringLiteral("SELECT COUNT(ft.nr_pf_pj) REGS\nFROM fontes ft\n"
                                                    "WHERE ft.fonte_dk <> 1\nAND ft.in_tipo = 0\n"
                                                    "AND ft.in_pf_pj = 2\nAND ft.nr_pf_pj = :NI"));
@@ -712,7 +706,7 @@ bool CnpjUsadoEmFundo(TColecaoTolv& colecao, TTolv& tolv) {
 
 void AtualizaEncerramento(TColecao& colecao, const QDate& data) {
   bd::Transacao* transacao = colecao.GetTransacao();
-  if (!transacao || !transacao->temConexao()) return;
+  if (!transacao || !transacao->temConexao() || FalhaBanco || FalhaBancoIndice) return;
   CursorEspera espera(Qt::BusyCursor);
   bd::Procedimento procedimento(*transacao, QStringLiteral("ATU_ENCERRAMENTO"));
   procedimento.param(QStringLiteral("Data_Encerramento"), data);

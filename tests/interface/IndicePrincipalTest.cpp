@@ -48,13 +48,7 @@ class Indice : public testing::Test {
 
   QString dados(const QString& arquivo) const { return pasta.dados() + '/' + arquivo; }
 
-  void roda(const QString& arquivo, const QString& sql) const {
-    bd::Conexao c(dados(arquivo));
-    c.conecta();
-    bd::Transacao t(c);
-    bd::Script(t).executa(sql);
-    t.commit();
-  }
+  void roda(const QString& arquivo, const QString& sql) const { pasta.roda(arquivo, sql); }
 
   // A declaration database of this version holding a header, as a restore or a copy leaves it.
   void orfao(const QString& arquivo, const char* tipo = "2", const char* numero = "114447770001",

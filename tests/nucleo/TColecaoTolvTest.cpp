@@ -81,22 +81,8 @@ class ColecaoTolv : public ComBancos {
 
   QString Dados(const QString& arquivo) const { return m_pasta.dados() + '/' + arquivo; }
 
-  // The first column of the first row, read through a connection of the test's own.
-  QString Le(const QString& arquivo, const QString& sql) const {
-    bd::Conexao c(Dados(arquivo));
-    c.conecta();
-    bd::Transacao t(c);
-    bd::Consulta q(t, sql);
-    q.abre();
-    return q.eof() ? QStringLiteral("<nenhuma>") : q.campo(1).texto().trimmed();
-  }
-  void Roda(const QString& arquivo, const QString& sql) const {
-    bd::Conexao c(Dados(arquivo));
-    c.conecta();
-    bd::Transacao t(c);
-    bd::Script(t).executa(sql);
-    t.commit();
-  }
+  QString Le(const QString& arquivo, const QString& sql) const { return m_pasta.le(arquivo, sql); }
+  void Roda(const QString& arquivo, const QString& sql) const { m_pasta.roda(arquivo, sql); }
   QString LeIndice(const QString& sql) const { return Le(QStringLiteral("Tolv.FDB"), sql); }
 
   std::unique_ptr<TColecaoTolv> m_colecao;
@@ -217,6 +203,21 @@ TEST_F(ColecaoTolv, CreatingOverAnUnlistedDatabaseKeepsThatFileAside) {
   ASSERT_EQ(guardados.size(), 1);
   EXPECT_EQ(Le(guardados[0], "SELECT NR_PF_PJ FROM FONTES WHERE FONTE_DK = 7"), "999");
   EXPECT_EQ(m_colecao->Reconta(), 1);
+}
+
+TEST_F(ColecaoTolv, CreatingOverTheUnlistedFileTheConnectionHoldsKeepsItToo) {
+  Cria(kMatriz);
+  Roda("Tolv.FDB", "DELETE FROM TOLVS");
+  Roda(Banco(kMatriz), "INSERT INTO FONTES (FONTE_DK, IN_TIPO, NR_PF_PJ) VALUES (7, 0, '999')");
+  m_colecao->Atualiza();
+
+  Cria(kMatriz);
+
+  EXPECT_TRUE(TColecao::GetBancoDeclaracao()->conectada());
+  EXPECT_EQ(Le(Banco(kMatriz), "SELECT COUNT(*) FROM FONTES WHERE FONTE_DK = 7"), "0");
+  const QStringList guardados = QDir(m_pasta.dados()).entryList({Banco(kMatriz) + ".anterior-*"}, QDir::Files);
+  ASSERT_EQ(guardados.size(), 1);
+  EXPECT_EQ(Le(guardados[0], "SELECT NR_PF_PJ FROM FONTES WHERE FONTE_DK = 7"), "999");
 }
 
 TEST_F(ColecaoTolv, ListsInOrderOfKindNumberAndYearWithoutMovingTheDeclarationConnection) {
