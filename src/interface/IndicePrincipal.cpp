@@ -41,6 +41,7 @@ void IndicePrincipal::Conecta(PassosPrincipal& passos) {
   passos.falhaBancoIndice = [] { return FalhaBancoIndice; };
   passos.defineFalhaBancoIndice = [](bool falha) { FalhaBancoIndice = falha; };
   passos.abreIndice = [this] { GetColecaoTolv(); };
+  passos.colecaoTolv = [this]() -> TColecaoTolv& { return GetColecaoTolv(); };
   passos.indiceVazio = [this] { return IndiceVazio(); };
   passos.atualizaIndice = [this] { AtualizaIndice(); };
   passos.verificaExistenciaBancos = [this](QWidget* dono) { VerificaExistenciaBancos(dono); };

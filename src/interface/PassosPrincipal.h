@@ -3,15 +3,15 @@
 #include <functional>
 
 class QWidget;
+class TColecaoTolv;
 class TFrDeclaracao;
 
 // What the main window's start-up and exit call in the parts that the program wires in at start
 // (the database flags and the declarations index of the collection base, the declaration's
 // opening and closing, the initial dialog, the backup wizards). A member left empty is the
-// window's own part where it has one (the collection base's flags and index, opening and closing
-// the declaration, freeing the collections) and does nothing otherwise. desligados() gives
-// members that touch no database and answer as a usable installation with an empty index would
-// (tests).
+// window's own part where it has one (the collection base's flags, opening and closing the
+// declaration) and otherwise does nothing and answers as a usable installation with an empty
+// index would. desligados() gives members that touch no database (tests).
 struct PassosPrincipal {
   // The collection base's process-wide flags: the run failed (declaration side, or the date
   // format was refused), and the index database is unusable. Unconnected: kept here.
@@ -25,6 +25,8 @@ struct PassosPrincipal {
   std::function<void()> abreIndice;
   // True while the index lists no declaration.
   std::function<bool()> indiceVazio;
+  // The index collection itself, created on first use; the window opens declarations through it.
+  std::function<TColecaoTolv&()> colecaoTolv;
   // Refreshes the index's list query.
   std::function<void()> atualizaIndice;
   // Offers to adopt, or delete, declaration databases of the data folder the index does not list.
@@ -32,7 +34,7 @@ struct PassosPrincipal {
 
   // Closes the open declaration; false when the current page holds an invalid value.
   std::function<bool()> fecharDeclaracao;
-  // Frees the open declaration and the index and disconnects the index database.
+  // Frees the index and disconnects the index database (the window frees its declaration first).
   std::function<void()> fecharColecoes;
   // The initial dialog (new, import or open); true when a declaration was chosen.
   std::function<bool(QWidget* dono)> dialogoInicial;

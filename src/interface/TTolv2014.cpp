@@ -10,6 +10,8 @@
 #include <QStackedWidget>
 #include <QVBoxLayout>
 
+#include <stdexcept>
+
 #include "controles/ArteTolv.h"
 #include "controles/PaletaTolv.h"
 #include "controles/TFoNovidade.h"
@@ -90,18 +92,14 @@ void TTolv2014::completaPassos() {
   if (!p.defineFalhaBanco) p.defineFalhaBanco = [](bool v) { FalhaBanco = v; };
   if (!p.falhaBancoIndice) p.falhaBancoIndice = [] { return FalhaBancoIndice; };
   if (!p.defineFalhaBancoIndice) p.defineFalhaBancoIndice = [](bool v) { FalhaBancoIndice = v; };
-  if (!p.abreIndice) p.abreIndice = [this] { GetColecaoTolv(); };
-  if (!p.indiceVazio) p.indiceVazio = [this] { return FalhaBancoIndice || GetColecaoTolv().Vazia(); };
-  if (!p.atualizaIndice)
-    p.atualizaIndice = [this] {
-      if (m_colecaoTolv && !FalhaBancoIndice) m_colecaoTolv->Atualiza();
-    };
-  if (!p.verificaExistenciaBancos) p.verificaExistenciaBancos = [](QWidget*) {};
   if (!p.fecharDeclaracao) p.fecharDeclaracao = [this] { return FecharDeclaracao(); };
-  if (!p.fecharColecoes) p.fecharColecoes = [this] { FecharColecoes(); };
-  if (!p.dialogoInicial) p.dialogoInicial = [](QWidget*) { return false; };
   if (!p.abrirDeclaracao) p.abrirDeclaracao = [this](QWidget*) { AbrirDeclaracao(); };
-  for (auto* passo : {&p.gravaCopiaAutomatica, &p.assistenteCopia, &p.assistenteRestauracao, &p.repararBanco})
+  if (!p.indiceVazio) p.indiceVazio = [] { return true; };
+  if (!p.dialogoInicial) p.dialogoInicial = [](QWidget*) { return false; };
+  for (auto* passo : {&p.abreIndice, &p.atualizaIndice, &p.fecharColecoes})
+    if (!*passo) *passo = [] {};
+  for (auto* passo : {&p.verificaExistenciaBancos, &p.gravaCopiaAutomatica, &p.assistenteCopia,
+                      &p.assistenteRestauracao, &p.repararBanco})
     if (!*passo) *passo = [](QWidget*) {};
 }
 
@@ -180,7 +178,11 @@ void TTolv2014::mostraArea(bool declaracao) {
   m_frDeclaracao->setVisible(declaracao);
   m_splDivisor->setVisible(declaracao);
   m_area->setCurrentIndex(declaracao ? 1 : 0);
-  if (declaracao) m_splDivisor->setSizes({m_larguraArvore, qMax(1, m_splDivisor->width() - m_larguraArvore)});
+  if (!declaracao) return;
+  // The splitter was hidden: it takes its place now, so that the tree gets its width.
+  if (QLayout* coluna = centralWidget() ? centralWidget()->layout() : nullptr) coluna->activate();
+  m_area->activate();
+  m_splDivisor->setSizes({m_larguraArvore, qMax(1, m_splDivisor->width() - m_larguraArvore)});
 }
 
 QAction* TTolv2014::acao(const char* nome) const {
@@ -277,10 +279,10 @@ bool TTolv2014::PodeAbrirForm(const QString& nomeForm) {
                         nomeForm == QStringLiteral("FoAssistTransmissao") || nomeForm == QStringLiteral("FoCalcula");
   // An unusable index leaves only the windows that can mend it, or need no database.
   if (m_passos.falhaBancoIndice()) {
-    if (liberado) m_passos.fecharColecoes();
+    if (liberado) FecharColecoes();
     return liberado;
   }
-  if (nomeForm == QStringLiteral("FoIndexa")) m_passos.fecharColecoes();
+  if (nomeForm == QStringLiteral("FoIndexa")) FecharColecoes();
   return true;
 }
 
@@ -348,10 +350,10 @@ void TTolv2014::FormClose() {
   if (m_passos.falhaBanco()) return;
   CursorEspera espera;
   if (m_passos.indiceVazio()) {
-    m_passos.fecharColecoes();
+    FecharColecoes();
     return;
   }
-  m_passos.fecharColecoes();
+  FecharColecoes();
   if (!m_miCopiaAuto->isChecked() || m_passos.falhaBancoIndice()) return;
   setEnabled(false);
   m_passos.gravaCopiaAutomatica(this);
@@ -375,8 +377,8 @@ TTolv& TTolv2014::GetTolv() {
 }
 
 TColecaoTolv& TTolv2014::GetColecaoTolv() {
-  if (!m_colecaoTolv) m_colecaoTolv = std::make_unique<TColecaoTolv>();
-  return *m_colecaoTolv;
+  if (!m_passos.colecaoTolv) throw std::logic_error("A janela principal não tem índice de declarações.");
+  return m_passos.colecaoTolv();
 }
 
 void TTolv2014::desligaBancoDeclaracao() {
@@ -401,7 +403,7 @@ bool TTolv2014::AbrirDeclaracao() {
   CursorEspera espera;
   m_declaracaoAberta = true;
   m_frDeclaracao->SetDeclaracao(&tolv);
-  m_frDeclaracao->SetColecaoTolv(m_colecaoTolv.get());
+  m_frDeclaracao->SetColecaoTolv(&GetColecaoTolv());
   m_frDeclaracao->setEnabled(true);
   m_frDeclaracao->PgDeclaracao()->setEnabled(true);
   m_frDeclaracao->AbrePaginas(
@@ -484,9 +486,7 @@ void TTolv2014::FecharColecoes() {
   m_frDeclaracao->SetColecaoTolv(nullptr);
   m_tolv.reset();
   m_erros.reset();
-  m_colecaoTolv.reset();
-  // No collection is left: both shared connections end (the declaration's is already closed).
-  TColecao::FechaConexoes();
+  m_passos.fecharColecoes();
 }
 
 void TTolv2014::HabilitaMenus(bool habilita) {

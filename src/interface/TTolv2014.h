@@ -46,12 +46,12 @@ class TTolv2014 : public QMainWindow {
   // Another copy of the program asked for this window.
   void trazParaFrente();
 
-  // The open declaration and the declarations index, each created on first use.
+  // The open declaration, created on first use, and the declarations index of the program.
   TTolv& GetTolv();
   TColecaoTolv& GetColecaoTolv();
-  // Shows the declaration loaded in GetTolv (its database connected): the tree with the nodes
-  // its indicators call for and the header page. False, showing nothing, after a database
-  // failure.
+  // Shows the declaration loaded in GetTolv (its database connected; any declaration shown
+  // before closed first): the tree with the nodes its indicators call for and the header page.
+  // False, showing nothing, after a database failure.
   bool AbrirDeclaracao();
   // Closes the open declaration. False when the caller must stop: a verification was still
   // running (the declaration then closes as soon as it stops).
@@ -112,7 +112,6 @@ class TTolv2014 : public QMainWindow {
   // The error list outlives the declaration it is attached to.
   std::unique_ptr<TErros> m_erros;
   std::unique_ptr<TTolv> m_tolv;
-  std::unique_ptr<TColecaoTolv> m_colecaoTolv;
   bool m_declaracaoAberta = false;
   bool m_fechamentoPendente = false;
   bool m_recusaPagina = false;

@@ -12,6 +12,7 @@
 #include <stdexcept>
 
 #include "PaginaFalsa.h"
+#include "interface/IndicePrincipal.h"
 #include "interface/InicioFalso.h"
 #include "controles/TVerificacaoEmCurso.h"
 #include "interface/TFrDeclaracao.h"
@@ -23,8 +24,6 @@
 #include "nucleo/TResumo.h"
 #include "nucleo/TTolv.h"
 #include "plataforma/bd/Conexao.h"
-#include "plataforma/bd/Script.h"
-#include "plataforma/bd/Transacao.h"
 #include "suporte/CaixaMensagemFalsa.h"
 #include "suporte/PastaProgramaTemp.h"
 #include "suporte/QtGtest.h"
@@ -75,6 +74,7 @@ class DeclaracaoNaJanela : public testing::Test {
     FalhaBanco = FalhaBancoIndice = false;
     TColecao::DefineEncerramento([] { throw std::runtime_error("fim do processo"); });
     PassosPrincipal passos;
+    indice.Conecta(passos);
     passos.registraPaginas = [this](TFrDeclaracao& conteiner) { RegistraPaginasFalsas(conteiner, diario); };
     janela = std::make_unique<TTolv2014>(ambiente, passos);
     janela->resize(1024, 700);
@@ -86,6 +86,7 @@ class DeclaracaoNaJanela : public testing::Test {
     TVerificacaoEmCurso::instancia().DefineEmExecucao(false);
     janela.reset();
     LiberaPaginas();
+    indice.FecharColecoes();
     TColecao::FechaConexoes();
     TColecao::DefineEncerramento({});
     FalhaBanco = FalhaBancoIndice = false;
@@ -118,13 +119,7 @@ class DeclaracaoNaJanela : public testing::Test {
   }
 
   // A statement run on the declaration's database through a connection of the test's own.
-  void roda(const QString& sql) {
-    bd::Conexao c(pasta.dados() + '/' + kArquivo);
-    c.conecta();
-    bd::Transacao t(c);
-    bd::Script(t).executa(sql);
-    t.commit();
-  }
+  void roda(const QString& sql) { pasta.roda(kArquivo, sql); }
 
   PaginaFalsa* pagina(P::Pagina p) const { return PaginaFalsaDe(*janela->FrDeclaracao(), p); }
   const TTzuqTree& arvore() const { return *janela->tzuqtrArvore(); }
@@ -133,6 +128,7 @@ class DeclaracaoNaJanela : public testing::Test {
   CaixaMensagemFalsa caixa;
   AmbienteFalso ambiente;
   QStringList diario;
+  IndicePrincipal indice;
   std::unique_ptr<TTolv2014> janela;
 };
 

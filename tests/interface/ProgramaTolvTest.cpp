@@ -11,6 +11,7 @@
 
 #include "nucleo/ConfiguracoesTolv.h"
 #include "nucleo/UtilJanelas.h"
+#include "controles/TRastreadorFoco.h"
 #include "controles/TfrmAguarde.h"
 #include "interface/ProgramaTolv.h"
 #include "interface/TTolv2014.h"
@@ -60,6 +61,27 @@ TEST_F(Programa, StartsShowingTheEnabledWindowAndTheInitialDialog) {
   EXPECT_EQ(TfrmAguarde::instancia()->parentWidget(), programa.janela());
   FechaAguarde();
   EXPECT_EQ(TfrmAguarde::instancia(), nullptr);
+}
+
+TEST_F(Programa, TheFocusTrackerIsThereBeforeTheWindowShows) {
+  // Notes, when the main window first shows, whether the tracker already watches the focus.
+  struct Vigia : QObject {
+    bool mostrou = false;
+    bool rastreava = false;
+    bool eventFilter(QObject* objeto, QEvent* evento) override {
+      if (evento->type() == QEvent::Show && qobject_cast<TTolv2014*>(objeto) && !mostrou) {
+        mostrou = true;
+        rastreava = qApp->findChild<TRastreadorFoco*>() != nullptr;
+      }
+      return false;
+    }
+  } vigia;
+  qApp->installEventFilter(&vigia);
+  ProgramaTolv programa(opcoes());
+  programa.executa();
+  qApp->removeEventFilter(&vigia);
+  EXPECT_TRUE(vigia.mostrou);
+  EXPECT_TRUE(vigia.rastreava);
 }
 
 TEST_F(Programa, RefusedDateFormatEndsBeforeTheWindowShows) {
