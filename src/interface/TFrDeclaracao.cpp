@@ -297,11 +297,11 @@ qint64 TFrDeclaracao::QuantidadeComprovantes() {
   return quantidade;
 }
 
-void TFrDeclaracao::mostraAnexos(Pagina pagina, bool mostra, bool& mostrados) {
+void TFrDeclaracao::alternaPagina(Pagina pagina, bool mostra, bool& mostrada, bool comAba) {
   if (mostra) {
     if (!m_lugares[pagina].habilitada) {
       habilita(pagina, true);
-      m_lugares[pagina].abaVisivel = true;
+      if (comAba) m_lugares[pagina].abaVisivel = true;
       inicializa(pagina);
     }
   } else {
@@ -310,32 +310,22 @@ void TFrDeclaracao::mostraAnexos(Pagina pagina, bool mostra, bool& mostrados) {
     m_lugares[pagina].abaVisivel = false;
     habilita(pagina, false);
   }
-  mostrados = mostra;
+  mostrada = mostra;
 }
 
-void TFrDeclaracao::MostraFundos(bool mostra) { mostraAnexos(Fundos, mostra, m_fundosMostrados); }
+void TFrDeclaracao::MostraFundos(bool mostra) { alternaPagina(Fundos, mostra, m_fundosMostrados, true); }
 
 void TFrDeclaracao::MostraProcessos(bool mostra) {
   if (m_declaracao)
     m_lugares[Advogado].aba->setWindowTitle(m_declaracao->GetAnoCalendario() < QStringLiteral("2005")
                                                 ? QStringLiteral("&Justiça do Trabalho")
                                                 : QStringLiteral("&Just. Trab./Fed"));
-  mostraAnexos(Advogado, mostra, m_processosMostrados);
+  alternaPagina(Advogado, mostra, m_processosMostrados, true);
 }
 
+// Its tab stays hidden: the statements are reached through the tree only.
 void TFrDeclaracao::MostraComprovante(bool mostra) {
-  if (mostra) {
-    if (!m_lugares[Comprovante].habilitada) {
-      habilita(Comprovante, true);
-      inicializa(Comprovante);
-    }
-  } else {
-    exibe(Informacoes);
-    finaliza(Comprovante);
-    m_lugares[Comprovante].abaVisivel = false;
-    habilita(Comprovante, false);
-  }
-  m_comprovanteMostrado = mostra;
+  alternaPagina(Comprovante, mostra, m_comprovanteMostrado, false);
 }
 
 bool TFrDeclaracao::PodeSair() {

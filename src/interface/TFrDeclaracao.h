@@ -125,7 +125,8 @@ class TFrDeclaracao : public QWidget {
   void habilita(Pagina pagina, bool habilitada);
   // Shows a place without asking the header page (closing and hiding pages).
   void exibe(Pagina pagina);
-  void mostraAnexos(Pagina pagina, bool mostra, bool& mostrados);
+  // Binds and enables a page that follows the declaration, or releases and disables it.
+  void alternaPagina(Pagina pagina, bool mostra, bool& mostrada, bool comAba);
   // The income statements' count of beneficiaries and accumulated-income items.
   qint64 QuantidadeComprovantes();
   void MostraComprovantes(int codigo);
