@@ -8,6 +8,7 @@
 #include <optional>
 
 #include "nucleo/Erros.h"
+#include "nucleo/TColecaoAnexo.h"
 #include "nucleo/TColecaoCodigoRetencao.h"
 #include "nucleo/TColecaoResumo.h"
 #include "nucleo/TResumo.h"
@@ -73,7 +74,8 @@ TTolv::TTolv()
 }
 
 TTolv::~TTolv() {
-  // The beneficiaries, annexes and income-statements collections are freed first, here.
+  // The beneficiaries and income-statements collections are freed first, here.
+  m_colecaoAnexo.reset();
   m_resumoGeral.reset();
   // The lines collection stores its summary through the summaries collection when it goes.
   LiberaColecoesDoDono();
@@ -113,8 +115,9 @@ void TTolv::Limpar() {
 void TTolv::LiberaItens() {
   TTolvAnexo::LiberaItens();
   LiberaColecaoCodigoRetencao();
-  // The beneficiaries, annexes and income-statements collections are freed here too; the
-  // summaries collection goes last, after the lines collection that stores through it.
+  // The beneficiaries and income-statements collections are freed here too; the summaries
+  // collection goes last, after the lines collection that stores through it.
+  m_colecaoAnexo.reset();
   m_colecaoResumo.reset();
 }
 
@@ -140,6 +143,11 @@ void TTolv::Atribui(TTolvAnexo& destinoAnexo) {
 TColecaoResumo& TTolv::GetColecaoResumo() {
   if (!m_colecaoResumo) m_colecaoResumo = std::make_unique<TColecaoResumo>(*this);
   return *m_colecaoResumo;
+}
+
+TColecaoAnexo& TTolv::GetColecaoAnexo() {
+  if (!m_colecaoAnexo) m_colecaoAnexo = std::make_unique<TColecaoAnexo>(*this);
+  return *m_colecaoAnexo;
 }
 
 TResumo& TTolv::GetResumoGeral() {
