@@ -83,49 +83,54 @@ bool TColecaoAnexo::Conecta(TTolv& declaracao) {
   return true;
 }
 
-bd::Consulta TColecaoAnexo::NovaConsulta(const QString& sql) {
-  return bd::Consulta(*GetTransacao(), sql, bd::Consulta::Modo::Sequencial);
+bool TColecaoAnexo::Reabre(bd::Consulta& consulta, Parametros parametros) {
+  consulta.fecha();
+  for (const auto& [nome, valor] : parametros) consulta.param(QString::fromLatin1(nome), valor);
+  return AbreDataSet(consulta);
+}
+
+std::optional<bd::Consulta> TColecaoAnexo::AbreNova(const QString& sql, Parametros parametros) {
+  bd::Consulta consulta(*GetTransacao(), sql, bd::Consulta::Modo::Sequencial);
+  if (!Reabre(consulta, parametros)) return std::nullopt;
+  return consulta;
+}
+
+bool TColecaoAnexo::Navega(bd::Consulta& consulta, TAnexoFC& anexo, const QString& direcao) {
+  const bool relativa = direcao == u"NEXT" || direcao == u"PREV";
+  if (!Reabre(consulta, {{"P_FONTE_DK", relativa ? Chave(anexo.GetFonteDK()) : bd::Dado()}, {"P_DIRECAO", direcao}}))
+    return false;
+  if (!consulta.eof()) return true;
+  consulta.fecha();
+  return false;
+}
+
+void TColecaoAnexo::PreparaLista(const QString& lista, const QString& contagem, std::optional<int> tipo) {
+  if (!m_declaracao) return;
+  for (auto [consulta, sql] : {std::pair{&m_consultaLista, &lista}, std::pair{&m_consultaTotal, &contagem}}) {
+    consulta->fecha();
+    consulta->defineSql(*sql);
+    consulta->prepara();
+    if (tipo) consulta->param(QStringLiteral("IN_TIPO"), *tipo);
+  }
+  m_total = -1;
+  m_consultaAtual = &m_consultaLista;
 }
 
 void TColecaoAnexo::AbreAnexos() {
-  if (!m_declaracao) return;
-  m_consultaLista.fecha();
-  m_consultaLista.defineSql(QStringLiteral("Select * from FONTES\nwhere FONTE_DK > 1\norder by IN_TIPO, NR_PF_PJ"));
-  m_consultaLista.prepara();
-  m_consultaTotal.fecha();
-  m_consultaTotal.defineSql(QStringLiteral("Select count(*) As Total from FONTES\nwhere FONTE_DK > 1"));
-  m_consultaTotal.prepara();
-  m_total = -1;
-  m_consultaAtual = &m_consultaLista;
+  PreparaLista(QStringLiteral("Select * from FONTES\nwhere FONTE_DK > 1\norder by IN_TIPO, NR_PF_PJ"),
+               QStringLiteral("Select count(*) As Total from FONTES\nwhere FONTE_DK > 1"), std::nullopt);
 }
 
 void TColecaoAnexo::AbreAnexosTipo(int tipo) {
-  if (!m_declaracao) return;
-  m_consultaLista.fecha();
-  m_consultaLista.defineSql(
-      QStringLiteral("Select * from FONTES\nwhere FONTE_DK > 1\nand IN_TIPO = :IN_TIPO\norder by IN_PF_PJ, NR_PF_PJ"));
-  m_consultaLista.prepara();
-  m_consultaLista.param(QStringLiteral("IN_TIPO"), tipo);
-  m_consultaTotal.fecha();
-  m_consultaTotal.defineSql(
-      QStringLiteral("Select count(*) As Total from FONTES\nwhere FONTE_DK > 1\nand IN_TIPO = :IN_TIPO"));
-  m_consultaTotal.prepara();
-  m_consultaTotal.param(QStringLiteral("IN_TIPO"), tipo);
-  m_total = -1;
-  m_consultaAtual = &m_consultaLista;
+  PreparaLista(
+      QStringLiteral("Select * from FONTES\nwhere FONTE_DK > 1\nand IN_TIPO = :IN_TIPO\norder by IN_PF_PJ, NR_PF_PJ"),
+      QStringLiteral("Select count(*) As Total from FONTES\nwhere FONTE_DK > 1\nand IN_TIPO = :IN_TIPO"), tipo);
 }
 
 void TColecaoAnexo::AbreFontesImpressao() {
-  if (!m_declaracao) return;
-  m_consultaLista.fecha();
-  m_consultaLista.defineSql(QStringLiteral("Select * from FONTES_IMPRESSAO"));
-  m_consultaLista.prepara();
   // The count follows the list, whatever list came before.
-  m_consultaTotal.fecha();
-  m_consultaTotal.defineSql(QStringLiteral("Select count(*) As Total from FONTES\nwhere FONTE_DK > 1"));
-  m_consultaTotal.prepara();
-  m_total = -1;
-  m_consultaAtual = &m_consultaLista;
+  PreparaLista(QStringLiteral("Select * from FONTES_IMPRESSAO"),
+               QStringLiteral("Select count(*) As Total from FONTES\nwhere FONTE_DK > 1"), std::nullopt);
 }
 
 void TColecaoAnexo::AbreConsulta(bd::Consulta& consulta) {
@@ -300,11 +305,10 @@ void TColecaoAnexo::ExcluiAnexo(TAnexoFC& anexo) {
 
 bool TColecaoAnexo::BuscaProcesso(TAnexoFC& anexo) {
   if (!m_declaracao) return false;
-  m_buscaProcesso.fecha();
-  m_buscaProcesso.param(QStringLiteral("NR_PF_PJ_I"), anexo.GetContribuinte().GetBase());
   // A process without court is looked up as stored, "0", never with the court of the last search.
-  m_buscaProcesso.param(QStringLiteral("TIPO_PROCESSO_I"), TAnexoFC::TipoProcessoGravado(anexo.GetTipoProcesso()));
-  if (!AbreDataSet(m_buscaProcesso)) return false;
+  if (!Reabre(m_buscaProcesso, {{"NR_PF_PJ_I", anexo.GetContribuinte().GetBase()},
+                                {"TIPO_PROCESSO_I", TAnexoFC::TipoProcessoGravado(anexo.GetTipoProcesso())}}))
+    return false;
   FechaAoSair fecha(m_buscaProcesso);
   if (m_buscaProcesso.eof()) return false;
   anexo.SetFonteDK(QString::number(m_buscaProcesso.campo(QStringLiteral("FONTE_DK")).inteiro()));
@@ -316,14 +320,8 @@ bool TColecaoAnexo::BuscaProcesso(TAnexoFC& anexo) {
 }
 
 void TColecaoAnexo::NavegaProcesso(TAnexoFC& anexo, const QString& direcao) {
-  if (!m_declaracao) return;
-  const bool relativa = direcao == u"NEXT" || direcao == u"PREV";
-  m_navegaProcesso.fecha();
-  m_navegaProcesso.param(QStringLiteral("P_FONTE_DK"), relativa ? Chave(anexo.GetFonteDK()) : bd::Dado());
-  m_navegaProcesso.param(QStringLiteral("P_DIRECAO"), direcao);
-  if (!AbreDataSet(m_navegaProcesso)) return;
+  if (!m_declaracao || !Navega(m_navegaProcesso, anexo, direcao)) return;
   FechaAoSair fecha(m_navegaProcesso);
-  if (m_navegaProcesso.eof()) return;
   anexo.GetContribuinte().SetNiComErro(m_navegaProcesso.campo(QStringLiteral("NR_PF_PJ")).texto());
   // A process stored without court shows none, not the court of the process shown before.
   anexo.SetTipoProcesso(TAnexoFC::TipoProcessoLido(m_navegaProcesso.campo(QStringLiteral("TIPO_PROCESSO")).texto()));
@@ -334,14 +332,8 @@ void TColecaoAnexo::NavegaProcesso(TAnexoFC& anexo, const QString& direcao) {
 }
 
 void TColecaoAnexo::NavegaFundo(TAnexoFC& anexo, const QString& direcao) {
-  if (!m_declaracao) return;
-  const bool relativa = direcao == u"NEXT" || direcao == u"PREV";
-  m_navegaFundo.fecha();
-  m_navegaFundo.param(QStringLiteral("P_FONTE_DK"), relativa ? Chave(anexo.GetFonteDK()) : bd::Dado());
-  m_navegaFundo.param(QStringLiteral("P_DIRECAO"), direcao);
-  if (!AbreDataSet(m_navegaFundo)) return;
+  if (!m_declaracao || !Navega(m_navegaFundo, anexo, direcao)) return;
   FechaAoSair fecha(m_navegaFundo);
-  if (m_navegaFundo.eof()) return;
   anexo.SetFonteDK(QString::number(m_navegaFundo.campo(QStringLiteral("FONTE_DK")).inteiro()));
   anexo.GetContribuinte().SetNiPelaBaseComErro(m_navegaFundo.campo(QStringLiteral("NR_PF_PJ")).texto());
   anexo.GetContribuinte().GetNome().SetNomeComErro(m_navegaFundo.campo(QStringLiteral("NM_NM_EMPR")).texto());
@@ -350,9 +342,7 @@ void TColecaoAnexo::NavegaFundo(TAnexoFC& anexo, const QString& direcao) {
 
 int TColecaoAnexo::PosicaoFundo(TAnexoFC& anexo) {
   if (!m_declaracao) return 0;
-  m_posicaoFundo.fecha();
-  m_posicaoFundo.param(QStringLiteral("P_FONTE_DK"), Chave(anexo.GetFonteDK()));
-  if (!AbreDataSet(m_posicaoFundo)) return 0;
+  if (!Reabre(m_posicaoFundo, {{"P_FONTE_DK", Chave(anexo.GetFonteDK())}})) return 0;
   FechaAoSair fecha(m_posicaoFundo);
   if (m_posicaoFundo.eof()) return 0;
   return m_posicaoFundo.campo(QStringLiteral("POSICAO")).inteiro() + 1;
@@ -373,12 +363,11 @@ void TColecaoAnexo::PesquisarFundos(int opcaoCnpj, int opcaoNome, const QString&
                                     const QString& filtroNome, const ResultadoFundo& resultado) {
   if (!m_declaracao) return;
   bd::Consulta& q = m_pesquisarFundos;
-  q.fecha();
-  q.param(QStringLiteral("OPCAO_FILTRO_CNPJ_I"), opcaoCnpj);
-  q.param(QStringLiteral("OPCAO_FILTRO_NOME_I"), opcaoNome);
-  q.param(QStringLiteral("FILTRO_CNPJ_I"), filtroCnpj);
-  q.param(QStringLiteral("FILTRO_NOME_I"), filtroNome);
-  if (!AbreDataSet(q)) return;
+  if (!Reabre(q, {{"OPCAO_FILTRO_CNPJ_I", opcaoCnpj},
+                  {"OPCAO_FILTRO_NOME_I", opcaoNome},
+                  {"FILTRO_CNPJ_I", filtroCnpj},
+                  {"FILTRO_NOME_I", filtroNome}}))
+    return;
   FechaAoSair fecha(q);
   for (; !q.eof(); q.proximo())
     resultado(q.campo(QStringLiteral("FONTE_DK")).inteiro(), q.campo(QStringLiteral("NR_PF_PJ")).texto(),
@@ -391,15 +380,14 @@ void TColecaoAnexo::PesquisarProcessos(int opcaoNumero, int opcaoNiAdvogado, int
                                        const ResultadoProcesso& resultado) {
   if (!m_declaracao) return;
   bd::Consulta& q = m_pesquisarProcessos;
-  q.fecha();
-  q.param(QStringLiteral("OPCAO_FILTRO_NPROCESSO_I"), opcaoNumero);
-  q.param(QStringLiteral("OPCAO_FILTRO_CPFCNPJ_ADV_I"), opcaoNiAdvogado);
-  q.param(QStringLiteral("OPCAO_FILTRO_NOME_ADV_I"), opcaoNomeAdvogado);
-  q.param(QStringLiteral("FILTRO_NPROCESSO_I"), filtroNumero);
-  q.param(QStringLiteral("FILTRO_TIPO_PROCESSO_I"), filtroTipoProcesso);
-  q.param(QStringLiteral("FILTRO_CPFCNPJ_ADV_I"), filtroNiAdvogado);
-  q.param(QStringLiteral("FILTRO_NOME_ADV_I"), filtroNomeAdvogado);
-  if (!AbreDataSet(q)) return;
+  if (!Reabre(q, {{"OPCAO_FILTRO_NPROCESSO_I", opcaoNumero},
+                  {"OPCAO_FILTRO_CPFCNPJ_ADV_I", opcaoNiAdvogado},
+                  {"OPCAO_FILTRO_NOME_ADV_I", opcaoNomeAdvogado},
+                  {"FILTRO_NPROCESSO_I", filtroNumero},
+                  {"FILTRO_TIPO_PROCESSO_I", filtroTipoProcesso},
+                  {"FILTRO_CPFCNPJ_ADV_I", filtroNiAdvogado},
+                  {"FILTRO_NOME_ADV_I", filtroNomeAdvogado}}))
+    return;
   FechaAoSair fecha(q);
   for (; !q.eof(); q.proximo())
     resultado(q.campo(QStringLiteral("FONTE_DK")).inteiro(), q.campo(QStringLiteral("NR_PROCESSO")).texto(),
@@ -410,28 +398,24 @@ void TColecaoAnexo::PesquisarProcessos(int opcaoNumero, int opcaoNiAdvogado, int
 
 int TColecaoAnexo::ContaAnexos(int tipo) {
   if (!m_declaracao) return 0;
-  const bool fontes = tipo == TAnexoFC::kFundo || tipo == TAnexoFC::kProcesso;
-  bd::Consulta q = NovaConsulta(
-      fontes ? QStringLiteral("Select count(*) As Total from FONTES\nwhere FONTE_DK > 1\nand IN_TIPO = :IN_TIPO")
-             : QStringLiteral("Select count(*) As Total from TB_REMESSA"));
-  if (fontes) q.param(QStringLiteral("IN_TIPO"), tipo);
-  if (!AbreDataSet(q)) return 0;
-  return q.campo(QStringLiteral("Total")).inteiro();
+  const auto q = tipo == TAnexoFC::kFundo || tipo == TAnexoFC::kProcesso
+                     ? AbreNova(QStringLiteral("Select count(*) As Total from FONTES\nwhere FONTE_DK > 1\n"
+                                               "and IN_TIPO = :IN_TIPO"),
+                                {{"IN_TIPO", tipo}})
+                     : AbreNova(QStringLiteral("Select count(*) As Total from TB_REMESSA"), {});
+  return q ? q->campo(QStringLiteral("Total")).inteiro() : 0;
 }
 
 int TColecaoAnexo::ContaProcessos() {
   if (!m_declaracao) return 0;
-  bd::Consulta q = NovaConsulta(QStringLiteral("SELECT COUNT(*) As Total FROM FONTES\nWHERE (IN_TIPO = 1)"));
-  if (!AbreDataSet(q)) return 0;
-  return q.campo(QStringLiteral("Total")).inteiro();
+  const auto q = AbreNova(QStringLiteral("SELECT COUNT(*) As Total FROM FONTES\nWHERE (IN_TIPO = 1)"), {});
+  return q ? q->campo(QStringLiteral("Total")).inteiro() : 0;
 }
 
 int TColecaoAnexo::TipoDaFonte(int fonteDK) {
   if (!m_declaracao) return 0;
-  bd::Consulta q = NovaConsulta(QStringLiteral("Select IN_TIPO from FONTES\nwhere FONTE_DK = :FONTE_DK"));
-  q.param(QStringLiteral("FONTE_DK"), fonteDK);
-  if (!AbreDataSet(q) || q.eof()) return 0;
-  return q.campo(QStringLiteral("IN_TIPO")).inteiro();
+  const auto q = AbreNova(QStringLiteral("Select IN_TIPO from FONTES\nwhere FONTE_DK = :FONTE_DK"), {{"FONTE_DK", fonteDK}});
+  return q && !q->eof() ? q->campo(QStringLiteral("IN_TIPO")).inteiro() : 0;
 }
 
 bool TColecaoAnexo::RaizEmOutroTipo(TAnexoFC& anexo) {
@@ -456,14 +440,15 @@ bool TColecaoAnexo::AdvogadoEhFundo(TAnexoFC& anexo) {
 
 QString TColecaoAnexo::FundoMesmaRaiz(const QString& cnpj) {
   if (!m_declaracao) return kSemErro;
-  bd::Consulta q = NovaConsulta(QStringLiteral("SELECT COUNT(ft.nr_pf_pj) REGS, ft.nm_nm_empr NOME FROM fontes ft\n"
-                                               "WHERE ft.fonte_dk <> 1\n"
-                                               "AND ft.in_tipo = 0\n"
-                                               "AND ft.nr_pf_pj STARTING WITH :RAIZ\n"
-                                               "group by ft.nm_nm_empr"));
-  q.param(QStringLiteral("RAIZ"), cnpj.left(8));
-  if (!AbreDataSet(q) || q.eof() || q.campo(QStringLiteral("REGS")).inteiro() < 1) return kSemErro;
-  return q.campo(QStringLiteral("NOME")).texto();
+  // The root is a parameter matched as a prefix: no character of it is a pattern.
+  const auto q = AbreNova(QStringLiteral("SELECT COUNT(ft.nr_pf_pj) REGS, ft.nm_nm_empr NOME FROM fontes ft\n"
+                                         "WHERE ft.fonte_dk <> 1\n"
+                                         "AND ft.in_tipo = 0\n"
+                                         "AND ft.nr_pf_pj STARTING WITH :RAIZ\n"
+                                         "group by ft.nm_nm_empr"),
+                          {{"RAIZ", cnpj.left(8)}});
+  if (!q || q->eof() || q->campo(QStringLiteral("REGS")).inteiro() < 1) return kSemErro;
+  return q->campo(QStringLiteral("NOME")).texto();
 }
 
 bool TColecaoAnexo::ExisteOperadora(const QString& cnpj) {
@@ -477,21 +462,18 @@ bool TColecaoAnexo::ExisteOperadora(const QString& cnpj) {
 
 QString TColecaoAnexo::BuscaNomeBeneficiario(int tipo, const QString& numero) {
   if (!m_declaracao) return {};
-  bd::Consulta q = NovaConsulta(QStringLiteral(
-      "SELECT B.NM_NM_EMPR FROM BENEFICIARIOS B WHERE B.IN_PF_PJ = :IN_PF_PJ_E AND B.NR_PF_PJ = :NR_PF_PJ_E"));
-  q.param(QStringLiteral("IN_PF_PJ_E"), tipo == kNiCpf ? QStringLiteral("1") : QStringLiteral("2"));
-  q.param(QStringLiteral("NR_PF_PJ_E"), numero);
-  if (!AbreDataSet(q) || q.eof()) return {};
-  return q.campo(QStringLiteral("NM_NM_EMPR")).texto();
+  const auto q = AbreNova(
+      QStringLiteral(
+          "SELECT B.NM_NM_EMPR FROM BENEFICIARIOS B WHERE B.IN_PF_PJ = :IN_PF_PJ_E AND B.NR_PF_PJ = :NR_PF_PJ_E"),
+      {{"IN_PF_PJ_E", tipo == kNiCpf ? QStringLiteral("1") : QStringLiteral("2")}, {"NR_PF_PJ_E", numero}});
+  return q && !q->eof() ? q->campo(QStringLiteral("NM_NM_EMPR")).texto() : QString();
 }
 
 QString TColecaoAnexo::BuscaNomeAdvogado(int tipo, const QString& numero) {
   if (!m_declaracao) return {};
-  bd::Consulta q = NovaConsulta(
+  const auto q = AbreNova(
       QStringLiteral("SELECT F.NM_ADVOGADO FROM FONTES F WHERE F.IN_PF_PJ_ADVOGADO = :IN_PF_PJ_ADVOGADO AND "
-                     "F.NR_ADVOGADO = :NR_ADVOGADO"));
-  q.param(QStringLiteral("IN_PF_PJ_ADVOGADO"), tipo == kNiCpf ? QStringLiteral("1") : QStringLiteral("2"));
-  q.param(QStringLiteral("NR_ADVOGADO"), numero);
-  if (!AbreDataSet(q) || q.eof()) return {};
-  return q.campo(QStringLiteral("NM_ADVOGADO")).texto();
+                     "F.NR_ADVOGADO = :NR_ADVOGADO"),
+      {{"IN_PF_PJ_ADVOGADO", tipo == kNiCpf ? QStringLiteral("1") : QStringLiteral("2")}, {"NR_ADVOGADO", numero}});
+  return q && !q->eof() ? q->campo(QStringLiteral("NM_ADVOGADO")).texto() : QString();
 }

@@ -4,7 +4,10 @@
 
 #include <cstdint>
 #include <functional>
+#include <initializer_list>
 #include <memory>
+#include <optional>
+#include <utility>
 
 #include "nucleo/TColecaoDe.h"
 
@@ -111,8 +114,15 @@ class TColecaoAnexo : public TColecaoDe<TAnexoFC> {
   // The lawyer from a stored number without check digits and a stored name.
   static void CarregaAdvogado(TAnexoFC& anexo, const QString& numero, const QString& nome);
   void IncrementaTotal();
-  // One statement of its own on the annex transaction, run and read by the caller.
-  bd::Consulta NovaConsulta(const QString& sql);
+  // The list and its count, of one kind when one is given; counted again on first use.
+  void PreparaLista(const QString& lista, const QString& contagem, std::optional<int> tipo);
+  using Parametros = std::initializer_list<std::pair<const char*, bd::Dado>>;
+  // Closes the query, gives it the parameters and opens it; false when it was not opened.
+  bool Reabre(bd::Consulta& consulta, Parametros parametros);
+  // A forward-only statement of its own on the annex transaction, opened.
+  std::optional<bd::Consulta> AbreNova(const QString& sql, Parametros parametros);
+  // Opens a navigation procedure from the annex's key; true when it yields a row.
+  bool Navega(bd::Consulta& consulta, TAnexoFC& anexo, const QString& direcao);
 
   TTolv* m_declaracao = nullptr;
   int16_t m_tipoAnexo = 0;

@@ -8,7 +8,6 @@
 #include "nucleo/TTolv.h"
 #include "plataforma/bd/Conexao.h"
 #include "plataforma/bd/Consulta.h"
-#include "plataforma/bd/Script.h"
 #include "plataforma/bd/Transacao.h"
 
 namespace anexos_teste {
@@ -56,13 +55,7 @@ class ComAnexos : public declaracao_teste::ComBancos {
   }
 
   // Runs statements on the declaration's database through a connection of its own, committed.
-  void Roda(const QString& sql) {
-    bd::Conexao c(m_pasta.dados() + '/' + kBanco);
-    c.conecta();
-    bd::Transacao t(c);
-    bd::Script(t).executa(sql);
-    t.commit();
-  }
+  void Roda(const QString& sql) { declaracao_teste::RodaNoBanco(m_pasta.dados() + '/' + kBanco, sql); }
 
   // The first column of every row of a query, as text.
   QStringList Coluna(const QString& sql) {

@@ -2,6 +2,7 @@
 
 #include <optional>
 
+#include "AnexosTeste.h"
 #include "nucleo/EAnexoInvalido.h"
 #include "nucleo/Erros.h"
 #include "nucleo/TAdvogadoAnexo.h"
@@ -13,9 +14,7 @@
 
 namespace {
 
-const QString kDeclarante = QStringLiteral("11444777000161");
-const QString kFilialDeclarante = QStringLiteral("11444777000242");
-const QString kFundo = QStringLiteral("12345678000195");
+using anexos_teste::kDeclarante;
 const QString kCpf = QStringLiteral("52998224725");
 
 class AnexoFC : public testing::Test {

@@ -80,6 +80,11 @@ TEST_F(ColecaoAnexo, WalksTheAnnexesByKindAndNumberWithTheirLawyerCourtAndSummar
   EXPECT_EQ(colecao.GetTotal(), 2);
   colecao.CarregaPrimeiro(anexo);
   EXPECT_EQ(anexo.GetFonteDK(), QStringLiteral("4"));
+  // The summary recalculation's load: the lawyer's kind as stored, no summary read.
+  colecao.CarregaProximoCompleto(anexo);
+  EXPECT_EQ(anexo.GetFonteDK(), QStringLiteral("5"));
+  EXPECT_EQ(anexo.GetAdvogado().GetTipo(), kNiCpf);
+  EXPECT_EQ(anexo.GetResumo().GetTotRend().GetValorInterno(), Valor::deDezMilesimos(2505000));
   colecao.AbreFontesImpressao();
   QStringList chaves;
   for (colecao.CarregaPrimeiro(anexo); !colecao.NoFim(); colecao.CarregaProximo(anexo)) chaves << anexo.GetFonteDK();
