@@ -1,5 +1,6 @@
 #include "nucleo/TColecaoAnexo.h"
 
+#include "nucleo/CursorEspera.h"
 #include "nucleo/TAdvogadoAnexo.h"
 #include "nucleo/TAnexoFC.h"
 #include "nucleo/TColecaoResumo.h"
@@ -7,7 +8,6 @@
 #include "nucleo/TResumo.h"
 #include "nucleo/TTolv.h"
 #include "plataforma/bd/Transacao.h"
-#include "plataforma/sistema/CursorEspera.h"
 
 namespace {
 

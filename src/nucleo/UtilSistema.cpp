@@ -2,7 +2,7 @@
 
 #include <QUrl>
 
-#include "plataforma/sistema/CursorEspera.h"
+#include "nucleo/CursorEspera.h"
 #include "plataforma/sistema/Shell.h"
 
 bool AbreEndereco(const QString& endereco) {
@@ -14,7 +14,7 @@ bool AbreEndereco(const QString& endereco) {
 bool AbreSiteInternet(bool abre) {
   if (!Shell().temNavegador()) return false;
   if (abre) {
-    CursorEspera espera;  // while the browser starts
+    CursorEspera espera;
     Shell().abre(QUrl(kSiteInternet));
   }
   return true;

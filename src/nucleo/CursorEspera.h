@@ -3,8 +3,8 @@
 #include <QCursor>
 #include <QGuiApplication>
 
-// A busy cursor for the life of the object; only a GUI application has a cursor, so elsewhere
-// (tests, tools) it does nothing. Restored also when the work in between raises.
+// A waiting cursor for the life of the object, restored however the work ends; only a GUI
+// application has a cursor.
 class CursorEspera {
  public:
   explicit CursorEspera(Qt::CursorShape forma = Qt::WaitCursor)
