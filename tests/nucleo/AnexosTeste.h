@@ -55,7 +55,7 @@ class ComAnexos : public declaracao_teste::ComBancos {
   }
 
   // Runs statements on the declaration's database through a connection of its own, committed.
-  void Roda(const QString& sql) { declaracao_teste::RodaNoBanco(m_pasta.dados() + '/' + kBanco, sql); }
+  void Roda(const QString& sql) { m_pasta.roda(kBanco, sql); }
 
   // The first column of every row of a query, as text.
   QStringList Coluna(const QString& sql) {

@@ -5,9 +5,6 @@
 #include "nucleo/TCodigoRetencao.h"
 #include "nucleo/TColecao.h"
 #include "nucleo/TTolv.h"
-#include "plataforma/bd/Conexao.h"
-#include "plataforma/bd/Script.h"
-#include "plataforma/bd/Transacao.h"
 #include "suporte/CaixaMensagemFalsa.h"
 #include "suporte/PastaProgramaTemp.h"
 
@@ -33,15 +30,6 @@ class ComBancos : public testing::Test {
   PastaProgramaTemp m_pasta{true};
   CaixaMensagemFalsa m_caixa;
 };
-
-// Runs statements on a database file through a connection of its own, committed.
-inline void RodaNoBanco(const QString& arquivo, const QString& sql) {
-  bd::Conexao c(arquivo);
-  c.conecta();
-  bd::Transacao t(c);
-  bd::Script(t).executa(sql);
-  t.commit();
-}
 
 // A fund, club or process annex of a declaration, as far as its summary and codes care.
 class Anexo : public TTolvAnexo {

@@ -57,7 +57,13 @@ class ColecaoResumo : public ComBancos {
   }
 
   // Runs statements on the declaration's database through a connection of its own, committed.
-  void Roda(const QString& sql) { RodaNoBanco(m_pasta.dados() + '/' + kBanco, sql); }
+  void Roda(const QString& sql) {
+    bd::Conexao c(m_pasta.dados() + '/' + kBanco);
+    c.conecta();
+    bd::Transacao t(c);
+    bd::Script(t).executa(sql);
+    t.commit();
+  }
 
   // Stores a line straight into its tables: the lines collection's procedures are not needed
   // to check what the summaries make of the stored rows.
