@@ -8,6 +8,7 @@
 #include <optional>
 
 #include "nucleo/Erros.h"
+#include "nucleo/TColecaoBeneficiario.h"
 #include "nucleo/TColecaoCodigoRetencao.h"
 #include "nucleo/TColecaoResumo.h"
 #include "nucleo/TResumo.h"
@@ -74,6 +75,7 @@ TTolv::TTolv()
 
 TTolv::~TTolv() {
   // The beneficiaries, annexes and income-statements collections are freed first, here.
+  m_colecaoBeneficiario.reset();
   m_resumoGeral.reset();
   // The lines collection stores its summary through the summaries collection when it goes.
   LiberaColecoesDoDono();
@@ -115,6 +117,7 @@ void TTolv::LiberaItens() {
   LiberaColecaoCodigoRetencao();
   // The beneficiaries, annexes and income-statements collections are freed here too; the
   // summaries collection goes last, after the lines collection that stores through it.
+  m_colecaoBeneficiario.reset();
   m_colecaoResumo.reset();
 }
 
@@ -135,6 +138,11 @@ void TTolv::Atribui(TTolvAnexo& destinoAnexo) {
   destino->SetInOstensivo(m_inOstensivo);
   destino->m_estadoImportacao = m_estadoImportacao;
   m_responsavel.CopiaPara(destino->m_responsavel);
+}
+
+TColecaoBeneficiario& TTolv::GetColecaoBeneficiario() {
+  if (!m_colecaoBeneficiario) m_colecaoBeneficiario = std::make_unique<TColecaoBeneficiario>(*this);
+  return *m_colecaoBeneficiario;
 }
 
 TColecaoResumo& TTolv::GetColecaoResumo() {
