@@ -271,8 +271,7 @@ bool TColecaoBeneficiario::CarregaPrimeiro(TContribuinte& beneficiario) {
   return Vazia();
 }
 
-bool TColecaoBeneficiario::CarregaAnterior(TContribuinte& beneficiario) {
-  if (!m_modoLista) Anterior();
+bool TColecaoBeneficiario::CarregaVoltando(TContribuinte& beneficiario) {
   if (!AtualTemLinhas()) {
     m_noInicio = true;
   } else {
@@ -283,8 +282,7 @@ bool TColecaoBeneficiario::CarregaAnterior(TContribuinte& beneficiario) {
   return Vazia();
 }
 
-bool TColecaoBeneficiario::CarregaProximo(TContribuinte& beneficiario) {
-  Proximo();
+bool TColecaoBeneficiario::CarregaAvancando(TContribuinte& beneficiario) {
   if (!AtualTemLinhas()) {
     m_noFim = true;
   } else {
@@ -293,6 +291,16 @@ bool TColecaoBeneficiario::CarregaProximo(TContribuinte& beneficiario) {
   }
   m_noInicio = Vazia();
   return Vazia();
+}
+
+bool TColecaoBeneficiario::CarregaAnterior(TContribuinte& beneficiario) {
+  if (!m_modoLista) Anterior();
+  return CarregaVoltando(beneficiario);
+}
+
+bool TColecaoBeneficiario::CarregaProximo(TContribuinte& beneficiario) {
+  Proximo();
+  return CarregaAvancando(beneficiario);
 }
 
 bool TColecaoBeneficiario::CarregaUltimo(TContribuinte& beneficiario) {
@@ -340,13 +348,7 @@ void TColecaoBeneficiario::ProximoRra(TContribuinte& beneficiario) {
     AbreDoAtual(*m_rraDepois);
     if (!TornaAtual(*m_rraDepois) && !atual.aberta()) m_consultaAtual = m_rraDepois.get();
   }
-  if (!AtualTemLinhas()) {
-    m_noFim = true;
-  } else {
-    CarregaObjeto(beneficiario, *m_consultaAtual);
-    m_noFim = m_consultaAtual->eof();
-  }
-  m_noInicio = Vazia();
+  CarregaAvancando(beneficiario);
 }
 
 void TColecaoBeneficiario::AnteriorRra(TContribuinte& beneficiario) {
@@ -358,13 +360,7 @@ void TColecaoBeneficiario::AnteriorRra(TContribuinte& beneficiario) {
   }
   AbreDoAtual(*m_rraAntesAtual);
   if (TornaAtual(*m_rraAntesAtual)) m_rraAntesAtual->ultimo();
-  if (!AtualTemLinhas()) {
-    m_noInicio = true;
-  } else {
-    CarregaObjeto(beneficiario, *m_consultaAtual);
-    m_noInicio = m_consultaAtual->bof();
-  }
-  m_noFim = Vazia();
+  CarregaVoltando(beneficiario);
 }
 
 void TColecaoBeneficiario::LocalizaRra(TContribuinte& beneficiario) {

@@ -94,6 +94,10 @@ class TColecaoBeneficiario : public TColecao {
   void Reposiciona();
   void AcompanhaBuscado(const TContribuinte& beneficiario);
   bool AtualTemLinhas() const;
+  // Loads the row reached by a move back (on): the beginning (end) flag is the query's, the
+  // other one the count's; nothing is loaded when the current query has no row.
+  bool CarregaVoltando(TContribuinte& beneficiario);
+  bool CarregaAvancando(TContribuinte& beneficiario);
   QString TipoAtual() const;
 
   TTolv* m_declaracao;

@@ -19,9 +19,6 @@ namespace {
 
 using namespace declaracao_teste;
 
-const QString kCnpj = QStringLiteral("11444777000161");
-const QString kBanco = QStringLiteral("TOLV2014114447770001612013.FDB");
-
 // A beneficiary as the collection gives it: kind, number without check digits, name.
 struct Benef {
   QString tipo;
@@ -56,24 +53,13 @@ Benef Lido(const TContribuinte& b) {
   return {QString::number(b.GetTipo()), b.GetBase(), b.GetNome().GetValor()};
 }
 
-class ColecaoBeneficiario : public ComBancos {
+class ColecaoBeneficiario : public ComDeclaracao {
  protected:
-  void SetUp() override {
-    ComBancos::SetUp();
-    m_tolv.GetContribuinte().SetNi(kCnpj);
-    m_tolv.SetAnoCalendario(QStringLiteral("2013"));
-    m_pasta.copiaBanco("TOLV2014PD.FDB", kBanco);
-  }
-  void TearDown() override {
-    m_tolv.LiberaItens();
-    ComBancos::TearDown();
-  }
-
   // Stores lines (one per code given) and accumulated-income items straight into their tables,
   // through a connection of the test's own.
   void Insere(const std::vector<Benef>& linhas, const std::vector<Benef>& rra = {},
               const QStringList& codigos = {QStringLiteral("0561")}) {
-    bd::Conexao c(m_pasta.dados() + '/' + kBanco);
+    bd::Conexao c(ArquivoBanco());
     c.conecta();
     bd::Transacao t(c);
     bd::Consulta linha(t, QStringLiteral("INSERT INTO TOLV_ITENS (TOLV_ITEM_DK, E_FONTE_DK, TRIB_TRIBU, E_IN_PF_PJ, "
@@ -103,7 +89,7 @@ class ColecaoBeneficiario : public ComBancos {
 
   // Keeps a name without any line or item, as the health plans do.
   void SoNome(const Benef& b) {
-    bd::Conexao c(m_pasta.dados() + '/' + kBanco);
+    bd::Conexao c(ArquivoBanco());
     c.conecta();
     bd::Transacao t(c);
     bd::Procedimento nome(t, QStringLiteral("INCLUI_ATU_BENEFICIARIO"));
@@ -149,7 +135,6 @@ class ColecaoBeneficiario : public ComBancos {
     return {adiante, atras};
   }
 
-  TTolv m_tolv;
   int m_chave = 0;
 };
 
@@ -351,7 +336,7 @@ TEST_F(ColecaoBeneficiario, TheDeclarationKeepsOneCollection) {
 TEST_F(ColecaoBeneficiario, NamesFollowTheLinesAndAreNeverEmptied) {
   Insere({Benef{QStringLiteral("1"), QStringLiteral("123456789"), QStringLiteral("José Ávila")}},
          {Benef{QStringLiteral("1"), QStringLiteral("222222222"), QString()}});
-  bd::Conexao c(m_pasta.dados() + '/' + kBanco);
+  bd::Conexao c(ArquivoBanco());
   c.conecta();
   bd::Transacao t(c);
   auto nome = [&t](const char* numero) {

@@ -15,7 +15,7 @@ namespace {
 
 using namespace declaracao_teste;
 
-const QString kDeclarante = QStringLiteral("11444777000161");
+const QString kDeclarante = QStringLiteral("11444777000161");  // the fixture's declarant
 
 Valor R(const char* texto) { return Valor::deTexto(QString::fromLatin1(texto)); }
 
@@ -304,21 +304,13 @@ INSTANTIATE_TEST_SUITE_P(
                     CasoDescricao{u"  Aux. doença ", true}));
 
 // The checks that consult the revenue-code table, on a company declarant of 2013.
-class ChecagemLinha : public ComBancos {
+class ChecagemLinha : public ComDeclaracao {
  protected:
   void SetUp() override {
-    ComBancos::SetUp();
-    m_tolv.GetContribuinte().SetNi(kDeclarante);
-    m_tolv.SetAnoCalendario(QStringLiteral("2013"));
+    ComDeclaracao::SetUp();
     m_tolv.SetCodigoNatureza(0);
     m_tolv.SetTolvDK(QStringLiteral("1"));
   }
-  void TearDown() override {
-    m_tolv.LiberaItens();
-    ComBancos::TearDown();
-  }
-
-  TTolv m_tolv;
 };
 
 enum class Dono { Declaracao, Fundo, Processo };
