@@ -40,17 +40,21 @@ TColecaoBeneficiario::TColecaoBeneficiario(TTolv& declaracao) : m_declaracao(&de
     return;
   }
   m_consultaTotal.defineTransacao(&transacao);
+  // The distinct numbers of the lines and of the accumulated-income items, straight from their
+  // beneficiary indexes: several times faster than counting what the combined order lists.
   m_consultaTotal.defineSql(
-      QStringLiteral("Select count (distinct nr_pf_pj) As Total from BUSCA_BENEFICIARIO_RRA_PROX(:IN_PF_PJ_IN, "
-                     ":NR_PF_PJ_IN)"));
-  m_consultaTotal.param(kTipo, kTipoInicio);
-  m_consultaTotal.param(kNumero, kNumeroInicio);
+      QStringLiteral("Select count(*) As Total from (Select E_IN_PF_PJ, E_NR_PF_PJ from TOLV_ITENS\n"
+                     "union Select IN_PF_PJ, NR_PF_PJ from RRA_ITEM)"));
   m_consultaTotal.prepara();
   // The orders that go forward stream their rows; those that go back read a window.
   m_rraInicio = std::make_unique<bd::Consulta>(transacao, kProximosRra, bd::Consulta::Modo::Sequencial);
   m_rraDepois = std::make_unique<bd::Consulta>(transacao, kProximosRra, bd::Consulta::Modo::Sequencial);
   m_rraAntes = std::make_unique<bd::Consulta>(transacao, kAnterioresRra, bd::Consulta::Modo::Cache);
-  m_rraAntesAtual = std::make_unique<bd::Consulta>(transacao, kAnterioresRra, bd::Consulta::Modo::Cache);
+  // A step back from the current beneficiary takes only the nearest one, which the procedure
+  // gives first: a window of a hundred rows per step would be read and dropped.
+  m_rraAntesAtual = std::make_unique<bd::Consulta>(
+      transacao, QStringLiteral("Select first 1 * from BUSCA_BENEFICIARIO_RRA_ANT(:IN_PF_PJ_IN, :NR_PF_PJ_IN)"),
+      bd::Consulta::Modo::Cache);
   for (bd::Consulta* consulta : {m_rraInicio.get(), m_rraDepois.get(), m_rraAntes.get(), m_rraAntesAtual.get()})
     consulta->prepara();
   m_pronta = true;

@@ -21,25 +21,22 @@ CREATE INDEX BENEFICIARIOS_CV ON BENEFICIARIOS (NM_NM_EMPR_CV);
 
 SET TERM ^ ;
 
--- The name in capitals, accented letters replaced by their plain ones.
+-- The name in capitals, accented letters replaced by their plain ones (UPPER already turns the
+-- small accented letters into capitals).
 CREATE OR ALTER FUNCTION NOME_CV (NOME VARCHAR(150))
 RETURNS VARCHAR(150)
 AS
 DECLARE VARIABLE R VARCHAR(150);
 BEGIN
   R = UPPER(NOME);
+  -- Most names have nothing beyond ASCII, which takes one byte in UTF8: nothing to replace.
+  IF (OCTET_LENGTH(CAST(R AS VARCHAR(150) CHARACTER SET UTF8)) = CHAR_LENGTH(R)) THEN RETURN R;
   R = REPLACE(REPLACE(REPLACE(REPLACE(REPLACE(R, 'Á', 'A'), 'À', 'A'), 'Â', 'A'), 'Ã', 'A'), 'Ä', 'A');
-  R = REPLACE(REPLACE(REPLACE(REPLACE(REPLACE(R, 'á', 'A'), 'à', 'A'), 'â', 'A'), 'ã', 'A'), 'ä', 'A');
   R = REPLACE(REPLACE(REPLACE(REPLACE(R, 'É', 'E'), 'È', 'E'), 'Ê', 'E'), 'Ë', 'E');
-  R = REPLACE(REPLACE(REPLACE(REPLACE(R, 'é', 'E'), 'è', 'E'), 'ê', 'E'), 'ë', 'E');
   R = REPLACE(REPLACE(REPLACE(REPLACE(R, 'Í', 'I'), 'Ì', 'I'), 'Î', 'I'), 'Ï', 'I');
-  R = REPLACE(REPLACE(REPLACE(REPLACE(R, 'í', 'I'), 'ì', 'I'), 'î', 'I'), 'ï', 'I');
   R = REPLACE(REPLACE(REPLACE(REPLACE(REPLACE(R, 'Ó', 'O'), 'Ò', 'O'), 'Ô', 'O'), 'Õ', 'O'), 'Ö', 'O');
-  R = REPLACE(REPLACE(REPLACE(REPLACE(REPLACE(R, 'ó', 'O'), 'ò', 'O'), 'ô', 'O'), 'õ', 'O'), 'ö', 'O');
   R = REPLACE(REPLACE(REPLACE(REPLACE(R, 'Ú', 'U'), 'Ù', 'U'), 'Û', 'U'), 'Ü', 'U');
-  R = REPLACE(REPLACE(REPLACE(REPLACE(R, 'ú', 'U'), 'ù', 'U'), 'û', 'U'), 'ü', 'U');
-  R = REPLACE(REPLACE(REPLACE(REPLACE(R, 'Ç', 'C'), 'ç', 'C'), 'Ñ', 'N'), 'ñ', 'N');
-  R = REPLACE(REPLACE(REPLACE(R, 'Ý', 'Y'), 'ý', 'Y'), 'ÿ', 'Y');
+  R = REPLACE(REPLACE(REPLACE(REPLACE(R, 'Ç', 'C'), 'Ñ', 'N'), 'Ý', 'Y'), 'Ÿ', 'Y');
   RETURN R;
 END^
 
