@@ -1,5 +1,6 @@
 #include "controles/CaixaMensagemTolv.h"
 #include "controles/PaletaTolv.h"
+#include "interface/IndicePrincipal.h"
 #include "interface/ProgramaTolv.h"
 #include "nucleo/CaixaMensagem.h"
 #include "plataforma/gui/AplicacaoGuardada.h"
@@ -11,6 +12,10 @@ int main(int argc, char** argv) {
   InstalaCaixaMensagem(&caixa);
   GuardaEventos::defineExibidor([](const QString& texto) { ExibeMensagem(texto, TipoMensagem::Erro); });
   PaletaTolv::aplicaNaAplicacao();
-  ProgramaTolv programa({});
+  // Outlives the program's window, whose start-up and exit reach the index through it.
+  IndicePrincipal indice;
+  ProgramaTolv::Opcoes opcoes;
+  indice.Conecta(opcoes.passos);
+  ProgramaTolv programa(std::move(opcoes));
   return programa.executa();
 }

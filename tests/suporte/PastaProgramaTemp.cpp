@@ -5,8 +5,12 @@
 
 #include <gtest/gtest.h>
 
+#include "plataforma/bd/Conexao.h"
+#include "plataforma/bd/Consulta.h"
 #include "plataforma/bd/ErroBanco.h"
+#include "plataforma/bd/Script.h"
 #include "plataforma/bd/Servicos.h"
+#include "plataforma/bd/Transacao.h"
 #include "plataforma/sistema/Pastas.h"
 
 PastaProgramaTemp::PastaProgramaTemp(bool comBancos) {
@@ -37,4 +41,21 @@ void PastaProgramaTemp::desligaEscritaForcada(const QString& arquivo) {
   } catch (const bd::ErroBanco& e) {
     ADD_FAILURE() << "escrita forçada: " << e.what();
   }
+}
+
+void PastaProgramaTemp::roda(const QString& arquivo, const QString& sql) const {
+  bd::Conexao c(dados() + "/" + arquivo);
+  c.conecta();
+  bd::Transacao t(c);
+  bd::Script(t).executa(sql);
+  t.commit();
+}
+
+QString PastaProgramaTemp::le(const QString& arquivo, const QString& sql) const {
+  bd::Conexao c(dados() + "/" + arquivo);
+  c.conecta();
+  bd::Transacao t(c);
+  bd::Consulta q(t, sql);
+  q.abre();
+  return q.eof() ? QStringLiteral("<nenhuma>") : q.campo(1).texto().trimmed();
 }

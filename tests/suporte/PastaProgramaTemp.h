@@ -18,6 +18,12 @@ class PastaProgramaTemp {
   // Copies a shipped database (file name inside DADOS) into this folder's DADOS, under its own
   // name or another one.
   void copiaBanco(const QString& nome, const QString& destino = {}) const;
+  // Runs statements on a database of this folder (file name inside DADOS) through a connection
+  // of its own, committed.
+  void roda(const QString& arquivo, const QString& sql) const;
+  // The first column of the first row of a query on a database of this folder, trimmed;
+  // "<nenhuma>" when there is no row.
+  QString le(const QString& arquivo, const QString& sql) const;
   // Switches forced writes off on a database file of a test.
   static void desligaEscritaForcada(const QString& arquivo);
   static QString bancosConstruidos();

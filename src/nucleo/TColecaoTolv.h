@@ -1,0 +1,125 @@
+#pragma once
+
+#include <QDate>
+#include <QString>
+
+#include <memory>
+
+#include "nucleo/TColecaoDe.h"
+#include "plataforma/bd/Transacao.h"
+
+class TErros;
+class TTolv;
+
+// The declarations index: the rows of TOLVS in the index database (one per declarant's number
+// and calendar year, with the person responsible from RESPONSAVEIS), in the order of kind,
+// number and year. Creates, loads, stores and deletes declarations with their own database files
+// in DADOS, adopts a database file into the index, and reconciles the indicators of the index row
+// with those the declaration's data call for.
+//
+// Loading a row through the navigation leaves the declaration connection where it is;
+// CarregaTolv points it at the loaded declaration's database. Failures of its own transactions
+// set FalhaBancoIndice or FalhaBanco and do not end the process; refusals are EColecaoError.
+class TColecaoTolv : public TColecaoDe<TTolv> {
+ public:
+  TColecaoTolv();
+  ~TColecaoTolv() override;
+
+  // Points the declaration connection at the file, then prepares the header's procedure
+  // (INCLUI_ATU_TOLV; ATU_TOLV for AbrirBancoAlteracao) on the declaration side.
+  void AbrirBancoDeclaracao(const QString& arquivo, bool forcaCopia) override;
+  void AbrirBancoAlteracao(const QString& arquivo, bool forcaCopia);
+
+  // Positions the list on the declaration's row: by its index key when it has one, else by kind,
+  // number and year. A declaration without a name takes the listed one, also from another year
+  // of the same declarant (the answer is then false).
+  bool Localiza(TTolv& tolv);
+  // Loads the declaration's row and points the declaration connection at its database.
+  bool CarregaTolv(TTolv& tolv);
+  // The same after undoing what the declaration side left open.
+  bool RecarregaTolv(TTolv& tolv);
+
+  // A new declaration: its row and its database, copied from the template. A declaration already
+  // listed is refused with EColecaoError 46 (CNPJ) or 47 (CPF); a database file of that name
+  // without a row is kept aside, never overwritten.
+  void Inclui(TTolv& tolv);
+  void Salva(TTolv& tolv) { GravaBancos(tolv); }
+  // Stores the header in the index and in the declaration's database. When the declarant's
+  // number changed, the database file is first renamed to the new number's name (the previous
+  // name is kept in the declaration) and its header follows; a new number that another row
+  // already lists is refused with EColecaoError 46 or 47, a file that cannot be renamed with 95.
+  void GravaBancos(TTolv& tolv);
+  // Removes the row and the database file; a file that cannot be deleted keeps the row and
+  // raises EColecaoError 98.
+  void Exclui(TTolv& tolv);
+  // Lists an existing database file (the declaration's file name) under the declaration's row.
+  void RegistraBanco(TTolv& tolv);
+  // Turns on, in the index row and in the declaration, the indicators that the declaration's
+  // data call for; never turns one off. Database failures reach the caller; an index row of
+  // unknown kind raises "Arquivo Corrompido".
+  void VerificaIndicadores(TTolv& tolv);
+
+  // Other establishments of a company's CNPJ root in the declaration's year.
+  bool BuscaOutroEstabelecimento(TTolv& tolv);
+  void GetNiOutroEstabelecimento(TTolv& tolv, QString& numero);
+  bool ExisteOutroEstabelecimento(TTolv& tolv);
+  bool ExisteEstabelecimentoPrivado(TTolv& tolv);
+  // Whether a company declaration of that year and root, other than the number given (without
+  // check digits), has a nature other than 1 and 2: only public bodies share a root.
+  bool ConflitoEstabelecimento(const QString& numero, const QString& ano);
+
+  // Index side first, then the declaration side; a failure is shown and sets the flag of its
+  // side.
+  void ConfirmaTransacao() override;
+  void ConfirmaTransacaoRetendo() override;
+  void DesfazTransacao() override;
+  void DesfazTransacaoRetendo() override;
+  void IniciaTransacao() override;
+
+  // What reading the header of a database file found.
+  enum class Cabecalho { Lido, Incompativel, SemDeclaracao };
+  // Reads the header row of DADOS/<arquivo> into the declaration (cleared first; its file name
+  // becomes the file's) through a connection of its own. Incompativel: the file cannot be opened
+  // or read, or its version is not this program's; SemDeclaracao: it holds no usable header.
+  static Cabecalho LeCabecalhoBanco(const QString& arquivo, TTolv& tolv);
+
+  // The copy of the last declaration loaded; nullptr while the index is unusable.
+  TTolv* GetTolvCarregado() const { return m_tolv.get(); }
+
+ protected:
+  void AbreConsulta(bd::Consulta& consulta) override;
+  // Fills the declaration from the row, without touching the declaration connection.
+  void CarregaObjeto(TTolv& tolv, bd::Consulta& dados) override;
+  bool EhColecaoIndice() const override { return true; }
+
+ private:
+  enum class Lado { Indice, Declaracao };
+  // Runs one transaction operation; a failure shows the message and sets the side's flag.
+  void Opera(bd::Transacao* transacao, Lado lado, void (bd::Transacao::*operacao)(), const QString& prefixo,
+             int codigo);
+  bool ListaAberta();
+  void PreparaProcedimentoDeclaracao(const char* nome);
+  // The index procedure's parameters for the declaration (the shared part of a save and an
+  // adoption).
+  void PreencheIndice(TTolv& tolv, bool registro);
+  void PreencheDeclaracao(TTolv& tolv);
+  // Moves the database file to the declarant's new number; the declaration connection leaves it.
+  void RenomeiaBanco(const QString& anterior, const QString& novo);
+  // Forgets what was read from the list after a change of the rows.
+  void EsqueceLeituras();
+  bool LocalizaEstabelecimento(TTolv& tolv, bool parcial);
+
+  std::unique_ptr<TErros> m_erros;
+  std::unique_ptr<TTolv> m_tolv;
+  bd::Transacao m_transacaoDeclaracao;
+  std::unique_ptr<bd::Procedimento> m_procedimentoDeclaracao;
+  bool m_alteracao = false;  // the declaration-side procedure is ATU_TOLV
+};
+
+// The status of the declaration's row (1 after its declaration file was written).
+void AtualizaStatusTolv(TColecaoTolv& colecao, TTolv& tolv, int status);
+// Whether a fund or club annex of the declaration carries the declarant's own CNPJ.
+bool CnpjUsadoEmFundo(TColecaoTolv& colecao, TTolv& tolv);
+// Deletes every value after the event's month in the declaration's database, on the
+// collection's declaration-side transaction.
+void AtualizaEncerramento(TColecao& colecao, const QDate& data);
