@@ -2,5 +2,5 @@
 
 #include "nucleo/Erros.h"
 
-// A pendency of a beneficiary line, or of the section that holds it.
+// A finding of the checks of a beneficiary line or of a fund or process annex.
 TOLV_ERRO_DERIVADO(ETolvItemError)

@@ -9,6 +9,7 @@
 
 #include "nucleo/Erros.h"
 #include "nucleo/TColecaoAnexo.h"
+#include "nucleo/TColecaoBeneficiario.h"
 #include "nucleo/TColecaoCodigoRetencao.h"
 #include "nucleo/TColecaoResumo.h"
 #include "nucleo/TResumo.h"
@@ -74,8 +75,9 @@ TTolv::TTolv()
 }
 
 TTolv::~TTolv() {
-  // The beneficiaries and income-statements collections are freed first, here.
+  // The income-statements collection is freed first, here, with these.
   m_colecaoAnexo.reset();
+  m_colecaoBeneficiario.reset();
   m_resumoGeral.reset();
   // The lines collection stores its summary through the summaries collection when it goes.
   LiberaColecoesDoDono();
@@ -115,9 +117,10 @@ void TTolv::Limpar() {
 void TTolv::LiberaItens() {
   TTolvAnexo::LiberaItens();
   LiberaColecaoCodigoRetencao();
-  // The beneficiaries and income-statements collections are freed here too; the summaries
-  // collection goes last, after the lines collection that stores through it.
+  // The income-statements collection is freed here too; the summaries collection goes last,
+  // after the lines collection that stores through it.
   m_colecaoAnexo.reset();
+  m_colecaoBeneficiario.reset();
   m_colecaoResumo.reset();
 }
 
@@ -138,6 +141,11 @@ void TTolv::Atribui(TTolvAnexo& destinoAnexo) {
   destino->SetInOstensivo(m_inOstensivo);
   destino->m_estadoImportacao = m_estadoImportacao;
   m_responsavel.CopiaPara(destino->m_responsavel);
+}
+
+TColecaoBeneficiario& TTolv::GetColecaoBeneficiario() {
+  if (!m_colecaoBeneficiario) m_colecaoBeneficiario = std::make_unique<TColecaoBeneficiario>(*this);
+  return *m_colecaoBeneficiario;
 }
 
 TColecaoResumo& TTolv::GetColecaoResumo() {
