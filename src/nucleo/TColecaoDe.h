@@ -19,9 +19,14 @@ class TColecaoDe : public TColecao {
   virtual void CarregaObjeto(T& objeto, bd::Consulta& dados) = 0;
   // The same with everything that hangs from the row; by default the row alone.
   virtual void CarregaObjetoCompleto(T& objeto, bd::Consulta& dados) { CarregaObjeto(objeto, dados); }
+  // A move found no row at all; by default the object stays as it was.
+  virtual void CarregaVazia(T& /*objeto*/) {}
 
   void Carrega(Movimento movimento, T& objeto, bool completo) {
-    if (!PosicionaParaCarga(movimento)) return;
+    if (!PosicionaParaCarga(movimento)) {
+      CarregaVazia(objeto);
+      return;
+    }
     if (completo)
       CarregaObjetoCompleto(objeto, *m_consultaAtual);
     else

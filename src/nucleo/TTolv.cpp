@@ -8,6 +8,8 @@
 #include <optional>
 
 #include "nucleo/Erros.h"
+#include "nucleo/TColecaoAnexo.h"
+#include "nucleo/TColecaoBeneficiario.h"
 #include "nucleo/TColecaoCodigoRetencao.h"
 #include "nucleo/TColecaoResumo.h"
 #include "nucleo/TResumo.h"
@@ -73,7 +75,9 @@ TTolv::TTolv()
 }
 
 TTolv::~TTolv() {
-  // The beneficiaries, annexes and income-statements collections are freed first, here.
+  // The income-statements collection is freed first, here, with these.
+  m_colecaoAnexo.reset();
+  m_colecaoBeneficiario.reset();
   m_resumoGeral.reset();
   // The lines collection stores its summary through the summaries collection when it goes.
   LiberaColecoesDoDono();
@@ -113,8 +117,10 @@ void TTolv::Limpar() {
 void TTolv::LiberaItens() {
   TTolvAnexo::LiberaItens();
   LiberaColecaoCodigoRetencao();
-  // The beneficiaries, annexes and income-statements collections are freed here too; the
-  // summaries collection goes last, after the lines collection that stores through it.
+  // The income-statements collection is freed here too; the summaries collection goes last,
+  // after the lines collection that stores through it.
+  m_colecaoAnexo.reset();
+  m_colecaoBeneficiario.reset();
   m_colecaoResumo.reset();
 }
 
@@ -137,9 +143,19 @@ void TTolv::Atribui(TTolvAnexo& destinoAnexo) {
   m_responsavel.CopiaPara(destino->m_responsavel);
 }
 
+TColecaoBeneficiario& TTolv::GetColecaoBeneficiario() {
+  if (!m_colecaoBeneficiario) m_colecaoBeneficiario = std::make_unique<TColecaoBeneficiario>(*this);
+  return *m_colecaoBeneficiario;
+}
+
 TColecaoResumo& TTolv::GetColecaoResumo() {
   if (!m_colecaoResumo) m_colecaoResumo = std::make_unique<TColecaoResumo>(*this);
   return *m_colecaoResumo;
+}
+
+TColecaoAnexo& TTolv::GetColecaoAnexo() {
+  if (!m_colecaoAnexo) m_colecaoAnexo = std::make_unique<TColecaoAnexo>(*this);
+  return *m_colecaoAnexo;
 }
 
 TResumo& TTolv::GetResumoGeral() {

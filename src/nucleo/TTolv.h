@@ -18,10 +18,11 @@
 namespace bd {
 class Transacao;
 }
+class TColecaoAnexo;
+class TColecaoBeneficiario;
 class TColecaoResumo;
 class TSingleTolv;
-// The beneficiaries (TColecaoBeneficiario), annexes (TColecaoAnexo) and income-statements
-// (TColecaoComprovante) collections join the collections below.
+// The income-statements collection (TColecaoComprovante) joins the collections below.
 
 // A declaration in memory: its header, the declarant, the responsible persons, the receipt
 // number of the declaration it rectifies, its key in the index and the collections through
@@ -48,7 +49,10 @@ class TTolv : public TTolvAnexo {
   TTolv& GetDeclaracao() override { return *this; }
 
   // Collections, created on first use with this declaration as owner.
+  TColecaoBeneficiario& GetColecaoBeneficiario();
   TColecaoResumo& GetColecaoResumo();
+  // The fund, club and process annexes (table FONTES), on the annex transaction.
+  TColecaoAnexo& GetColecaoAnexo();
   // The totals over all sources; created on first use.
   TResumo& GetResumoGeral();
 
@@ -226,7 +230,9 @@ class TTolv : public TTolvAnexo {
   std::unique_ptr<TResumo> m_resumoGeral;
   QString m_dataEvento;
   std::unique_ptr<TColecaoResumo> m_colecaoResumo;
-  // The beneficiaries, annexes and income-statements collections join here.
+  std::unique_ptr<TColecaoAnexo> m_colecaoAnexo;
+  std::unique_ptr<TColecaoBeneficiario> m_colecaoBeneficiario;
+  // The income-statements collection joins here.
   QString m_arquivo;
   int16_t m_tipoAnexo = 0;
   uint8_t m_tipoEvento = 0;

@@ -3,7 +3,10 @@
 #include "nucleo/TColecaoCodigoRetencao.h"
 #include "nucleo/TResumo.h"
 
-TTolvAnexo::TTolvAnexo() : m_resumo(std::make_unique<TResumo>(this)) {}
+TTolvAnexo::TTolvAnexo() : TTolvAnexo(std::make_unique<TContribuinte>()) {}
+
+TTolvAnexo::TTolvAnexo(std::unique_ptr<TContribuinte> identidade)
+    : m_contribuinte(std::move(identidade)), m_resumo(std::make_unique<TResumo>(this)) {}
 
 TTolvAnexo::~TTolvAnexo() { LiberaColecoesDoDono(); }
 
@@ -17,7 +20,7 @@ void TTolvAnexo::LiberaColecaoCodigoRetencao() { m_codigosRetencao.reset(); }
 void TTolvAnexo::Limpar() {
   TTolvAnexo::LiberaItens();
   m_resumo.reset();
-  m_contribuinte.LimpaTudo();
+  m_contribuinte->LimpaTudo();
   m_fonteDK.clear();
 }
 
@@ -25,7 +28,7 @@ void TTolvAnexo::LiberaItens() {}
 
 void TTolvAnexo::Atribui(TTolvAnexo& destino) {
   destino.m_fonteDK = m_fonteDK;
-  m_contribuinte.CopiaPara(destino.m_contribuinte);
+  m_contribuinte->CopiaPara(*destino.m_contribuinte);
   GetResumo().CopiaPara(destino.GetResumo());
 }
 

@@ -40,8 +40,8 @@ class TTolvAnexo {
   TColecaoCodigoRetencao& GetColecaoCodigoRetencao();
   // The totals of this owner's lines; recreated on first use after Limpar.
   TResumo& GetResumo();
-  TContribuinte& GetContribuinte() { return m_contribuinte; }
-  const TContribuinte& GetContribuinte() const { return m_contribuinte; }
+  TContribuinte& GetContribuinte() { return *m_contribuinte; }
+  const TContribuinte& GetContribuinte() const { return *m_contribuinte; }
   // FONTE_DK: "1" for the declaration, the annex's key, empty while an annex is not stored.
   const QString& GetFonteDK() const { return m_fonteDK; }
   void SetFonteDK(const QString& fonte) { m_fonteDK = fonte; }
@@ -53,6 +53,9 @@ class TTolvAnexo {
   void SetTipoProcesso(uint8_t tipo) { m_tipoProcesso = tipo; }
 
  protected:
+  // An owner whose identity is of a class of its own (an annex's identification).
+  explicit TTolvAnexo(std::unique_ptr<TContribuinte> identidade);
+
   // Frees the collections this owner keeps, the lines collection first: a declaration calls
   // it before freeing its summaries collection, which the lines collection still uses.
   void LiberaColecoesDoDono();
@@ -63,7 +66,7 @@ class TTolvAnexo {
 
  private:
   // Destroyed in reverse order: the collections before the summary and the identity.
-  TContribuinte m_contribuinte;
+  std::unique_ptr<TContribuinte> m_contribuinte;
   std::unique_ptr<TResumo> m_resumo;
   QString m_fonteDK;
   uint8_t m_tipoProcesso = 255;

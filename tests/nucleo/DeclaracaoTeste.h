@@ -31,6 +31,28 @@ class ComBancos : public testing::Test {
   CaixaMensagemFalsa m_caixa;
 };
 
+// A company's declaration of the regular year over the shipped databases, with its database
+// copied from the template; the collections it made go before the connections close.
+class ComDeclaracao : public ComBancos {
+ protected:
+  static inline const QString kCnpj = QStringLiteral("11444777000161");
+  static inline const QString kBanco = QStringLiteral("TOLV2014114447770001612013.FDB");
+
+  void SetUp() override {
+    ComBancos::SetUp();
+    m_tolv.GetContribuinte().SetNi(kCnpj);
+    m_tolv.SetAnoCalendario(QStringLiteral("2013"));
+    m_pasta.copiaBanco("TOLV2014PD.FDB", kBanco);
+  }
+  void TearDown() override {
+    m_tolv.LiberaItens();
+    ComBancos::TearDown();
+  }
+  QString ArquivoBanco() const { return m_pasta.dados() + u'/' + kBanco; }
+
+  TTolv m_tolv;
+};
+
 // A fund, club or process annex of a declaration, as far as its summary and codes care.
 class Anexo : public TTolvAnexo {
  public:

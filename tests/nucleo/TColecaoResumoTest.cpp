@@ -23,8 +23,6 @@ namespace {
 
 using namespace declaracao_teste;
 
-const QString kCnpj = QStringLiteral("11444777000161");
-const QString kBanco = QStringLiteral("TOLV2014114447770001612013.FDB");
 const char* const kMeses[] = {"JAN", "FEV", "MAR", "ABR", "MAI", "JUN", "JUL", "AGO", "SET", "OUT", "NOV", "DEZ", "13"};
 
 Valor R(const char* texto) { return Valor::deTexto(QString::fromLatin1(texto)); }
@@ -43,22 +41,11 @@ struct Linha {
   }
 };
 
-class ColecaoResumo : public ComBancos {
+class ColecaoResumo : public ComDeclaracao {
  protected:
-  void SetUp() override {
-    ComBancos::SetUp();
-    m_tolv.GetContribuinte().SetNi(kCnpj);
-    m_tolv.SetAnoCalendario(QStringLiteral("2013"));
-    m_pasta.copiaBanco("TOLV2014PD.FDB", kBanco);
-  }
-  void TearDown() override {
-    m_tolv.LiberaItens();
-    ComBancos::TearDown();
-  }
-
   // Runs statements on the declaration's database through a connection of its own, committed.
   void Roda(const QString& sql) {
-    bd::Conexao c(m_pasta.dados() + '/' + kBanco);
+    bd::Conexao c(ArquivoBanco());
     c.conecta();
     bd::Transacao t(c);
     bd::Script(t).executa(sql);
@@ -123,8 +110,6 @@ class ColecaoResumo : public ComBancos {
     for (size_t i = 0; i < valores.size(); ++i) insere.param(int(i) + 1, valores[i]);
     insere.executa();
   }
-
-  TTolv m_tolv;
 };
 
 TEST_F(ColecaoResumo, StoresAndLoadsTheTotalsOfASource) {
@@ -237,7 +222,7 @@ TEST_F(ColecaoResumo, RecomputedFromTheDatabaseEqualsLineByLine) {
 
   // Stored as they are: a line without deductions of its own keeps whatever total it had.
   {
-    bd::Conexao c(m_pasta.dados() + '/' + kBanco);
+    bd::Conexao c(ArquivoBanco());
     c.conecta();
     bd::Transacao t(c);
     int k = 0;

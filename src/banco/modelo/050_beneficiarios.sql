@@ -1,0 +1,264 @@
+-- The persons and companies of a declaration, once per kind ('1' person, '2' company) and number
+-- without check digits (9 digits of a CPF, 12 of a CNPJ), with their name. The lines, the income
+-- received cumulatively and the health plans share it: every writer of a name goes through
+-- INCLUI_ATU_BENEFICIARIO, and the triggers below make sure that every beneficiary of a line or of an
+-- accumulated-income item has its row, whoever stored the line. Rows are never deleted: a name may
+-- outlive its lines, so the browsing procedures only return numbers that still have a line (or an
+-- accumulated-income item), probing those tables through their beneficiary indexes.
+-- NM_NM_EMPR_CV is the name in capitals without accents, for the name searches.
+CREATE TABLE BENEFICIARIOS (
+  IN_PF_PJ      VARCHAR(1) NOT NULL,
+  NR_PF_PJ      VARCHAR(20) NOT NULL,
+  NM_NM_EMPR    VARCHAR(150),
+  NM_NM_EMPR_CV VARCHAR(150),
+  CONSTRAINT PK_BENEFICIARIOS PRIMARY KEY (IN_PF_PJ, NR_PF_PJ)
+);
+-- Walking backwards needs an index of its own.
+CREATE DESCENDING INDEX BENEFICIARIOS_DESC ON BENEFICIARIOS (IN_PF_PJ, NR_PF_PJ);
+-- Some readers join on the number alone.
+CREATE INDEX BENEFICIARIOS_NR ON BENEFICIARIOS (NR_PF_PJ);
+CREATE INDEX BENEFICIARIOS_CV ON BENEFICIARIOS (NM_NM_EMPR_CV);
+
+SET TERM ^ ;
+
+-- The name in capitals, accented letters replaced by their plain ones (UPPER already turns the
+-- small accented letters into capitals).
+CREATE OR ALTER FUNCTION NOME_CV (NOME VARCHAR(150))
+RETURNS VARCHAR(150)
+AS
+DECLARE VARIABLE R VARCHAR(150);
+BEGIN
+  R = UPPER(NOME);
+  -- Most names have nothing beyond ASCII, which takes one byte in UTF8: nothing to replace.
+  IF (OCTET_LENGTH(CAST(R AS VARCHAR(150) CHARACTER SET UTF8)) = CHAR_LENGTH(R)) THEN RETURN R;
+  R = REPLACE(REPLACE(REPLACE(REPLACE(REPLACE(R, 'Á', 'A'), 'À', 'A'), 'Â', 'A'), 'Ã', 'A'), 'Ä', 'A');
+  R = REPLACE(REPLACE(REPLACE(REPLACE(R, 'É', 'E'), 'È', 'E'), 'Ê', 'E'), 'Ë', 'E');
+  R = REPLACE(REPLACE(REPLACE(REPLACE(R, 'Í', 'I'), 'Ì', 'I'), 'Î', 'I'), 'Ï', 'I');
+  R = REPLACE(REPLACE(REPLACE(REPLACE(REPLACE(R, 'Ó', 'O'), 'Ò', 'O'), 'Ô', 'O'), 'Õ', 'O'), 'Ö', 'O');
+  R = REPLACE(REPLACE(REPLACE(REPLACE(R, 'Ú', 'U'), 'Ù', 'U'), 'Û', 'U'), 'Ü', 'U');
+  R = REPLACE(REPLACE(REPLACE(REPLACE(R, 'Ç', 'C'), 'Ñ', 'N'), 'Ý', 'Y'), 'Ÿ', 'Y');
+  RETURN R;
+END^
+
+-- Keeps the name of a number. The row is written only when it is missing or the name changed, so
+-- that writers in different transactions rarely touch the same row; an empty name never replaces a
+-- stored one. A conflict with another transaction writing the same row at that moment leaves that
+-- writer's name in place instead of failing the caller's save.
+CREATE OR ALTER PROCEDURE INCLUI_ATU_BENEFICIARIO (
+  IN_PF_PJ   VARCHAR(1),
+  NR_PF_PJ   VARCHAR(20),
+  NM_NM_EMPR VARCHAR(150))
+AS
+DECLARE VARIABLE NOME VARCHAR(150);
+BEGIN
+  IF (IN_PF_PJ IS NULL OR NR_PF_PJ IS NULL OR TRIM(NR_PF_PJ) = '') THEN EXIT;
+  NOME = NULLIF(TRIM(NM_NM_EMPR), '');
+  IF (EXISTS (SELECT 1 FROM BENEFICIARIOS B
+              WHERE B.IN_PF_PJ = :IN_PF_PJ AND B.NR_PF_PJ = :NR_PF_PJ
+                AND (:NOME IS NULL OR B.NM_NM_EMPR IS NOT DISTINCT FROM :NOME))) THEN EXIT;
+  BEGIN
+    IF (NOME IS NULL) THEN
+      INSERT INTO BENEFICIARIOS (IN_PF_PJ, NR_PF_PJ) VALUES (:IN_PF_PJ, :NR_PF_PJ);
+    ELSE
+      UPDATE OR INSERT INTO BENEFICIARIOS (IN_PF_PJ, NR_PF_PJ, NM_NM_EMPR, NM_NM_EMPR_CV)
+      VALUES (:IN_PF_PJ, :NR_PF_PJ, :NOME, NOME_CV(:NOME))
+      MATCHING (IN_PF_PJ, NR_PF_PJ);
+    WHEN GDSCODE lock_conflict, GDSCODE update_conflict, GDSCODE deadlock, GDSCODE unique_key_violation,
+         GDSCODE no_dup DO
+    BEGIN
+    END
+  END
+END^
+
+CREATE OR ALTER TRIGGER TOLV_ITENS_BENEFICIARIO FOR TOLV_ITENS
+ACTIVE AFTER INSERT OR UPDATE POSITION 10
+AS
+BEGIN
+  IF (INSERTING OR NEW.E_IN_PF_PJ IS DISTINCT FROM OLD.E_IN_PF_PJ
+      OR NEW.E_NR_PF_PJ IS DISTINCT FROM OLD.E_NR_PF_PJ
+      OR NEW.NM_NM_EMPR IS DISTINCT FROM OLD.NM_NM_EMPR) THEN
+    EXECUTE PROCEDURE INCLUI_ATU_BENEFICIARIO (NEW.E_IN_PF_PJ, NEW.E_NR_PF_PJ, NEW.NM_NM_EMPR);
+END^
+
+-- The accumulated-income items keep no name: their writer stores it; the row only has to exist.
+CREATE OR ALTER TRIGGER RRA_ITEM_BENEFICIARIO FOR RRA_ITEM
+ACTIVE AFTER INSERT OR UPDATE POSITION 10
+AS
+BEGIN
+  IF (INSERTING OR NEW.IN_PF_PJ IS DISTINCT FROM OLD.IN_PF_PJ OR NEW.NR_PF_PJ IS DISTINCT FROM OLD.NR_PF_PJ) THEN
+    EXECUTE PROCEDURE INCLUI_ATU_BENEFICIARIO (NEW.IN_PF_PJ, NEW.NR_PF_PJ, NULL);
+END^
+
+-- 1 when the number has a line (or, with COM_RRA 1, an accumulated-income item).
+CREATE OR ALTER FUNCTION BENEFICIARIO_COM_RENDIMENTO (
+  IN_PF_PJ VARCHAR(1),
+  NR_PF_PJ VARCHAR(20),
+  COM_RRA  SMALLINT)
+RETURNS SMALLINT
+AS
+BEGIN
+  IF (EXISTS (SELECT 1 FROM TOLV_ITENS I WHERE I.E_IN_PF_PJ = :IN_PF_PJ AND I.E_NR_PF_PJ = :NR_PF_PJ)) THEN
+    RETURN 1;
+  IF (COM_RRA = 1 AND EXISTS (SELECT 1 FROM RRA_ITEM R WHERE R.IN_PF_PJ = :IN_PF_PJ AND R.NR_PF_PJ = :NR_PF_PJ)) THEN
+    RETURN 1;
+  RETURN 0;
+END^
+
+-- The beneficiaries strictly after (ACIMA 1) or before (ACIMA 0) a kind and number, nearest first,
+-- at most QUANTIDADE of them (0: all). Each direction walks the primary key or the descending index
+-- from the given point, so a window costs its own rows, not the declaration's.
+CREATE OR ALTER PROCEDURE BENEFICIARIOS_A_PARTIR (
+  IN_PF_PJ_IN VARCHAR(1),
+  NR_PF_PJ_IN VARCHAR(20),
+  ACIMA       SMALLINT,
+  COM_RRA     SMALLINT,
+  QUANTIDADE  INTEGER)
+RETURNS (
+  IN_PF_PJ   VARCHAR(1),
+  NR_PF_PJ   VARCHAR(20),
+  NM_NM_EMPR VARCHAR(150))
+AS
+DECLARE VARIABLE N INTEGER = 0;
+DECLARE VARIABLE ETAPA SMALLINT = 1;
+DECLARE VARIABLE C_ACIMA_MESMO CURSOR FOR (
+  SELECT B.IN_PF_PJ, B.NR_PF_PJ, B.NM_NM_EMPR FROM BENEFICIARIOS B
+  WHERE B.IN_PF_PJ = :IN_PF_PJ_IN AND B.NR_PF_PJ > :NR_PF_PJ_IN
+  PLAN (B ORDER PK_BENEFICIARIOS)
+  ORDER BY B.IN_PF_PJ, B.NR_PF_PJ);
+DECLARE VARIABLE C_ACIMA_OUTROS CURSOR FOR (
+  SELECT B.IN_PF_PJ, B.NR_PF_PJ, B.NM_NM_EMPR FROM BENEFICIARIOS B
+  WHERE B.IN_PF_PJ > :IN_PF_PJ_IN
+  PLAN (B ORDER PK_BENEFICIARIOS)
+  ORDER BY B.IN_PF_PJ, B.NR_PF_PJ);
+DECLARE VARIABLE C_ABAIXO_MESMO CURSOR FOR (
+  SELECT B.IN_PF_PJ, B.NR_PF_PJ, B.NM_NM_EMPR FROM BENEFICIARIOS B
+  WHERE B.IN_PF_PJ = :IN_PF_PJ_IN AND B.NR_PF_PJ < :NR_PF_PJ_IN
+  PLAN (B ORDER BENEFICIARIOS_DESC)
+  ORDER BY B.IN_PF_PJ DESC, B.NR_PF_PJ DESC);
+DECLARE VARIABLE C_ABAIXO_OUTROS CURSOR FOR (
+  SELECT B.IN_PF_PJ, B.NR_PF_PJ, B.NM_NM_EMPR FROM BENEFICIARIOS B
+  WHERE B.IN_PF_PJ < :IN_PF_PJ_IN
+  PLAN (B ORDER BENEFICIARIOS_DESC)
+  ORDER BY B.IN_PF_PJ DESC, B.NR_PF_PJ DESC);
+BEGIN
+  -- First the rest of the given kind, then the other kinds, each in the direction asked for.
+  WHILE (ETAPA <= 2) DO
+  BEGIN
+    IF (ACIMA = 1 AND ETAPA = 1) THEN OPEN C_ACIMA_MESMO;
+    ELSE IF (ACIMA = 1) THEN OPEN C_ACIMA_OUTROS;
+    ELSE IF (ETAPA = 1) THEN OPEN C_ABAIXO_MESMO;
+    ELSE OPEN C_ABAIXO_OUTROS;
+    WHILE (1 = 1) DO
+    BEGIN
+      IF (ACIMA = 1 AND ETAPA = 1) THEN FETCH C_ACIMA_MESMO INTO :IN_PF_PJ, :NR_PF_PJ, :NM_NM_EMPR;
+      ELSE IF (ACIMA = 1) THEN FETCH C_ACIMA_OUTROS INTO :IN_PF_PJ, :NR_PF_PJ, :NM_NM_EMPR;
+      ELSE IF (ETAPA = 1) THEN FETCH C_ABAIXO_MESMO INTO :IN_PF_PJ, :NR_PF_PJ, :NM_NM_EMPR;
+      ELSE FETCH C_ABAIXO_OUTROS INTO :IN_PF_PJ, :NR_PF_PJ, :NM_NM_EMPR;
+      IF (ROW_COUNT = 0) THEN LEAVE;
+      IF (BENEFICIARIO_COM_RENDIMENTO(IN_PF_PJ, NR_PF_PJ, COM_RRA) = 1) THEN
+      BEGIN
+        NR_PF_PJ = IIF(IN_PF_PJ = '1', LEFT(NR_PF_PJ, 9), LEFT(NR_PF_PJ, 12));
+        SUSPEND;
+        N = N + 1;
+        IF (N = QUANTIDADE) THEN EXIT;
+      END
+    END
+    IF (ACIMA = 1 AND ETAPA = 1) THEN CLOSE C_ACIMA_MESMO;
+    ELSE IF (ACIMA = 1) THEN CLOSE C_ACIMA_OUTROS;
+    ELSE IF (ETAPA = 1) THEN CLOSE C_ABAIXO_MESMO;
+    ELSE CLOSE C_ABAIXO_OUTROS;
+    ETAPA = ETAPA + 1;
+  END
+END^
+
+-- Windows of the lines' beneficiaries: the next and the previous hundred.
+CREATE OR ALTER PROCEDURE BUSCA_BENEFICIARIO_PROX (IN_PF_PJ_IN VARCHAR(1), NR_PF_PJ_IN VARCHAR(20))
+RETURNS (IN_PF_PJ VARCHAR(1), NR_PF_PJ VARCHAR(20), NM_NM_EMPR VARCHAR(150))
+AS
+BEGIN
+  FOR SELECT IN_PF_PJ, NR_PF_PJ, NM_NM_EMPR FROM BENEFICIARIOS_A_PARTIR(:IN_PF_PJ_IN, :NR_PF_PJ_IN, 1, 0, 100)
+      INTO :IN_PF_PJ, :NR_PF_PJ, :NM_NM_EMPR
+  DO SUSPEND;
+END^
+
+CREATE OR ALTER PROCEDURE BUSCA_BENEFICIARIO_ANT (IN_PF_PJ_IN VARCHAR(1), NR_PF_PJ_IN VARCHAR(20))
+RETURNS (IN_PF_PJ VARCHAR(1), NR_PF_PJ VARCHAR(20), NM_NM_EMPR VARCHAR(150))
+AS
+BEGIN
+  FOR SELECT IN_PF_PJ, NR_PF_PJ, NM_NM_EMPR FROM BENEFICIARIOS_A_PARTIR(:IN_PF_PJ_IN, :NR_PF_PJ_IN, 0, 0, 100)
+      INTO :IN_PF_PJ, :NR_PF_PJ, :NM_NM_EMPR
+  DO SUSPEND;
+END^
+
+-- The given beneficiary, when it has a line, and those after it: QUANTIDADE rows in all (at least
+-- the one asked for). Nothing when the given one has no line.
+CREATE OR ALTER PROCEDURE BUSCA_BENEFICIARIO (IN_PF_PJ_IN VARCHAR(1), NR_PF_PJ_IN VARCHAR(20), QUANTIDADE INTEGER)
+RETURNS (IN_PF_PJ VARCHAR(1), NR_PF_PJ VARCHAR(20), NM_NM_EMPR VARCHAR(150))
+AS
+BEGIN
+  IF (BENEFICIARIO_COM_RENDIMENTO(IN_PF_PJ_IN, NR_PF_PJ_IN, 0) = 0) THEN EXIT;
+  SELECT B.IN_PF_PJ, B.NR_PF_PJ, B.NM_NM_EMPR FROM BENEFICIARIOS B
+  WHERE B.IN_PF_PJ = :IN_PF_PJ_IN AND B.NR_PF_PJ = :NR_PF_PJ_IN
+  INTO :IN_PF_PJ, :NR_PF_PJ, :NM_NM_EMPR;
+  IN_PF_PJ = IN_PF_PJ_IN;
+  NR_PF_PJ = IIF(IN_PF_PJ_IN = '1', LEFT(NR_PF_PJ_IN, 9), LEFT(NR_PF_PJ_IN, 12));
+  SUSPEND;
+  IF (COALESCE(QUANTIDADE, 0) <= 1) THEN EXIT;
+  FOR SELECT IN_PF_PJ, NR_PF_PJ, NM_NM_EMPR FROM BENEFICIARIOS_A_PARTIR(:IN_PF_PJ_IN, :NR_PF_PJ_IN, 1, 0, :QUANTIDADE - 1)
+      INTO :IN_PF_PJ, :NR_PF_PJ, :NM_NM_EMPR
+  DO SUSPEND;
+END^
+
+-- Every beneficiary of the lines, by kind and number, and by name.
+CREATE OR ALTER PROCEDURE BUSCA_BENEFICIARIOS
+RETURNS (IN_PF_PJ VARCHAR(1), NR_PF_PJ VARCHAR(20), NM_NM_EMPR VARCHAR(150))
+AS
+BEGIN
+  FOR SELECT IN_PF_PJ, NR_PF_PJ, NM_NM_EMPR FROM BENEFICIARIOS_A_PARTIR('', '', 1, 0, 0)
+      INTO :IN_PF_PJ, :NR_PF_PJ, :NM_NM_EMPR
+  DO SUSPEND;
+END^
+
+CREATE OR ALTER PROCEDURE BUSCA_BENEFICIARIOS_NOME
+RETURNS (IN_PF_PJ VARCHAR(1), NR_PF_PJ VARCHAR(20), NM_NM_EMPR VARCHAR(150))
+AS
+BEGIN
+  FOR SELECT B.IN_PF_PJ, B.NR_PF_PJ, B.NM_NM_EMPR FROM BENEFICIARIOS B
+      WHERE EXISTS (SELECT 1 FROM TOLV_ITENS I WHERE I.E_IN_PF_PJ = B.IN_PF_PJ AND I.E_NR_PF_PJ = B.NR_PF_PJ)
+      ORDER BY B.NM_NM_EMPR, B.IN_PF_PJ, B.NR_PF_PJ
+      INTO :IN_PF_PJ, :NR_PF_PJ, :NM_NM_EMPR
+  DO
+  BEGIN
+    NR_PF_PJ = IIF(IN_PF_PJ = '1', LEFT(NR_PF_PJ, 9), LEFT(NR_PF_PJ, 12));
+    SUSPEND;
+  END
+END^
+
+-- The beneficiaries of the lines and of the accumulated-income items together: every one after the
+-- given kind and number (the name searches and the count read the whole list from the start; a
+-- reader that only moves on streams it), and the previous hundred.
+CREATE OR ALTER PROCEDURE BUSCA_BENEFICIARIO_RRA_PROX (IN_PF_PJ_IN VARCHAR(1), NR_PF_PJ_IN VARCHAR(20))
+RETURNS (IN_PF_PJ VARCHAR(1), NR_PF_PJ VARCHAR(20), NM_NM_EMPR VARCHAR(150))
+AS
+BEGIN
+  FOR SELECT IN_PF_PJ, NR_PF_PJ, NM_NM_EMPR FROM BENEFICIARIOS_A_PARTIR(:IN_PF_PJ_IN, :NR_PF_PJ_IN, 1, 1, 0)
+      INTO :IN_PF_PJ, :NR_PF_PJ, :NM_NM_EMPR
+  DO SUSPEND;
+END^
+
+CREATE OR ALTER PROCEDURE BUSCA_BENEFICIARIO_RRA_ANT (IN_PF_PJ_IN VARCHAR(1), NR_PF_PJ_IN VARCHAR(20))
+RETURNS (IN_PF_PJ VARCHAR(1), NR_PF_PJ VARCHAR(20), NM_NM_EMPR VARCHAR(150))
+AS
+BEGIN
+  FOR SELECT IN_PF_PJ, NR_PF_PJ, NM_NM_EMPR FROM BENEFICIARIOS_A_PARTIR(:IN_PF_PJ_IN, :NR_PF_PJ_IN, 0, 1, 100)
+      INTO :IN_PF_PJ, :NR_PF_PJ, :NM_NM_EMPR
+  DO SUSPEND;
+END^
+
+SET TERM ; ^
+
+-- The beneficiaries that a search may pick: those of the lines and of the accumulated-income items.
+CREATE OR ALTER VIEW V_SELECIONABENEFRRA (IN_PF_PJ, NR_PF_PJ, NM_NM_EMPR, NM_NM_EMPR_CV) AS
+SELECT B.IN_PF_PJ, B.NR_PF_PJ, B.NM_NM_EMPR, B.NM_NM_EMPR_CV FROM BENEFICIARIOS B
+WHERE EXISTS (SELECT 1 FROM TOLV_ITENS I WHERE I.E_IN_PF_PJ = B.IN_PF_PJ AND I.E_NR_PF_PJ = B.NR_PF_PJ)
+   OR EXISTS (SELECT 1 FROM RRA_ITEM R WHERE R.IN_PF_PJ = B.IN_PF_PJ AND R.NR_PF_PJ = B.NR_PF_PJ);

@@ -1,0 +1,6 @@
+#include "nucleo/TextoMarcado.h"
+
+void TTextoMarcado::SetValor(const QString& texto) {
+  m_texto = texto;
+  SetModificado(true);
+}
