@@ -11,6 +11,7 @@
 #include "nucleo/TColecaoAnexo.h"
 #include "nucleo/TColecaoBeneficiario.h"
 #include "nucleo/TColecaoCodigoRetencao.h"
+#include "nucleo/TColecaoComprovante.h"
 #include "nucleo/TColecaoResumo.h"
 #include "nucleo/TResumo.h"
 #include "nucleo/TSingleTolv.h"
@@ -75,7 +76,7 @@ TTolv::TTolv()
 }
 
 TTolv::~TTolv() {
-  // The income-statements collection is freed first, here, with these.
+  m_colecaoComprovante.reset();
   m_colecaoAnexo.reset();
   m_colecaoBeneficiario.reset();
   m_resumoGeral.reset();
@@ -117,8 +118,8 @@ void TTolv::Limpar() {
 void TTolv::LiberaItens() {
   TTolvAnexo::LiberaItens();
   LiberaColecaoCodigoRetencao();
-  // The income-statements collection is freed here too; the summaries collection goes last,
-  // after the lines collection that stores through it.
+  // The summaries collection goes last, after the lines collection that stores through it.
+  m_colecaoComprovante.reset();
   m_colecaoAnexo.reset();
   m_colecaoBeneficiario.reset();
   m_colecaoResumo.reset();
@@ -146,6 +147,11 @@ void TTolv::Atribui(TTolvAnexo& destinoAnexo) {
 TColecaoBeneficiario& TTolv::GetColecaoBeneficiario() {
   if (!m_colecaoBeneficiario) m_colecaoBeneficiario = std::make_unique<TColecaoBeneficiario>(*this);
   return *m_colecaoBeneficiario;
+}
+
+TColecaoComprovante& TTolv::GetColecaoComprovante() {
+  if (!m_colecaoComprovante) m_colecaoComprovante = std::make_unique<TColecaoComprovante>(*this);
+  return *m_colecaoComprovante;
 }
 
 TColecaoResumo& TTolv::GetColecaoResumo() {

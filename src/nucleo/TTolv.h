@@ -20,9 +20,9 @@ class Transacao;
 }
 class TColecaoAnexo;
 class TColecaoBeneficiario;
+class TColecaoComprovante;
 class TColecaoResumo;
 class TSingleTolv;
-// The income-statements collection (TColecaoComprovante) joins the collections below.
 
 // A declaration in memory: its header, the declarant, the responsible persons, the receipt
 // number of the declaration it rectifies, its key in the index and the collections through
@@ -50,6 +50,8 @@ class TTolv : public TTolvAnexo {
 
   // Collections, created on first use with this declaration as owner.
   TColecaoBeneficiario& GetColecaoBeneficiario();
+  // The income statements: built from the lines, completed and saved.
+  TColecaoComprovante& GetColecaoComprovante();
   TColecaoResumo& GetColecaoResumo();
   // The fund, club and process annexes (table FONTES), on the annex transaction.
   TColecaoAnexo& GetColecaoAnexo();
@@ -232,7 +234,7 @@ class TTolv : public TTolvAnexo {
   std::unique_ptr<TColecaoResumo> m_colecaoResumo;
   std::unique_ptr<TColecaoAnexo> m_colecaoAnexo;
   std::unique_ptr<TColecaoBeneficiario> m_colecaoBeneficiario;
-  // The income-statements collection joins here.
+  std::unique_ptr<TColecaoComprovante> m_colecaoComprovante;
   QString m_arquivo;
   int16_t m_tipoAnexo = 0;
   uint8_t m_tipoEvento = 0;
