@@ -1,15 +1,13 @@
 #pragma once
 
-#include "nucleo/TColecao.h"
+#include "nucleo/TColecaoDoComprovante.h"
 
 class TComprovante;
 class TComprovantePF;
 class TTolv;
 
-// The partial amounts of a person's income statement, per revenue code, in the declaration's
-// database and on its shared transaction, each save committed. While FalhaBanco is set at creation
-// nothing is prepared and nothing runs.
-class TColecaoCompensavel : public TColecao {
+// The partial amounts of a person's income statement, per revenue code, each save committed.
+class TColecaoCompensavel : public TColecaoDoComprovante {
  public:
   explicit TColecaoCompensavel(TTolv& declaracao);
   ~TColecaoCompensavel() override;
@@ -25,13 +23,4 @@ class TColecaoCompensavel : public TColecao {
   // Stores the changed partial items (one back to zero is removed); nothing when the declaration
   // has no key or the beneficiary no number.
   void GravaComprovante(TComprovantePF& comprovante);
-
- protected:
-  void AbreConsulta(bd::Consulta& consulta) override;
-
- private:
-  // The stored amounts of the beneficiary, read again when they are of another one.
-  bool AbreParciais(const QString& numero);
-
-  TTolv* m_declaracao = nullptr;
 };

@@ -13,8 +13,6 @@ QString TextoValor(const bd::Campo& campo) { return Valor::deDezMilesimos(campo.
 
 bd::Dado Dinheiro(const TMonetario& valor) { return bd::DezMilesimos{valor.GetValorMonetario().dezMilesimos()}; }
 
-bd::Dado TextoOuNulo(const QString& texto) { return texto.isEmpty() ? bd::Dado() : bd::Dado(texto); }
-
 // The twelve monthly columns of a series of RRA_ITEM added up, under a name.
 QString SomaAno(const char* prefixo, const char* nome, bool ultima) {
   static const char* const kMeses[] = {"jan", "fev", "mar", "abr", "mai", "jun", "jul", "ago", "set", "out", "nov", "dez"};
@@ -37,39 +35,24 @@ QString SqlRra() {
 
 TColecaoComprovantePF::TColecaoComprovantePF(TTolv& declaracao) {
   m_interativo = true;
-  bd::Transacao& transacao = declaracao.GetTransacaoDeclaracao();
-  DefineTransacao(&transacao);
-  AbrirBancoDeclaracao(declaracao.GetNomeBancoDeclaracao(), false);
-  if (FalhaBanco || FalhaBancoIndice) return;
-  m_declaracao = &declaracao;
-  const auto prepara = [&transacao](bd::Consulta& consulta, const QString& sql) {
-    consulta.defineTransacao(&transacao);
-    consulta.defineSql(sql);
-    consulta.prepara();
-  };
-  prepara(m_consultaLista, QStringLiteral("Select * from BUSCA_COMPROV_PF(:NR_PF)"));
-  m_procedimento = std::make_unique<bd::Procedimento>(transacao, QStringLiteral("INCLUI_ATU_COMPROV_PF"));
-  m_procedimento->prepara();
-  prepara(m_consultaComando, QStringLiteral("EXECUTE PROCEDURE EXCLUI_COMPROV_PF(:NR_PF)"));
+  if (!Conecta(declaracao)) return;
+  Prepara(m_consultaLista, QStringLiteral("Select * from BUSCA_COMPROV_PF(:NR_PF)"));
+  m_procedimento = PreparaProcedimento(QStringLiteral("INCLUI_ATU_COMPROV_PF"));
+  Prepara(m_consultaComando, QStringLiteral("EXECUTE PROCEDURE EXCLUI_COMPROV_PF(:NR_PF)"));
   // An operator whose name is missing keeps its holder's payment.
-  prepara(m_titulares, QStringLiteral("select op.tpo_nr_pf_pj, be.NM_NM_EMPR, ti.tpt_vl_pago, ti.tpt_id "
+  Prepara(m_titulares, QStringLiteral("select op.tpo_nr_pf_pj, be.NM_NM_EMPR, ti.tpt_vl_pago, ti.tpt_id "
                                       "from tb_ps_operadora op "
                                       "inner join tb_ps_titular ti on ti.tpt_tpo_id = op.tpo_id "
                                       "left join beneficiarios be on op.TPO_NR_PF_PJ = be.NR_PF_PJ "
                                       "where ti.tpt_nr_pf_pj = :CPF_TITULAR order by ti.tpt_id"));
-  prepara(m_dependentes, QStringLiteral("SELECT TPD.TPD_NR_PF_PJ, TPD.TPD_NOME, TPD.TPD_VL_PAGO, BEN.NM_NM_EMPR "
+  Prepara(m_dependentes, QStringLiteral("SELECT TPD.TPD_NR_PF_PJ, TPD.TPD_NOME, TPD.TPD_VL_PAGO, BEN.NM_NM_EMPR "
                                         "FROM TB_PS_DEPENDENTE TPD LEFT JOIN BENEFICIARIOS BEN ON TPD.TPD_IN_PF_PJ "
                                         "= BEN.IN_PF_PJ AND TPD.TPD_NR_PF_PJ = BEN.NR_PF_PJ WHERE TPD_TPT_ID = "
                                         ":ID_TITULAR ORDER BY TPD.TPD_ID DESC"));
-  prepara(m_rra, SqlRra());
+  Prepara(m_rra, SqlRra());
 }
 
 TColecaoComprovantePF::~TColecaoComprovantePF() = default;
-
-void TColecaoComprovantePF::AbreConsulta(bd::Consulta& consulta) {
-  consulta.fecha();
-  AbreDataSet(consulta);
-}
 
 void TColecaoComprovantePF::SetInterativo(bool interativo) {
   TColecao::SetInterativo(interativo);
@@ -82,10 +65,7 @@ void TColecaoComprovantePF::SetInterativo(bool interativo) {
 }
 
 bool TColecaoComprovantePF::LocalizaComprovante(const TComprovante& comprovante) {
-  if (!m_declaracao) return false;
-  m_consultaLista.fecha();
-  m_consultaLista.param(kNrPf, comprovante.GetBeneficiario().GetBase());
-  return AbreDataSet(m_consultaLista) && !m_consultaLista.vazia();
+  return AbreLista(kNrPf, comprovante, true) && !m_consultaLista.vazia();
 }
 
 bool TColecaoComprovantePF::CarregaComprovante(TComprovantePF& comprovante) {
@@ -168,16 +148,13 @@ void TColecaoComprovantePF::ZeraComprovante(TComprovantePF& comprovante) {
 }
 
 int TColecaoComprovantePF::GravaComprovante(TComprovantePF& comprovante) {
-  const TBeneficiarioTolv& beneficiario = comprovante.GetBeneficiario();
-  const TTolv* declaracao = beneficiario.GetDeclaracao();
-  if (!m_declaracao || !declaracao || declaracao->GetTolvDK().isEmpty() || beneficiario.GetNiDigitos().isEmpty())
-    return 0;
+  if (!PodeGravar(comprovante)) return 0;
   bd::Procedimento& p = *m_procedimento;
   TQuadroRendTributaveis& q3 = comprovante.GetQuadro3();
   TQuadroRendIsentos& q4 = comprovante.GetQuadro4();
   p.param(QStringLiteral("CONTROLA_DUPLICATAS"), int(m_controleDuplicatas));
   p.param(QStringLiteral("Q2NT"), comprovante.NaturezaPadrao() ? QString() : comprovante.GetNatureza().GetValor());
-  p.param(kNrPf, beneficiario.GetBase());
+  p.param(kNrPf, comprovante.GetBeneficiario().GetBase());
   p.param(QStringLiteral("Q3L2"), Dinheiro(q3.GetLinha(2)));
   p.param(QStringLiteral("Q3L3"), Dinheiro(q3.GetLinha(3)));
   p.param(QStringLiteral("Q3L4"), Dinheiro(q3.GetLinha(4)));
@@ -200,7 +177,5 @@ int TColecaoComprovantePF::GravaComprovante(TComprovantePF& comprovante) {
 }
 
 void TColecaoComprovantePF::ExcluiComprovante(const TBeneficiarioTolv& beneficiario) {
-  if (!m_declaracao || beneficiario.GetNiDigitos().isEmpty()) return;
-  m_consultaComando.param(kNrPf, beneficiario.GetBase());
-  if (ExecutaConsulta(m_consultaComando)) ConfirmaTransacaoRetendo();
+  ExcluiDoBeneficiario(kNrPf, beneficiario);
 }

@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "nucleo/TColecaoDe.h"
+#include "nucleo/TColecaoDoComprovante.h"
 
 class TBeneficiarioTolv;
 class TComprovante;
@@ -13,9 +13,8 @@ class TTolv;
 // figures of boxes 3 and 4 as last saved, in the declaration's database and on its shared
 // transaction; loading also brings the person's health-plan payments and income received
 // cumulatively. Interactive use commits each save; batch use (an import) commits every 50,001
-// saves and reports a person saved twice since the batch began (kDuplicado). While FalhaBanco is
-// set at creation nothing is prepared and nothing runs.
-class TColecaoComprovantePF : public TColecaoDe<TComprovantePF> {
+// saves and reports a person saved twice since the batch began (kDuplicado).
+class TColecaoComprovantePF : public TColecaoDoComprovante {
  public:
   // GravaComprovante: 0 nothing stored, 1 inserted, 2 updated, 3 a duplicate of the batch.
   static constexpr int kDuplicado = 3;
@@ -42,15 +41,13 @@ class TColecaoComprovantePF : public TColecaoDe<TComprovantePF> {
   // The stored statement and partial amounts of the beneficiary.
   void ExcluiComprovante(const TBeneficiarioTolv& beneficiario);
 
- protected:
-  void AbreConsulta(bd::Consulta& consulta) override;
-  void CarregaObjeto(TComprovantePF& comprovante, bd::Consulta& dados) override;
+  // From the stored statement's row; an empty one is ZeraComprovante.
+  void CarregaObjeto(TComprovantePF& comprovante, bd::Consulta& dados);
 
  private:
   void CarregaPlanosSaude(TComprovantePF& comprovante, const QString& numero);
   void CarregaRra(TComprovantePF& comprovante, const QString& numero);
 
-  TTolv* m_declaracao = nullptr;
   bd::Consulta m_titulares;
   bd::Consulta m_dependentes;
   bd::Consulta m_rra;

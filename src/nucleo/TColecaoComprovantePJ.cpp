@@ -4,7 +4,6 @@
 #include "nucleo/TComprovantePJ.h"
 #include "nucleo/TTolv.h"
 #include "nucleo/UtilTexto.h"
-#include "plataforma/bd/Transacao.h"
 
 namespace {
 
@@ -12,49 +11,21 @@ const QString kNrPj = QStringLiteral("NR_PJ");
 
 QString Mes(int mes) { return NumeroComZeros(mes, 2); }
 
-bd::Dado TextoOuNulo(const QString& texto) { return texto.isEmpty() ? bd::Dado() : bd::Dado(texto); }
-
 }  // namespace
 
 TColecaoComprovantePJ::TColecaoComprovantePJ(TTolv& declaracao) {
-  bd::Transacao& transacao = declaracao.GetTransacaoDeclaracao();
-  DefineTransacao(&transacao);
-  AbrirBancoDeclaracao(declaracao.GetNomeBancoDeclaracao(), false);
-  if (FalhaBanco || FalhaBancoIndice) return;
-  m_declaracao = &declaracao;
-  const auto prepara = [&transacao](bd::Consulta& consulta, const QString& sql) {
-    consulta.defineTransacao(&transacao);
-    consulta.defineSql(sql);
-    consulta.prepara();
-  };
-  prepara(m_consultaLista, QStringLiteral("Select * from BUSCA_COMPROV_PJ(:NR_PJ)"));
-  prepara(m_complemento, QStringLiteral("Select * from BUSCA_COMPROV_PJ_COMPL(:NR_PJ)"));
-  prepara(m_consultaComando, QStringLiteral("EXECUTE PROCEDURE EXCLUI_COMPROV_PJ(:NR_PJ)"));
-  m_procedimento = std::make_unique<bd::Procedimento>(transacao, QStringLiteral("INCLUI_ATU_COMPROV_PJ"));
-  m_procedimento->prepara();
-  m_procComplemento = std::make_unique<bd::Procedimento>(transacao, QStringLiteral("INCLUI_ATU_COMPROV_PJ_COMPL"));
-  m_procComplemento->prepara();
+  if (!Conecta(declaracao)) return;
+  Prepara(m_consultaLista, QStringLiteral("Select * from BUSCA_COMPROV_PJ(:NR_PJ)"));
+  Prepara(m_complemento, QStringLiteral("Select * from BUSCA_COMPROV_PJ_COMPL(:NR_PJ)"));
+  Prepara(m_consultaComando, QStringLiteral("EXECUTE PROCEDURE EXCLUI_COMPROV_PJ(:NR_PJ)"));
+  m_procedimento = PreparaProcedimento(QStringLiteral("INCLUI_ATU_COMPROV_PJ"));
+  m_procComplemento = PreparaProcedimento(QStringLiteral("INCLUI_ATU_COMPROV_PJ_COMPL"));
 }
 
 TColecaoComprovantePJ::~TColecaoComprovantePJ() = default;
 
-void TColecaoComprovantePJ::AbreConsulta(bd::Consulta& consulta) {
-  consulta.fecha();
-  AbreDataSet(consulta);
-}
-
-bool TColecaoComprovantePJ::AbreDescricoes(const TBeneficiarioTolv& beneficiario) {
-  const QString numero = beneficiario.GetBase();
-  if (m_consultaLista.aberta() && m_consultaLista.valorParametro(kNrPj).comoTexto() == numero) return true;
-  m_consultaLista.fecha();
-  m_consultaLista.param(kNrPj, numero);
-  return AbreDataSet(m_consultaLista);
-}
-
 bool TColecaoComprovantePJ::LocalizaComprovante(const TComprovante& comprovante) {
-  if (!m_declaracao) return false;
-  m_consultaLista.fecha();
-  if (!AbreDescricoes(comprovante.GetBeneficiario())) return false;
+  if (!AbreLista(kNrPj, comprovante, true)) return false;
   m_complemento.fecha();
   m_complemento.param(kNrPj, comprovante.GetBeneficiario().GetBase());
   AbreDataSet(m_complemento);
@@ -81,17 +52,14 @@ void TColecaoComprovantePJ::CarregaObjeto(TComprovantePJ& comprovante, bd::Consu
 }
 
 bool TColecaoComprovantePJ::ExisteLinha(const TComprovantePJ& comprovante, int indice) {
-  if (!m_declaracao || !AbreDescricoes(comprovante.GetBeneficiario())) return false;
+  if (!AbreLista(kNrPj, comprovante, false)) return false;
   const TRendimentoMensalPJ& linha = comprovante.GetLinha(indice);
   return m_consultaLista.localiza(QStringLiteral("COD_RETENCAO;MES"), {linha.GetCodigo(), Mes(linha.GetMes())});
 }
 
 void TColecaoComprovantePJ::GravaComprovante(TComprovantePJ& comprovante) {
-  const TBeneficiarioTolv& beneficiario = comprovante.GetBeneficiario();
-  const TTolv* declaracao = beneficiario.GetDeclaracao();
-  if (!m_declaracao || !declaracao || declaracao->GetTolvDK().isEmpty() || beneficiario.GetNiDigitos().isEmpty())
-    return;
-  const QString numero = beneficiario.GetBase();
+  if (!PodeGravar(comprovante)) return;
+  const QString numero = comprovante.GetBeneficiario().GetBase();
   bd::Procedimento& p = *m_procedimento;
   bool gravou = true;
   for (int i = 0; gravou && i < comprovante.GetQuantidadeLinhas(); ++i) {
@@ -104,20 +72,16 @@ void TColecaoComprovantePJ::GravaComprovante(TComprovantePJ& comprovante) {
     p.param(QStringLiteral("COD_RETENCAO"), linha.GetCodigo());
     p.param(QStringLiteral("MES"), Mes(linha.GetMes()));
     p.param(QStringLiteral("NAT_RENDIMENTO"), linha.GetDescricao().left(100));
-    gravou = ExecutaProcedure(p);
-    if (gravou) ConfirmaTransacaoRetendo();
+    gravou = ExecutaConfirmando(p);
   }
   // What was just stored is read again by the next look-up.
   m_consultaLista.fecha();
   m_procComplemento->param(kNrPj, numero);
   m_procComplemento->param(QStringLiteral("INFO_COMPL"), TextoOuNulo(comprovante.GetInfoComplementar().GetValor()));
   m_procComplemento->param(QStringLiteral("INFO_COMPL_IN4"), TextoOuNulo(comprovante.GetInfoComplementarIn4().GetValor()));
-  if (ExecutaProcedure(*m_procComplemento)) ConfirmaTransacaoRetendo();
+  ExecutaConfirmando(*m_procComplemento);
 }
 
 void TColecaoComprovantePJ::ExcluiComprovante(const TBeneficiarioTolv& beneficiario) {
-  if (!m_declaracao || beneficiario.GetNiDigitos().isEmpty()) return;
-  m_consultaComando.param(kNrPj, beneficiario.GetBase());
-  if (ExecutaConsulta(m_consultaComando)) ConfirmaTransacaoRetendo();
-  m_consultaLista.fecha();
+  ExcluiDoBeneficiario(kNrPj, beneficiario);
 }

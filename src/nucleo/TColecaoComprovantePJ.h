@@ -1,6 +1,6 @@
 #pragma once
 
-#include "nucleo/TColecaoDe.h"
+#include "nucleo/TColecaoDoComprovante.h"
 
 class TBeneficiarioTolv;
 class TComprovante;
@@ -8,10 +8,8 @@ class TComprovantePJ;
 class TTolv;
 
 // What the user added to a company's income statement: the descriptions typed over a code's for
-// the rows of a month, and the two complementary texts; in the declaration's database, on its
-// shared transaction, each save committed. While FalhaBanco is set at creation nothing is
-// prepared and nothing runs.
-class TColecaoComprovantePJ : public TColecaoDe<TComprovantePJ> {
+// the rows of a month, and the two complementary texts; each save committed.
+class TColecaoComprovantePJ : public TColecaoDoComprovante {
  public:
   explicit TColecaoComprovantePJ(TTolv& declaracao);
   ~TColecaoComprovantePJ() override;
@@ -28,15 +26,10 @@ class TColecaoComprovantePJ : public TColecaoDe<TComprovantePJ> {
   void GravaComprovante(TComprovantePJ& comprovante);
   void ExcluiComprovante(const TBeneficiarioTolv& beneficiario);
 
- protected:
-  void AbreConsulta(bd::Consulta& consulta) override;
-  void CarregaObjeto(TComprovantePJ& comprovante, bd::Consulta& dados) override;
+  // The stored descriptions onto the rows, then the two texts of the complementary query.
+  void CarregaObjeto(TComprovantePJ& comprovante, bd::Consulta& dados);
 
  private:
-  // The stored descriptions of the beneficiary, read again when they are of another one.
-  bool AbreDescricoes(const TBeneficiarioTolv& beneficiario);
-
-  TTolv* m_declaracao = nullptr;
   bd::Consulta m_complemento{bd::Consulta::Modo::Cache};
   std::unique_ptr<bd::Procedimento> m_procComplemento;
 };
