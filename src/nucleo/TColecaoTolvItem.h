@@ -45,8 +45,6 @@ class TColecaoTolvItem : public TColecao {
   enum Resultado : uint8_t { kNadaGravado = 0, kIncluida = 1, kAlterada = 2, kSomada = 3, kRepetida = 4 };
   // Saves and list rows between two commits of a batch.
   static constexpr int kIntervaloConfirmacao = 50000;
-  // Lines per browsing window.
-  static constexpr int kTamanhoJanela = 100;
 
   TColecaoTolvItem(TTolv& declaracao, TTolvAnexo& anexo);
   // The read-only variant of the annex checks: no procedure, no delete statement.
@@ -160,13 +158,15 @@ class TColecaoTolvItem : public TColecao {
   int InicioJanela(const bd::Consulta& consulta) const;
 
   // The browsing view after a save: the row of the line edited, or a row appended at the end.
-  void AcompanhaGravacao(bool inclusao);
+  void AcompanhaGravacao(TTolvItem& linha, bool inclusao);
   bool PosicionaNaVista(int chave);
   // Commits and stores the owner's summary after an interactive save, or every 50,001 of a batch.
   void ConfirmaGravacao();
   void AtualizaResumos(TTolvItem& anterior, TTolvItem& nova, bool soma);
   void GravaResumoDoAnexo();
   void DefineParametrosLinha(TTolvItem& linha);
+  // The key of the first stored line of the section with the line's code and beneficiary; 0 for none.
+  int LinhaComIdentidade(TTolvItem& linha);
 
   TTolv* m_declaracao;
   TTolvAnexo* m_anexo;
