@@ -2,8 +2,6 @@
 // use, walked in list mode and browsed by 1,000 interactive moves, against the bare rate of the
 // line's stored procedure called straight through the engine's OO API. Prints figures only.
 
-#include <firebird/Interface.h>
-
 #include <QCoreApplication>
 #include <QDate>
 #include <QDir>
@@ -19,6 +17,7 @@
 #include <random>
 #include <vector>
 
+#include "ApiDireta.h"
 #include "nucleo/Cpf.h"
 #include "nucleo/TColecaoTolvItem.h"
 #include "nucleo/TResumo.h"
@@ -28,7 +27,10 @@
 #include "plataforma/bd/Servicos.h"
 #include "plataforma/sistema/Pastas.h"
 
-using namespace Firebird;
+using Firebird::FbException;
+using Firebird::IMessageMetadata;
+using Firebird::IStatement;
+using Firebird::ThrowStatusWrapper;
 
 namespace {
 
@@ -95,75 +97,51 @@ void Preenche(TTolvItem& l, const Gerada& g) {
 
 // INCLUI_ATU_TOLV_ITEM called bare: one prepared statement, the message buffer written by hand.
 double Direto(const QString& arquivo) {
-  IMaster* mestre = fb_get_master_interface();
-  IStatus* status = mestre->getStatus();
-  ThrowStatusWrapper st(status);
-  IProvider* provedor = mestre->getDispatcher();
-  IXpbBuilder* dpb = mestre->getUtilInterface()->getXpbBuilder(&st, IXpbBuilder::DPB, nullptr, 0);
-  dpb->insertString(&st, isc_dpb_user_name, "sysdba");
-  dpb->insertString(&st, isc_dpb_password, "quintapel");
-  dpb->insertString(&st, isc_dpb_lc_ctype, "UTF8");
-  const QByteArray nome = QFile::encodeName(arquivo);
-  IAttachment* att = provedor->attachDatabase(&st, nome.constData(), dpb->getBufferLength(&st), dpb->getBuffer(&st));
-  dpb->dispose();
-  const unsigned char tpb[] = {isc_tpb_version3, isc_tpb_write, isc_tpb_read_committed, isc_tpb_rec_version,
-                               isc_tpb_nowait};
-  ITransaction* tra = att->startTransaction(&st, sizeof tpb, tpb);
+  ApiDireta api(arquivo);
+  ThrowStatusWrapper& st = api.st;
   QByteArray sql = "EXECUTE PROCEDURE INCLUI_ATU_TOLV_ITEM(?";
   for (int i = 1; i < 120; ++i) sql += ", ?";
   sql += ")";
-  IStatement* stmt = att->prepare(&st, tra, 0, sql.constData(), 3, IStatement::PREPARE_PREFETCH_METADATA);
+  IStatement* stmt = api.att->prepare(&st, api.tra, 0, sql.constData(), 3, IStatement::PREPARE_PREFETCH_METADATA);
   IMessageMetadata* entrada = stmt->getInputMetadata(&st);
   IMessageMetadata* saida = stmt->getOutputMetadata(&st);
-  std::vector<unsigned char> in(entrada->getMessageLength(&st));
+  MensagemDireta in(api, entrada);
   std::vector<unsigned char> out(saida->getMessageLength(&st));
-  const unsigned n = entrada->getCount(&st);
-  std::vector<unsigned> off(n);
-  for (unsigned i = 0; i < n; ++i) {
-    off[i] = entrada->getOffset(&st, i);
-    *reinterpret_cast<short*>(&in[entrada->getNullOffset(&st, i)]) = 0;
-  }
-  // The optional parameters at the end go as null, as the collection sends them.
-  for (unsigned i = 117; i < n; ++i) *reinterpret_cast<short*>(&in[entrada->getNullOffset(&st, i)]) = -1;
-  auto texto = [&](unsigned i, const QByteArray& b) {
-    const uint16_t t = uint16_t(b.size());
-    std::memcpy(&in[off[i]], &t, 2);
-    std::memcpy(&in[off[i] + 2], b.constData(), size_t(t));
-  };
-  auto curto = [&](unsigned i, int16_t v) { std::memcpy(&in[off[i]], &v, 2); };
-  *reinterpret_cast<short*>(&in[entrada->getNullOffset(&st, 2)]) = -1;  // TOLV_ITEM_DK: a new line
-  curto(0, 2);
-  curto(1, 1);
-  texto(3, "1");
-  texto(5, "1");
-  texto(111, QByteArray("BENEFICIARIO DE TESTE"));
-  texto(112, "");
-  texto(113, "");
-  texto(114, "");
-  texto(115, "N");
-  const ISC_DATE zero = mestre->getUtilInterface()->encodeDate(1899, 12, 30);
-  std::memcpy(&in[off[116]], &zero, 4);
+  // What the collection sends for a new line of a batch: ACAO 2, the duplicate control on, no key,
+  // the declarant's source, a person, no process data, no report date; the rest null.
+  in.valor(0, int16_t(2));
+  in.valor(1, int16_t(1));
+  in.nulo(2, true);
+  in.texto(3, "1");
+  in.texto(5, "1");
+  in.texto(111, QByteArray("BENEFICIARIO DE TESTE"));
+  for (unsigned i : {112u, 113u, 114u}) in.texto(i, "");
+  in.texto(115, "N");
+  in.valor(116, api.util->encodeDate(1899, 12, 30));
+  in.texto(117, "T");
+  in.nulo(118, true);
+  in.nulo(119, true);
 
   Gerador gerador;
   double segundos = 0;
   QElapsedTimer relogio;
   for (int i = 0; i < kLinhas; ++i) {
     const Gerada g = gerador.proxima(i);
-    texto(4, g.codigo.toLatin1());
-    texto(6, g.base.toLatin1());
-    for (unsigned k = 0; k < 104; ++k) std::memcpy(&in[off[7 + k]], &g.valores[k], 8);
+    in.texto(4, g.codigo.toLatin1());
+    in.texto(6, g.base.toLatin1());
+    for (unsigned k = 0; k < 104; ++k) in.valor(7 + k, g.valores[k]);
     relogio.start();
-    stmt->execute(&st, tra, entrada, in.data(), saida, out.data());
+    stmt->execute(&st, api.tra, entrada, in.dados(), saida, out.data());
     segundos += Segundos(relogio);
   }
-  relogio.start();
-  tra->commit(&st);
-  segundos += Segundos(relogio);
   entrada->release();
   saida->release();
   stmt->free(&st);
-  att->detach(&st);
-  status->dispose();
+  // The commit counts, as the batch's last one does.
+  relogio.start();
+  api.tra->commit(&st);
+  api.tra = nullptr;
+  segundos += Segundos(relogio);
   return segundos;
 }
 
@@ -293,7 +271,7 @@ int main(int argc, char** argv) {
     return 1;
   } catch (const FbException& e) {
     char texto[1024];
-    fb_get_master_interface()->getUtilInterface()->formatStatus(texto, sizeof texto, e.getStatus());
+    Firebird::fb_get_master_interface()->getUtilInterface()->formatStatus(texto, sizeof texto, e.getStatus());
     std::fprintf(stderr, "falha: %s\n", texto);
     return 1;
   }

@@ -542,11 +542,15 @@ bool TColecaoTolvItem::TornaAtual(bd::Consulta& consulta) {
   return true;
 }
 
-bool TColecaoTolvItem::AtualTemLinhas() const { return m_consultaAtual && TemLinhas(*m_consultaAtual); }
-
 int TColecaoTolvItem::ChaveDaPosicao() const {
   if (AtualTemLinhas() && m_consultaAtual->posicao() > 0) return m_consultaAtual->campo(kChave).inteiro();
   return m_chaveAtual;
+}
+
+int TColecaoTolvItem::PosicaoAtual() const {
+  if (!AtualTemLinhas() || m_consultaAtual->posicao() < 1) return -1;
+  const int inicio = InicioJanela(*m_consultaAtual);
+  return inicio > 0 ? inicio + m_consultaAtual->posicao() - 1 : -1;
 }
 
 int TColecaoTolvItem::InicioJanela(const bd::Consulta& consulta) const {
@@ -597,9 +601,7 @@ void TColecaoTolvItem::Anterior() {
     if (!atual->bof() || EhJanela(*atual, kPrimeira)) return;
   }
   const int chave = ChaveDaPosicao();
-  const int posicao = AtualTemLinhas() && InicioJanela(*m_consultaAtual) > 0
-                          ? InicioJanela(*m_consultaAtual) + m_consultaAtual->posicao() - 1
-                          : -1;
+  const int posicao = PosicaoAtual();
   bd::Consulta& anterior = JanelaDe(kAnterior);
   if (!AbreJanela(anterior, chave)) return;
   if (posicao > 0) m_inicioJanela[&anterior] = posicao - anterior.quantidade();
@@ -627,9 +629,7 @@ void TColecaoTolvItem::Proximo() {
     if (!atual->eof() || EhJanela(*atual, kUltima)) return;
   }
   const int chave = ChaveDaPosicao();
-  const int posicao = AtualTemLinhas() && InicioJanela(*m_consultaAtual) > 0
-                          ? InicioJanela(*m_consultaAtual) + m_consultaAtual->posicao() - 1
-                          : -1;
+  const int posicao = PosicaoAtual();
   bd::Consulta& proxima = JanelaDe(kProxima);
   if (!AbreJanela(proxima, chave)) return;
   if (posicao > 0) m_inicioJanela[&proxima] = posicao + 1;
@@ -645,26 +645,8 @@ void TColecaoTolvItem::Reposiciona() {
   }
 }
 
-bool TColecaoTolvItem::CarregaVoltando(TTolvItem& linha) {
-  if (!AtualTemLinhas()) {
-    m_noInicio = true;
-  } else {
-    CarregaObjeto(linha, *m_consultaAtual);
-    m_noInicio = m_consultaAtual->bof();
-  }
-  m_noFim = Vazia();
-  return Vazia();
-}
-
-bool TColecaoTolvItem::CarregaAvancando(TTolvItem& linha) {
-  if (!AtualTemLinhas()) {
-    m_noFim = true;
-  } else {
-    CarregaObjeto(linha, *m_consultaAtual);
-    m_noFim = m_consultaAtual->eof();
-  }
-  m_noInicio = Vazia();
-  return Vazia();
+std::function<void(bd::Consulta&)> TColecaoTolvItem::Carregador(TTolvItem& linha) {
+  return [this, &linha](bd::Consulta& dados) { CarregaObjeto(linha, dados); };
 }
 
 bool TColecaoTolvItem::CarregaPrimeiro(TTolvItem& linha) {
@@ -678,12 +660,12 @@ bool TColecaoTolvItem::CarregaPrimeiro(TTolvItem& linha) {
 
 bool TColecaoTolvItem::CarregaAnterior(TTolvItem& linha) {
   if (!m_modoLista) Anterior();
-  return CarregaVoltando(linha);
+  return CarregaVoltando(Carregador(linha));
 }
 
 bool TColecaoTolvItem::CarregaProximo(TTolvItem& linha) {
   Proximo();
-  return CarregaAvancando(linha);
+  return CarregaAvancando(Carregador(linha));
 }
 
 bool TColecaoTolvItem::CarregaUltimo(TTolvItem& linha) {
@@ -741,7 +723,7 @@ int TColecaoTolvItem::PosicaoItem(const QString& fonte, const QString& item) {
   const int chave = item.toInt();
   const bool atual = fonte == m_anexo->GetFonteDK() && !m_modoLista && AtualTemLinhas() &&
                      m_consultaAtual->posicao() > 0 && m_consultaAtual->campo(kChave).inteiro() == chave;
-  if (atual && InicioJanela(*m_consultaAtual) > 0) return InicioJanela(*m_consultaAtual) + m_consultaAtual->posicao() - 1;
+  if (atual && PosicaoAtual() > 0) return PosicaoAtual();
   bd::Consulta total(*GetTransacao(), QStringLiteral("SELECT COUNT(*) As Total FROM TOLV_ITENS\n"
                                                       "WHERE (E_FONTE_DK = :ID_FONTE) AND (TOLV_ITEM_DK <= :ID_ITEM)\n"
                                                       "PLAN (TOLV_ITENS INDEX (PK_TOLV_ITENS))"));
@@ -995,18 +977,23 @@ void TColecaoTolvItem::AcompanhaGravacao(TTolvItem& linha, bool inclusao) {
       q.campo(kColRendimento + 13 * int(g) + mes - 1).define(Quantia(t.GetSerie(kGruposLinha[g]).Mes(mes)));
 }
 
-void TColecaoTolvItem::GravaJudiciais(TTolvItem& linha, bool exclui) {
-  if (!m_gravacao || (exclui && !m_interativo)) return;
-  bd::Procedimento& p = *m_procJudiciais;
+bool TColecaoTolvItem::PreparaFilho(bd::Procedimento& p, TTolvItem& linha, bool exclui, const QString& marca) {
+  if (exclui && !m_interativo) return false;
   p.param(QStringLiteral("ACAO"), int(linha.GetAcao()));
   p.param(QStringLiteral("Excluir"), exclui ? 1 : 0);
-  const bool vista = m_interativo && !m_modoLista && m_consultaAtual && PosicionaNaVista(linha.GetTolvItemDK().toInt());
-  if (vista) {
-    const bd::Campo tem = m_consultaAtual->campo(QStringLiteral("TEM_SUBJUDICE"));
-    if (exclui && tem.inteiro() == 0) return;
+  if (m_interativo && !m_modoLista && m_consultaAtual && PosicionaNaVista(linha.GetTolvItemDK().toInt())) {
+    const bd::Campo tem = m_consultaAtual->campo(marca);
+    if (exclui && tem.inteiro() == 0) return false;
     tem.define(exclui ? 0 : 1);
   }
   p.param(QStringLiteral("E_TOLV_ITEM_DK"), linha.GetTolvItemDK());
+  return true;
+}
+
+void TColecaoTolvItem::GravaJudiciais(TTolvItem& linha, bool exclui) {
+  if (!m_gravacao) return;
+  bd::Procedimento& p = *m_procJudiciais;
+  if (!PreparaFilho(p, linha, exclui, QStringLiteral("TEM_SUBJUDICE"))) return;
 
   const TCodigoRetencao& codigo = linha.GetCodigoRetencao();
   const bool semDecimo = !codigo.GetDecimoTerceiro();
@@ -1039,17 +1026,9 @@ void TColecaoTolvItem::GravaJudiciais(TTolvItem& linha, bool exclui) {
 }
 
 void TColecaoTolvItem::GravaIsentos(TTolvItem& linha, bool exclui) {
-  if (!m_gravacao || (exclui && !m_interativo)) return;
+  if (!m_gravacao) return;
   bd::Procedimento& p = *m_procIsentos;
-  p.param(QStringLiteral("ACAO"), int(linha.GetAcao()));
-  p.param(QStringLiteral("Excluir"), exclui ? 1 : 0);
-  const bool vista = m_interativo && !m_modoLista && m_consultaAtual && PosicionaNaVista(linha.GetTolvItemDK().toInt());
-  if (vista) {
-    const bd::Campo tem = m_consultaAtual->campo(QStringLiteral("TEM_ISENTO"));
-    if (exclui && tem.inteiro() == 0) return;
-    tem.define(exclui ? 0 : 1);
-  }
-  p.param(QStringLiteral("E_TOLV_ITEM_DK"), linha.GetTolvItemDK());
+  if (!PreparaFilho(p, linha, exclui, QStringLiteral("TEM_ISENTO"))) return;
 
   const TCodigoRetencao& codigo = linha.GetCodigoRetencao();
   const bool empresa = EhEmpresa(linha);

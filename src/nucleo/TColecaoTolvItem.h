@@ -145,17 +145,16 @@ class TColecaoTolvItem : public TColecao {
   // Opens a window (or the lookup) from a key; true when it has rows.
   bool AbreJanela(bd::Consulta& consulta, int chave);
   bool TornaAtual(bd::Consulta& consulta);
-  bool AtualTemLinhas() const;
   // The key of the row the current query stands on, else the current key.
   int ChaveDaPosicao() const;
   void Reposiciona();
-  bool CarregaVoltando(TTolvItem& linha);
-  bool CarregaAvancando(TTolvItem& linha);
+  std::function<void(bd::Consulta&)> Carregador(TTolvItem& linha);
   // The first and last windows hold stale rows after a write; the current query stays.
   void FechaExtremos();
   void EsquecePosicoes() { m_inicioJanela.clear(); }
-  // The place of the current query's first row, when known.
+  // The place of a query's first row, and of the current row, when known; -1 otherwise.
   int InicioJanela(const bd::Consulta& consulta) const;
+  int PosicaoAtual() const;
 
   // The browsing view after a save: the row of the line edited, or a row appended at the end.
   void AcompanhaGravacao(TTolvItem& linha, bool inclusao);
@@ -165,6 +164,9 @@ class TColecaoTolvItem : public TColecao {
   void AtualizaResumos(TTolvItem& anterior, TTolvItem& nova, bool soma);
   void GravaResumoDoAnexo();
   void DefineParametrosLinha(TTolvItem& linha);
+  // The common start of both child rows' saves: false when the procedure need not run (a delete
+  // in batch use, or of a row the view knows is not there); the view takes the row's new state.
+  bool PreparaFilho(bd::Procedimento& procedimento, TTolvItem& linha, bool exclui, const QString& marca);
   // The key of the first stored line of the section with the line's code and beneficiary; 0 for none.
   int LinhaComIdentidade(TTolvItem& linha);
 

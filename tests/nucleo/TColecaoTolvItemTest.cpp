@@ -223,6 +223,23 @@ TEST_F(ColecaoTolvItem, TakingTheCodeAndBeneficiaryOfAnotherStoredLineIsRefusedW
   EXPECT_EQ(Le("SELECT LIST(E_NR_PF_PJ) FROM (SELECT E_NR_PF_PJ FROM TOLV_ITENS ORDER BY 1)"), "111444777,390533447");
 }
 
+TEST_F(ColecaoTolvItem, ARenamedBeneficiaryIsStoredAndBrowsingGoesOn) {
+  NovaLinha(kJose, "0561");
+  NovaLinha(kMaria, "0561");
+  TColecaoTolvItem& itens = Itens();
+  TTolvItem l(m_tolv, m_tolv);
+  itens.CarregaPrimeiro(l);
+  l.GetBeneficiario().GetNome().SetValor(QStringLiteral("JOSE RENOMEADO"));
+  EXPECT_EQ(itens.Grava(l), TColecaoTolvItem::kAlterada);
+  EXPECT_EQ(Le("SELECT NM_NM_EMPR FROM BENEFICIARIOS WHERE NR_PF_PJ = '111444777'"), "JOSE RENOMEADO");
+  EXPECT_EQ(itens.GetLinhaCarregada().GetBeneficiario().GetNome().GetValor(), "JOSE RENOMEADO");
+  itens.CarregaAtual(l);
+  EXPECT_EQ(l.GetBeneficiario().GetNome().GetValor(), "JOSE RENOMEADO");
+  itens.CarregaProximo(l);
+  EXPECT_EQ(l.GetBeneficiario().GetNiFormatado(), "529.982.247-25");
+  EXPECT_EQ(itens.PosicaoItem(QStringLiteral("1"), l.GetTolvItemDK()), 2);
+}
+
 TEST_F(ColecaoTolvItem, ANewLineOfAStoredCodeAndBeneficiaryReplacesTheStoredLine) {
   NovaLinha(kJose, "0561");
   TTolvItem nova(m_tolv, m_tolv);
