@@ -59,7 +59,6 @@ constexpr int kIseLucros = 80;
 constexpr int kIseTitular = 81;
 // The amounts of INCLUI_ATU_TOLV_ITEM stand two places after their columns.
 constexpr int kDeslocamentoProcedimento = 2;
-constexpr int kValoresLinha = 104;
 
 constexpr int kMeses = TSerieMensal::kMeses;
 const std::array<Serie, 4> kDeducoes = {Serie::kDeducaoPO, Serie::kDeducaoPP, Serie::kDeducaoDP, Serie::kDeducaoPA};

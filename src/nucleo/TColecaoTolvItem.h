@@ -172,7 +172,6 @@ class TColecaoTolvItem : public TColecao {
 
   TTolv* m_declaracao;
   TTolvAnexo* m_anexo;
-  QString m_fonte;
   bool m_modoLista = true;
   bool m_pronta = false;
   bool m_gravacao = false;

@@ -178,6 +178,17 @@ TEST_F(ColecaoTolvItem, StoredAmountsTheCodeNoLongerAdmitsReadAsZeroButTheTotalD
   EXPECT_TRUE(l.GetTributaveis().GetDeducaoDP(2).EhZero());
 }
 
+TEST_F(ColecaoTolvItem, AProcessNumberAsBeneficiaryKeepsAllItsCharacters) {
+  TTolvItem l(m_tolv, m_tolv);
+  Identifica(l, QStringLiteral("00012345620135010001"), QString(), QStringLiteral("5936"));
+  ASSERT_EQ(l.GetBeneficiario().GetTipo(), kNiProcesso);
+  ASSERT_EQ(Itens().Grava(l), TColecaoTolvItem::kIncluida);
+  EXPECT_EQ(Le("SELECT E_IN_PF_PJ || '/' || E_NR_PF_PJ FROM TOLV_ITENS"), "3/00012345620135010001");
+  TTolvItem lida(m_tolv, m_tolv);
+  Itens().CarregaPrimeiro(lida);
+  EXPECT_EQ(lida.GetBeneficiario().GetNiDigitos(), "00012345620135010001");
+}
+
 TEST_F(ColecaoTolvItem, ReportDates) {
   TTolvItem l(m_tolv, m_tolv);
   Identifica(l, kJose, "JOSE", "0561");
