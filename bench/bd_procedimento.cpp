@@ -14,6 +14,7 @@
 #include <cstring>
 #include <vector>
 
+#include "ApiDireta.h"
 #include "plataforma/bd/Conexao.h"
 #include "plataforma/bd/ErroBanco.h"
 #include "plataforma/bd/Procedimento.h"
@@ -65,56 +66,29 @@ double camada(const QString& arquivo, int64_t& soma) {
 }
 
 double direto(const QString& arquivo, int64_t& soma) {
-  IMaster* mestre = fb_get_master_interface();
-  IStatus* status = mestre->getStatus();
-  ThrowStatusWrapper st(status);
-  IUtil* util = mestre->getUtilInterface();
-  IProvider* provedor = mestre->getDispatcher();
-  IXpbBuilder* dpb = util->getXpbBuilder(&st, IXpbBuilder::DPB, nullptr, 0);
-  dpb->insertString(&st, isc_dpb_user_name, "sysdba");
-  dpb->insertString(&st, isc_dpb_password, "quintapel");
-  dpb->insertString(&st, isc_dpb_lc_ctype, "UTF8");
-  const QByteArray nomeArquivo = QFile::encodeName(arquivo);
-  IAttachment* att = provedor->attachDatabase(&st, nomeArquivo.constData(), dpb->getBufferLength(&st), dpb->getBuffer(&st));
-  dpb->dispose();
-  const unsigned char tpb[] = {isc_tpb_version3, isc_tpb_write, isc_tpb_read_committed, isc_tpb_rec_version, isc_tpb_nowait};
-  ITransaction* tra = att->startTransaction(&st, sizeof tpb, tpb);
+  ApiDireta api(arquivo);
+  ThrowStatusWrapper& st = api.st;
   const char* sql = "EXECUTE PROCEDURE BENCH_LINHA(?, ?, ?, ?, ?, ?)";
-  IStatement* stmt = att->prepare(&st, tra, 0, sql, 3, IStatement::PREPARE_PREFETCH_METADATA);
+  IStatement* stmt = api.att->prepare(&st, api.tra, 0, sql, 3, IStatement::PREPARE_PREFETCH_METADATA);
   IMessageMetadata* entrada = stmt->getInputMetadata(&st);
   IMessageMetadata* saida = stmt->getOutputMetadata(&st);
-  std::vector<unsigned char> in(entrada->getMessageLength(&st));
+  MensagemDireta in(api, entrada);
   std::vector<unsigned char> out(saida->getMessageLength(&st));
-  unsigned off[6];
-  unsigned nul[6];
-  for (unsigned i = 0; i < 6; ++i) {
-    off[i] = entrada->getOffset(&st, i);
-    nul[i] = entrada->getNullOffset(&st, i);
-    *reinterpret_cast<short*>(&in[nul[i]]) = 0;
-  }
   const unsigned offResultado = saida->getOffset(&st, 0);
   const unsigned offTotal = saida->getOffset(&st, 1);
   const QByteArray numero = QByteArray("12345678909");
   const QByteArray nome = QStringLiteral("José da Conceição Beneficiário").toUtf8();
-  const ISC_DATE data = util->encodeDate(2013, 7, 15);
-  auto texto = [&](unsigned i, const QByteArray& b) {
-    const uint16_t n = uint16_t(b.size());
-    std::memcpy(&in[off[i]], &n, 2);
-    std::memcpy(&in[off[i] + 2], b.constData(), size_t(n));
-  };
+  const ISC_DATE data = api.util->encodeDate(2013, 7, 15);
   QElapsedTimer relogio;
   relogio.start();
   for (int i = 0; i < kChamadas; ++i) {
-    const int32_t id = i;
-    std::memcpy(&in[off[0]], &id, 4);
-    texto(1, numero);
-    texto(2, nome);
-    const int64_t rendimento = 12345678 + i;  // scale -4
-    std::memcpy(&in[off[3]], &rendimento, 8);
-    const int64_t retido = 12345;  // scale -2
-    std::memcpy(&in[off[4]], &retido, 8);
-    std::memcpy(&in[off[5]], &data, 4);
-    stmt->execute(&st, tra, entrada, in.data(), saida, out.data());
+    in.valor(0, int32_t(i));
+    in.texto(1, numero);
+    in.texto(2, nome);
+    in.valor(3, int64_t(12345678 + i));  // scale -4
+    in.valor(4, int64_t(12345));         // scale -2
+    in.valor(5, data);
+    stmt->execute(&st, api.tra, entrada, in.dados(), saida, out.data());
     int32_t resultado;
     int64_t total;
     std::memcpy(&resultado, &out[offResultado], 4);
@@ -125,9 +99,6 @@ double direto(const QString& arquivo, int64_t& soma) {
   entrada->release();
   saida->release();
   stmt->free(&st);
-  tra->commit(&st);
-  att->detach(&st);
-  status->dispose();
   return segundos;
 }
 

@@ -5,6 +5,8 @@
 #include "nucleo/CaixaMensagem.h"
 #include "plataforma/gui/AplicacaoGuardada.h"
 #include "plataforma/gui/GuardaEventos.h"
+#include "plataforma/gui/ImpressorasSistema.h"
+#include "plataforma/sistema/Impressoras.h"
 
 int main(int argc, char** argv) {
   AplicacaoGuardada aplicacao(argc, argv);
@@ -12,6 +14,9 @@ int main(int argc, char** argv) {
   InstalaCaixaMensagem(&caixa);
   GuardaEventos::defineExibidor([](const QString& texto) { ExibeMensagem(texto, TipoMensagem::Erro); });
   PaletaTolv::aplicaNaAplicacao();
+  // The system's printers beside the always-present PDF one.
+  ImpressorasSistema impressoras;
+  InstalaImpressoras(&impressoras);
   // Outlives the program's window, whose start-up and exit reach the index through it.
   IndicePrincipal indice;
   ProgramaTolv::Opcoes opcoes;

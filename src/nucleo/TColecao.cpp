@@ -439,6 +439,30 @@ void TColecao::Ultimo() {
   if (m_consultaAtual) m_consultaAtual->ultimo();
 }
 
+bool TColecao::AtualTemLinhas() const { return m_consultaAtual && m_consultaAtual->aberta() && !m_consultaAtual->vazia(); }
+
+bool TColecao::CarregaVoltando(const std::function<void(bd::Consulta&)>& carrega) {
+  if (!AtualTemLinhas()) {
+    m_noInicio = true;
+  } else {
+    carrega(*m_consultaAtual);
+    m_noInicio = m_consultaAtual->bof();
+  }
+  m_noFim = Vazia();
+  return Vazia();
+}
+
+bool TColecao::CarregaAvancando(const std::function<void(bd::Consulta&)>& carrega) {
+  if (!AtualTemLinhas()) {
+    m_noFim = true;
+  } else {
+    carrega(*m_consultaAtual);
+    m_noFim = m_consultaAtual->eof();
+  }
+  m_noInicio = Vazia();
+  return Vazia();
+}
+
 bool TColecao::PosicionaParaCarga(Movimento movimento) {
   switch (movimento) {
     case Movimento::Primeiro:

@@ -118,6 +118,14 @@ class TColecao {
   void AtualizaVersaoDeclaracao();
   bool AtualizaCodigosRetencao(bd::Transacao& transacao);
 
+  // The current query is open and has rows.
+  bool AtualTemLinhas() const;
+  // After a move back (on): loads the current row with `carrega` unless the current query has
+  // none; the beginning (end) flag is the query's, or set when nothing was loaded, the other one
+  // the count's. True when the collection is empty.
+  bool CarregaVoltando(const std::function<void(bd::Consulta&)>& carrega);
+  bool CarregaAvancando(const std::function<void(bd::Consulta&)>& carrega);
+
   // The loading navigation: moves the current query; false (both end flags set) when it
   // has no row. After loading, AjustaFlagsCarga sets the flags for the move.
   bool PosicionaParaCarga(Movimento movimento);

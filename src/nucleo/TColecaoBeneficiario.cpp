@@ -132,8 +132,6 @@ bool TColecaoBeneficiario::TornaAtual(bd::Consulta& consulta) {
   return true;
 }
 
-bool TColecaoBeneficiario::AtualTemLinhas() const { return m_consultaAtual && TemLinhas(*m_consultaAtual); }
-
 void TColecaoBeneficiario::AcompanhaBuscado(const TContribuinte& beneficiario) {
   if (&beneficiario != &m_atual) beneficiario.CopiaPara(m_atual);
 }
@@ -275,36 +273,18 @@ bool TColecaoBeneficiario::CarregaPrimeiro(TContribuinte& beneficiario) {
   return Vazia();
 }
 
-bool TColecaoBeneficiario::CarregaVoltando(TContribuinte& beneficiario) {
-  if (!AtualTemLinhas()) {
-    m_noInicio = true;
-  } else {
-    CarregaObjeto(beneficiario, *m_consultaAtual);
-    m_noInicio = m_consultaAtual->bof();
-  }
-  m_noFim = Vazia();
-  return Vazia();
-}
-
-bool TColecaoBeneficiario::CarregaAvancando(TContribuinte& beneficiario) {
-  if (!AtualTemLinhas()) {
-    m_noFim = true;
-  } else {
-    CarregaObjeto(beneficiario, *m_consultaAtual);
-    m_noFim = m_consultaAtual->eof();
-  }
-  m_noInicio = Vazia();
-  return Vazia();
+std::function<void(bd::Consulta&)> TColecaoBeneficiario::Carregador(TContribuinte& beneficiario) {
+  return [this, &beneficiario](bd::Consulta& dados) { CarregaObjeto(beneficiario, dados); };
 }
 
 bool TColecaoBeneficiario::CarregaAnterior(TContribuinte& beneficiario) {
   if (!m_modoLista) Anterior();
-  return CarregaVoltando(beneficiario);
+  return CarregaVoltando(Carregador(beneficiario));
 }
 
 bool TColecaoBeneficiario::CarregaProximo(TContribuinte& beneficiario) {
   Proximo();
-  return CarregaAvancando(beneficiario);
+  return CarregaAvancando(Carregador(beneficiario));
 }
 
 bool TColecaoBeneficiario::CarregaUltimo(TContribuinte& beneficiario) {
@@ -352,7 +332,7 @@ void TColecaoBeneficiario::ProximoRra(TContribuinte& beneficiario) {
     AbreDoAtual(*m_rraDepois);
     if (!TornaAtual(*m_rraDepois) && !atual.aberta()) m_consultaAtual = m_rraDepois.get();
   }
-  CarregaAvancando(beneficiario);
+  CarregaAvancando(Carregador(beneficiario));
 }
 
 void TColecaoBeneficiario::AnteriorRra(TContribuinte& beneficiario) {
@@ -364,7 +344,7 @@ void TColecaoBeneficiario::AnteriorRra(TContribuinte& beneficiario) {
   }
   AbreDoAtual(*m_rraAntesAtual);
   if (TornaAtual(*m_rraAntesAtual)) m_rraAntesAtual->ultimo();
-  CarregaVoltando(beneficiario);
+  CarregaVoltando(Carregador(beneficiario));
 }
 
 void TColecaoBeneficiario::LocalizaRra(TContribuinte& beneficiario) {

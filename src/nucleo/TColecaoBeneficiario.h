@@ -93,12 +93,9 @@ class TColecaoBeneficiario : public TColecao {
   bool Localiza(TContribuinte& beneficiario);
   void Reposiciona();
   void AcompanhaBuscado(const TContribuinte& beneficiario);
-  bool AtualTemLinhas() const;
-  // Loads the row reached by a move back (on): the beginning (end) flag is the query's, the
-  // other one the count's; nothing is loaded when the current query has no row.
-  bool CarregaVoltando(TContribuinte& beneficiario);
-  bool CarregaAvancando(TContribuinte& beneficiario);
   QString TipoAtual() const;
+  // The loader of a move, for the base's load after a move.
+  std::function<void(bd::Consulta&)> Carregador(TContribuinte& beneficiario);
 
   TTolv* m_declaracao;
   TBeneficiarioTolv m_atual;

@@ -1,6 +1,7 @@
 #include "nucleo/TTolvAnexo.h"
 
 #include "nucleo/TColecaoCodigoRetencao.h"
+#include "nucleo/TColecaoTolvItem.h"
 #include "nucleo/TResumo.h"
 
 TTolvAnexo::TTolvAnexo() : TTolvAnexo(std::make_unique<TContribuinte>()) {}
@@ -24,7 +25,7 @@ void TTolvAnexo::Limpar() {
   m_fonteDK.clear();
 }
 
-void TTolvAnexo::LiberaItens() {}
+void TTolvAnexo::LiberaItens() { m_itens.reset(); }
 
 void TTolvAnexo::Atribui(TTolvAnexo& destino) {
   destino.m_fonteDK = m_fonteDK;
@@ -35,6 +36,11 @@ void TTolvAnexo::Atribui(TTolvAnexo& destino) {
 TColecaoCodigoRetencao& TTolvAnexo::GetColecaoCodigoRetencao() {
   if (!m_codigosRetencao) m_codigosRetencao = std::make_unique<TColecaoCodigoRetencao>(*this);
   return *m_codigosRetencao;
+}
+
+TColecaoTolvItem& TTolvAnexo::GetItens() {
+  if (!m_itens) m_itens = std::make_unique<TColecaoTolvItem>(GetDeclaracao(), *this);
+  return *m_itens;
 }
 
 TResumo& TTolvAnexo::GetResumo() {

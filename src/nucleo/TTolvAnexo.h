@@ -8,6 +8,7 @@
 #include "nucleo/Contribuinte.h"
 
 class TColecaoCodigoRetencao;
+class TColecaoTolvItem;
 class TErros;
 class TResumo;
 class TTolv;
@@ -36,6 +37,9 @@ class TTolvAnexo {
   // A fund, club or process annex (TAnexoFC) rather than the declarant's own lines.
   virtual bool EhAnexoFC() const { return false; }
 
+  // This owner's beneficiary lines, created on first use (interactive, no mode chosen yet: the
+  // user calls SetModoLista) and freed by LiberaItens.
+  TColecaoTolvItem& GetItens();
   // Created on first use for this owner; freed when the declaration's year changes.
   TColecaoCodigoRetencao& GetColecaoCodigoRetencao();
   // The totals of this owner's lines; recreated on first use after Limpar.
@@ -71,5 +75,6 @@ class TTolvAnexo {
   QString m_fonteDK;
   uint8_t m_tipoProcesso = 255;
   std::unique_ptr<TColecaoCodigoRetencao> m_codigosRetencao;
-  // The lines collection (TColecaoTolvItem, GetItens) joins here, after the revenue codes.
+  // After the revenue codes, which it uses: destroyed before them.
+  std::unique_ptr<TColecaoTolvItem> m_itens;
 };

@@ -103,8 +103,10 @@ class TTolvItem {
   // Codes that lapsed or started during the year and still carry amounts outside their months.
   int ValidaVigenciaCodigo();
 
-  // "1" when the owner is a fund, club or process annex, "0" for the declarant's own lines.
+  // "1" when the owner is a fund, club or process annex, "0" for the declarant's own lines. A line
+  // read from another source than its owner's takes that source's indicator.
   const QString& GetIndicadorAnexo() const { return m_indicadorAnexo; }
+  void SetIndicadorAnexo(const QString& indicador) { m_indicadorAnexo = indicador; }
   uint8_t GetAcao() const { return m_acao; }
   void SetAcao(uint8_t acao) { m_acao = acao; }
   // 1 for a line keyed on the judicial-process page.

@@ -23,7 +23,7 @@ ALTER SEQUENCE GEN_FONTE_DK RESTART WITH 1;
 INSERT INTO FONTES (FONTE_DK, IN_TIPO) VALUES (1, 0);
 
 -- Beneficiary lines. Column 1 is the key, 2 to 5 the source, code and beneficiary (number without
--- its check digits), 6 to 109 eight series of thirteen amounts (January to December, then the
+-- its check digits; a process number used as a beneficiary takes all its 20 characters), 6 to 109 eight series of thirteen amounts (January to December, then the
 -- thirteenth salary): taxable income, total deduction, the four deductions (official social
 -- security, private pension, dependants, alimony), tax withheld and serious-illness income.
 -- TEM_SUBJUDICE and TEM_ISENTO say whether the line has its row in JUDICIAIS and ISENTOS (0 or 1).
@@ -33,7 +33,7 @@ CREATE TABLE TOLV_ITENS (
   E_FONTE_DK            INTEGER NOT NULL,
   TRIB_TRIBU            VARCHAR(4) NOT NULL,
   E_IN_PF_PJ            VARCHAR(1) NOT NULL,
-  E_NR_PF_PJ            VARCHAR(14) NOT NULL,
+  E_NR_PF_PJ            VARCHAR(20) NOT NULL,
   VL_RENDIME_JAN        NUMERIC(18,4) DEFAULT 0 NOT NULL,
   VL_RENDIME_FEV        NUMERIC(18,4) DEFAULT 0 NOT NULL,
   VL_RENDIME_MAR        NUMERIC(18,4) DEFAULT 0 NOT NULL,
@@ -150,7 +150,8 @@ CREATE TABLE TOLV_ITENS (
   CONSTRAINT PK_TOLV_ITENS PRIMARY KEY (E_FONTE_DK, TOLV_ITEM_DK),
   CONSTRAINT UK_TOLV_ITENS_DK UNIQUE (TOLV_ITEM_DK)
 );
-CREATE INDEX TOLV_ITENS_CODIGO_BENEF ON TOLV_ITENS (E_FONTE_DK, TRIB_TRIBU, E_IN_PF_PJ, E_NR_PF_PJ);
+-- The lookup by source, beneficiary and code; it also lists a section by beneficiary.
+CREATE INDEX TOLV_ITENS_CODIGO_BENEF ON TOLV_ITENS (E_FONTE_DK, E_IN_PF_PJ, E_NR_PF_PJ, TRIB_TRIBU);
 CREATE INDEX TOLV_ITENS_BENEF ON TOLV_ITENS (E_IN_PF_PJ, E_NR_PF_PJ);
 CREATE SEQUENCE GEN_TOLV_ITEM_DK;
 

@@ -1,0 +1,1094 @@
+#include "nucleo/TColecaoTolvItem.h"
+
+#include <QDate>
+#include <QtGlobal>
+
+#include <algorithm>
+#include <array>
+
+#include "nucleo/CursorEspera.h"
+#include "nucleo/EColecaoError.h"
+#include "nucleo/TColecaoCodigoRetencao.h"
+#include "nucleo/TColecaoResumo.h"
+#include "nucleo/TResumo.h"
+#include "nucleo/TTolv.h"
+#include "nucleo/TTolvItem.h"
+#include "plataforma/bd/ErroBanco.h"
+#include "plataforma/bd/Transacao.h"
+
+namespace {
+
+using Serie = TRendimentosTributaveis::Serie;
+
+const QString kChave = QStringLiteral("TOLV_ITEM_DK");
+const QString kFonte = QStringLiteral("FONTE_DK");
+const QString kNumReg = QStringLiteral("NumReg");
+
+const QString kJanelaInicio = QStringLiteral("Select * from BUSCA_TOLV_ITEM_INI(:FONTE_DK)");
+const QString kJanelaAnterior = QStringLiteral("Select * from BUSCA_TOLV_ITEM_ANT(:NumReg, :FONTE_DK)\norder by TOLV_ITEM_DK");
+const QString kJanelaProxima = QStringLiteral("Select * from BUSCA_TOLV_ITEM_PROX(:NumReg, :FONTE_DK)");
+const QString kJanelaFim = QStringLiteral("Select * from BUSCA_TOLV_ITEM_FIM(:FONTE_DK)\norder by TOLV_ITEM_DK");
+const QString kBusca = QStringLiteral(
+    "Select * from BUSCA_TOLV_ITEM(:NumReg, :FONTE_DK, :TRIB_TRIBU_IN, :E_IN_PF_PJ_IN , :E_NR_PF_PJ_IN, "
+    ":E_PROCESSO_IN, :E_VARA_IN, :E_MUNICIPIO_IN)");
+const QString kOrdemChave = QStringLiteral("\norder by TOLV_ITEM_DK");
+
+// 1-based columns of a row of lines (TOLV_ITENS_COMPLETOS): each group holds January to December,
+// then the thirteenth salary.
+constexpr int kColRendimento = 6;
+constexpr int kColDeducao = 19;
+constexpr int kColDeducaoPO = 32;
+constexpr int kColRetido = 84;
+constexpr int kColMolestia = 97;
+constexpr int kColJudiciais = 119;
+constexpr int kColIsentos = 249;
+// The child tables hold the same groups from their column 2.
+constexpr int kColFilhos = 2;
+// Groups inside the judicial values, from their first column.
+constexpr int kJudRendimento = 0;
+constexpr int kJudDeducao = 13;
+constexpr int kJudDeducaoPO = 26;
+constexpr int kJudRetido = 78;
+constexpr int kJudDeposito = 91;
+constexpr int kJudAnoAtual = 104;
+constexpr int kJudAnoAnterior = 117;
+// Inside the exempt values: six series, then the annual amounts and the description.
+constexpr int kIseOutros = 78;
+constexpr int kIseDescricao = 79;
+constexpr int kIseLucros = 80;
+constexpr int kIseTitular = 81;
+// The amounts of INCLUI_ATU_TOLV_ITEM stand two places after their columns.
+constexpr int kDeslocamentoProcedimento = 2;
+
+constexpr int kMeses = TSerieMensal::kMeses;
+const std::array<Serie, 4> kDeducoes = {Serie::kDeducaoPO, Serie::kDeducaoPP, Serie::kDeducaoDP, Serie::kDeducaoPA};
+// The eight groups of a line in column order.
+const std::array<Serie, 8> kGruposLinha = {Serie::kRendimento, Serie::kDeducao,   Serie::kDeducaoPO, Serie::kDeducaoPP,
+                                           Serie::kDeducaoDP,  Serie::kDeducaoPA, Serie::kRetido,    Serie::kMolestia};
+
+const QDate kDataZero(1899, 12, 30);
+
+bool TemLinhas(const bd::Consulta& consulta) { return consulta.aberta() && !consulta.vazia(); }
+
+Valor Le(const bd::Consulta& dados, int coluna) { return Valor::deDezMilesimos(dados.campo(coluna).dezMilesimos()); }
+
+bd::Dado Quantia(const TMonetario& m) { return bd::DezMilesimos{m.GetValorMonetario().dezMilesimos()}; }
+
+// Thirteen months from a column; the thirteenth as 0 when the code admits none, everything 0 when
+// the series may not be read.
+void LeSerie(TSerieMensal& serie, const bd::Consulta& dados, int coluna, bool le, bool semDecimo) {
+  for (int mes = 1; mes <= kMeses; ++mes)
+    serie.Mes(mes).SetValorMonetario(le && !(semDecimo && mes == kMeses) ? Le(dados, coluna + mes - 1) : Valor());
+}
+
+bool AdmiteDeducao(const TCodigoRetencao& codigo, Serie serie) {
+  switch (serie) {
+    case Serie::kDeducaoPO: return codigo.GetDeducaoPO();
+    case Serie::kDeducaoPP: return codigo.GetDeducaoPP();
+    case Serie::kDeducaoDP: return codigo.GetDeducaoDP();
+    case Serie::kDeducaoPA: return codigo.GetDeducaoPA();
+    default: return true;
+  }
+}
+
+bool EhEmpresa(const TTolvItem& linha) { return linha.GetBeneficiario().GetTipo() == kNiCnpj; }
+
+// The stored date as the line keeps it; no date reads as the date zero.
+QString TextoData(const bd::Campo& campo) {
+  const QDate data = campo.nulo() ? QDate() : campo.data();
+  return (data.isValid() ? data : kDataZero).toString(QStringLiteral("dd/MM/yyyy"));
+}
+
+// The number without check digits as stored: 9 characters of a CPF, 12 of a CNPJ, all 20 of a
+// process number used as a beneficiary.
+QString BaseGravada(const QString& tipo, const QString& numero) {
+  if (tipo == u"1") return numero.left(9);
+  if (tipo == u"3") return numero.left(20);
+  return numero.left(12);
+}
+
+QDate DataDoLaudo(const QString& texto) {
+  if (texto.trimmed().isEmpty() || texto == u"  /  /    ") return kDataZero;
+  QDate data = QDate::fromString(texto.trimmed(), QStringLiteral("dd/MM/yyyy"));
+  if (!data.isValid()) data = QDate::fromString(texto.trimmed(), QStringLiteral("d/M/yyyy"));
+  if (!data.isValid()) throw EDataInvalida(texto);
+  return data;
+}
+
+bool MesmaIdentidade(const TTolvItem& a, const TTolvItem& b) {
+  return a.GetTolvItemDK() == b.GetTolvItemDK() && a.GetCodigoRetencao().GetCodigo() == b.GetCodigoRetencao().GetCodigo() &&
+         a.GetBeneficiario().GetNiFormatado() == b.GetBeneficiario().GetNiFormatado();
+}
+
+// Every judicial value of the line is zero, each series judged by its total and its thirteenth.
+bool JudiciaisZerados(const TTolvItem& linha) {
+  const TSubJudice& s = linha.GetSubJudice();
+  const TCompensacao& c = linha.GetCompensacao();
+  return c.SemAnoAtual() && c.SemAnoAnterior() && s.SemDeposito() && s.SemRetido() && s.SemRendimento() &&
+         s.SemDeducao();
+}
+
+}  // namespace
+
+EDataInvalida::EDataInvalida(const QString& texto)
+    : std::runtime_error(QStringLiteral("'%1' não é uma data válida").arg(texto).toStdString()) {}
+
+TColecaoTolvItem::TColecaoTolvItem(TTolv& declaracao, TTolvAnexo& anexo)
+    : TColecaoTolvItem(declaracao, anexo, SoLeitura{}) {
+  if (m_pronta) PreparaGravacao();
+}
+
+std::unique_ptr<TColecaoTolvItem> TColecaoTolvItem::CreateVerificacao(TTolv& declaracao, TTolvAnexo& anexo) {
+  return std::unique_ptr<TColecaoTolvItem>(new TColecaoTolvItem(declaracao, anexo, SoLeitura{}));
+}
+
+TColecaoTolvItem::TColecaoTolvItem(TTolv& declaracao, TTolvAnexo& anexo, SoLeitura)
+    : m_declaracao(&declaracao), m_anexo(&anexo) {
+  m_interativo = true;
+  if (!Conecta()) {
+    m_total = 0;
+    return;
+  }
+  m_textoAnexo = anexo.EhAnexoFC() ? QStringLiteral("1") : QStringLiteral("0");
+  m_carregada = std::make_unique<TTolvItem>(declaracao, anexo);
+  m_verificacao = std::make_unique<TTolvItem>(declaracao, anexo);
+  m_armazenada = std::make_unique<TTolvItem>(declaracao, anexo);
+  m_codigos = &anexo.GetColecaoCodigoRetencao();
+  PreparaLeitura();
+  m_pronta = true;
+}
+
+bool TColecaoTolvItem::Conecta() {
+  DefineTransacao(&m_declaracao->GetTransacaoDeclaracao());
+  AbrirBancoDeclaracao(m_declaracao->GetNomeBancoDeclaracao(), false);
+  return !FalhaBanco && !FalhaBancoIndice;
+}
+
+void TColecaoTolvItem::PreparaLeitura() {
+  bd::Transacao& tr = *GetTransacao();
+  auto prepara = [&tr](const QString& sql) {
+    auto consulta = std::make_unique<bd::Consulta>(tr, sql, bd::Consulta::Modo::Sequencial);
+    consulta->prepara();
+    return consulta;
+  };
+  m_judiciais = prepara(QStringLiteral("SELECT * FROM JUDICIAIS\nWHERE E_TOLV_ITEM_DK = :E_TOLV_ITEM_DK"));
+  m_isentos = prepara(QStringLiteral("SELECT * FROM ISENTOS\nWHERE E_TOLV_ITEM_DK = :E_TOLV_ITEM_DK"));
+  m_beneficiario = prepara(QStringLiteral("SELECT * FROM TOLV_ITENS_DO_BENEF(:E_IN_PF_PJ_IN, :E_NR_PF_PJ_IN)"));
+  m_consultaTotal.defineTransacao(&tr);
+  // The key given as a parameter, never as text in the statement.
+  m_consultaTotal.defineSql(QStringLiteral("Select TOTAL FROM TOTAL_TOLV_ITENS(:FONTE_DK)"));
+  m_consultaTotal.prepara();
+  m_consultaTotal.param(kFonte, m_anexo->GetFonteDK().isEmpty() ? bd::Dado() : bd::Dado(m_anexo->GetFonteDK().toInt()));
+}
+
+void TColecaoTolvItem::PreparaGravacao() {
+  bd::Transacao& tr = *GetTransacao();
+  m_procedimento = std::make_unique<bd::Procedimento>(tr, QStringLiteral("INCLUI_ATU_TOLV_ITEM"));
+  m_procJudiciais = std::make_unique<bd::Procedimento>(tr, QStringLiteral("INCLUI_ATU_JUDICIAL"));
+  m_procIsentos = std::make_unique<bd::Procedimento>(tr, QStringLiteral("INCLUI_ATU_ISENTO"));
+  for (bd::Procedimento* p : {m_procedimento.get(), m_procJudiciais.get(), m_procIsentos.get()}) p->prepara();
+  m_consultaComando.defineTransacao(&tr);
+  m_consultaComando.defineSql(
+      QStringLiteral("EXECUTE PROCEDURE EXCLUI_TOLV_ITEM(:FONTE_DK, :TOLV_ITEM_DK, :E_IN_PF_PJ, :E_NR_PF_PJ)"));
+  m_consultaComando.prepara();
+  m_gravacao = true;
+}
+
+TColecaoTolvItem::~TColecaoTolvItem() {
+  try {
+    if (m_modoLista)
+      ConfirmaTransacao();
+    else
+      ConfirmaTransacaoRetendo();
+    if (m_gravacao && !m_interativo) {
+      bd::Consulta limpa(*GetTransacao(), QStringLiteral("DELETE FROM IMPITENS"));
+      ExecutaConsulta(limpa);
+      ConfirmaTransacaoRetendo();
+      GravaResumoDoAnexo();
+    }
+  } catch (...) {
+    // Only an exit hook that does not end the process (the tests') can throw here.
+  }
+}
+
+// ---------------------------------------------------------------------------------------------
+// Modes
+
+void TColecaoTolvItem::SetModoLista(bool modoLista) {
+  ConfirmaTransacaoRetendo();
+  m_modoLista = modoLista;
+  if (!m_pronta) return;
+  EsquecePosicoes();
+  bd::Transacao* tr = GetTransacao();
+  if (modoLista) {
+    for (int i = kAnterior; i <= kUltima; ++i) m_navegacao[size_t(i)].reset();
+    m_consultaLista.defineModo(bd::Consulta::Modo::Sequencial);
+    m_consultaLista.defineTransacao(tr);
+    switch (m_ordem) {
+      case kTodas:
+      case kVerificacao: m_consultaLista.defineSql(QStringLiteral("Select * from BUSCA_TOLV_ITENS(:FONTE_DK)")); break;
+      case kPorChave: m_consultaLista.defineSql(QStringLiteral("Select * from BUSCA_TOLV_ITENS_CHAVE(:FONTE_DK)")); break;
+      case kPorBeneficiario:
+        m_consultaLista.defineSql(QStringLiteral("Select * from BUSCA_TOLV_ITENS_BENEF(:FONTE_DK)"));
+        break;
+      default: m_consultaLista.defineSql({}); break;
+    }
+    m_consultaAtual = &m_consultaLista;
+    m_navegacao[kPrimeira] = std::make_unique<bd::Consulta>(*tr, kBusca, bd::Consulta::Modo::Sequencial);
+    return;
+  }
+  const QString* sqls[] = {&kJanelaInicio, &kJanelaAnterior, &kJanelaProxima, &kJanelaFim};
+  for (int i = kPrimeira; i <= kUltima; ++i) {
+    if (!m_navegacao[size_t(i)]) m_navegacao[size_t(i)] = std::make_unique<bd::Consulta>(bd::Consulta::Modo::Cache);
+    bd::Consulta& janela = *m_navegacao[size_t(i)];
+    janela.fecha();
+    janela.defineModo(bd::Consulta::Modo::Cache);
+    janela.defineTransacao(tr);
+    janela.defineSql(*sqls[i]);
+  }
+  m_consultaLista.defineModo(bd::Consulta::Modo::Cache);
+  m_consultaLista.defineTransacao(tr);
+  m_consultaLista.defineSql(kBusca + kOrdemChave);
+  m_consultaAtual = &JanelaDe(kPrimeira);
+}
+
+void TColecaoTolvItem::SetInterativo(bool interativo) {
+  TColecao::SetInterativo(interativo);
+  if (interativo) return;
+  GravaResumoDoAnexo();
+  if (!GetModoImportacao()) m_controleDuplicatas = 1;
+}
+
+void TColecaoTolvItem::SetModoImportacao(bool modo) {
+  if (modo || !m_interativo) m_controleDuplicatas = modo ? 0 : 1;
+  if (GetModoImportacao() && !modo && !m_interativo && m_gravacao) {
+    bd::Consulta insere(*GetTransacao(), QStringLiteral("EXECUTE PROCEDURE INSERE_IMPITENS"));
+    if (ExecutaConsulta(insere) && !FalhaBancoIndice) {
+      // Rebuilding an index that nobody turned off gains nothing, and the engine refuses it while
+      // a procedure of this connection uses the table: it is tried only on an inactive index, and
+      // a refusal leaves the index as it was.
+      try {
+        bd::Consulta inativo(*GetTransacao(), QStringLiteral("SELECT RDB$INDEX_INACTIVE FROM RDB$INDICES "
+                                                              "WHERE RDB$INDEX_NAME = 'IMPITENS_IDX1'"));
+        inativo.abre();
+        if (!inativo.eof() && inativo.campo(1).inteiro() == 1) {
+          inativo.fecha();
+          bd::Consulta(*GetTransacao(), QStringLiteral("alter index IMPITENS_IDX1 active")).executa();
+        }
+      } catch (const bd::ErroBanco& e) {
+        qWarning("IMPITENS_IDX1 continua como estava: %s", e.what());
+      }
+    }
+    ConfirmaTransacaoRetendo();
+  }
+  TColecao::SetModoImportacao(modo);
+}
+
+// ---------------------------------------------------------------------------------------------
+// Reading a row
+
+void TColecaoTolvItem::AbreConsulta(bd::Consulta& consulta) {
+  if (!m_pronta || consulta.sql().isEmpty()) return;
+  ConfirmaTransacaoRetendo();
+  CursorEspera espera;
+  consulta.fecha();
+  const QString& fonte = m_anexo->GetFonteDK();
+  const bd::Dado chave = fonte.isEmpty() ? bd::Dado() : bd::Dado(fonte.toInt());
+  consulta.param(kFonte, chave);
+  m_consultaTotal.param(kFonte, chave);
+  if (AbreDataSet(consulta) && !m_modoLista) consulta.buscaTodas();
+}
+
+void TColecaoTolvItem::CarregaObjeto(TTolvItem& linha, bd::Consulta& dados) {
+  if (Vazia()) {
+    linha.Limpa();
+    m_carregada->Limpa();
+    return;
+  }
+  LeLinha(linha, dados, Leitura::Navegacao);
+  linha.SetModificado(false);
+  linha.GetBeneficiario().SetModificado(false);
+  linha.CopiaPara(*m_carregada);
+  linha.CopiaPara(*m_armazenada);
+}
+
+void TColecaoTolvItem::CarregaLinha(TTolvItem& linha, bd::Consulta& dados) {
+  if (m_pronta) LeLinha(linha, dados, Leitura::Linha);
+}
+
+void TColecaoTolvItem::CarregaItemProcesso(TTolvItem& linha, bd::Consulta& dados) {
+  if (m_pronta) LeLinha(linha, dados, Leitura::Processo);
+}
+
+void TColecaoTolvItem::LeLinha(TTolvItem& linha, bd::Consulta& dados, Leitura leitura) {
+  const int chave = dados.campo(kChave).inteiro();
+  if (leitura != Leitura::Linha) m_chaveAtual = chave;
+  linha.SetTolvItemDK(QString::number(chave));
+  if (leitura == Leitura::Linha)
+    linha.SetIndicadorAnexo(dados.campo(QStringLiteral("E_FONTE_DK")).inteiro() >= 2 ? QStringLiteral("1")
+                                                                                      : QStringLiteral("0"));
+
+  const QString codigoTexto = dados.campo(QStringLiteral("TRIB_TRIBU")).texto();
+  TBeneficiarioTolv& beneficiario = linha.GetBeneficiario();
+  beneficiario.SetCodigoRetencao(codigoTexto);
+  linha.GetProcesso().SetValor(dados.campo(QStringLiteral("E_PROCESSO")).texto());
+  linha.GetVara().SetValor(dados.campo(QStringLiteral("E_VARA")).texto());
+  linha.GetMunicipio().SetValor(dados.campo(QStringLiteral("E_MUNICIPIO")).texto());
+  const QString molestia = dados.campo(QStringLiteral("IN_MOLESTIA")).texto();
+  linha.GetInMolestia().SetValor(molestia);
+  linha.GetDataLaudo().SetValor(TextoData(dados.campo(QStringLiteral("DATA_LAUDO"))));
+  linha.SetDeducaoEspecializada(dados.campo(QStringLiteral("DEDUCAO_ESPECIALIZADA")).texto().trimmed() != u"F");
+
+  // The code's row; a code found nowhere leaves every flag clear.
+  TCodigoRetencao& codigo = linha.GetCodigoRetencao();
+  QString anexoCodigo = m_textoAnexo;
+  if (leitura == Leitura::Processo)
+    anexoCodigo = QStringLiteral("2");
+  else if (leitura == Leitura::Linha)
+    anexoCodigo = linha.GetIndicadorAnexo();
+  else if (m_declaracao->GetInAdvogado() == 1 && m_anexo->GetContribuinte().GetTipoIdentificacao() == 1)
+    anexoCodigo = QStringLiteral("2");
+  codigo.Limpar();
+  codigo.SetCodigo(codigoTexto);
+  codigo.SetAno(m_declaracao->GetAnoCalendario());
+  codigo.SetAnexo(anexoCodigo);
+  m_codigos->BuscaCodigo(codigo);
+
+  const QString tipo = dados.campo(QStringLiteral("E_IN_PF_PJ")).texto();
+  beneficiario.SetNiPelaBaseComErro(BaseGravada(tipo, dados.campo(QStringLiteral("E_NR_PF_PJ")).texto()));
+  beneficiario.GetNome().SetNomeComErro(dados.campo(QStringLiteral("NM_NM_EMPR")).texto());
+
+  const bool semDecimo = !codigo.GetDecimoTerceiro();
+  const bool empresa = EhEmpresa(linha);
+  TRendimentosTributaveis& t = linha.GetTributaveis();
+  LeSerie(t.GetSerie(Serie::kRendimento), dados, kColRendimento, true, semDecimo);
+  LeSerie(t.GetSerie(Serie::kDeducao), dados, kColDeducao, true, false);
+  for (size_t i = 0; i < kDeducoes.size(); ++i)
+    LeSerie(t.GetSerie(kDeducoes[i]), dados, kColDeducaoPO + 13 * int(i), AdmiteDeducao(codigo, kDeducoes[i]) && !empresa,
+            semDecimo);
+  LeSerie(t.GetSerie(Serie::kRetido), dados, kColRetido, true, semDecimo);
+  LeSerie(t.GetSerie(Serie::kMolestia), dados, kColMolestia, leitura != Leitura::Linha || molestia == u"S", false);
+
+  // Child values: 1 in their own table, 2 in this row.
+  const int temJudicial = dados.campo(QStringLiteral("TEM_SUBJUDICE")).inteiro();
+  const bool leJudicial = leitura != Leitura::Linha || codigo.GetSubJudice();
+  if (leJudicial && temJudicial == 1) {
+    CarregaJudiciais(linha);
+  } else if (leJudicial && temJudicial == 2) {
+    try {
+      CarregaJudiciaisDaLinha(linha, dados);
+    } catch (const bd::ErroBanco& e) {
+      // A row that cannot be read leaves the values cleared, as a line without them.
+      qWarning("valores judiciais da linha %d ilegíveis: %s", chave, e.what());
+      linha.GetSubJudice().ZeraValores();
+      linha.GetCompensacao().ZeraValores();
+    }
+  } else {
+    linha.GetSubJudice().ZeraValores();
+    linha.GetCompensacao().ZeraValores();
+  }
+  const int temIsento = dados.campo(QStringLiteral("TEM_ISENTO")).inteiro();
+  if (codigo.GetAdmiteIsentos() && temIsento == 1)
+    CarregaIsentos(linha);
+  else if (codigo.GetAdmiteIsentos() && temIsento == 2)
+    CarregaIsentosDaLinha(linha, dados);
+  else
+    linha.GetIsentos().ZeraValores();
+}
+
+namespace {
+
+// The judicial values from their first column: a JUDICIAIS row (column 2) or a row of lines
+// (column 119). The income of a row of lines is read under the same condition as the rest.
+void LeJudiciais(TTolvItem& linha, const bd::Consulta& dados, int base, bool rendimentoCondicional) {
+  const TCodigoRetencao& codigo = linha.GetCodigoRetencao();
+  const bool semDecimo = !codigo.GetDecimoTerceiro();
+  const bool admite = codigo.GetSubJudice() && !EhEmpresa(linha);
+  TSubJudice& s = linha.GetSubJudice();
+  TCompensacao& c = linha.GetCompensacao();
+  LeSerie(s.GetSerie(Serie::kRendimento), dados, base + kJudRendimento, !rendimentoCondicional || admite, semDecimo);
+  LeSerie(s.GetSerie(Serie::kDeducao), dados, base + kJudDeducao, true, false);
+  for (size_t i = 0; i < kDeducoes.size(); ++i)
+    LeSerie(s.GetSerie(kDeducoes[i]), dados, base + kJudDeducaoPO + 13 * int(i),
+            admite && AdmiteDeducao(codigo, kDeducoes[i]), semDecimo);
+  LeSerie(s.GetSerie(Serie::kRetido), dados, base + kJudRetido, admite, semDecimo);
+  for (int mes = 1; mes <= kMeses; ++mes) {
+    const bool decimo = semDecimo && mes == kMeses;
+    s.GetDeposito(mes).SetValorMonetario(decimo ? Valor() : Le(dados, base + kJudDeposito + mes - 1));
+    c.GetAnoAtual(mes).SetValorMonetario(admite && !decimo ? Le(dados, base + kJudAnoAtual + mes - 1) : Valor());
+    c.GetAnoAnterior(mes).SetValorMonetario(admite && !decimo ? Le(dados, base + kJudAnoAnterior + mes - 1) : Valor());
+  }
+}
+
+// The exempt values from their first column: an ISENTOS row (column 2) or a row of lines (249).
+void LeIsentos(TTolvItem& linha, const bd::Consulta& dados, int base) {
+  TRendimentosIsentos& isentos = linha.GetIsentos();
+  for (int serie = 0; serie < TRendimentosIsentos::kSeries; ++serie)
+    LeSerie(isentos.GetSerie(TRendimentosIsentos::Serie(serie)), dados, base + 13 * serie, true, false);
+  isentos.GetAnualOutros().SetValorMonetario(Le(dados, base + kIseOutros));
+  isentos.GetAnualEspecificarOutros().SetValor(dados.campo(base + kIseDescricao).texto());
+  isentos.GetAnualLucrosDiv96().SetValorMonetario(Le(dados, base + kIseLucros));
+  isentos.GetAnualTitularSocio().SetValorMonetario(Le(dados, base + kIseTitular));
+}
+
+}  // namespace
+
+void TColecaoTolvItem::CarregaJudiciais(TTolvItem& linha) {
+  linha.GetSubJudice().ZeraValores();
+  linha.GetCompensacao().ZeraValores();
+  bd::Consulta& q = *m_judiciais;
+  q.fecha();
+  q.param(QStringLiteral("E_TOLV_ITEM_DK"), linha.GetTolvItemDK().toInt());
+  if (AbreDataSet(q) && !q.eof()) LeJudiciais(linha, q, kColFilhos, false);
+  q.fecha();
+}
+
+void TColecaoTolvItem::CarregaJudiciaisDaLinha(TTolvItem& linha, bd::Consulta& dados) {
+  linha.GetSubJudice().ZeraValores();
+  linha.GetCompensacao().ZeraValores();
+  LeJudiciais(linha, dados, kColJudiciais, true);
+}
+
+void TColecaoTolvItem::CarregaIsentos(TTolvItem& linha) {
+  linha.GetIsentos().ZeraValores();
+  bd::Consulta& q = *m_isentos;
+  q.fecha();
+  q.param(QStringLiteral("E_TOLV_ITEM_DK"), linha.GetTolvItemDK().toInt());
+  if (AbreDataSet(q) && !q.eof() && linha.GetCodigoRetencao().GetAdmiteIsentos()) LeIsentos(linha, q, kColFilhos);
+  q.fecha();
+}
+
+void TColecaoTolvItem::CarregaIsentosDaLinha(TTolvItem& linha, bd::Consulta& dados) {
+  linha.GetIsentos().ZeraValores();
+  LeIsentos(linha, dados, kColIsentos);
+}
+
+// ---------------------------------------------------------------------------------------------
+// Lookup
+
+bool TColecaoTolvItem::Localiza(TTolvItem& linha) {
+  if (!m_pronta) return false;
+  bd::Consulta* busca = m_modoLista ? m_navegacao[kPrimeira].get() : &m_consultaLista;
+  if (!busca) return false;
+  busca->fecha();
+  const int chave = linha.GetTolvItemDK().toInt();
+  const TBeneficiarioTolv& beneficiario = linha.GetBeneficiario();
+  busca->param(kNumReg, chave > 0 ? bd::Dado(chave) : bd::Dado());
+  busca->param(QStringLiteral("TRIB_TRIBU_IN"), linha.GetCodigoRetencao().GetCodigo().trimmed());
+  busca->param(QStringLiteral("E_IN_PF_PJ_IN"), QString::number(beneficiario.GetTipo()));
+  busca->param(QStringLiteral("E_NR_PF_PJ_IN"), beneficiario.GetBase());
+  busca->param(QStringLiteral("E_PROCESSO_IN"), linha.GetProcesso().GetValor());
+  busca->param(QStringLiteral("E_VARA_IN"), linha.GetVara().GetValor());
+  busca->param(QStringLiteral("E_MUNICIPIO_IN"), linha.GetMunicipio().GetValor());
+  AbreConsulta(*busca);
+  m_inicioJanela.erase(busca);
+  if (!TemLinhas(*busca)) return false;
+  if (busca->campo(kChave).inteiro() > 0) return true;
+  if (m_interativo && linha.GetBeneficiario().GetNome().GetValor().isEmpty()) {
+    // A new line of a beneficiary the declaration knows: what the other lines say of it.
+    linha.GetBeneficiario().GetNome().SetNomeComErro(busca->campo(QStringLiteral("NM_NM_EMPR")).texto());
+    const QString processo = busca->campo(QStringLiteral("E_PROCESSO")).texto();
+    const QString vara = busca->campo(QStringLiteral("E_VARA")).texto();
+    const QString municipio = busca->campo(QStringLiteral("E_MUNICIPIO")).texto();
+    if (!processo.isEmpty() || !vara.isEmpty() || !municipio.isEmpty()) {
+      linha.GetProcesso().SetValor(processo);
+      linha.GetVara().SetValor(vara);
+      linha.GetMunicipio().SetValor(municipio);
+    }
+    linha.GetInMolestia().SetValor(busca->campo(QStringLiteral("IN_MOLESTIA")).texto());
+    linha.GetDataLaudo().SetValor(TextoData(busca->campo(QStringLiteral("DATA_LAUDO"))));
+  }
+  return false;
+}
+
+bool TColecaoTolvItem::Busca(TTolvItem& linha) {
+  if (!Localiza(linha)) return false;
+  bd::Consulta& busca = m_modoLista ? *m_navegacao[kPrimeira] : m_consultaLista;
+  CarregaObjeto(linha, busca);
+  if (m_interativo) {
+    m_noInicio = m_noFim = Vazia();
+    if (!m_modoLista) m_consultaAtual = &busca;
+  }
+  return true;
+}
+
+bool TColecaoTolvItem::ExisteOutraLinha(TTolvItem& linha) { return LinhaComIdentidade(linha) > 0; }
+
+int TColecaoTolvItem::LinhaComIdentidade(TTolvItem& linha) {
+  if (!m_interativo || !m_pronta) return 0;
+  bd::Consulta busca(*GetTransacao(), kBusca + kOrdemChave, bd::Consulta::Modo::Sequencial);
+  const TBeneficiarioTolv& beneficiario = linha.GetBeneficiario();
+  busca.param(kNumReg, bd::Dado());
+  busca.param(kFonte, m_anexo->GetFonteDK().toInt());
+  busca.param(QStringLiteral("TRIB_TRIBU_IN"), linha.GetCodigoRetencao().GetCodigo().trimmed());
+  busca.param(QStringLiteral("E_IN_PF_PJ_IN"), QString::number(beneficiario.GetTipo()));
+  busca.param(QStringLiteral("E_NR_PF_PJ_IN"), beneficiario.GetBase());
+  for (const char* texto : {"E_PROCESSO_IN", "E_MUNICIPIO_IN", "E_VARA_IN"}) busca.param(QString::fromLatin1(texto), QString());
+  if (!AbreDataSet(busca) || busca.eof()) return 0;
+  return std::max(busca.campo(kChave).inteiro(), 0);
+}
+
+// ---------------------------------------------------------------------------------------------
+// Browsing
+
+bool TColecaoTolvItem::EhJanela(const bd::Consulta& consulta, Janela janela) const {
+  return m_navegacao[janela] && m_navegacao[janela].get() == &consulta;
+}
+
+bool TColecaoTolvItem::TornaAtual(bd::Consulta& consulta) {
+  if (!TemLinhas(consulta)) return false;
+  m_consultaAtual = &consulta;
+  return true;
+}
+
+int TColecaoTolvItem::ChaveDaPosicao() const {
+  if (AtualTemLinhas() && m_consultaAtual->posicao() > 0) return m_consultaAtual->campo(kChave).inteiro();
+  return m_chaveAtual;
+}
+
+int TColecaoTolvItem::PosicaoAtual() const {
+  if (!AtualTemLinhas() || m_consultaAtual->posicao() < 1) return -1;
+  const int inicio = InicioJanela(*m_consultaAtual);
+  return inicio > 0 ? inicio + m_consultaAtual->posicao() - 1 : -1;
+}
+
+int TColecaoTolvItem::InicioJanela(const bd::Consulta& consulta) const {
+  const auto it = m_inicioJanela.find(&consulta);
+  return it == m_inicioJanela.end() ? -1 : it->second;
+}
+
+bool TColecaoTolvItem::AbreJanela(bd::Consulta& consulta, int chave) {
+  if (consulta.temParametro(kNumReg)) consulta.param(kNumReg, chave);
+  AbreConsulta(consulta);
+  m_inicioJanela.erase(&consulta);
+  return TemLinhas(consulta);
+}
+
+void TColecaoTolvItem::Primeiro() {
+  if (m_modoLista) {
+    AbreConsulta(m_consultaLista);
+    m_consultaAtual = &m_consultaLista;
+    return;
+  }
+  if (!m_pronta || !m_navegacao[kPrimeira]) return;
+  bd::Consulta& primeira = JanelaDe(kPrimeira);
+  if (!primeira.aberta() && AbreJanela(primeira, 0)) m_inicioJanela[&primeira] = 1;
+  if (TornaAtual(primeira)) primeira.primeiro();
+}
+
+void TColecaoTolvItem::Ultimo() {
+  if (m_modoLista) {
+    while (m_consultaLista.aberta() && !m_consultaLista.eof()) m_consultaLista.proximo();
+    return;
+  }
+  if (!m_pronta || !m_navegacao[kUltima]) return;
+  bd::Consulta& ultima = JanelaDe(kUltima);
+  if (!ultima.aberta() && AbreJanela(ultima, 0) && m_total >= 0)
+    m_inicioJanela[&ultima] = m_total - ultima.quantidade() + 1;
+  if (TornaAtual(ultima)) ultima.ultimo();
+}
+
+void TColecaoTolvItem::Anterior() {
+  if (m_modoLista || !m_pronta || !m_navegacao[kAnterior]) return;
+  if (m_chaveAtual == -1 && !AtualTemLinhas()) {
+    Ultimo();
+    return;
+  }
+  bd::Consulta* atual = m_consultaAtual;
+  if (atual && atual->aberta()) {
+    atual->anterior();
+    if (!atual->bof() || EhJanela(*atual, kPrimeira)) return;
+  }
+  const int chave = ChaveDaPosicao();
+  const int posicao = PosicaoAtual();
+  bd::Consulta& anterior = JanelaDe(kAnterior);
+  if (!AbreJanela(anterior, chave)) return;
+  if (posicao > 0) m_inicioJanela[&anterior] = posicao - anterior.quantidade();
+  TornaAtual(anterior);
+  anterior.ultimo();
+}
+
+void TColecaoTolvItem::Proximo() {
+  if (m_modoLista) {
+    if (!m_consultaLista.aberta()) return;
+    m_consultaLista.proximo();
+    // A long read does not keep one transaction context for ever.
+    if (m_contador <= kIntervaloConfirmacao) {
+      ++m_contador;
+    } else {
+      m_contador = 0;
+      ConfirmaTransacaoRetendo();
+    }
+    return;
+  }
+  if (!m_pronta || !m_navegacao[kProxima]) return;
+  bd::Consulta* atual = m_consultaAtual;
+  if (atual && atual->aberta()) {
+    atual->proximo();
+    if (!atual->eof() || EhJanela(*atual, kUltima)) return;
+  }
+  const int chave = ChaveDaPosicao();
+  const int posicao = PosicaoAtual();
+  bd::Consulta& proxima = JanelaDe(kProxima);
+  if (!AbreJanela(proxima, chave)) return;
+  if (posicao > 0) m_inicioJanela[&proxima] = posicao + 1;
+  TornaAtual(proxima);
+}
+
+void TColecaoTolvItem::Reposiciona() {
+  if (AtualTemLinhas()) return;
+  m_consultaLista.fecha();
+  if (AbreJanela(m_consultaLista, m_chaveAtual)) {
+    m_consultaLista.primeiro();
+    m_consultaAtual = &m_consultaLista;
+  }
+}
+
+std::function<void(bd::Consulta&)> TColecaoTolvItem::Carregador(TTolvItem& linha) {
+  return [this, &linha](bd::Consulta& dados) { CarregaObjeto(linha, dados); };
+}
+
+bool TColecaoTolvItem::CarregaPrimeiro(TTolvItem& linha) {
+  Primeiro();
+  bd::Consulta& dados = m_modoLista ? m_consultaLista : *m_consultaAtual;
+  if (TemLinhas(dados) || Vazia()) CarregaObjeto(linha, dados);
+  m_noInicio = true;
+  m_noFim = Vazia();
+  return Vazia();
+}
+
+bool TColecaoTolvItem::CarregaAnterior(TTolvItem& linha) {
+  if (!m_modoLista) Anterior();
+  return CarregaVoltando(Carregador(linha));
+}
+
+bool TColecaoTolvItem::CarregaProximo(TTolvItem& linha) {
+  Proximo();
+  return CarregaAvancando(Carregador(linha));
+}
+
+bool TColecaoTolvItem::CarregaUltimo(TTolvItem& linha) {
+  Ultimo();
+  if (AtualTemLinhas() || Vazia()) CarregaObjeto(linha, *m_consultaAtual);
+  m_noFim = true;
+  m_noInicio = Vazia();
+  return Vazia();
+}
+
+void TColecaoTolvItem::CarregaAtual(TTolvItem& linha) {
+  if (m_modoLista) {
+    if (TemLinhas(m_consultaLista)) CarregaObjeto(linha, m_consultaLista);
+    return;
+  }
+  Reposiciona();
+  if (AtualTemLinhas()) CarregaObjeto(linha, *m_consultaAtual);
+}
+
+void TColecaoTolvItem::FechaExtremos() {
+  for (Janela janela : {kUltima, kPrimeira}) {
+    if (!m_navegacao[janela] || m_navegacao[janela].get() == m_consultaAtual) continue;
+    m_navegacao[janela]->fecha();
+    m_inicioJanela.erase(m_navegacao[janela].get());
+  }
+}
+
+// ---------------------------------------------------------------------------------------------
+// Counts
+
+namespace {
+
+int Conta(TColecao& colecao, bd::Consulta& consulta) {
+  if (!colecao.AbreDataSet(consulta) || consulta.eof()) return 0;
+  return consulta.campo(QStringLiteral("Total")).inteiro();
+}
+
+}  // namespace
+
+int TColecaoTolvItem::TotalItens() {
+  if (!m_pronta) return 0;
+  bd::Consulta total(*GetTransacao(), QStringLiteral("Select count(*) As Total from TOLV_ITENS"));
+  return Conta(*this, total);
+}
+
+int TColecaoTolvItem::TotalBeneficiarios(const QString& fonte) {
+  if (!m_pronta) return 0;
+  bd::Consulta total(*GetTransacao(), QStringLiteral("SELECT TOT_BENEF As Total FROM RESUMOS\nWHERE (E_FONTE_DK = :ID_FONTE)"));
+  total.param(QStringLiteral("ID_FONTE"), fonte.toInt());
+  return Conta(*this, total);
+}
+
+int TColecaoTolvItem::PosicaoItem(const QString& fonte, const QString& item) {
+  if (!m_pronta) return 0;
+  const int chave = item.toInt();
+  const bool atual = fonte == m_anexo->GetFonteDK() && !m_modoLista && AtualTemLinhas() &&
+                     m_consultaAtual->posicao() > 0 && m_consultaAtual->campo(kChave).inteiro() == chave;
+  if (atual && PosicaoAtual() > 0) return PosicaoAtual();
+  bd::Consulta total(*GetTransacao(), QStringLiteral("SELECT COUNT(*) As Total FROM TOLV_ITENS\n"
+                                                      "WHERE (E_FONTE_DK = :ID_FONTE) AND (TOLV_ITEM_DK <= :ID_ITEM)\n"
+                                                      "PLAN (TOLV_ITENS INDEX (PK_TOLV_ITENS))"));
+  total.param(QStringLiteral("ID_FONTE"), fonte.toInt());
+  total.param(QStringLiteral("ID_ITEM"), chave);
+  const int posicao = Conta(*this, total);
+  // The window that holds the line now knows where it stands: the next moves are not counted.
+  if (atual && posicao > 0) m_inicioJanela[m_consultaAtual] = posicao - m_consultaAtual->posicao() + 1;
+  return posicao;
+}
+
+void TColecaoTolvItem::CarregaComprovante(const TBeneficiarioTolv& beneficiario,
+                                          const std::function<void(TTolvItem&)>& adiciona) {
+  if (!m_pronta) return;
+  TTolv& declaracao = beneficiario.GetDeclaracao() ? *beneficiario.GetDeclaracao() : *m_declaracao;
+  TTolvItem linha(declaracao, declaracao);
+  bd::Consulta& q = *m_beneficiario;
+  q.fecha();
+  q.param(QStringLiteral("E_IN_PF_PJ_IN"), QString::number(beneficiario.GetTipo()));
+  q.param(QStringLiteral("E_NR_PF_PJ_IN"), beneficiario.GetBase());
+  if (AbreDataSet(q)) {
+    for (; !q.eof(); q.proximo()) {
+      CarregaLinha(linha, q);
+      adiciona(linha);
+    }
+  }
+  q.fecha();
+}
+
+// ---------------------------------------------------------------------------------------------
+// Saving
+
+void TColecaoTolvItem::DefineParametrosLinha(TTolvItem& linha) {
+  bd::Procedimento& p = *m_procedimento;
+  TBeneficiarioTolv& beneficiario = linha.GetBeneficiario();
+  TCodigoRetencao& codigo = linha.GetCodigoRetencao();
+  p.param(QStringLiteral("E_FONTE_DK"), m_anexo->GetFonteDK());
+  p.param(QStringLiteral("TRIB_TRIBU"), codigo.GetCodigo().trimmed());
+  p.param(QStringLiteral("E_IN_PF_PJ"), QString::number(beneficiario.GetTipo()));
+  p.param(QStringLiteral("E_NR_PF_PJ"), beneficiario.GetBase());
+  p.param(QStringLiteral("NM_NM_EMPR"), beneficiario.GetNome().GetValor());
+  p.param(QStringLiteral("E_PROCESSO"), linha.GetProcesso().GetValor());
+  p.param(QStringLiteral("E_VARA"), linha.GetVara().GetValor());
+  p.param(QStringLiteral("E_MUNICIPIO"), linha.GetMunicipio().GetValor());
+  // The code's rules decide what is stored: its row is read again.
+  if (codigo.GetAno().isEmpty()) codigo.SetAno(m_declaracao->GetAnoCalendario());
+  if (codigo.GetAnexo().isEmpty()) codigo.SetAnexo(m_textoAnexo);
+  m_codigos->BuscaCodigo(codigo);
+  p.param(QStringLiteral("IN_MOLESTIA"), linha.GetInMolestia().GetValor());
+  p.param(QStringLiteral("DEDUCAO_ESPECIALIZADA"),
+          m_declaracao->GetPossuiDeducoes() ? QStringLiteral("T") : QStringLiteral("F"));
+
+  // What the code does not admit is zeroed in the line and stored as 0; the total deduction is
+  // the sum of its four kinds.
+  const bool semDecimo = !codigo.GetDecimoTerceiro();
+  const bool empresa = EhEmpresa(linha);
+  TRendimentosTributaveis& t = linha.GetTributaveis();
+  for (int mes = 1; mes <= kMeses; ++mes) {
+    const bool decimo = semDecimo && mes == kMeses;
+    if (decimo) t.GetRendimento(mes).SetValorMonetario(Valor());
+    Valor soma;
+    for (Serie deducao : kDeducoes) {
+      TMonetario& valor = t.GetSerie(deducao).Mes(mes);
+      if (decimo || empresa || !AdmiteDeducao(codigo, deducao)) valor.SetValorMonetario(Valor());
+      soma += valor.GetValorMonetario();
+    }
+    t.GetDeducao(mes).SetValorMonetario(soma);
+    if (decimo) t.GetRetido(mes).SetValorMonetario(Valor());
+    for (size_t g = 0; g < kGruposLinha.size(); ++g)
+      p.param(kColRendimento + 13 * int(g) + mes - 1 + kDeslocamentoProcedimento, Quantia(t.GetSerie(kGruposLinha[g]).Mes(mes)));
+  }
+}
+
+uint8_t TColecaoTolvItem::Grava(TTolvItem& linha) {
+  if (!m_gravacao) return kNadaGravado;
+  TBeneficiarioTolv& beneficiario = linha.GetBeneficiario();
+  if (m_declaracao->GetTolvDK().isEmpty() || linha.GetAnexo().GetFonteDK().isEmpty() ||
+      linha.GetCodigoRetencao().GetCodigo().trimmed().isEmpty() || beneficiario.GetNiFormatado().isEmpty())
+    return kNadaGravado;
+  // A date that is not one refuses the save before anything changes.
+  const QDate laudo = DataDoLaudo(linha.GetDataLaudo().GetValor());
+
+  bd::Procedimento& p = *m_procedimento;
+  p.param(QStringLiteral("ACAO"), int(linha.GetAcao()));
+  p.param(QStringLiteral("CONTROLA_DUPLICATAS"), int(m_controleDuplicatas));
+  p.param(QStringLiteral("E_IN_PF_PJ_ANT"), bd::Dado());
+  p.param(QStringLiteral("E_NR_PF_PJ_ANT"), bd::Dado());
+  if (!m_interativo) {
+    m_armazenada->Limpa();
+    p.param(kChave, bd::Dado());
+  } else if (Localiza(linha)) {
+    CarregaLinha(*m_armazenada, m_modoLista ? *m_navegacao[kPrimeira] : m_consultaLista);
+    const TTolvItem& carregada = *m_carregada;
+    if (!carregada.GetTolvItemDK().isEmpty() && !MesmaIdentidade(linha, carregada)) {
+      // The line takes a code and beneficiary of its own: another stored line may hold them.
+      linha.CopiaPara(*m_verificacao);
+      m_verificacao->SetTolvItemDK({});
+      const int outra = LinhaComIdentidade(*m_verificacao);
+      // A line is never a duplicate of itself.
+      if (outra > 0 && !linha.GetTolvItemDK().isEmpty() && outra != linha.GetTolvItemDK().toInt())
+        throw EColecaoError::CreateCompleto(48, beneficiario.GetNiFormatado() + u';' + linha.GetCodigoRetencao().GetCodigo(),
+                                            1, TErro::kBotaoOk, 0);
+    }
+    p.param(kChave, m_armazenada->GetTolvItemDK().toInt());
+    if (beneficiario.GetNiFormatado() != carregada.GetBeneficiario().GetNiFormatado()) {
+      p.param(QStringLiteral("E_IN_PF_PJ_ANT"), QString::number(carregada.GetBeneficiario().GetTipo()));
+      p.param(QStringLiteral("E_NR_PF_PJ_ANT"), carregada.GetBeneficiario().GetBase());
+    }
+  } else {
+    m_armazenada->Limpa();
+    p.param(kChave, bd::Dado());
+    linha.CopiaPara(*m_carregada);
+  }
+  DefineParametrosLinha(linha);
+  p.param(QStringLiteral("DATA_LAUDO"), laudo);
+
+  if (m_interativo || !GetTransacao()->ativa()) IniciaTransacao();
+  // Nothing ran (the index database is unusable): nothing was stored, and the line says so.
+  if (!ExecutaProcedure(p)) return kNadaGravado;
+  ++m_contador;
+  if (!m_modoLista) FechaExtremos();
+  const int resultado = p.saida(QStringLiteral("RESULTADO")).inteiro();
+  const int chave = p.saida(QStringLiteral("TOLV_ITEM_DK_OUT")).inteiro();
+  if (resultado == kIncluida || resultado == kAlterada || resultado == kSomada) {
+    // A count not read yet is read with the line in it.
+    if (resultado == kIncluida && m_total >= 0) ++m_total;
+    if (linha.GetTolvItemDK().isEmpty()) linha.SetTolvItemDK(QString::number(chave));
+    m_chaveAtual = chave;
+    if (m_interativo && !m_modoLista && m_consultaAtual && m_consultaAtual->aberta())
+      AcompanhaGravacao(linha, resultado == kIncluida);
+
+    TTolvItem& carregada = *m_carregada;
+    linha.GetProcesso().CopiaPara(carregada.GetProcesso());
+    linha.GetVara().CopiaPara(carregada.GetVara());
+    linha.GetMunicipio().CopiaPara(carregada.GetMunicipio());
+    const QString& nome = linha.GetBeneficiario().GetNome().GetValor();
+    if (m_interativo && !carregada.GetBeneficiario().GetNome().GetValor().isEmpty() &&
+        nome != carregada.GetBeneficiario().GetNome().GetValor()) {
+      carregada.GetBeneficiario().GetNome().SetNomeComErro(nome);
+      linha.GetInMolestia().CopiaPara(carregada.GetInMolestia());
+      linha.GetDataLaudo().CopiaPara(carregada.GetDataLaudo());
+      ConfirmaTransacao();
+    }
+
+    if (m_declaracao->GetAnoCalendario() >= u"2000") {
+      const TCodigoRetencao& codigo = linha.GetCodigoRetencao();
+      const bool judiciaisAlterados = linha.GetCompensacao().GetModificado() || linha.GetSubJudice().GetModificado();
+      if (MesmaIdentidade(linha, carregada)) {
+        if (codigo.GetSubJudice() && judiciaisAlterados) GravaJudiciais(linha, JudiciaisZerados(linha));
+        if (codigo.GetAdmiteIsentos() && linha.GetIsentos().GetModificado()) GravaIsentos(linha, false);
+      } else {
+        if (!codigo.GetSubJudice() || EhEmpresa(linha)) {
+          linha.GetCompensacao().ZeraValores();
+          linha.GetSubJudice().ZeraValores();
+          linha.GetCompensacao().SetModificado(true);
+          linha.GetSubJudice().SetModificado(true);
+          GravaJudiciais(linha, true);
+        } else if (judiciaisAlterados) {
+          GravaJudiciais(linha, JudiciaisZerados(linha));
+        }
+        if (!codigo.GetAdmiteIsentos()) {
+          linha.GetIsentos().ZeraValores();
+          GravaIsentos(linha, true);
+        } else if (linha.GetIsentos().GetModificado()) {
+          GravaIsentos(linha, false);
+        }
+      }
+    }
+
+    TResumo& resumo = m_anexo->GetResumo();
+    if (m_interativo) {
+      if (resumo.GetOk()) AtualizaResumos(*m_armazenada, linha, false);
+      linha.CopiaPara(carregada);
+      linha.SetModificado(false);
+    } else if (resumo.GetOk()) {
+      if (resultado == kAlterada) {
+        // The replaced amounts are not known here: the totals wait for a recalculation.
+        resumo.SetOk(0);
+        m_declaracao->GetResumoGeral().SetOk(0);
+        m_declaracao->GetColecaoResumo().GravaResumo(resumo);
+      } else {
+        AtualizaResumos(*m_armazenada, linha, resultado == kSomada);
+      }
+    }
+  }
+  ConfirmaGravacao();
+  return uint8_t(resultado);
+}
+
+void TColecaoTolvItem::ConfirmaGravacao() {
+  // A batch commits every 50,001 saves.
+  if (!m_interativo && m_contador <= kIntervaloConfirmacao) return;
+  m_contador = 0;
+  ConfirmaTransacaoRetendo();
+  if (m_anexo->GetResumo().GetOk()) GravaResumoDoAnexo();
+}
+
+void TColecaoTolvItem::AtualizaResumos(TTolvItem& anterior, TTolvItem& nova, bool soma) {
+  auto resumida = [this](TTolvItem& l, int acao) {
+    TResumo::Linha r;
+    r.chave = l.GetTolvItemDK();
+    r.acao = acao;
+    r.deducaoEspecializada = l.GetDeducaoEspecializada();
+    r.anoCalendario = m_declaracao->GetAnoCalendario();
+    r.tributaveis = &l.GetTributaveis();
+    r.compensacao = &l.GetCompensacao();
+    r.subJudice = &l.GetSubJudice();
+    return r;
+  };
+  const TResumo::Linha a = resumida(anterior, TTolvItem::kSubstitui);
+  const TResumo::Linha n = resumida(nova, soma ? TTolvItem::kSoma : TTolvItem::kSubstitui);
+  m_anexo->GetResumo().AtualizaComItem(a, n);
+  TResumo& geral = m_declaracao->GetResumoGeral();
+  if (&geral != &m_anexo->GetResumo()) geral.AtualizaComItem(a, n);
+}
+
+void TColecaoTolvItem::GravaResumoDoAnexo() { m_declaracao->GetColecaoResumo().GravaResumo(m_anexo->GetResumo()); }
+
+bool TColecaoTolvItem::PosicionaNaVista(int chave) {
+  bd::Consulta& q = *m_consultaAtual;
+  if (!TemLinhas(q) || q.modo() != bd::Consulta::Modo::Cache) return false;
+  if (q.posicao() > 0 && q.campo(kChave).inteiro() == chave) return true;
+  return q.localiza(kChave, {chave});
+}
+
+void TColecaoTolvItem::AcompanhaGravacao(TTolvItem& linha, bool inclusao) {
+  const int chave = m_chaveAtual;
+  if (inclusao) {
+    bd::Consulta& ultima = JanelaDe(kUltima);
+    if (m_consultaAtual == &ultima) {
+      ultima.acrescenta();
+    } else {
+      Ultimo();
+      if (!PosicionaNaVista(chave)) return;
+    }
+    m_noInicio = m_noFim = false;
+  } else if (!PosicionaNaVista(chave)) {
+    return;
+  }
+  // The row shows what was stored, without reading it again.
+  bd::Consulta& q = *m_consultaAtual;
+  q.campo(1).define(chave);
+  for (const char* nome : {"E_FONTE_DK", "TRIB_TRIBU", "E_IN_PF_PJ", "E_NR_PF_PJ", "NM_NM_EMPR", "E_PROCESSO", "E_VARA",
+                           "E_MUNICIPIO", "IN_MOLESTIA", "DATA_LAUDO"}) {
+    const QString n = QString::fromLatin1(nome);
+    q.campo(n).define(m_procedimento->valorParametro(n));
+  }
+  TRendimentosTributaveis& t = linha.GetTributaveis();
+  for (size_t g = 0; g < kGruposLinha.size(); ++g)
+    for (int mes = 1; mes <= kMeses; ++mes)
+      q.campo(kColRendimento + 13 * int(g) + mes - 1).define(Quantia(t.GetSerie(kGruposLinha[g]).Mes(mes)));
+}
+
+bool TColecaoTolvItem::PreparaFilho(bd::Procedimento& p, TTolvItem& linha, bool exclui, const QString& marca) {
+  if (exclui && !m_interativo) return false;
+  p.param(QStringLiteral("ACAO"), int(linha.GetAcao()));
+  p.param(QStringLiteral("Excluir"), exclui ? 1 : 0);
+  if (m_interativo && !m_modoLista && m_consultaAtual && PosicionaNaVista(linha.GetTolvItemDK().toInt())) {
+    const bd::Campo tem = m_consultaAtual->campo(marca);
+    if (exclui && tem.inteiro() == 0) return false;
+    tem.define(exclui ? 0 : 1);
+  }
+  p.param(QStringLiteral("E_TOLV_ITEM_DK"), linha.GetTolvItemDK());
+  return true;
+}
+
+void TColecaoTolvItem::GravaJudiciais(TTolvItem& linha, bool exclui) {
+  if (!m_gravacao) return;
+  bd::Procedimento& p = *m_procJudiciais;
+  if (!PreparaFilho(p, linha, exclui, QStringLiteral("TEM_SUBJUDICE"))) return;
+
+  const TCodigoRetencao& codigo = linha.GetCodigoRetencao();
+  const bool semDecimo = !codigo.GetDecimoTerceiro();
+  const bool admite = codigo.GetSubJudice() && !EhEmpresa(linha);
+  TSubJudice& s = linha.GetSubJudice();
+  TCompensacao& c = linha.GetCompensacao();
+  auto envia = [&p](int posicao, TMonetario& valor, bool permitido) {
+    if (!permitido) valor.SetValorMonetario(Valor());
+    p.param(posicao, Quantia(valor));
+  };
+  for (int mes = 1; mes <= kMeses; ++mes) {
+    const bool ok = !(semDecimo && mes == kMeses);
+    envia(kColFilhos + kJudRendimento + mes - 1, s.GetRendimento(mes), admite && ok);
+    Valor soma;
+    for (size_t i = 0; i < kDeducoes.size(); ++i) {
+      TMonetario& valor = s.GetSerie(kDeducoes[i]).Mes(mes);
+      envia(kColFilhos + kJudDeducaoPO + 13 * int(i) + mes - 1, valor, admite && ok && AdmiteDeducao(codigo, kDeducoes[i]));
+      soma += valor.GetValorMonetario();
+    }
+    // The stored total deduction is the sum of its kinds; a stored row leaves the line saying the
+    // same, so that the totals kept line by line agree with the database.
+    if (!exclui || !ok) s.GetDeducao(mes).SetValorMonetario(soma);
+    p.param(kColFilhos + kJudDeducao + mes - 1, bd::DezMilesimos{soma.dezMilesimos()});
+    envia(kColFilhos + kJudRetido + mes - 1, s.GetRetido(mes), admite && ok);
+    envia(kColFilhos + kJudDeposito + mes - 1, s.GetDeposito(mes), admite && ok);
+    envia(kColFilhos + kJudAnoAtual + mes - 1, c.GetAnoAtual(mes), admite && ok);
+    envia(kColFilhos + kJudAnoAnterior + mes - 1, c.GetAnoAnterior(mes), admite && ok);
+  }
+  ExecutaProcedure(p);
+}
+
+void TColecaoTolvItem::GravaIsentos(TTolvItem& linha, bool exclui) {
+  if (!m_gravacao) return;
+  bd::Procedimento& p = *m_procIsentos;
+  if (!PreparaFilho(p, linha, exclui, QStringLiteral("TEM_ISENTO"))) return;
+
+  const TCodigoRetencao& codigo = linha.GetCodigoRetencao();
+  const bool empresa = EhEmpresa(linha);
+  TRendimentosIsentos& isentos = linha.GetIsentos();
+  using I = TRendimentosIsentos;
+  const std::array<bool, I::kSeries> admite = {codigo.GetIsentoRip65(), codigo.GetIsentoBolsa() && !empresa,
+                                               codigo.GetIsentoDac(),   codigo.GetIsentoPdv(),
+                                               codigo.GetIsentoAp(),    codigo.GetIsentoCopa() && !empresa};
+  for (int serie = 0; serie < I::kSeries; ++serie) {
+    TSerieMensal& s = isentos.GetSerie(I::Serie(serie));
+    for (int mes = 1; mes <= kMeses; ++mes) {
+      if (!admite[size_t(serie)]) s.Mes(mes).SetValorMonetario(Valor());
+      p.param(kColFilhos + 13 * serie + mes - 1, Quantia(s.Mes(mes)));
+    }
+  }
+  if (!codigo.GetIsentoOutros()) {
+    isentos.GetAnualOutros().SetValorMonetario(Valor());
+    isentos.GetAnualEspecificarOutros().SetValor(QString());
+  }
+  if (!codigo.GetIsentoLucroTitular()) {
+    isentos.GetAnualLucrosDiv96().SetValorMonetario(Valor());
+    isentos.GetAnualTitularSocio().SetValorMonetario(Valor());
+  }
+  p.param(kColFilhos + kIseOutros, Quantia(isentos.GetAnualOutros()));
+  p.param(kColFilhos + kIseDescricao, isentos.GetAnualEspecificarOutros().GetValor());
+  p.param(kColFilhos + kIseLucros, Quantia(isentos.GetAnualLucrosDiv96()));
+  p.param(kColFilhos + kIseTitular, Quantia(isentos.GetAnualTitularSocio()));
+  ExecutaProcedure(p);
+}
+
+// ---------------------------------------------------------------------------------------------
+// Deleting
+
+void TColecaoTolvItem::Exclui(TTolvItem& linha) {
+  if (!m_gravacao) return;
+  const QString chaveTexto = linha.GetTolvItemDK();
+  const int chave = chaveTexto.toInt();
+  if (!m_modoLista && m_consultaAtual && PosicionaNaVista(chave)) m_consultaAtual->exclui();
+  const TBeneficiarioTolv& beneficiario = linha.GetBeneficiario();
+  m_consultaComando.param(kFonte, m_anexo->GetFonteDK().toInt());
+  m_consultaComando.param(kChave, chaveTexto.isEmpty() ? bd::Dado() : bd::Dado(chave));
+  m_consultaComando.param(QStringLiteral("E_IN_PF_PJ"), QString::number(beneficiario.GetTipo()));
+  m_consultaComando.param(QStringLiteral("E_NR_PF_PJ"), beneficiario.GetBase());
+  bool rodou;
+  {
+    CursorEspera espera;
+    rodou = ExecutaConsulta(m_consultaComando);
+  }
+  if (!rodou) return;
+  ConfirmaTransacaoRetendo();
+  if (!m_modoLista) FechaExtremos();
+  m_armazenada->Limpa();
+  // A line never stored takes nothing out of the count or the totals.
+  if (!chaveTexto.isEmpty()) {
+    if (m_total > 0) --m_total;
+    AtualizaResumos(linha, *m_armazenada, false);
+    GravaResumoDoAnexo();
+  }
+  if (!AtualTemLinhas())
+    CarregaAnterior(linha);
+  else
+    CarregaAtual(linha);
+  if (!AtualTemLinhas()) linha.Limpa();
+}
