@@ -4,7 +4,9 @@
 #include "nucleo/TColecaoComprovantePF.h"
 #include "nucleo/TColecaoComprovantePJ.h"
 #include "nucleo/TComprovantePF.h"
+#include "nucleo/TColecaoTolvItem.h"
 #include "nucleo/TComprovantePJ.h"
+#include "nucleo/TTolv.h"
 
 namespace {
 
@@ -15,7 +17,10 @@ constexpr int kNadaGravado = 2;
 TColecaoComprovante::TColecaoComprovante(TTolv& declaracao)
     : m_pf(std::make_unique<TColecaoComprovantePF>(declaracao)),
       m_pj(std::make_unique<TColecaoComprovantePJ>(declaracao)),
-      m_compensavel(std::make_unique<TColecaoCompensavel>(declaracao)) {}
+      m_compensavel(std::make_unique<TColecaoCompensavel>(declaracao)),
+      m_fonteLinhas([&declaracao](const TBeneficiarioTolv& beneficiario, const std::function<void(TTolvItem&)>& adiciona) {
+        declaracao.GetItens().CarregaComprovante(beneficiario, adiciona);
+      }) {}
 
 TColecaoComprovante::~TColecaoComprovante() = default;
 

@@ -37,7 +37,7 @@ class TColecaoComprovante {
   TColecaoComprovantePJ& GetColecaoPJ() { return *m_pj; }
   TColecaoCompensavel& GetColecaoCompensavel() { return *m_compensavel; }
 
-  // Where the lines come from.
+  // Where the lines come from; by default the declaration's lines collection.
   void DefineFonteLinhas(FonteLinhas fonte) { m_fonteLinhas = std::move(fonte); }
 
  private:

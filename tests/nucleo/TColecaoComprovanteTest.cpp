@@ -5,10 +5,13 @@
 
 #include "ComprovanteTeste.h"
 #include "DeclaracaoTeste.h"
+#include "LinhasTeste.h"
+#include "nucleo/TAnexoFC.h"
 #include "nucleo/TColecaoCompensavel.h"
 #include "nucleo/TColecaoComprovante.h"
 #include "nucleo/TColecaoComprovantePF.h"
 #include "nucleo/TColecaoComprovantePJ.h"
+#include "nucleo/TColecaoTolvItem.h"
 #include "nucleo/TComprovantePF.h"
 #include "nucleo/TComprovantePJ.h"
 #include "suporte/QtGtest.h"
@@ -304,6 +307,58 @@ TEST_F(ColecaoComprovante, TheDeclarationFreesItsStatementsCollection) {
   TComprovantePF comprovante(m_pessoa);
   EXPECT_TRUE(m_tolv.GetColecaoComprovante().CarregaComprovante(comprovante));
   EXPECT_FALSE(comprovante.TemRendimentos());
+}
+
+// Over the lines the lines collection stored, of the declarant and of a fund.
+class ComprovanteDasLinhas : public linhas_teste::ComLinhas {
+ protected:
+  // The line's income of some months.
+  void Grava(TTolvAnexo& dono, const QString& numero, const char* codigo,
+             std::initializer_list<std::pair<int, const char*>> meses) {
+    TTolvItem linha(m_tolv, dono);
+    linhas_teste::Identifica(linha, numero, QStringLiteral("NOME"), QString::fromLatin1(codigo));
+    for (const auto& [mes, valor] : meses) linha.GetTributaveis().GetRendimento(mes).SetValorMonetario(R(valor));
+    dono.GetItens().SetModoLista(false);
+    ASSERT_EQ(dono.GetItens().Grava(linha), TColecaoTolvItem::kIncluida);
+  }
+};
+
+TEST_F(ComprovanteDasLinhas, StatementsAreBuiltFromTheStoredLinesOfEverySource) {
+  TAnexoFC fundo(m_tolv);
+  fundo.SetFonteDK(QStringLiteral("2"));
+  fundo.GetResumo().Zera();
+  Grava(m_tolv, kPessoa, "0561", {{1, "1.000,00"}});
+  Grava(m_tolv, kPessoa, "3533", {{2, "1.500,00"}});
+  Grava(fundo, kPessoa, "6800", {{3, "44,00"}});
+  const QString soDoFundo = QStringLiteral("11144477735");
+  Grava(fundo, soDoFundo, "6800", {{3, "10,00"}});
+  Grava(m_tolv, kEmpresa, "1708", {{5, "700,00"}, {7, "300,00"}, {13, "1,00"}});
+
+  TBeneficiarioTolv pessoa(&m_tolv);
+  pessoa.SetNi(kPessoa);
+  TComprovantePF pf(pessoa);
+  EXPECT_TRUE(m_tolv.GetColecaoComprovante().CarregaComprovante(pf));
+  EXPECT_EQ(pf.GetQuantidadeItens(), 3);
+  EXPECT_TRUE(pf.TemLinhaDeclaracao());
+  EXPECT_EQ(T(pf.GetQuadro3().GetTotalQ3L1()), QStringLiteral("2.500,00"));
+  EXPECT_EQ(T(pf.GetQuadro5().GetTotalLinha02()), QStringLiteral("44,00"));
+  EXPECT_EQ(pf.GetNatureza().GetValor(),
+            QStringLiteral("Proventos de aposentadoria, reserva, reforma ou pensão pagos por previdência pública"));
+
+  TBeneficiarioTolv outraPessoa(&m_tolv);
+  outraPessoa.SetNi(soDoFundo);
+  TComprovantePF soFundo(outraPessoa);
+  m_tolv.GetColecaoComprovante().CarregaComprovante(soFundo);
+  EXPECT_TRUE(soFundo.TemRendimentos());
+  EXPECT_FALSE(soFundo.TemLinhaDeclaracao());
+
+  TBeneficiarioTolv empresa(&m_tolv);
+  empresa.SetNi(kEmpresa);
+  TComprovantePJ pj(empresa);
+  m_tolv.GetColecaoComprovante().CarregaComprovante(pj);
+  ASSERT_EQ(pj.GetQuantidadeLinhas(), 2);
+  EXPECT_EQ(pj.GetLinha(0).GetMes(), 5);
+  EXPECT_EQ(pj.GetLinha(1).GetMes(), 7);
 }
 
 }  // namespace
