@@ -41,8 +41,7 @@ QString TzuqDependentePlanoSaude::AnoQuatroDigitos(QStringView doisDigitos, cons
   return QString::number(dois <= ano % 100 ? seculo + dois : seculo - 100 + dois);
 }
 
-QString TzuqDependentePlanoSaude::DataNascimentoArmazenada(const QString& data, const QString& anoCalendario) {
-  const QString d = DataParaAAAAMMDD(data);
+QString TzuqDependentePlanoSaude::CompletaAno(const QString& d, const QString& anoCalendario) {
   if (d.size() != 6 || !SomenteNumeros(d)) return d;
   return AnoQuatroDigitos(QStringView(d).left(2), anoCalendario) + d.mid(2);
 }

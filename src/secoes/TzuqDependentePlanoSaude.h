@@ -40,8 +40,12 @@ class TzuqDependentePlanoSaude : public TDadoBasico {
   // calendar year's own two digits is of this century, a later one of the previous (for 2013:
   // 00 to 13 give 2000 to 2013, 14 to 99 give 1914 to 1999).
   static QString AnoQuatroDigitos(QStringView doisDigitos, const QString& anoCalendario);
-  // DataParaAAAAMMDD with a two-digit year widened through that window: what is stored.
-  static QString DataNascimentoArmazenada(const QString& data, const QString& anoCalendario);
+  // A date AAMMDD widened to AAAAMMDD through that window; any other text unchanged.
+  static QString CompletaAno(const QString& dataAAAAMMDD, const QString& anoCalendario);
+  // A typed date as it is stored: DataParaAAAAMMDD, then CompletaAno.
+  static QString DataNascimentoArmazenada(const QString& data, const QString& anoCalendario) {
+    return CompletaAno(DataParaAAAAMMDD(data), anoCalendario);
+  }
 
   static QString RetiraBarras(QString texto) { return texto.remove(u'/'); }
   // 25/12/2001 -> 20011225; 25/12/01 -> 011225.
