@@ -51,9 +51,33 @@ enum Saida { sId, sNumero, sNome, sTipo, sNatureza, sProcesso, sNumeroAdvogado, 
 
 bd::Dado Dinheiro(const TMonetario& valor) { return bd::DezMilesimos{valor.GetValorMonetario().dezMilesimos()}; }
 
+const QString kTipoParam = QStringLiteral("IN_TIPO_RRA_E");
+const QString kChaveParam = QStringLiteral("RRA_ITEM_ID_E");
+const QString kJanelaInicio = QStringLiteral("SELECT * FROM RRA_ITENS_JANELA_INI(:IN_TIPO_RRA_E)");
+const QString kJanelaAnterior =
+    QStringLiteral("SELECT * FROM RRA_ITENS_JANELA_ANT(:RRA_ITEM_ID_E, :IN_TIPO_RRA_E) ORDER BY RRA_ITEM_ID");
+const QString kJanelaProxima = QStringLiteral("SELECT * FROM RRA_ITENS_JANELA_PROX(:RRA_ITEM_ID_E, :IN_TIPO_RRA_E)");
+const QString kJanelaFim = QStringLiteral("SELECT * FROM RRA_ITENS_JANELA_FIM(:IN_TIPO_RRA_E) ORDER BY RRA_ITEM_ID");
+const QString kChave = QStringLiteral("SELECT * FROM RRA_ITENS_CHAVE(:RRA_ITEM_ID_E)");
+
+// The query stands on a row (at either end it still shows its first or last one).
+bool TemLinha(const bd::Consulta* consulta) {
+  return consulta && consulta->aberta() && !consulta->vazia() && consulta->posicao() > 0;
+}
+
+int ChaveDe(const bd::Consulta& consulta) { return consulta.campo(1).inteiro(); }
+
 }  // namespace
 
-TzuqRraDAO::TzuqRraDAO() : TColecaoSecao(QStringLiteral("RRA_ITEM")) {}
+TzuqRraDAO::TzuqRraDAO() : TColecaoSecao(QStringLiteral("RRA_ITEM")) {
+  for (int i = 0; i < 2; ++i) {
+    Navegacao& nav = m_navegacoes[size_t(i)];
+    nav.navegacao = std::make_unique<NavegacaoJanelas>(nav.janelas, nav.atual, Ligacao(i));
+    nav.navegacao->Define(GetTransacao(), {kJanelaInicio, kJanelaAnterior, kJanelaProxima, kJanelaFim}, false);
+    nav.chave.defineTransacao(GetTransacao());
+    nav.chave.defineSql(kChave);
+  }
+}
 
 TzuqRraDAO::~TzuqRraDAO() = default;
 
@@ -76,11 +100,11 @@ const TzuqRraDAO::Posicoes& TzuqRraDAO::Entradas(bd::Procedimento& procedimento)
   return it->second;
 }
 
-const TzuqRraDAO::Posicoes& TzuqRraDAO::Saidas(bd::Procedimento& procedimento) {
-  auto [it, novo] = m_saidas.try_emplace(procedimento.nome());
+const TzuqRraDAO::Posicoes& TzuqRraDAO::Saidas(const bd::Consulta& linha) {
+  auto [it, novo] = m_saidas.try_emplace(linha.sql());
   if (novo) {
     QStringList nomes;
-    for (int i = 1; i <= procedimento.quantidadeSaidas(); ++i) nomes << procedimento.saida(i).nome().toUpper();
+    for (int i = 1; i <= linha.quantidadeCampos(); ++i) nomes << linha.nomeCampo(i).toUpper();
     auto posicao = [&](const QString& nome) { return int(nomes.indexOf(nome)) + 1; };
     for (int i = 0; i < kSaidasFixas; ++i) it->second[size_t(i)] = posicao(QLatin1String(kSaidas[i]));
     for (int i = 0; i < kValores; ++i) it->second[size_t(kSaidasFixas + i)] = posicao(NomeValor(i));
@@ -124,9 +148,16 @@ TzuqRra& TzuqRraDAO::Salva(TzuqRra& item) {
   TValoresRra& valores = item.GetValores();
   for (int i = 0; i < kValores; ++i)
     p.param(e[size_t(kEntradasFixas + i)], Dinheiro(ValorDe(valores, i / 12, i % 12 + 1)));
+  GuardaPosicoes();
   Grava(p);
 
-  if (novo) item.SetId(p.saida(QStringLiteral("RRA_ITEM_ID_OUT")).inteiro());
+  if (novo) {
+    item.SetId(p.saida(QStringLiteral("RRA_ITEM_ID_OUT")).inteiro());
+    Navegacao& nav = NavegacaoDe(item);
+    if (nav.total >= 0) ++nav.total;
+    nav.chaveGuardada = item.GetId();
+    nav.posicaoGuardada = nav.total;
+  }
   item.GetBeneficiario().SetModificado(false);
   item.GetNatureza().SetModificado(false);
   item.GetProcesso().SetModificado(false);
@@ -140,8 +171,22 @@ TzuqRra& TzuqRraDAO::Salva(TzuqRra& item) {
 void TzuqRraDAO::Exclui(const TzuqRra& item) {
   bd::Procedimento& p = Procedimento(QStringLiteral("EXCLUI_RRA_ITEM"));
   p.param(QStringLiteral("RRA_ITEM_ID_E"), item.GetId());
+  GuardaPosicoes();
   // Committed at once: a deletion is final when the call returns.
   Grava(p);
+  // The places of the type after the item move up by one.
+  Navegacao& nav = NavegacaoDe(item);
+  nav.total = -1;
+  nav.chaveGuardada = 0;
+  nav.posicaoGuardada = -1;
+}
+
+void TzuqRraDAO::GuardaPosicoes() {
+  for (Navegacao& nav : m_navegacoes) {
+    if (!TemLinha(nav.atual) || nav.navegacao->PosicaoAtual() < 1) continue;
+    nav.chaveGuardada = ChaveDe(*nav.atual);
+    nav.posicaoGuardada = nav.navegacao->PosicaoAtual();
+  }
 }
 
 bool TzuqRraDAO::JaExiste(const TzuqRra& item) {
@@ -161,49 +206,139 @@ bool TzuqRraDAO::JaExiste(const TzuqRra& item) {
   return p.saida(QStringLiteral("EXISTE")).texto() != u"0";
 }
 
-TzuqRra& TzuqRraDAO::Busca(TzuqRra& item) {
-  bd::Procedimento& p = Procedimento(QStringLiteral("BUSCA_RRA_ITEM"));
-  p.param(QStringLiteral("RRA_ITEM_ID_E"), item.GetId());
-  Pergunta(p);
-  return CarregaItem(p, item);
+TzuqRraDAO::Navegacao& TzuqRraDAO::NavegacaoDe(const TzuqRra& item) {
+  return m_navegacoes[item.GetTipo() == 1 ? 0 : 1];
 }
 
-TzuqRra& TzuqRraDAO::CarregaItem(bd::Procedimento& p, TzuqRra& item) {
-  const Posicoes& s = Saidas(p);
+NavegacaoJanelas::Ligacao TzuqRraDAO::Ligacao(int indice) {
+  Navegacao& nav = m_navegacoes[size_t(indice)];
+  const QString tipo = indice == 0 ? QStringLiteral("1") : QStringLiteral("2");
+  NavegacaoJanelas::Ligacao l;
+  l.abre = [this](bd::Consulta& consulta) {
+    consulta.fecha();
+    Abre(consulta);
+  };
+  l.posiciona = [&nav, tipo](bd::Consulta& janela, NavegacaoJanelas::Janela qual, const bd::Consulta* atual) {
+    janela.param(kTipoParam, tipo);
+    if (qual == NavegacaoJanelas::kAnterior || qual == NavegacaoJanelas::kProxima)
+      janela.param(kChaveParam, TemLinha(atual) ? ChaveDe(*atual) : nav.partida);
+  };
+  l.semPosicao = [&nav] { return nav.partida < 1 && !TemLinha(nav.atual); };
+  l.total = [&nav] { return nav.total; };
+  return l;
+}
+
+void TzuqRraDAO::Sincroniza(Navegacao& nav, const TzuqRra& item) {
+  nav.partida = item.GetId();
+  if (TemLinha(nav.atual) && ChaveDe(*nav.atual) == item.GetId()) return;
+  // The item came from elsewhere (a look-up, a save, a deletion): the moves start from its key and
+  // no place is known until counted.
+  nav.navegacao->EsqueceTudo();
+  nav.atual = nullptr;
+}
+
+bool TzuqRraDAO::CarregaAtual(Navegacao& nav, TzuqRra& item, bool passo) {
+  // A step that found nothing leaves the browsing on the row it started from.
+  if (!TemLinha(nav.atual) || (passo && ChaveDe(*nav.atual) == item.GetId())) return false;
+  CarregaItem(*nav.atual, item);
+  nav.partida = item.GetId();
+  return true;
+}
+
+TzuqRra& TzuqRraDAO::BuscaPrimeiro(TzuqRra& item) {
+  Navegacao& nav = NavegacaoDe(item);
+  Sincroniza(nav, item);
+  nav.navegacao->Primeiro();
+  CarregaAtual(nav, item, false);
+  return item;
+}
+
+TzuqRra& TzuqRraDAO::BuscaAnterior(TzuqRra& item) {
+  Navegacao& nav = NavegacaoDe(item);
+  Sincroniza(nav, item);
+  nav.navegacao->Anterior();
+  CarregaAtual(nav, item, true);
+  return item;
+}
+
+TzuqRra& TzuqRraDAO::BuscaProximo(TzuqRra& item) {
+  Navegacao& nav = NavegacaoDe(item);
+  Sincroniza(nav, item);
+  nav.navegacao->Proximo();
+  CarregaAtual(nav, item, true);
+  return item;
+}
+
+TzuqRra& TzuqRraDAO::BuscaUltimo(TzuqRra& item) {
+  Navegacao& nav = NavegacaoDe(item);
+  Sincroniza(nav, item);
+  // With the count known the last window knows its places.
+  QuantidadeRegistros(item);
+  nav.navegacao->Ultimo();
+  CarregaAtual(nav, item, false);
+  return item;
+}
+
+bool TzuqRraDAO::AbreChave(Navegacao& nav, int chave) {
+  nav.chave.fecha();
+  nav.chave.param(kChaveParam, chave);
+  Abre(nav.chave);
+  nav.navegacao->Esquece(nav.chave);
+  return TemLinha(&nav.chave);
+}
+
+TzuqRra& TzuqRraDAO::Busca(TzuqRra& item) {
+  Navegacao& nav = NavegacaoDe(item);
+  Sincroniza(nav, item);
+  if (!AbreChave(nav, item.GetId())) {
+    item.Limpar();
+    return item;
+  }
+  CarregaItem(nav.chave, item);
+  // An item of the other type is shown, but not browsed from here.
+  if (&NavegacaoDe(item) == &nav) {
+    nav.atual = &nav.chave;
+    nav.partida = item.GetId();
+  }
+  return item;
+}
+
+template <class Campo>
+void Carrega(const std::array<int, 97>& s, Campo campo, TzuqRra& item) {
   item.Limpar();
-  item.SetId(p.saida(s[sId]).inteiro());
+  item.SetId(campo(s[sId]).inteiro());
 
   TContribuinte& beneficiario = item.GetBeneficiario();
-  const QString base = p.saida(s[sNumero]).texto().trimmed();
+  const QString base = campo(s[sNumero]).texto().trimmed();
   if (!base.isEmpty()) beneficiario.SetNiComErro(base + TNiContribuinte::CalculaDVNi(base));
-  const QString nome = p.saida(s[sNome]).texto();
+  const QString nome = campo(s[sNome]).texto();
   if (!nome.isEmpty()) beneficiario.GetNome().SetNomeComErro(nome);
 
-  const bool declarante = p.saida(s[sTipo]).texto() == u"1";
+  const bool declarante = campo(s[sTipo]).texto() == u"1";
   item.SetTipo(declarante ? 1 : 2);
   item.GetProcesso().SetOpcional(declarante);
-  item.GetNatureza().CarregaValor(p.saida(s[sNatureza]).texto());
-  item.GetProcesso().CarregaValor(p.saida(s[sProcesso]).texto());
+  item.GetNatureza().CarregaValor(campo(s[sNatureza]).texto());
+  item.GetProcesso().CarregaValor(campo(s[sProcesso]).texto());
 
-  const QString baseAdvogado = p.saida(s[sNumeroAdvogado]).texto().trimmed();
+  const QString baseAdvogado = campo(s[sNumeroAdvogado]).texto().trimmed();
   if (!baseAdvogado.isEmpty()) {
     // The kind is not stored with the item's lawyer: nine digits are a CPF, twelve a CNPJ.
     TContribuinte& advogado = item.GetAdvogado();
     advogado.SetNiComErro(baseAdvogado + TNiContribuinte::CalculaDVNi(baseAdvogado));
-    const QString nomeAdvogado = p.saida(s[sNomeAdvogado]).texto();
+    const QString nomeAdvogado = campo(s[sNomeAdvogado]).texto();
     if (!nomeAdvogado.isEmpty()) advogado.GetNome().SetNomeComErro(nomeAdvogado);
   }
 
-  const bd::Campo molestia = p.saida(s[sMolestia]);
+  const bd::Campo molestia = campo(s[sMolestia]);
   if (!molestia.nulo()) item.GetInMolestia().SetValor(molestia.texto());
-  const bd::Campo laudo = p.saida(s[sLaudo]);
+  const bd::Campo laudo = campo(s[sLaudo]);
   const QDate data = laudo.nulo() ? QDate() : laudo.data();
   item.GetDataLaudo().SetValor((data.isValid() ? data : kDataZero).toString(QStringLiteral("dd/MM/yyyy")));
 
   TValoresRra& valores = item.GetValores();
   for (int i = 0; i < kValores; ++i) {
-    const bd::Campo campo = p.saida(s[size_t(kSaidasFixas + i)]);
-    ValorDe(valores, i / 12, i % 12 + 1).SetValorMonetario(Valor::deDezMilesimos(campo.nulo() ? 0 : campo.dezMilesimos()));
+    const bd::Campo c = campo(s[size_t(kSaidasFixas + i)]);
+    ValorDe(valores, i / 12, i % 12 + 1).SetValorMonetario(Valor::deDezMilesimos(c.nulo() ? 0 : c.dezMilesimos()));
   }
 
   beneficiario.SetModificado(false);
@@ -213,23 +348,67 @@ TzuqRra& TzuqRraDAO::CarregaItem(bd::Procedimento& p, TzuqRra& item) {
   item.GetInMolestia().SetModificado(false);
   item.GetDataLaudo().SetModificado(false);
   valores.SetModificado(false);
+}
+
+TzuqRra& TzuqRraDAO::CarregaItem(const bd::Consulta& linha, TzuqRra& item) {
+  Carrega(Saidas(linha), [&linha](int i) { return linha.campo(i); }, item);
   return item;
 }
 
 int TzuqRraDAO::QuantidadeRegistros(const TzuqRra& item) {
-  bd::Consulta& c = Comando(QStringLiteral("SELECT RRADEC, RRAJUS FROM RRA_ITEM_TOTAL T"));
-  Abre(c);
-  const int total = c.campo(item.GetTipo() == 1 ? QStringLiteral("RRADEC") : QStringLiteral("RRAJUS")).inteiro();
-  c.fecha();
-  return total;
+  Navegacao& nav = NavegacaoDe(item);
+  if (nav.total < 0) {
+    bd::Consulta& c = Comando(QStringLiteral("SELECT RRADEC, RRAJUS FROM RRA_ITEM_TOTAL T"));
+    Abre(c);
+    m_navegacoes[0].total = c.campo(QStringLiteral("RRADEC")).inteiro();
+    m_navegacoes[1].total = c.campo(QStringLiteral("RRAJUS")).inteiro();
+    c.fecha();
+  }
+  return nav.total;
 }
 
 bool TzuqRraDAO::ExisteRegistro() {
-  bd::Consulta& c = Comando(QStringLiteral("SELECT RRADEC, RRAJUS FROM RRA_ITEM_TOTAL T"));
+  bd::Consulta& c = Comando(QStringLiteral("SELECT FIRST 1 RRA_ITEM_ID FROM RRA_ITEM"));
   Abre(c);
-  const bool existe = c.campo(QStringLiteral("RRADEC")).inteiro() + c.campo(QStringLiteral("RRAJUS")).inteiro() > 0;
+  const bool existe = !c.eof();
   c.fecha();
   return existe;
+}
+
+int TzuqRraDAO::Conta(const TzuqRra& item) {
+  bd::Consulta& c = Comando(QStringLiteral("SELECT COUNT(R.RRA_ITEM_ID) AS NOATUAL FROM RRA_ITEM R WHERE R.RRA_ITEM_ID "
+                                           "<= :RRA_ITEM_ID_E AND R.IN_TIPO_RRA = :IN_TIPO_RRA_E"));
+  c.param(kChaveParam, item.GetId());
+  c.param(kTipoParam, Tipo(item));
+  Abre(c);
+  const int posicao = c.campo(1).inteiro();
+  c.fecha();
+  return posicao;
+}
+
+int TzuqRraDAO::PosicaoAtual(const TzuqRra& item) {
+  if (item.GetId() < 1) return 0;
+  Navegacao& nav = NavegacaoDe(item);
+  const bool naLinha = TemLinha(nav.atual) && ChaveDe(*nav.atual) == item.GetId();
+  if (naLinha && nav.navegacao->PosicaoAtual() > 0) return nav.navegacao->PosicaoAtual();
+  const int posicao =
+      item.GetId() == nav.chaveGuardada && nav.posicaoGuardada > 0 ? nav.posicaoGuardada : Conta(item);
+  // The browsing stands on the item from now on, knowing its place: the next moves are not counted.
+  if (!naLinha && AbreChave(nav, item.GetId()) && &NavegacaoDe(item) == &nav) {
+    nav.atual = &nav.chave;
+    nav.partida = item.GetId();
+  }
+  if (TemLinha(nav.atual) && ChaveDe(*nav.atual) == item.GetId()) nav.navegacao->ConhecePosicao(posicao);
+  return posicao;
+}
+
+void TzuqRraDAO::Reconta() {
+  for (Navegacao& nav : m_navegacoes) {
+    nav.total = -1;
+    nav.chaveGuardada = 0;
+    nav.posicaoGuardada = -1;
+    nav.navegacao->EsqueceTudo();
+  }
 }
 
 QString TzuqRraDAO::BuscaNomeBeneficiario(const QString& base, int tipo) {
