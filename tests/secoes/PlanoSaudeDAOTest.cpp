@@ -4,6 +4,9 @@
 #include "nucleo/EColecaoError.h"
 #include "nucleo/Erros.h"
 #include "plataforma/bd/ConjuntoMemoria.h"
+#include "plataforma/bd/Conexao.h"
+#include "plataforma/bd/Consulta.h"
+#include "plataforma/bd/Transacao.h"
 #include "secoes/TzuqDependentePlanoSaude.h"
 #include "secoes/TzuqDependentePlanoSaudeDAO.h"
 #include "secoes/TzuqPlanoSaude.h"
@@ -277,6 +280,23 @@ TEST_F(PlanoSaudeDAO, QuestionsSeeWhatOthersCommittedMeanwhile) {
   Roda(QStringLiteral("INSERT INTO TB_PS_TITULAR (TPT_ID, TPT_TPO_ID, TPT_NR_PF_PJ) VALUES (77, ") +
        QString::number(Operadora().GetId()) + QStringLiteral(", '529982247');"));
   EXPECT_EQ(titulares.JaExiste(*ana), 77);
+}
+
+// No-wait: a row another transaction holds is a failure at once, never a frozen program.
+TEST_F(PlanoSaudeDAO, AWriteOnARowHeldElsewhereFailsAtOnce) {
+  TzuqTitularPlanoSaudeDAO titulares;
+  auto ana = Titular(kCpfAna, "ANA SOUZA", "10");
+  titulares.Inclui(*ana);
+  bd::Conexao outra(m_pasta.dados() + u'/' + kBanco);
+  outra.conecta();
+  bd::Transacao segura(outra);
+  bd::Consulta(segura, QStringLiteral("UPDATE TB_PS_TITULAR SET TPT_VL_PAGO = 1")).executa();
+  ana->GetValorPago().SetValorMonetario(V("20"));
+  EXPECT_THROW(titulares.Atualiza(*ana), declaracao_teste::FimDoProcesso);
+  ASSERT_FALSE(m_caixa.chamadas().empty());
+  EXPECT_TRUE(m_caixa.ultima().texto.startsWith(QStringLiteral("Não foi possível executar a procedure ATUALIZAR_PS_TITULAR")))
+      << m_caixa.ultima().texto.toStdString();
+  segura.rollback();
 }
 
 TEST_F(PlanoSaudeDAO, RelationsAreTheFiveCodesWithTheirDescriptions) {

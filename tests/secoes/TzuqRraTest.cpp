@@ -296,6 +296,35 @@ INSTANTIATE_TEST_SUITE_P(
                          {{286, 1, "valores", ""}}}),
     [](const testing::TestParamInfo<CasoConsistencia>& info) { return std::string(info.param.nome); });
 
+// The findings read as the user sees them, arguments in place.
+TEST(TzuqRra, FindingsReadAsTheirMessages) {
+  Declaracao pessoa(true);
+  auto item = ItemValido(pessoa.tolv(), 1);
+  item->GetBeneficiario().SetNi(kCpfDeclarante);
+  item->GetAdvogado().SetNi(kCpfDeclarante);
+  item->GetAdvogado().GetNome().SetValor(QStringLiteral("MARIA SOUZA"));
+  item->GetValores().GetMeses(3).SetValorMonetario(V("999,9"));
+  item->GetValores().GetMeses(4).SetValorMonetario(V("0,1"));
+  TzuqRra::DefineVerificacaoEmCurso(true);
+  TErros erros;
+  item->VerificaItem(erros);
+  item->VerificaConsistencia(erros);
+  TzuqRra::DefineVerificacaoEmCurso(false);
+  QStringList mensagens;
+  for (int i = 0; i < erros.GetQuantidade(); ++i) mensagens << erros.GetErro(i).GetMensagem();
+  EXPECT_EQ(mensagens, QStringList({
+                           QStringLiteral("O declarante não pode ser beneficiário dele mesmo: 111.444.777-35."),
+                           QStringLiteral("O CPF do advogado não pode ser igual ao CPF do declarante."),
+                           QStringLiteral("Quantidade meses preenchido sem a informação dos valores do rendimento "
+                                          "recebido acumuladamente: 1889 111.444.777-35 Mar."),
+                           QStringLiteral("Quantidade meses preenchido sem a informação dos valores do rendimento "
+                                          "recebido acumuladamente: 1889 111.444.777-35 Abr."),
+                           QStringLiteral("O somatório da coluna quantidade de meses não pode ser maior que 999,9."),
+                       }));
+  EXPECT_EQ(TErro::FormataMensagem(288, QStringLiteral("CNPJ;escritório de advocacia;CNPJ")),
+            "O CNPJ do escritório de advocacia não pode ser igual ao CNPJ do declarante.");
+}
+
 TEST(TzuqRra, ClearingKeepsTypeAndDeclarationAndEmptiesTheRest) {
   Declaracao declaracao(false);
   auto item = ItemValido(declaracao.tolv(), 2);
