@@ -174,6 +174,7 @@ void TModeloGrid::SetDimensoes(int colunas, int linhas, int colunasFixas, int li
   if (colunas == m_colunas && linhas == m_linhas && colunasFixas == m_colunasFixas &&
       linhasFixas == m_linhasFixas)
     return;
+  emit DimensoesVaoMudar();
   beginResetModel();
   m_colunas = colunas;
   m_linhas = linhas;

@@ -132,6 +132,9 @@ class TModeloGrid : public QAbstractTableModel, public IObservador {
   void Liberado(IObservavel* observavel) override;
 
  signals:
+  // The number of rows or columns is about to change: an open editor stores its text while its
+  // cell is still the same.
+  void DimensoesVaoMudar();
   // The number of rows or columns changed: the grid fits them again.
   void DimensoesAlteradas();
 

@@ -47,6 +47,8 @@ QString TModeloGridMesesDeducoes::TituloPadrao(int colDados) const {
 
 void TModeloGridMesesDeducoes::mudaVisivel(bool& flag, bool valor) {
   if (flag == valor) return;
+  // The cells move: an open editor stores into the one it was opened on.
+  emit DimensoesVaoMudar();
   flag = valor;
   SetColunas(colunasVisiveis());
   Atualiza();

@@ -14,6 +14,7 @@
 #include <QStyledItemDelegate>
 #include <QToolTip>
 
+#include <algorithm>
 #include <cstdlib>
 #include <memory>
 
@@ -40,6 +41,24 @@ constexpr int kAlturaPadrao = 24;
 bool ehTotais(const QString& texto) { return texto.trimmed().toUpper() == u"TOTAIS"; }
 
 QRgb fundoDaLinha(int lin) { return lin % 2 != 0 ? kFundoImpar : kFundoPar; }
+
+// A text wider than its cell is drawn smaller rather than cut: a cut amount would show other
+// digits. Never below 6 points.
+void encolhe(QPainter& p, const QStringList& linhas, int largura) {
+  QFont f = p.font();
+  const auto maior = [&] {
+    const QFontMetrics m(f);
+    int w = 0;
+    for (const QString& l : linhas) w = std::max(w, m.horizontalAdvance(l));
+    return w;
+  };
+  bool mudou = false;
+  while (maior() > largura && f.pointSizeF() > 6) {
+    f.setPointSizeF(f.pointSizeF() - 0.5);
+    mudou = true;
+  }
+  if (mudou) p.setFont(f);
+}
 
 // The caption row: the grid's fixed row, kept in place while the rows scroll.
 class CabecalhoGrid : public QHeaderView {
@@ -71,9 +90,8 @@ class CabecalhoGrid : public QHeaderView {
     const auto* ajuda = static_cast<QHelpEvent*>(evento);
     const int secao = logicalIndexAt(ajuda->pos());
     if (secao >= 0) {
-      const QRect r(sectionViewportPosition(secao), 0, sectionSize(secao), height());
-      m_grid.MontaDicaCelula({secao, 0}, ajuda->globalPos(),
-                             QRect(viewport()->mapTo(&m_grid, r.topLeft()), r.size()));
+      const QRect r(sectionViewportPosition(secao), 0, sectionSize(secao), viewport()->height());
+      m_grid.MontaDicaCelula({secao, 0}, ajuda->globalPos(), viewport(), r);
     }
     return true;
   }
@@ -152,13 +170,17 @@ void TTolvCustomGrid::SetModelo(TModeloGrid* modelo) {
   m_modelo = modelo;
   m_modelo->setParent(this);
   setModel(m_modelo);
+  connect(m_modelo, &TModeloGrid::DimensoesVaoMudar, this, [this] {
+    // A refused text was shown and is given up: its cell is going away.
+    if (!FechaEditor(true)) FechaEditor(false);
+  });
   connect(m_modelo, &TModeloGrid::DimensoesAlteradas, this, &TTolvCustomGrid::aoMudarDimensoes);
   delete anterior;
   aoMudarDimensoes();
 }
 
 void TTolvCustomGrid::SetReadOnly(bool readOnly) {
-  if (readOnly && EditorAberto()) FechaEditor(false);
+  if (readOnly && EditorAberto() && !FechaEditor(true)) FechaEditor(false);
   m_readOnly = readOnly;
 }
 
@@ -419,13 +441,14 @@ void TTolvCustomGrid::PintaCelulaLinhaAtual(QPainter& p, const QRect& r, Alinham
 void TTolvCustomGrid::EscreveTexto(QPainter& p, const QRect& r, const QString& texto, Alinhamento a) const {
   QString linha = texto;
   linha.replace(u'\r', u' ');
+  p.save();
+  encolhe(p, {linha}, r.width() - 6);
   const QFontMetrics m = p.fontMetrics();
   const int largura = m.horizontalAdvance(linha);
   int x = r.left() + 3;
   if (a == TModeloGrid::Pintura::Direita) x = r.left() + r.width() - largura - 3;
   if (a == TModeloGrid::Pintura::Centro) x = r.left() + r.width() / 2 - largura / 2;
   const int topo = r.top() + r.height() / 2 - m.height() / 2;
-  p.save();
   p.setClipRect(r, Qt::IntersectClip);
   p.drawText(QPoint(x, topo + m.ascent()), linha);
   p.restore();
@@ -437,7 +460,8 @@ void TTolvCustomGrid::EscreveTextoMultiLinha(QPainter& p, const QRect& r, const 
     EscreveTexto(p, r, texto, a);
     return;
   }
-  const QStringList linhas = texto.split(u'\r');
+  QStringList linhas = texto.split(u'\r');
+  for (QString& l : linhas) l = l.trimmed();
   const int n = int(linhas.size());
   int topo = r.top();
   int altura = r.height() / n;
@@ -445,11 +469,12 @@ void TTolvCustomGrid::EscreveTextoMultiLinha(QPainter& p, const QRect& r, const 
     topo += 3;
     altura = (r.height() - 6) / n;
   }
-  const QFontMetrics m = p.fontMetrics();
   p.save();
+  encolhe(p, linhas, r.width() - 6);
+  const QFontMetrics m = p.fontMetrics();
   p.setClipRect(r, Qt::IntersectClip);
   for (int i = 0; i < n; ++i) {
-    const QString linha = linhas[i].trimmed();
+    const QString& linha = linhas[i];
     const int largura = m.horizontalAdvance(linha);
     int x = r.left() + 3;
     if (a == TModeloGrid::Pintura::Direita) x = r.left() + r.width() - largura - 3;
@@ -467,16 +492,16 @@ void TTolvCustomGrid::DesenhaBorda(QPainter& p, const QRect& r) const {
 
 void TTolvCustomGrid::MontaDica(QPoint ponto, QPoint global) {
   const QPoint celula = CelulaEm(ponto);
-  MontaDicaCelula(celula, global, RetanguloCelula(celula.x(), celula.y()));
+  MontaDicaCelula(celula, global, viewport(), RetanguloCelula(celula.x(), celula.y()));
 }
 
-void TTolvCustomGrid::MontaDicaCelula(QPoint celula, QPoint global, const QRect& retangulo) {
+void TTolvCustomGrid::MontaDicaCelula(QPoint celula, QPoint global, QWidget* area, const QRect& retangulo) {
   QString texto = toolTip();
   bool mostra = true;
   if (m_modelo->Contem(celula.x(), celula.y()))
     GuardaEventos::executa([&] { emit OnHint(celula.x(), celula.y(), texto, mostra); });
   if (mostra && !texto.isEmpty())
-    QToolTip::showText(global, texto, viewport(), retangulo.adjusted(-1, -1, 1, 1));
+    QToolTip::showText(global, texto, area, retangulo.adjusted(-1, -1, 1, 1));
   else
     QToolTip::hideText();
 }

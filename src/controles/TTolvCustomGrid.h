@@ -127,7 +127,8 @@ class TTolvCustomGrid : public QTableView {
   // Prepares the hint of the cell under `ponto` (viewport coordinates): the grid's tool tip,
   // which OnHint may change or forbid. Shown over the cell's rectangle grown by one pixel.
   void MontaDica(QPoint ponto, QPoint global);
-  void MontaDicaCelula(QPoint celula, QPoint global, const QRect& retangulo);
+  // The same for a cell whose rectangle is given in the coordinates of `area`.
+  void MontaDicaCelula(QPoint celula, QPoint global, QWidget* area, const QRect& retangulo);
 
   static constexpr int kLimiarArrasto = 12;  // pixels
 

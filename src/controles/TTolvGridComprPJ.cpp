@@ -23,13 +23,14 @@ TTolvGridComprPJ::TTolvGridComprPJ(QWidget* pai) : TTolvCustomGrid(pai) {
 }
 
 void TTolvGridComprPJ::SetComprovante(TComprovantePJ* comprovante) {
-  FechaEditor(false);
+  // What an open editor holds goes into the statement it was typed for.
+  if (!FechaEditor(true)) FechaEditor(false);
   ModeloComprPJ().SetComprovante(comprovante);
   Atualiza();
 }
 
 void TTolvGridComprPJ::Atualiza() {
-  FechaEditor(false);
+  if (!FechaEditor(true)) FechaEditor(false);
   ModeloComprPJ().Recarrega();
   const int linhas = Modelo().RowCount();
   int altura = kAlturaPorLinha * linhas;

@@ -24,6 +24,12 @@ TTolvGridMeses::TTolvGridMeses(QWidget* pai, TModeloGridMeses* modelo) : TTolvCu
   SetModelo(modelo);
 }
 
+void TTolvGridMeses::SetTolvItem(TTolvItem* item) {
+  // A refused text was shown and is given up: it belongs to the line that goes.
+  if (!FechaEditor(true)) FechaEditor(false);
+  ModeloMeses().SetTolvItem(item);
+}
+
 TTolvGridMeses::Dimensoes TTolvGridMeses::CalculaDimensoes(int altura, int largura, int linhas, int colunas,
                                                            int larguraColuna0, int linhaGrade, bool multiLinha) {
   Dimensoes d{};

@@ -18,8 +18,9 @@ class TTolvGridMeses : public TTolvCustomGrid {
   bool DecimoTerceiro() const { return ModeloMeses().DecimoTerceiro(); }
   void SetDecimoTerceiro(bool decimoTerceiro) { ModeloMeses().SetDecimoTerceiro(decimoTerceiro); }
   TTolvItem* TolvItem() const { return ModeloMeses().TolvItem(); }
-  // Binds the line whose series the grid shows (not owned).
-  void SetTolvItem(TTolvItem* item) { ModeloMeses().SetTolvItem(item); }
+  // Binds the line whose series the grid shows (not owned). What an open editor holds goes into
+  // the line it was typed for.
+  void SetTolvItem(TTolvItem* item);
 
   // Row heights and column widths of a month grid. Rounding halves to even.
   struct Dimensoes {

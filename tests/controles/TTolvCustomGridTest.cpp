@@ -229,6 +229,24 @@ TEST_F(GradeNaJanela, ConfirmaValorGuardaSemMoverNada) {
   EXPECT_EQ(grade->CelulaAtual(), QPoint(4, 2));
 }
 
+TEST_F(GradeNaJanela, OQueEstaNoEditorVaiParaALinhaEColunaEmQueFoiDigitado) {
+  grade->SelecionaCelula(3, 2);  // Previdência Oficial
+  digita("6");
+  // The page hides a column while the editor is open: the text goes where it was typed.
+  grade->SetDeducaoPO(false);
+  EXPECT_FALSE(grade->EditorAberto());
+  EXPECT_EQ(t.GetDeducaoPO(2).GetValorMonetario(), R("6"));
+  EXPECT_TRUE(t.GetDeducaoPP(2).EhZero());
+  // And another line is bound: the text goes into the one it was typed for.
+  grade->SelecionaCelula(1, 5);
+  digita("2");
+  Linha outra;
+  grade->SetTolvItem(&outra.item);
+  EXPECT_EQ(t.GetRendimento(5).GetValorMonetario(), R("2"));
+  EXPECT_TRUE(outra.item.GetTributaveis().GetRendimento(5).EhZero());
+  grade->SetTolvItem(&linha.item);
+}
+
 // Clipboard -----------------------------------------------------------------------------------
 
 TEST_F(GradeNaJanela, CopiarLevaOValorCruOuOTextoMostrado) {
