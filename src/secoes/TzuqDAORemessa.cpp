@@ -10,13 +10,22 @@
 
 TzuqDAORemessa::TzuqDAORemessa()
     : m_transacaoPropria(std::make_unique<bd::Transacao>(
-          QStringList{QStringLiteral("read_committed"), QStringLiteral("rec_version"), QStringLiteral("nowait")})) {
+          QStringList{QStringLiteral("read_committed"), QStringLiteral("rec_version"), QStringLiteral("nowait")})),
+      m_transacao(m_transacaoPropria.get()) {
+  Conecta();
+}
+
+TzuqDAORemessa::TzuqDAORemessa(TzuqDAORemessa& dono) : m_transacao(dono.m_transacao) {
+  Conecta();
+}
+
+void TzuqDAORemessa::Conecta() {
   bd::Conexao* declaracao = GetBancoDeclaracao();
   if (!declaracao) return;
-  DefineTransacao(m_transacaoPropria.get());
+  DefineTransacao(m_transacao);
   if (declaracao->conectada()) {
     m_bancoDeclaracao = declaracao;
-    m_transacaoPropria->defineConexao(declaracao);
+    if (m_transacaoPropria) m_transacaoPropria->defineConexao(declaracao);
   } else {
     AbrirBancoDeclaracao(QFileInfo(declaracao->arquivo()).fileName(), false);
   }
@@ -25,7 +34,7 @@ TzuqDAORemessa::TzuqDAORemessa()
 
 TzuqDAORemessa::~TzuqDAORemessa() {
   try {
-    if (m_transacaoPropria->ativa()) ConfirmaTransacao();
+    if (m_transacao->ativa()) ConfirmaTransacao();
   } catch (...) {
     // Only an exit hook that does not end the process (the tests') can throw here.
   }
@@ -34,7 +43,7 @@ TzuqDAORemessa::~TzuqDAORemessa() {
 
 bd::Procedimento& TzuqDAORemessa::Procedimento(std::unique_ptr<bd::Procedimento>& guardado, const QString& nome) {
   if (!guardado) {
-    auto novo = std::make_unique<bd::Procedimento>(*m_transacaoPropria, nome);
+    auto novo = std::make_unique<bd::Procedimento>(*m_transacao, nome);
     try {
       novo->prepara();
     } catch (const bd::ErroBanco& e) {
@@ -49,7 +58,7 @@ bd::Procedimento& TzuqDAORemessa::Procedimento(std::unique_ptr<bd::Procedimento>
 
 void TzuqDAORemessa::Percorre(bd::Consulta& consulta, const std::function<void(bd::Consulta&)>& linha) {
   if (!m_conectado) return;
-  consulta.defineTransacao(m_transacaoPropria.get());
+  consulta.defineTransacao(m_transacao);
   if (!AbreDataSet(consulta)) return;
   struct Fecha {
     bd::Consulta& c;

@@ -19,6 +19,10 @@ class Transacao;
 // database's message and ends the process). Without an open declaration the object is not
 // connected: its reads find nothing and its writes do nothing. Whatever is still pending when it
 // is destroyed is committed.
+//
+// Objects that write beneficiaries and their lines together in batch use share one transaction
+// (the constructor that takes another object): a line then sees its beneficiary before either is
+// committed. The shared transaction belongs to the first object, which must outlive the others.
 class TzuqDAORemessa : public TColecao {
  public:
   ~TzuqDAORemessa() override;
@@ -30,9 +34,11 @@ class TzuqDAORemessa : public TColecao {
 
  protected:
   TzuqDAORemessa();
+  // On the transaction of `dono`.
+  explicit TzuqDAORemessa(TzuqDAORemessa& dono);
   void AbreConsulta(bd::Consulta&) override {}
 
-  bd::Transacao& Transacao() { return *m_transacaoPropria; }
+  bd::Transacao& Transacao() { return *m_transacao; }
   // A procedure of the object's transaction, prepared on first use.
   bd::Procedimento& Procedimento(std::unique_ptr<bd::Procedimento>& guardado, const QString& nome);
   // Opens the query on the object's transaction, calls `linha` on every row and closes it.
@@ -44,7 +50,10 @@ class TzuqDAORemessa : public TColecao {
   void ConfirmaGravacao();
 
  private:
+  void Conecta();
+
   std::unique_ptr<bd::Transacao> m_transacaoPropria;
+  bd::Transacao* m_transacao;
   bool m_conectado = false;
   int m_gravacoes = 0;
 };

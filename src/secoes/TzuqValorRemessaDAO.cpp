@@ -3,6 +3,7 @@
 #include "plataforma/bd/Procedimento.h"
 #include "secoes/ConversaoRemessa.h"
 #include "secoes/TzuqRemessa.h"
+#include "secoes/TzuqRemessaDAO.h"
 #include "secoes/TzuqValorRemessa.h"
 
 namespace {
@@ -22,6 +23,17 @@ bd::Dado Quantia(const QString& texto) {
 
 TzuqValorRemessaDAO::TzuqValorRemessaDAO()
     : m_porRemessa(bd::Consulta::Modo::Sequencial), m_todos(bd::Consulta::Modo::Sequencial) {
+  Prepara();
+}
+
+TzuqValorRemessaDAO::TzuqValorRemessaDAO(TzuqRemessaDAO& beneficiarios)
+    : TzuqDAORemessa(beneficiarios),
+      m_porRemessa(bd::Consulta::Modo::Sequencial),
+      m_todos(bd::Consulta::Modo::Sequencial) {
+  Prepara();
+}
+
+void TzuqValorRemessaDAO::Prepara() {
   m_porRemessa.defineSql(QStringLiteral("SELECT * FROM CONSULT_VL_POR_REMESSA(:TREM_ID_I)"));
   m_todos.defineSql(QStringLiteral(
       "SELECT TVRE_ID, TREM_ID, TVRE_DATA, TVRE_CD_RETENCAO, TVRE_CD_TIPO_RENDIMENTO, TVRE_CD_FORMA_TRIBUTACAO,\n"

@@ -7,6 +7,7 @@
 #include "plataforma/bd/Consulta.h"
 #include "secoes/TzuqDAORemessa.h"
 
+class TzuqRemessaDAO;
 class TzuqValorRemessa;
 
 // The payment lines of the beneficiaries abroad (TB_VALOR_REMESSA). Amounts cross as exact
@@ -15,6 +16,8 @@ class TzuqValorRemessa;
 class TzuqValorRemessaDAO : public TzuqDAORemessa {
  public:
   TzuqValorRemessaDAO();
+  // In the transaction of the beneficiaries' object, which must outlive this one (batch use).
+  explicit TzuqValorRemessaDAO(TzuqRemessaDAO& beneficiarios);
   ~TzuqValorRemessaDAO() override;
 
   // The lines of one beneficiary in key order; the beneficiary reference is left unset.
@@ -39,6 +42,7 @@ class TzuqValorRemessaDAO : public TzuqDAORemessa {
   static void Carrega(TzuqValorRemessa& valor, const bd::Consulta& linha);
 
  private:
+  void Prepara();
   void Parametros(bd::Procedimento& p, const TzuqValorRemessa& valor);
 
   bd::Consulta m_porRemessa;

@@ -331,18 +331,22 @@ TEST_F(RemessaDAO, PercorreBeneficiariosELinhasEmOrdemDeChave) {
                                 QStringLiteral("%1:3").arg(b.GetId())}));
 }
 
-TEST_F(RemessaDAO, LoteConfirmaAoFimOuACadaIntervalo) {
+TEST_F(RemessaDAO, LoteGuardaBeneficiariosELinhasNumaTransacaoConfirmadaAoFim) {
   {
     TzuqRemessaDAO dao;
+    TzuqValorRemessaDAO valores(dao);
     dao.SetModoImportacao(true);
+    valores.SetModoImportacao(true);
     for (int i = 0; i < 3; ++i) {
       TzuqRemessa r;
       dao.Inclui(r);
+      // The line sees its beneficiary, stored but not yet committed.
+      Linha(valores, r, "01/01/2013", "1", "0");
     }
-    // Not yet committed: another connection does not see them.
     EXPECT_EQ(Le(QStringLiteral("SELECT COUNT(*) FROM TB_REMESSA")), "0");
   }
   EXPECT_EQ(Le(QStringLiteral("SELECT COUNT(*) FROM TB_REMESSA")), "3");
+  EXPECT_EQ(Le(QStringLiteral("SELECT COUNT(*) FROM TB_VALOR_REMESSA")), "3");
 }
 
 TEST(TzuqRemessaDAO, SemDeclaracaoAbertaNaoLeNemGrava) {
