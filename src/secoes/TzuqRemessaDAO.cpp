@@ -3,6 +3,8 @@
 #include "plataforma/bd/Procedimento.h"
 #include "secoes/ConversaoRemessa.h"
 #include "secoes/TzuqRemessa.h"
+#include "secoes/TzuqValorRemessa.h"
+#include "secoes/TzuqValorRemessaDAO.h"
 
 namespace {
 
@@ -18,8 +20,15 @@ QString Pais(const QString& texto) {
 }  // namespace
 
 TzuqRemessaDAO::TzuqRemessaDAO()
-    : m_todas(bd::Consulta::Modo::Sequencial), m_contagem(bd::Consulta::Modo::Sequencial) {
+    : m_todas(bd::Consulta::Modo::Sequencial),
+      m_valoresEmOrdem(bd::Consulta::Modo::Sequencial),
+      m_contagem(bd::Consulta::Modo::Sequencial) {
   m_todas.defineSql(QStringLiteral("SELECT * FROM CONSULT_TODAS_REMESSA"));
+  m_valoresEmOrdem.defineSql(QStringLiteral(
+      "SELECT TVRE_ID, TREM_ID, TVRE_DATA, TVRE_CD_RETENCAO, TVRE_CD_TIPO_RENDIMENTO, TVRE_CD_FORMA_TRIBUTACAO,\n"
+      "       TVRE_VL_RENDIMENTO_PAGO, TVRE_VL_IRRF\n"
+      "FROM TB_VALOR_REMESSA\n"
+      "ORDER BY TREM_ID, TVRE_ID"));
   m_contagem.defineSql(QStringLiteral("SELECT COUNT(*) AS TOTAL FROM TB_REMESSA"));
 }
 
@@ -61,6 +70,33 @@ void TzuqRemessaDAO::PercorreTodas(TzuqRemessa& remessa, const std::function<voi
   Percorre(m_todas, [&](bd::Consulta& linha) {
     Carrega(remessa, linha);
     aCada(remessa);
+  });
+}
+
+void TzuqRemessaDAO::PercorreComValores(TzuqRemessa& remessa, const ComValores& aCada) {
+  if (!Conectado()) return;
+  // Two reads in key order walked side by side: cheaper for the engine than a join it must sort.
+  bd::Consulta& valores = m_valoresEmOrdem;
+  valores.defineTransacao(&Transacao());
+  if (!AbreDataSet(valores)) return;
+  struct Fecha {
+    bd::Consulta& c;
+    ~Fecha() { c.fecha(); }
+  } fecha{valores};
+  Percorre(m_todas, [&](bd::Consulta& linha) {
+    Carrega(remessa, linha);
+    const int id = remessa.GetId();
+    size_t linhas = 0;
+    for (; !valores.eof(); valores.proximo()) {
+      const int dono = valores.campo(QStringLiteral("TREM_ID")).inteiro();
+      if (dono > id) break;
+      if (dono < id) continue;  // a line whose beneficiary is gone
+      if (linhas == m_valores.size()) m_valores.emplace_back();
+      TzuqValorRemessa& valor = m_valores[linhas++];
+      TzuqValorRemessaDAO::Carrega(valor, valores);
+      valor.SetRemessa(&remessa);
+    }
+    aCada(remessa, std::span<TzuqValorRemessa>(m_valores.data(), linhas));
   });
 }
 

@@ -2,12 +2,14 @@
 
 #include <functional>
 #include <memory>
+#include <span>
 #include <vector>
 
 #include "plataforma/bd/Consulta.h"
 #include "secoes/TzuqDAORemessa.h"
 
 class TzuqRemessa;
+class TzuqValorRemessa;
 
 // The beneficiaries resident abroad of the open declaration (TB_REMESSA). Keys come from the
 // table's sequence, the one key policy of every writer; deleting a beneficiary takes its
@@ -23,6 +25,10 @@ class TzuqRemessaDAO : public TzuqDAORemessa {
   std::vector<std::unique_ptr<TzuqRemessa>> ConsultaTodas();
   // The same, one row at a time into `remessa`, without keeping them.
   void PercorreTodas(TzuqRemessa& remessa, const std::function<void(TzuqRemessa&)>& aCada);
+  // Every beneficiary with its lines (in key order), in one walk: what a full check reads. The
+  // line objects point at `remessa` and are reused from one beneficiary to the next.
+  using ComValores = std::function<void(TzuqRemessa&, std::span<TzuqValorRemessa>)>;
+  void PercorreComValores(TzuqRemessa& remessa, const ComValores& aCada);
   // Stores a new beneficiary under the key it has when above 0, else under the next key of the
   // sequence; the beneficiary takes the key. Commits keeping the transaction (batch use:
   // see TzuqDAORemessa). Raises EConversaoRemessa for a country that is not a number.
@@ -45,6 +51,8 @@ class TzuqRemessaDAO : public TzuqDAORemessa {
   void Parametros(bd::Procedimento& p, const TzuqRemessa& remessa);
 
   bd::Consulta m_todas;
+  bd::Consulta m_valoresEmOrdem;
+  std::vector<TzuqValorRemessa> m_valores;
   bd::Consulta m_contagem;
   std::unique_ptr<bd::Procedimento> m_inclui;
   std::unique_ptr<bd::Procedimento> m_atualiza;

@@ -329,6 +329,21 @@ TEST_F(RemessaDAO, PercorreBeneficiariosELinhasEmOrdemDeChave) {
   EXPECT_EQ(visto, QStringList({QStringLiteral("B%1").arg(a.GetId()), QStringLiteral("B%1").arg(b.GetId()),
                                 QStringLiteral("%1:1").arg(a.GetId()), QStringLiteral("%1:2").arg(a.GetId()),
                                 QStringLiteral("%1:3").arg(b.GetId())}));
+
+  // In one read, each beneficiary with its own lines; one without lines comes with none.
+  TzuqRemessa semLinhas;
+  dao.Inclui(semLinhas);
+  visto.clear();
+  dao.PercorreComValores(remessa, [&](TzuqRemessa& r, std::span<TzuqValorRemessa> linhas) {
+    QString texto = QStringLiteral("B%1").arg(r.GetId());
+    for (const TzuqValorRemessa& v : linhas) {
+      EXPECT_EQ(v.GetRemessa(), &r);
+      texto += QStringLiteral(" %1:%2").arg(v.GetIdRemessa()).arg(v.GetVlRendimentoPago());
+    }
+    visto << texto;
+  });
+  EXPECT_EQ(visto, QStringList({QStringLiteral("B%1 %1:1 %1:2").arg(a.GetId()), QStringLiteral("B%1 %1:3").arg(b.GetId()),
+                                QStringLiteral("B%1").arg(semLinhas.GetId())}));
 }
 
 TEST_F(RemessaDAO, LoteGuardaBeneficiariosELinhasNumaTransacaoConfirmadaAoFim) {
