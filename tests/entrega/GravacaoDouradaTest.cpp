@@ -1,7 +1,7 @@
 // Each folder of dados/ holds a declaration (caso.ini for the declaration object, declaracao.sql
 // for its database) and the file the writer must produce from it, envelope included, byte for
 // byte. TOLV_REGRAVA_DOURADOS=1 writes the files instead of comparing them (read them before
-// committing: they are the specification of the bytes).
+// committing: they say what the bytes must be).
 
 #include <QDir>
 
