@@ -99,6 +99,7 @@ TFormAssistNovo::TFormAssistNovo(QWidget* dono) : TFormAssistBase(dono), m_pares
       speed->setText(QString::fromUtf8(n.caption));
       speed->setAutoRaise(true);
       speed->setFocusPolicy(Qt::NoFocus);
+      speed->setFont(PaletaTolv::arial(8));
       speed->setGeometry(1, 1, kLarguraBotao - 2, kAlturaBotao - 2);
       speed->setStyleSheet(QStringLiteral("QToolButton { border: none; background: transparent; padding-left: 16px; }"
                                      "QToolButton:hover { text-decoration: underline; }"));

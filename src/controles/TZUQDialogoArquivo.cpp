@@ -13,6 +13,7 @@
 
 #include "controles/ArvorePastas.h"
 #include "controles/ListaArquivos.h"
+#include "controles/MolduraTolv.h"
 #include "controles/PaletaTolv.h"
 #include "controles/Posicao.h"
 #include "controles/TSchemeColors.h"
@@ -60,27 +61,30 @@ TZUQDialogoArquivo::TZUQDialogoArquivo(const QString& caption, const QString& ac
     : QDialog(dono, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint) {
   setWindowTitle(caption);
   setFont(PaletaTolv::arial(8));
-  resize(640, 420);
+  resize(720, 440);
   PaletaTolv::pinta(this, PaletaTolv::kFundo);
 
   auto* divisor = new QSplitter(Qt::Horizontal, this);
   divisor->setObjectName(QStringLiteral("Splitter1"));
   divisor->setChildrenCollapsible(false);
-  m_arvore = new ArvorePastas(divisor);
+  auto* molduraArvore = new MolduraTolv(PaletaTolv::cor(kLinhaQuadro), PaletaTolv::cor(PaletaTolv::kFundo), divisor);
+  m_arvore = new ArvorePastas(molduraArvore);
   m_arvore->setObjectName(QStringLiteral("ShellTreeView1"));
-  m_lista = new ListaArquivos(divisor);
+  molduraArvore->layoutInterno(0)->addWidget(m_arvore);
+  auto* molduraLista = new MolduraTolv(PaletaTolv::cor(kLinhaQuadro), PaletaTolv::cor(PaletaTolv::kFundo), divisor);
+  m_lista = new ListaArquivos(molduraLista);
   m_lista->setObjectName(QStringLiteral("ShellListView1"));
+  molduraLista->layoutInterno(0)->addWidget(m_lista);
   divisor->setStretchFactor(0, 1);
-  divisor->setStretchFactor(1, 2);
-  divisor->setSizes({200, 420});
-  for (QWidget* v : {static_cast<QWidget*>(m_arvore), static_cast<QWidget*>(m_lista)}) {
+  divisor->setStretchFactor(1, 3);
+  divisor->setSizes({210, 500});
+  for (QAbstractScrollArea* v : {static_cast<QAbstractScrollArea*>(m_arvore), static_cast<QAbstractScrollArea*>(m_lista)}) {
     pintaVisao(v);
-    v->setStyleSheet(QStringLiteral("QTreeView { border: 1px solid #B9D0DE; }"));
+    v->setFrameShape(QFrame::NoFrame);
   }
 
-  auto* quadro = new QFrame(this);
+  auto* quadro = new MolduraTolv(PaletaTolv::cor(kLinhaQuadro), PaletaTolv::cor(PaletaTolv::kCaixa), this);
   quadro->setObjectName(QStringLiteral("Panel1"));
-  quadro->setStyleSheet(QStringLiteral("QFrame#Panel1 { background: #DFE8ED; border: 1px solid #B9D0DE; }"));
   auto* rotuloNome = new QLabel(QStringLiteral("Nome do Arquivo:"), quadro);
   rotuloNome->setObjectName(QStringLiteral("Label1"));
   auto* rotuloTipo = new QLabel(QStringLiteral("Arquivos do Tipo:"), quadro);
@@ -89,25 +93,29 @@ TZUQDialogoArquivo::TZUQDialogoArquivo(const QString& caption, const QString& ac
   m_edit->setObjectName(QStringLiteral("Edit1"));
   m_tipos = new QComboBox(quadro);
   m_tipos->setObjectName(QStringLiteral("ComboBox2"));
+  m_tipos->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+  m_tipos->setMinimumContentsLength(20);
   m_tipos->addItems(tipos);
+  rotuloNome->setBuddy(m_edit);
+  rotuloTipo->setBuddy(m_tipos);
   m_acao = botao(QStringLiteral("SpeedButton2"), acao, quadro);
   m_cancelar = botao(QStringLiteral("SpeedButton3"), QStringLiteral("Cancelar"), quadro);
   for (QWidget* w : {static_cast<QWidget*>(rotuloNome), static_cast<QWidget*>(rotuloTipo),
                      static_cast<QWidget*>(m_edit), static_cast<QWidget*>(m_tipos)})
     pintaTexto(w);
 
+  // As the system's dialogs lay it out: the name over the type, each with its button.
   auto* grade = new QGridLayout(quadro);
-  grade->setContentsMargins(10, 6, 10, 8);
+  grade->setContentsMargins(12, 8, 12, 8);
   grade->setHorizontalSpacing(10);
-  grade->setVerticalSpacing(3);
+  grade->setVerticalSpacing(6);
   grade->addWidget(rotuloNome, 0, 0);
-  grade->addWidget(rotuloTipo, 0, 1);
-  grade->addWidget(m_edit, 1, 0);
+  grade->addWidget(m_edit, 0, 1);
+  grade->addWidget(m_acao, 0, 2);
+  grade->addWidget(rotuloTipo, 1, 0);
   grade->addWidget(m_tipos, 1, 1);
-  grade->addWidget(m_acao, 1, 2);
-  grade->addWidget(m_cancelar, 1, 3);
-  grade->setColumnStretch(0, 3);
-  grade->setColumnStretch(1, 2);
+  grade->addWidget(m_cancelar, 1, 2);
+  grade->setColumnStretch(1, 1);
 
   auto* raiz = new QVBoxLayout(this);
   raiz->setContentsMargins(8, 8, 8, 8);

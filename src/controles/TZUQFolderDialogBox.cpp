@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 
 #include "controles/ArvorePastas.h"
+#include "controles/MolduraTolv.h"
 #include "controles/PaletaTolv.h"
 #include "controles/Posicao.h"
 #include "controles/TSchemeColors.h"
@@ -53,14 +54,12 @@ TZUQFolderDialogBox::TZUQFolderDialogBox(QWidget* dono)
   topoLayout->addWidget(rotulo);
   topoLayout->addWidget(m_lbFolder);
 
-  auto* moldura = new QFrame(this);
+  auto* moldura = new MolduraTolv(PaletaTolv::cor(PaletaTolv::kMoldura), PaletaTolv::cor(PaletaTolv::kCaixa), this);
   moldura->setObjectName(QStringLiteral("GroupBox1"));
   m_stv = new ArvorePastas(moldura);
   m_stv->setObjectName(QStringLiteral("stv"));
   m_stv->OcultaNomes(NomesOcultos());
-  auto* molduraLayout = new QVBoxLayout(moldura);
-  molduraLayout->setContentsMargins(6, 6, 6, 6);
-  molduraLayout->addWidget(m_stv);
+  moldura->layoutInterno(6)->addWidget(m_stv);
 
   m_selecionar = botao(QStringLiteral("TolvButton1"), QStringLiteral("Selecionar"), this);
   m_cancelar = botao(QStringLiteral("TolvButton2"), QStringLiteral("Cancelar"), this);
@@ -96,14 +95,12 @@ void TZUQFolderDialogBox::FormCreate() {
     l->setPalette(p);
     l->setAutoFillBackground(false);
   }
-  auto* moldura = findChild<QFrame*>(QStringLiteral("GroupBox1"));
-  moldura->setStyleSheet(QStringLiteral("QFrame#GroupBox1 { background: #DFE8ED; border: 1px solid #B9D0DE; }"));
-  // The tree's frame in the tree's own colour.
+  // The tree's frame in the tree's own colour: no line shows around it.
   QPalette p = m_stv->palette();
   p.setColor(QPalette::Base, PaletaTolv::cor(PaletaTolv::kFundo));
   p.setColor(QPalette::Text, PaletaTolv::cor(PaletaTolv::kTexto));
   m_stv->setPalette(p);
-  m_stv->setStyleSheet(QStringLiteral("QTreeView { border: 1px solid #F2F2F2; }"));
+  m_stv->setFrameShape(QFrame::NoFrame);
   for (TTolvButton* b : {m_selecionar, m_cancelar})
     for (int i : {TSchemeColors::ColorText, TSchemeColors::OverColorText, TSchemeColors::DownColorText,
                   TSchemeColors::DisabledColorText})
@@ -123,6 +120,11 @@ void TZUQFolderDialogBox::showEvent(QShowEvent* evento) {
   if (evento->spontaneous()) return;
   CentraNaTela(this);
   GuardaEventos::executa([this] { FormShow(); });
+}
+
+void TZUQFolderDialogBox::resizeEvent(QResizeEvent* evento) {
+  QDialog::resizeEvent(evento);
+  mostraPasta(m_selecionada);
 }
 
 void TZUQFolderDialogBox::FormShow() {

@@ -32,6 +32,7 @@ class TZUQFolderDialogBox : public QDialog {
 
  protected:
   void showEvent(QShowEvent* evento) override;
+  void resizeEvent(QResizeEvent* evento) override;
 
  private:
   void FormCreate();
