@@ -2,6 +2,8 @@
 
 #include <QDir>
 
+#include "plataforma/sistema/Unidades.h"
+
 namespace AreaTrabalho {
 
 namespace {
@@ -16,6 +18,8 @@ QString& definida() {
 QString raiz() { return definida().isEmpty() ? QDir::rootPath() : definida(); }
 
 void defineRaiz(const QString& pasta) { definida() = pasta.isEmpty() ? QString() : QDir::cleanPath(pasta); }
+
+QString unidadePadrao() { return Unidades().fixaPadrao(); }
 
 bool contem(const QString& pasta, const QString& caminho) {
   const QString p = QDir::cleanPath(pasta);

@@ -10,6 +10,8 @@ namespace AreaTrabalho {
 
 QString raiz();                           // without a trailing '/', except "/"
 void defineRaiz(const QString& pasta);    // empty restores the system's root
+// Where a dialog rooted at the first drive ("c:\") is rooted: the fixed default drive.
+QString unidadePadrao();
 
 // Whether the path is the folder itself or lies under it (paths compared as written, cleaned).
 bool contem(const QString& pasta, const QString& caminho);

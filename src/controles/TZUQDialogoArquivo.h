@@ -41,8 +41,8 @@ class TZUQDialogoArquivo : public QDialog {
   int FilterIndex() const { return m_filterIndex; }
   void SetFilterIndex(int indice) { m_filterIndex = indice; }
   bool Executando() const { return m_executando; }
-  // Roots the folder tree at a folder (a dialog rooted at "the first drive" is rooted at
-  // Unidades().fixaPadrao()).
+  // Roots the folder tree at a folder (a dialog rooted at the first drive is rooted at
+  // AreaTrabalho::unidadePadrao()); empty: AreaTrabalho::raiz().
   void SetRaiz(const QString& pasta);
   QString Raiz() const;
 

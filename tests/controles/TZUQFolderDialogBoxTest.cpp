@@ -48,7 +48,7 @@ TEST_F(SelecionarPasta, MostraAPastaInicial) {
 }
 
 // The recycle bin, the control panel and the network places never show, in any case.
-TEST_F(SelecionarPasta, EscondeAsPastasEspeciais) {
+TEST_F(SelecionarPasta, EscondeLixeiraPainelERede) {
   TZUQFolderDialogBox d;
   d.show();
   auto* stv = d.findChild<ArvorePastas*>(QStringLiteral("stv"));

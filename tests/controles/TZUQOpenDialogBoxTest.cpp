@@ -9,6 +9,7 @@
 
 #include "DialogosTeste.h"
 #include "suporte/JanelaAtiva.h"
+#include "suporte/UnidadesFalsas.h"
 
 namespace {
 
@@ -188,6 +189,34 @@ TEST_F(AbrirArquivo, ArvoreNaoSaiDaRaiz) {
   EXPECT_FALSE(arvore->VaiPara(QDir::tempPath()));
   EXPECT_FALSE(arvore->VaiPara(caminho("Sumiu")));
   EXPECT_EQ(d->PastaArvore(), raiz());
+}
+
+// F5 reads the folders again without losing the place; Enter in the tree opens its folder.
+TEST_F(AbrirArquivo, F5EEnterNaArvore) {
+  d->SetInitialDir(caminho("Copias"));
+  ASSERT_TRUE(AtivaJanela(d.get()));
+  ASSERT_TRUE(listaMostra(lista, kTodos));
+  arvore->setFocus(Qt::OtherFocusReason);
+  ASSERT_TRUE(QTest::qWaitFor([&] { return arvore->hasFocus(); }));
+  QDir().mkpath(caminho("Copias/Nova"));
+  QTest::keyClick(arvore, Qt::Key_F5);
+  EXPECT_EQ(d->PastaArvore(), caminho("Copias"));
+  EXPECT_TRUE(listaMostra(lista, QStringList{"Nova"} + kTodos)) << lista->Nomes().join(',').toStdString();
+  arvore->collapse(arvore->currentIndex());
+  QTest::keyClick(arvore, Qt::Key_Return);
+  EXPECT_TRUE(arvore->isExpanded(arvore->currentIndex()));
+  EXPECT_EQ(fim, -1);
+}
+
+// Rooted at the first drive, a dialog shows the fixed default drive.
+TEST_F(AbrirArquivo, RaizNaUnidadePadrao) {
+  UnidadesFalsas unidades({{caminho("Copias"), TipoUnidade::Fixa, QStringLiteral("Copias"), true}});
+  d->SetRaiz(AreaTrabalho::unidadePadrao());
+  d->show();
+  EXPECT_EQ(d->PastaArvore(), caminho("Copias"));
+  EXPECT_TRUE(QTest::qWaitFor([&] { return topo(arvore) == QStringList{"Sub"}; }))
+      << topo(arvore).join(',').toStdString();
+  EXPECT_FALSE(arvore->VaiPara(caminho("Vazia")));
 }
 
 }  // namespace
