@@ -1,0 +1,62 @@
+-- A company's original declaration of 2013 that administers funds, with a collective health plan
+-- and the cup indicator; its lines give one record of every type of the declarant's block.
+UPDATE OR INSERT INTO TOLVS (TOLV_DK, IN_PF_PJ, NR_PF_PJ, AN_RETENCA, NM_NM_EMPR, IN_NATUREZADECLAR, IN_ADM_FC,
+  IN_ADVOGADO, IN_PLANOSAUDE, IN_SERVICONOTARIAL, IN_COPA, IN_REMESSA, IN_OSTENSIVO, IN_RETIFIC, IN_ENCERRA,
+  DATA_EVENTO, TIPO_EVENTO, RESP_NO_CNPJ, RESP_PF, NM_RESP, ED_DDD, ED_TELEFONE, ED_RAMAL, ED_FAX, ED_EMAIL)
+VALUES (1, '2', '114447770001', '2013', 'Padaria  Pão D''Água Ltda', 0, 1, 0, 1, 0, 1, 'N', 'N', 'O', '0',
+  NULL, 0, '111444777', '222333444', ' Maria José d''Ávila ', '61', '33334444', NULL, NULL, 'maria@padaria.com.br')
+MATCHING (TOLV_DK);
+
+-- Two funds (their roots go into the envelope in number order) and a process, which does not.
+INSERT INTO FONTES (FONTE_DK, IN_PF_PJ, NR_PF_PJ, NM_NM_EMPR, IN_TIPO) VALUES (2, '2', '556667770001', 'Fundo B', 0);
+INSERT INTO FONTES (FONTE_DK, IN_PF_PJ, NR_PF_PJ, NM_NM_EMPR, IN_TIPO) VALUES (3, '2', '334445550001', 'Fundo A', 0);
+INSERT INTO FONTES (FONTE_DK, IN_PF_PJ, NR_PF_PJ, NM_NM_EMPR, IN_TIPO) VALUES (4, NULL, '00012345620138260100', NULL, 1);
+INSERT INTO TB_PS_OPERADORA (TPO_ID, TPO_IN_PF_PJ, TPO_NR_PF_PJ) VALUES (1, '2', '998887770001');
+
+-- 0561 admits persons only, the illness exemption and suspended amounts.
+-- A person with every series, a judicial row, every exempt income and a report date in the year.
+INSERT INTO TOLV_ITENS (TOLV_ITEM_DK, E_FONTE_DK, TRIB_TRIBU, E_IN_PF_PJ, E_NR_PF_PJ, NM_NM_EMPR, DATA_LAUDO,
+  VL_RENDIME_JAN, VL_RENDIME_FEV, VL_RENDIME_13, VL_DEDUCAO_PO_JAN, VL_DEDUCAO_PP_MAR, VL_DEDUCAO_DP_ABR,
+  VL_DEDUCAO_PA_MAI, VL_RETIDO_JAN, VL_RETIDO_FEV, VL_MOLESTIA_JUN)
+VALUES (10, 1, '0561', '1', '012345678', 'Ana Lúcia Prates', '2013-05-10',
+  1000.00, 1000.005, 500.00, 110.00, 0.10, 189.59, 300.0049, 12.34, 0.6650, 2000.00);
+INSERT INTO JUDICIAIS (E_TOLV_ITEM_DK, VL_ANOANTERIOR_JAN, VL_ANOATUAL_FEV, VL_RENDIME_MAR, VL_DEDUCAO_PO_ABR,
+  VL_DEDUCAO_PP_MAI, VL_DEDUCAO_DP_JUN, VL_DEDUCAO_PA_JUL, VL_RETIDO_AGO, VL_RETIDO_13, VL_DEPOSITO_SET)
+VALUES (10, 1.01, 2.02, 3.03, 4.04, 5.05, 6.06, 7.07, 8.08, 1.00, 9.09);
+INSERT INTO ISENTOS (E_TOLV_ITEM_DK, VL_RIP65_JAN, VL_DAC_FEV, VL_PDV_MAR, VL_AP_ABR, VL_COPA_DEZ, VL_COPA_13,
+  VL_BOLSA_13, VL_ANUAL_TITSOC, VL_ANUAL_LUCDIV, VL_ANUAL_OUTRO, VL_ANUAL_DESCOUTRO)
+VALUES (10, 1787.77, 20.00, 30.00, 40.00, 12.00, 99.00, 50.00, 600.00, 700.00, 800.00, 'Prêmio de loteria');
+
+-- A person whose judicial row is all zeros and whose report date falls after the year.
+INSERT INTO TOLV_ITENS (TOLV_ITEM_DK, E_FONTE_DK, TRIB_TRIBU, E_IN_PF_PJ, E_NR_PF_PJ, NM_NM_EMPR, DATA_LAUDO,
+  VL_RENDIME_DEZ)
+VALUES (11, 1, '0561', '1', '111444777', 'José D''Ávila', '2014-02-01', 2500.00);
+INSERT INTO JUDICIAIS (E_TOLV_ITEM_DK) VALUES (11);
+-- A company under a code of persons only: left out.
+INSERT INTO TOLV_ITENS (TOLV_ITEM_DK, E_FONTE_DK, TRIB_TRIBU, E_IN_PF_PJ, E_NR_PF_PJ, NM_NM_EMPR, VL_RENDIME_JAN)
+VALUES (12, 1, '0561', '2', '112223330001', 'Serviços Técnicos S/A', 10.00);
+
+-- 1708 admits companies only: the person is left out; an amount no float carries to the cent.
+INSERT INTO TOLV_ITENS (TOLV_ITEM_DK, E_FONTE_DK, TRIB_TRIBU, E_IN_PF_PJ, E_NR_PF_PJ, NM_NM_EMPR, VL_RENDIME_JAN,
+  VL_RETIDO_JAN)
+VALUES (13, 1, '1708', '2', '112223330001', 'Serviços Técnicos S/A', 1234567.89, 18518.52);
+INSERT INTO TOLV_ITENS (TOLV_ITEM_DK, E_FONTE_DK, TRIB_TRIBU, E_IN_PF_PJ, E_NR_PF_PJ, NM_NM_EMPR, VL_RENDIME_JAN)
+VALUES (14, 1, '1708', '1', '222333444', 'Carlos Éden', 10.00);
+
+-- 3208 does not admit the illness exemption: the stored report date is not written. No amounts.
+INSERT INTO TOLV_ITENS (TOLV_ITEM_DK, E_FONTE_DK, TRIB_TRIBU, E_IN_PF_PJ, E_NR_PF_PJ, NM_NM_EMPR, DATA_LAUDO)
+VALUES (15, 1, '3208', '1', '222333444', 'Carlos Éden', '2013-03-03');
+
+-- 3277 admits both kinds: the person paid under 0561 too, then a company; the person's judicial
+-- row holds only compensation of the year.
+INSERT INTO TOLV_ITENS (TOLV_ITEM_DK, E_FONTE_DK, TRIB_TRIBU, E_IN_PF_PJ, E_NR_PF_PJ, NM_NM_EMPR, VL_RENDIME_JUL)
+VALUES (16, 1, '3277', '1', '012345678', 'Ana Lúcia Prates', 77.77);
+INSERT INTO JUDICIAIS (E_TOLV_ITEM_DK, VL_ANOATUAL_13) VALUES (16, 13.13);
+INSERT INTO TOLV_ITENS (TOLV_ITEM_DK, E_FONTE_DK, TRIB_TRIBU, E_IN_PF_PJ, E_NR_PF_PJ, NM_NM_EMPR, VL_RETIDO_NOV)
+VALUES (17, 1, '3277', '2', '112223330002', 'D''Água Comércio Ltda', 3.00);
+
+-- A code without its row of 2013, and a fund's line: neither is the declarant's block.
+INSERT INTO TOLV_ITENS (TOLV_ITEM_DK, E_FONTE_DK, TRIB_TRIBU, E_IN_PF_PJ, E_NR_PF_PJ, NM_NM_EMPR, VL_RENDIME_JAN)
+VALUES (18, 1, '9999', '1', '222333444', 'Carlos Éden', 10.00);
+INSERT INTO TOLV_ITENS (TOLV_ITEM_DK, E_FONTE_DK, TRIB_TRIBU, E_IN_PF_PJ, E_NR_PF_PJ, NM_NM_EMPR, VL_RENDIME_JAN)
+VALUES (19, 2, '0561', '1', '222333444', 'Carlos Éden', 10.00);
