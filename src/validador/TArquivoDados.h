@@ -230,6 +230,7 @@ class TArquivoDados {
   int64_t m_acumulado = 0;
   std::function<void()> m_processaEventos;
   QElapsedTimer m_relogioEventos;
+  unsigned m_chamadasEventos = 0;
 
   // Destroyed in reverse order: the line and the annex before their declaration.
   std::unique_ptr<TErros> m_errosTolv;

@@ -1,5 +1,7 @@
 #include "validador/TCampo.h"
 
+#include <algorithm>
+
 #include "nucleo/Cnpj.h"
 #include "nucleo/Cpf.h"
 #include "nucleo/NomeContribuinte.h"
@@ -11,6 +13,7 @@ constexpr int kErroTipoRendimentoCodigo = 313;
 constexpr int kNomeSemTipoAdvogado = 272;
 // Longer values counted past 16 bits: always beyond any size of the layout.
 constexpr int kComprimentoLimite = 32768;
+constexpr size_t kRegrasBase = 5;
 }  // namespace
 
 TCampo::TCampo(TArquivoDados& dados, const Atributos& atributos) : TCampo(dados, atributos, Tabela()) {}
@@ -67,15 +70,67 @@ void TCampo::SetPosicao(int posicao) {
 
 void TCampo::DefineValor(QStringView item, bool maiusculas) {
   // Copied into the field's own buffer: a field reused line after line allocates nothing.
-  m_valor.resize(item.size());
+  const qsizetype tamanho = item.size();
+  if (m_valor.size() != tamanho) m_valor.resize(tamanho);
   QChar* destino = m_valor.data();
-  for (qsizetype i = 0; i < item.size(); ++i) destino[i] = maiusculas ? item[i].toUpper() : item[i];
+  const QChar* origem = item.data();
+  bool formato = true;
+  if (maiusculas) {
+    for (qsizetype i = 0; i < tamanho; ++i) {
+      const char16_t c = origem[i].unicode();
+      destino[i] = c >= u'a' && c <= u'z' ? QChar(char16_t(c - 32)) : c < 0x80 ? QChar(c) : origem[i].toUpper();
+    }
+    formato = m_atributos.formato != kAlfanumerico || !m_valor.contains(u'|');
+  } else if (m_atributos.formato == kNumerico) {
+    for (qsizetype i = 0; i < tamanho; ++i) {
+      const char16_t c = origem[i].unicode();
+      destino[i] = c;
+      formato = formato && c >= u'0' && c <= u'9';
+    }
+  } else {
+    std::copy(origem, origem + tamanho, destino);
+    formato = m_atributos.formato != kAlfanumerico || !QStringView(origem, tamanho).contains(u'|');
+  }
+  m_base = formato && BaseValeSemFormato() ? Base::Vale : Base::NaoVale;
 }
 
 void TCampo::Valida() {
   if (!m_textoCampo.isSharedWith(m_textoCampoPadrao)) m_textoCampo = m_textoCampoPadrao;
   ValorLogDoValor();
-  ExecutaRegras();
+  // Most values pass the base rules, which leave nothing behind when they hold: a value that
+  // passes them in one pass only runs the field's own rules. Any other runs them all, in order.
+  const bool base = m_base == Base::NaoVista ? BaseVale() : m_base == Base::Vale;
+  m_base = Base::NaoVista;
+  if (!base) {
+    ExecutaRegras();
+  } else if (m_regras.size() > kRegrasBase) {
+    m_comprimento = int(m_valor.size());
+    ExecutaRegras(kRegrasBase);
+  } else {
+    m_comprimento = int(m_valor.size());
+    m_valido = true;
+  }
+}
+
+bool TCampo::BaseVale() const {
+  const QChar* c = m_valor.constData();
+  const qsizetype tamanho = m_valor.size();
+  if (m_atributos.formato == kNumerico) {
+    for (qsizetype i = 0; i < tamanho; ++i)
+      if (c[i] < u'0' || c[i] > u'9') return false;
+  } else if (m_atributos.formato == kAlfanumerico && m_valor.contains(u'|')) {
+    return false;
+  }
+  return BaseValeSemFormato();
+}
+
+// Size, obligation, fill and domain; the format is seen by the caller.
+bool TCampo::BaseValeSemFormato() const {
+  const qsizetype tamanho = m_valor.size();
+  if (tamanho > m_atributos.tamanho) return false;
+  if (tamanho == 0) return m_atributos.podeVazio;
+  if (m_atributos.tipo == kFixo && tamanho < m_atributos.tamanho) return false;
+  return m_atributos.dominio.isEmpty() || m_valor == m_ultimoNoDominio;
 }
 
 bool TCampo::ER_TamanhoMaximo() {
@@ -89,7 +144,10 @@ bool TCampo::ER_Obrigatorio() { return m_atributos.podeVazio || !m_valor.isEmpty
 bool TCampo::ER_ConteudoObrigatorio() {
   if (m_atributos.dominio.isEmpty()) return true;
   if (m_valor.isEmpty()) return m_atributos.podeVazio;
-  return m_atributos.dominio.contains(m_valor, Qt::CaseInsensitive);
+  if (m_valor == m_ultimoNoDominio) return true;
+  if (!m_atributos.dominio.contains(m_valor, Qt::CaseInsensitive)) return false;
+  m_ultimoNoDominio = QString(m_valor.constData(), m_valor.size());
+  return true;
 }
 
 bool TCampo::ER_Formato() {

@@ -35,7 +35,8 @@ class TCampo : public TPrimitivo {
   // The one-based position in the line (the identifier being 1).
   void SetPosicao(int posicao);
   int GetPosicao() const { return m_posicao; }
-  // Takes the line's item as its value (the identifier in upper case).
+  // Takes the line's item as its value (the identifier in upper case), and sees in the same pass
+  // whether it passes the base rules.
   void DefineValor(QStringView item, bool maiusculas = false);
   // Runs the base rules and the field rules.
   void Valida();
@@ -55,6 +56,9 @@ class TCampo : public TPrimitivo {
 
  private:
   void Registra();
+  // The five base rules all hold: one pass over the value, without running them one by one.
+  bool BaseVale() const;
+  bool BaseValeSemFormato() const;
 
   bool ER_TamanhoMaximo();
   bool ER_Obrigatorio();
@@ -82,4 +86,8 @@ class TCampo : public TPrimitivo {
   int m_posicao = 0;
   QString m_textoCampoPadrao;
   int m_comprimento = 0;
+  // The last value found in the domain: a field reused line after line mostly sees the same one.
+  QString m_ultimoNoDominio;
+  // What DefineValor found of the base rules for the value it took; consumed by Valida.
+  enum class Base : uint8_t { NaoVista, Vale, NaoVale } m_base = Base::NaoVista;
 };

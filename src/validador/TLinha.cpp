@@ -33,6 +33,16 @@ void TLinha::Divide() {
 void TLinha::Valida() {
   // The pieces of a finding are built by the rule that fails: a valid line builds none.
   m_textoRegistro.clear();
+  // A known identifier and the final bar: both rules hold, and the first one's only effect is the
+  // line's type. Any other line runs them, to say which one fails.
+  if (m_numeroCampos >= 0 && m_itens.Contagem() - 1 == m_numeroCampos) {
+    const int tipo = TRegrasAnalisador::TipoDaLinha(Campo(0));
+    if (tipo >= 0) {
+      m_tipo = TipoDoOrdinal(tipo);
+      m_valido = true;
+      return;
+    }
+  }
   ExecutaRegras();
   if (m_valido) {
     m_textoRegistro.clear();

@@ -42,17 +42,6 @@ void TLinhaStringList::Divide(QStringView texto) {
   }
 }
 
-void TLinhaStringList::Adiciona(qsizetype inicio, qsizetype tamanho, bool desaspado) {
-  if (size_t(m_quantidade) == m_itens.size()) m_itens.resize(m_itens.size() * 2 + 16);
-  m_itens[size_t(m_quantidade++)] = {inicio, tamanho, desaspado};
-}
-
-QStringView TLinhaStringList::Item(int indice) const {
-  const Trecho& t = m_itens[size_t(indice)];
-  if (t.desaspado) return QStringView(m_desaspados).mid(t.inicio, t.tamanho);
-  return m_texto.mid(t.inicio, t.tamanho);
-}
-
 void TLinhaStringList::EsvaziaItem(int indice) {
   if (indice >= 0 && indice < Quantidade()) m_itens[size_t(indice)].tamanho = 0;
 }

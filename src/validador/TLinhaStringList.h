@@ -15,7 +15,10 @@ class TLinhaStringList {
   int Quantidade() const { return m_quantidade; }
   // The values split (the empty item after a final bar is not counted).
   int Contagem() const { return m_contagem; }
-  QStringView Item(int indice) const;
+  QStringView Item(int indice) const {
+    const Trecho& t = m_itens[size_t(indice)];
+    return (t.desaspado ? QStringView(m_desaspados) : m_texto).mid(t.inicio, t.tamanho);
+  }
   // Leaves the item empty (the import blanks rejected fields this way).
   void EsvaziaItem(int indice);
 
@@ -25,7 +28,10 @@ class TLinhaStringList {
     qsizetype tamanho;
     bool desaspado;  // in m_desaspados rather than in the text
   };
-  void Adiciona(qsizetype inicio, qsizetype tamanho, bool desaspado);
+  void Adiciona(qsizetype inicio, qsizetype tamanho, bool desaspado) {
+    if (size_t(m_quantidade) == m_itens.size()) m_itens.resize(m_itens.size() * 2 + 16);
+    m_itens[size_t(m_quantidade++)] = {inicio, tamanho, desaspado};
+  }
 
   QStringView m_texto;
   // Grows to the longest line and stays: the first m_quantidade entries are the items.

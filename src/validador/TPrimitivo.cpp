@@ -39,13 +39,16 @@ void TPrimitivo::ContaAchado(int validador) {
     ++contagem.Erros;
 }
 
-void TPrimitivo::ExecutaRegras() {
+void TPrimitivo::ExecutaRegras(size_t inicio) {
   if (m_regras.empty() || m_regras.back().nome.isEmpty())
     throw std::logic_error(m_regras.empty() ? "Falta Registrar Validador: nenhum"
                                             : "Problema no tamanho de lista validadores");
   bool valido = true;
-  for (const RegraResolvida& regra : m_regras) {
-    if (regra.sempreVale || Executa(regra) || !m_regrasDisponiveis) continue;
+  for (size_t i = inicio; i < m_regras.size(); ++i) {
+    const RegraResolvida& regra = m_regras[i];
+    if (regra.sempreVale) continue;
+    m_regraAtual = &regra;
+    if ((regra.funcao ? regra.funcao(*this) : Executa(regra)) || !m_regrasDisponiveis) continue;
     RegistraAchado(regra.validador);
     if (m_categoria == kCategoriaAviso) {
       ++m_dados->Contagem.Avisos;

@@ -31,7 +31,9 @@ class TPrimitivo : public TRegras {
 
   // Runs the element's rules in order and sets its validity: an error ends the test; with the
   // warning category the first failure ends it too; a warning of the normal category goes on.
-  void ExecutaRegras();
+  void ExecutaRegras() { ExecutaRegras(0); }
+  // From the rule at `inicio` on: the caller knows that the ones before hold.
+  void ExecutaRegras(size_t inicio);
   // Runs one rule outside the list; a failure is written and counted, and the element is invalid.
   bool ExecutaRegra(const RegraResolvida& regra);
   bool ExecutaRegra(const QString& nome);

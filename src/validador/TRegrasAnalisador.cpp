@@ -1,6 +1,7 @@
 #include "validador/TRegrasAnalisador.h"
 
 #include <stdexcept>
+#include <vector>
 
 using enum TTipoRegistro;
 
@@ -20,16 +21,37 @@ constexpr uint8_t kPosicoes[kQuantidadeTipos] = {
 // Upper case of a short identifier into a fixed buffer; false when it is too long to be one.
 bool Maiusculas(QStringView texto, std::array<char16_t, 8>& saida) {
   if (texto.size() > 7) return false;
-  for (qsizetype i = 0; i < texto.size(); ++i) saida[size_t(i)] = texto[i].toUpper().unicode();
+  for (qsizetype i = 0; i < texto.size(); ++i) {
+    const char16_t c = texto[i].unicode();
+    saida[size_t(i)] = c >= u'a' && c <= u'z' ? char16_t(c - 32) : c < 0x80 ? c : texto[i].toUpper().unicode();
+  }
   return true;
+}
+
+// The types by the length and first letter of their names, so that a line's identifier is
+// compared with one or two of them.
+const std::array<std::vector<int>, 8 * 26>& TiposPorInicio() {
+  static const std::array<std::vector<int>, 8 * 26> tipos = [] {
+    std::array<std::vector<int>, 8 * 26> t;
+    for (int i = 0; i < kQuantidadeTipos; ++i) {
+      const QStringView nome = NomeValorTipo(TipoDoOrdinal(i));
+      t[size_t(nome.size() * 26 + (nome[0].unicode() - u'A'))].push_back(i);
+    }
+    return t;
+  }();
+  return tipos;
 }
 
 int TipoSemCaixa(QStringView texto) {
   std::array<char16_t, 8> buffer{};
   if (texto.isEmpty() || !Maiusculas(texto, buffer)) return -1;
-  const QStringView maiusculo(buffer.data(), texto.size());
-  for (int i = 0; i < kQuantidadeTipos; ++i)
-    if (NomeValorTipo(TipoDoOrdinal(i)) == maiusculo) return i;
+  if (buffer[0] < u'A' || buffer[0] > u'Z') return -1;
+  for (int i : TiposPorInicio()[size_t(texto.size() * 26 + (buffer[0] - u'A'))]) {
+    const QStringView nome = NomeValorTipo(TipoDoOrdinal(i));
+    bool igual = true;
+    for (qsizetype j = 1; igual && j < nome.size(); ++j) igual = nome[j].unicode() == buffer[size_t(j)];
+    if (igual) return i;
+  }
   return -1;
 }
 
