@@ -147,7 +147,9 @@ void TFormAssistRestCopSeg::criaPaginas() {
     linha->addWidget(m_btnProcurar);
     l->addLayout(linha);
     l->addStretch(1);
-    connect(m_edArquivo, &QLineEdit::textEdited, this, [this](const QString& t) { HabilitaAvancar(!t.isEmpty()); });
+    connect(m_edArquivo, &QLineEdit::textChanged, this, [this](const QString& t) {
+      if (PaginaAtual() == 2) HabilitaAvancar(!t.isEmpty());
+    });
     connect(m_edArquivo, &QLineEdit::editingFinished, this, [this] { DefineNomeArquivo(); });
     connect(m_btnProcurar, &TTolvButton::clicked, this, [this] { GuardaEventos::executa([this] { BtnProcurarClick(); }); });
   }

@@ -54,7 +54,8 @@ QString TFormCopSegAuto::PastaCopias() { return Pastas::programa() + u'/' + Nome
 QString TFormCopSegAuto::Arquivo() { return PastaCopias() + u'/' + NomesCopia::kArquivoAutomatico; }
 
 void TFormCopSegAuto::BotaoCancelarClick() {
-  if (m_gravando) m_compressor.CancelarCompressao();
+  m_cancelar = true;
+  m_compressor.CancelarCompressao();
 }
 
 void TFormCopSegAuto::keyPressEvent(QKeyEvent* evento) {
@@ -73,6 +74,7 @@ void TFormCopSegAuto::keyPressEvent(QKeyEvent* evento) {
 void TFormCopSegAuto::reject() { BotaoCancelarClick(); }
 
 int TFormCopSegAuto::GravaCopiaAutomatica() {
+  m_cancelar = false;
   show();
   const QString pasta = PastaCopias();
   QDir().mkpath(pasta);
@@ -87,17 +89,18 @@ int TFormCopSegAuto::GravaCopiaAutomatica() {
     AvisaFalha(lista.falha);
     return compressao::Falhou;
   }
-  m_gravando = true;
+  if (m_cancelar) return compressao::Cancelado;
   CopiaSeguranca::Resultado r;
   try {
     r = CopiaSeguranca::Grava(lista, Arquivo(), m_compressor, [this](int p) {
       m_gaugeTotal->setValue(p);
       PaginaCopia::ProcessaEventos();
+      // A cancel asked before the writing began counts too.
+      if (m_cancelar) m_compressor.CancelarCompressao();
     });
   } catch (const std::exception& e) {
     r.mensagem = QString::fromLocal8Bit(e.what());
   }
-  m_gravando = false;
   if (r.codigo == compressao::Concluido) {
     m_gaugeTotal->setValue(100);
     RegistroTolv::GravaDirCsDefault(pasta);

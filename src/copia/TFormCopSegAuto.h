@@ -41,7 +41,7 @@ class TFormCopSegAuto : public QDialog {
   TTolvButton* m_botaoCancelar = nullptr;
   compressao::Compressor m_compressor;
   int64_t m_total = 0;
-  bool m_gravando = false;
+  bool m_cancelar = false;
 };
 
 // The exit's automatic backup, in a window owned by `dono` (the main window, disabled meanwhile).
