@@ -95,6 +95,8 @@ RestauracaoCopia::Resultado RestauracaoCopia::Extrai(const QString& arquivo, con
 
   // What the archive names is looked at before anything is written.
   if (!m_descompressor.Le(arquivo)) return {0, false, m_descompressor.Erro()};
+  if (m_tipo == Tipo::Declaracao && m_descompressor.Entradas().size() != 1)
+    return {0, false, QStringLiteral("A cópia de segurança de uma declaração deve conter um único banco de dados.")};
   QStringList nomes;
   for (const compressao::Entrada& e : m_descompressor.Entradas()) {
     const bool indice = NomesCopia::EhNomeIndice(e.nome);
@@ -106,8 +108,6 @@ RestauracaoCopia::Resultado RestauracaoCopia::Extrai(const QString& arquivo, con
   }
   if (m_tipo == Tipo::Base && m_indiceExtraido.isEmpty())
     return {0, false, QStringLiteral("A cópia de segurança não contém o índice de declarações (%1).").arg(NomesCopia::kIndice)};
-  if (m_tipo == Tipo::Declaracao && nomes.size() != 1)
-    return {0, false, QStringLiteral("A cópia de segurança de uma declaração deve conter um único banco de dados.")};
 
   if (!QDir().mkpath(Pastas::temp()) || !LimpaTemp())
     return {0, false, QStringLiteral("Não foi possível esvaziar a pasta %1.").arg(QDir::toNativeSeparators(Pastas::temp()))};
