@@ -32,6 +32,11 @@ struct ArquivoInterno {
   }
 };
 
+Descompressor::EspacoLivre& Espaco() {
+  static Descompressor::EspacoLivre espaco;
+  return espaco;
+}
+
 }  // namespace
 
 struct Descompressor::Impl {
@@ -88,6 +93,8 @@ struct Descompressor::Impl {
 
 Descompressor::Descompressor() : m(std::make_unique<Impl>()) {}
 
+void Descompressor::DefineEspacoLivre(EspacoLivre espaco) { Espaco() = std::move(espaco); }
+
 Descompressor::~Descompressor() = default;
 
 bool Descompressor::NomeSeguro(const QString& nome) {
@@ -120,17 +127,17 @@ Resultado Descompressor::Descomprimir(const QString& arquivo, const QString& pas
 
   int64_t total = 0;
   for (const Entrada& e : m->entradas) total += e.tamanho;
-  const QStorageInfo disco(pasta);
-  if (!disco.isValid() || !QDir(pasta).exists()) {
+  if (!QDir(pasta).exists()) {
     m->erro = QStringLiteral("A pasta %1 não existe.").arg(QDir::toNativeSeparators(pasta));
     return Falhou;
   }
-  if (disco.bytesAvailable() < total) {
+  const int64_t livre = Espaco() ? Espaco()(pasta) : QStorageInfo(pasta).bytesAvailable();
+  if (livre < total) {
     m->erro = QStringLiteral("Não há espaço livre suficiente em %1 para descompactar a cópia de segurança: são "
                              "necessários %2 MB e há %3 MB livres.")
                   .arg(QDir::toNativeSeparators(pasta))
                   .arg((total + kMega - 1) / kMega)
-                  .arg(disco.bytesAvailable() / kMega);
+                  .arg(std::max<int64_t>(0, livre) / kMega);
     return Falhou;
   }
 

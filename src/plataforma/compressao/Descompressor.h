@@ -4,6 +4,7 @@
 #include <QStringList>
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -44,6 +45,11 @@ class Descompressor {
   const QString& Erro() const;
   // The paths written by the last successful Descomprimir.
   const QStringList& Extraidos() const;
+
+  // Where the free space of a folder comes from (the file system's by default; tests give their
+  // own). Empty restores the default.
+  using EspacoLivre = std::function<int64_t(const QString& pasta)>;
+  static void DefineEspacoLivre(EspacoLivre espaco);
 
   // Whether a name read from an archive may become a file name: a bare name, without separators,
   // "..", ':' or control characters.

@@ -249,6 +249,26 @@ TEST(Descompressor, ArquivoJaPresenteNoDestinoNaoESobrescrito) {
   EXPECT_FALSE(QFile::exists(dir.path() + "/a.FDB")) << "o que esta extração gravou sai";
 }
 
+TEST(Descompressor, SemEspacoLivreNadaEExtraido) {
+  QTemporaryDir dir;
+  const QString arquivo = dir.path() + "/a.cmp";
+  ASSERT_TRUE(zip_teste::EscreveZip(arquivo, {{"a.FDB", Paginas(3 << 20)}}));
+  QDir().mkpath(dir.path() + "/TEMP");
+  QString pedida;
+  Descompressor::DefineEspacoLivre([&](const QString& pasta) {
+    pedida = pasta;
+    return int64_t(3 << 20) - 1;
+  });
+  Descompressor d;
+  EXPECT_EQ(d.Descomprimir(arquivo, dir.path() + "/TEMP"), Falhou);
+  EXPECT_EQ(pedida, dir.path() + "/TEMP");
+  EXPECT_TRUE(d.Erro().startsWith("Não há espaço livre suficiente")) << d.Erro().toStdString();
+  EXPECT_TRUE(QDir(dir.path() + "/TEMP").isEmpty());
+  Descompressor::DefineEspacoLivre([](const QString&) { return int64_t(3 << 20); });
+  EXPECT_EQ(d.Descomprimir(arquivo, dir.path() + "/TEMP"), Concluido) << "o espaço exato basta";
+  Descompressor::DefineEspacoLivre({});
+}
+
 TEST(Descompressor, CancelarNoMeioRemoveOQueFoiGravado) {
   QTemporaryDir dir;
   const QString arquivo = dir.path() + "/a.cmp";
