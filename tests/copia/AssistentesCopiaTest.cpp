@@ -207,6 +207,28 @@ TEST_F(Assistente, BancoIlegivelLevaAPagina6SemArquivoNemConfiguracao) {
   EXPECT_EQ(a.result(), QDialog::Rejected);
 }
 
+TEST_F(Assistente, CopiaQueNaoSubstituiOAlvoFalhaSemTocarNele) {
+  // A folder in the archive's place: the archive is written, but cannot be put there.
+  const QString alvo = Raiz() + "/Copias/base.cmp";
+  QDir().mkpath(alvo);
+  QFile dentro(alvo + "/guardado.txt");
+  ASSERT_TRUE(dentro.open(QIODevice::WriteOnly));
+  dentro.write("x");
+  dentro.close();
+  TFormAssistCopSeg a;
+  a.show();
+  a.BtnAvancarClick();
+  Filho<QLineEdit>(a, "EdArquivo")->setText(alvo);
+  m_caixa.responde(ResultadoMensagem::Sim);
+  a.BtnAvancarClick();
+  ASSERT_EQ(a.PaginaAtual(), 6);
+  EXPECT_TRUE(Filho<QLabel>(a, "Label1")->text().contains("Não foi possível substituir o arquivo")) << a.MotivoFalha().toStdString();
+  EXPECT_TRUE(QFile::exists(alvo + "/guardado.txt"));
+  EXPECT_FALSE(QFile::exists(alvo + ".tmp"));
+  EXPECT_EQ(ConfiguracoesTolv::DirCsUltimo(ConfiguracoesTolv::AssistenteCopia::Copia), Raiz() + "/CopSeg");
+  EXPECT_EQ(RegistroTolv::DirCsDefault(), "");
+}
+
 TEST_F(Assistente, CopiaDeUmaDeclaracaoEscolhidaNaLista) {
   TFormAssistCopSeg a;
   a.show();
