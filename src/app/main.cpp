@@ -5,12 +5,14 @@
 #include "copia/TFormCopSegAuto.h"
 #include "interface/IndicePrincipal.h"
 #include "interface/ProgramaTolv.h"
+#include "interface/TFrDeclaracao.h"
 #include "nucleo/CaixaMensagem.h"
 #include "nucleo/TColecao.h"
 #include "plataforma/gui/AplicacaoGuardada.h"
 #include "plataforma/gui/GuardaEventos.h"
 #include "plataforma/gui/ImpressorasSistema.h"
 #include "plataforma/sistema/Impressoras.h"
+#include "secoes/TfrmPlanoSaude.h"
 
 int main(int argc, char** argv) {
   AplicacaoGuardada aplicacao(argc, argv);
@@ -38,6 +40,11 @@ int main(int argc, char** argv) {
     indice.FecharColecoes();
     FalhaBanco = FalhaBancoIndice = false;
     indice.GetColecaoTolv();
+  };
+  // The health-plan editor in its place of the page container (tree node 800).
+  opcoes.passos.registraPaginas = [anteriores = std::move(opcoes.passos.registraPaginas)](TFrDeclaracao& conteiner) {
+    if (anteriores) anteriores(conteiner);
+    conteiner.RegistraPagina(800, [](QWidget* pai) { return new TfrmPlanoSaude(pai); });
   };
   ProgramaTolv programa(std::move(opcoes));
   return programa.executa();
