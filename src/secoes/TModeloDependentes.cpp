@@ -238,13 +238,19 @@ void TModeloDependentes::SetTextoCelula(int col, int lin, const QString& texto) 
   if (lin == 0 || i < 0 || i >= Quantidade()) return;
   // Checked on a copy: a refused text changes nothing.
   TLinhaDependente l = m_linhas[size_t(i)];
-  switch (col) {
-    case ColCpf: celulaCpf(l, texto); break;
-    case ColNome: celulaNome(l, texto); break;
-    case ColDtNascimento: celulaData(l, texto); break;
-    case ColRelacao: celulaRelacao(l, texto); break;
-    case ColValor: celulaValor(l, texto); break;
-    default: return;
+  try {
+    switch (col) {
+      case ColCpf: celulaCpf(l, texto); break;
+      case ColNome: celulaNome(l, texto); break;
+      case ColDtNascimento: celulaData(l, texto); break;
+      case ColRelacao: celulaRelacao(l, texto); break;
+      case ColValor: celulaValor(l, texto); break;
+      default: return;
+    }
+  } catch (const TErro& erro) {
+    // The grid's editor shows the message and keeps the focus.
+    ServicosEditor::RecusaEntrada(erro.Codigo());
+    throw;
   }
   editavel(i) = std::move(l);
   emit Mudou();

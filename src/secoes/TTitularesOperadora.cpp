@@ -31,12 +31,12 @@ void TTitularesOperadora::Carrega(int operadora) {
 
 TLinhaTitular TTitularesOperadora::LeLinha(bd::Consulta& c) const {
   TLinhaTitular l;
-  l.id = c.campo(0).inteiro();
+  l.id = c.campo(1).inteiro();
   l.operadora = m_operadora;
-  const QString base = c.campo(1).texto().trimmed();
+  const QString base = c.campo(2).texto().trimmed();
   l.cpf = base + TNiContribuinte::CalculaDVNi(base);
-  l.nome = c.campo(2).texto();
-  l.valor = Valor::deDezMilesimos(c.campo(3).dezMilesimos());
+  l.nome = c.campo(3).texto();
+  l.valor = Valor::deDezMilesimos(c.campo(4).dezMilesimos());
   return l;
 }
 
@@ -72,7 +72,7 @@ int TTitularesOperadora::Localiza(int id) {
   c.param(QStringLiteral("ID"), id);
   c.param(QStringLiteral("OPERADORA"), m_operadora);
   Abre(c);
-  const int antes = c.eof() ? -1 : int(c.campo(0).inteiro64());
+  const int antes = c.eof() ? -1 : int(c.campo(1).inteiro64());
   c.fecha();
   if (antes < 0 || antes >= m_quantidade) return -1;
   return m_quantidade - 1 - antes;

@@ -359,11 +359,12 @@ void TfrmPlanoSaude::registraFoco() {
       m_grade, [](QWidget*) { return true; },
       [this](QWidget*) {
         ServicosEditor::SelecionaNo(kNoDependentes);
-        if (m_grade->LinhaAtual() >= 0 && m_grade->Col() != TModeloDependentes::ColCpf)
-          m_grade->VaiPara(m_grade->LinhaAtual(), TModeloDependentes::ColCpf);
+        // Back from a refused row: the cell at fault, else the CPF.
+        const int linha = m_recusaDependente ? m_recusaDependente->first : m_grade->LinhaAtual();
+        const int coluna = m_recusaDependente ? m_recusaDependente->second : int(TModeloDependentes::ColCpf);
+        m_recusaDependente.reset();
+        if (linha >= 0) m_grade->VaiPara(linha, coluna);
       });
-  for (QWidget* barra : {pnlBotoesTitular, pnlBotoesDependente})
-    r.registra(barra, [](QWidget*) { return true; }, [this](QWidget*) { focaPrimeiroCampo(); });
 }
 
 void TfrmPlanoSaude::Inicializa(const TContextoPagina& contexto) {
@@ -662,10 +663,13 @@ bool TfrmPlanoSaude::SalvaTitular() {
   TzuqTitularPlanoSaude& t = *m_titular;
   if (t.GetContribuinte().GetNiFormatado().isEmpty()) return recusa(kCpfNaoInformado, {}, edtCPFTitular);
   if (t.GetContribuinte().GetNome().GetValor().trimmed().isEmpty()) return recusa(kNomeTitular, {}, edtNomeTitular);
-  if (t.GetId() > 0)
+  if (t.GetId() > 0) {
     m_daoTitular->Atualiza(t);
-  else
+  } else {
     m_daoTitular->Inclui(t);
+    // The grid takes the dependants of the holder just stored.
+    carregaDependentes();
+  }
   m_titulares->Recarrega();
   m_posTitular = m_titulares->Localiza(t.GetId());
   m_titularAlterado = false;
@@ -677,7 +681,9 @@ bool TfrmPlanoSaude::SalvaTitular() {
 bool TfrmPlanoSaude::confirmaDependente() {
   if (m_grade->Dependentes().Pendente() < 0) return m_grade->ConfirmaValor();
   if (m_grade->Confirma()) return true;
+  m_recusaDependente = std::pair{m_grade->LinhaAtual(), m_grade->Col()};
   ServicosEditor::SelecionaNo(kNoDependentes);
+  focaDepois(m_grade);
   return false;
 }
 

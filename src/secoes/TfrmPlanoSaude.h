@@ -3,6 +3,8 @@
 #include <QString>
 
 #include <memory>
+#include <optional>
+#include <utility>
 #include <vector>
 
 #include "controles/TPaginaDeclaracao.h"
@@ -116,6 +118,8 @@ class TfrmPlanoSaude : public TPaginaDeclaracao {
   bool m_operadoraAlterada = false;
   bool m_titularAlterado = false;
   bool m_inicializada = false;
+  // The dependant's cell that a refused row goes back to (row, column).
+  std::optional<std::pair<int, int>> m_recusaDependente;
 
   QFrame* pnlOperadora = nullptr;
   QFrame* pnlTitular = nullptr;
