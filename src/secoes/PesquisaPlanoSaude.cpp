@@ -1,12 +1,15 @@
 #include "secoes/PesquisaPlanoSaude.h"
 
+#include "nucleo/Cnpj.h"
 #include "nucleo/Ni.h"
 
 namespace PesquisaPlanoSaude {
 
 QString CriterioCnpj(const QString& cnpj) {
   const QString digitos = TNi::SemFormatacao(cnpj.trimmed());
-  return digitos.size() == 14 ? digitos.left(12) : digitos;
+  // Wrong check digits find nothing: the number is then no CNPJ of the list.
+  if (digitos.size() == 14 && TCnpj::CalculaDVCnpj(digitos.left(12)) == digitos.mid(12)) return digitos.left(12);
+  return digitos;
 }
 
 QString CriterioRegistroAns(const QString& registro) {

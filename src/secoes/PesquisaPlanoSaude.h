@@ -23,8 +23,8 @@ struct TCriterioOperadora {
 
 namespace PesquisaPlanoSaude {
 
-// The CNPJ criterion as the list holds numbers: a complete CNPJ (14 digits) is cut to its base,
-// so that it finds its operator as its first twelve digits do.
+// The CNPJ criterion as the list holds numbers: a complete CNPJ (14 digits, right check digits)
+// is cut to its base, so that it finds its operator as its first twelve digits do.
 QString CriterioCnpj(const QString& cnpj);
 // A registry number of six digits in its shown form (12345-5); a shorter one as typed.
 QString CriterioRegistroAns(const QString& registro);
