@@ -11,8 +11,8 @@
 namespace {
 // Characters of the columns' cells at most, as typed.
 constexpr int kLimites[TModeloDependentes::kColunas] = {11, 60, 8, 2, 11};
-// Design widths in characters.
-constexpr int kLarguras[TModeloDependentes::kColunas] = {14, 60, 12, 27, 14};
+// Widths in characters, the date wide enough for its caption.
+constexpr int kLarguras[TModeloDependentes::kColunas] = {14, 52, 19, 27, 16};
 }  // namespace
 
 TGradeDependentes::TGradeDependentes(QWidget* pai) : TTolvCustomGrid(pai) {

@@ -39,6 +39,7 @@ TPesquisaPlanoSaudeBase::TPesquisaPlanoSaudeBase(const QString& titulo, const QS
   grdDbgPS->setSelectionMode(QAbstractItemView::SingleSelection);
   grdDbgPS->setAlternatingRowColors(true);
   grdDbgPS->verticalHeader()->hide();
+  grdDbgPS->verticalHeader()->setDefaultSectionSize(grdDbgPS->fontMetrics().height() + 6);
   grdDbgPS->horizontalHeader()->setStretchLastSection(true);
   grdDbgPS->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
   raiz->addWidget(grdDbgPS, 1);
@@ -89,6 +90,7 @@ void TPesquisaPlanoSaudeBase::Executar() {
 
 void TPesquisaPlanoSaudeBase::Limpar() {
   LimpaCriterios();
+  m_destacada = -1;
   grdDbgPS->setRowCount(0);
   btnPosicionar->setEnabled(false);
 }
@@ -104,23 +106,28 @@ void TPesquisaPlanoSaudeBase::Posicionar() {
 
 void TPesquisaPlanoSaudeBase::PreencheGrade(const std::vector<QStringList>& linhas) {
   grdDbgPS->clearContents();
+  m_destacada = -1;
   grdDbgPS->setRowCount(int(linhas.size()));
   for (int l = 0; l < int(linhas.size()); ++l)
     for (int c = 0; c < linhas[size_t(l)].size(); ++c)
       grdDbgPS->setItem(l, c, new QTableWidgetItem(linhas[size_t(l)][c]));
   grdDbgPS->resizeColumnsToContents();
+  for (int c = 0; c + 1 < grdDbgPS->columnCount(); ++c) grdDbgPS->setColumnWidth(c, grdDbgPS->columnWidth(c) + 12);
   grdDbgPS->horizontalHeader()->setStretchLastSection(true);
 }
 
 void TPesquisaPlanoSaudeBase::destacaSelecionada() {
-  const int atual = grdDbgPS->currentRow();
-  for (int l = 0; l < grdDbgPS->rowCount(); ++l) {
+  const auto negrito = [this](int linha, bool sim) {
+    if (linha < 0 || linha >= grdDbgPS->rowCount()) return;
     for (int c = 0; c < grdDbgPS->columnCount(); ++c) {
-      if (QTableWidgetItem* item = grdDbgPS->item(l, c)) {
+      if (QTableWidgetItem* item = grdDbgPS->item(linha, c)) {
         QFont f = item->font();
-        f.setBold(l == atual);
+        f.setBold(sim);
         item->setFont(f);
       }
     }
-  }
+  };
+  negrito(m_destacada, false);
+  m_destacada = grdDbgPS->currentRow();
+  negrito(m_destacada, true);
 }

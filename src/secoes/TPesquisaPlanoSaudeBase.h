@@ -50,4 +50,5 @@ class TPesquisaPlanoSaudeBase : public QDialog {
   TTolvButton* btnLimpar;
   TTolvButton* btnPosicionar;
   Posicionador m_posicionador;
+  int m_destacada = -1;
 };
