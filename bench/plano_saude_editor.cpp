@@ -84,8 +84,8 @@ int Conta(ApiDireta& api, IStatement* stmt, std::initializer_list<int> entradas)
   return linhas;
 }
 
-// What the editor reads, made bare: the count and the first window, then one holder and its
-// dependants per step.
+// What the editor reads, made bare: the count and the first window; then the walk's windows and
+// each holder's dependants.
 void Direto(const QString& arquivo, int operadora, double& mostra, double& passos) {
   ApiDireta api(arquivo);
   IStatement* contagem = api.att->prepare(&api.st, api.tra, 0,
@@ -106,10 +106,9 @@ void Direto(const QString& arquivo, int operadora, double& mostra, double& passo
   Conta(api, janela, {operadora, 1, TTitularesOperadora::kJanela});
   mostra = Ms(relogio);
   relogio.restart();
-  for (int k = 0; k < kPassos; ++k) {
-    Conta(api, janela, {operadora, k + 1, k + 1});
-    Conta(api, dependentes, {k + 1});
-  }
+  for (int inicio = 0; inicio < kPassos; inicio += TTitularesOperadora::kJanela)
+    Conta(api, janela, {operadora, inicio + 1, inicio + TTitularesOperadora::kJanela});
+  for (int k = 0; k < kPassos; ++k) Conta(api, dependentes, {k + 1});
   passos = Ms(relogio);
   contagem->free(&api.st);
   janela->free(&api.st);
