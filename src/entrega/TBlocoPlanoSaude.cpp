@@ -106,8 +106,11 @@ void TBlocoPlanoSaude::Gera(ContextoGravacao& contexto) {
         const int codigo = relacao.toInt(&numerica);
         if (!numerica || codigo < 0)
           throw ErroGravacao(QStringLiteral("EConvertError"),
-                             QStringLiteral("A relação de dependência \"%1\" do dependente %2 não é um número.")
-                                 .arg(relacao, nome.trimmed()));
+                             QStringLiteral("A declaração não pode ser gravada: o campo \"Relação de dependência\" do "
+                                            "registro DTPSE (dependente %1 do titular CPF %2) tem \"%3\", que não é um "
+                                            "código de relação. Corrija o dependente e grave a declaração novamente.")
+                                 .arg(nome.trimmed(), cpf, relacao),
+                             true);
         d.Ascii(QByteArray::number(codigo).rightJustified(2, '0'));
       }
       d.Inteiro(CentavosDe(dependentes.campo(6).dezMilesimos()));

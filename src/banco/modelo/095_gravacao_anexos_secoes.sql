@@ -19,3 +19,7 @@ CREATE VIEW TOLV_ITENS_PROCESSO AS
 
 -- The beneficiaries abroad in file order, without sorting.
 CREATE INDEX TB_REMESSA_ARQUIVO ON TB_REMESSA (TREM_IN_TIPO_BENEFICIARIO, TREM_CD_PAIS, TREM_NIF, TREM_ID);
+
+-- The accumulated-income items in file order, without sorting their wide rows.
+CREATE INDEX RRA_ITEM_ARQUIVO ON RRA_ITEM (IN_TIPO_RRA, RRA_PROCESSO, IN_PF_PJ_ADVOGADO, NR_ADVOGADO, NR_PF_PJ,
+  NATUREZA, RRA_ITEM_ID);
