@@ -259,12 +259,12 @@ TFrTolvVerifica::TFrTolvVerifica(QWidget* pai) : QWidget(pai) {
   m_labelMens = new QLabel(
       QStringLiteral("Os ERROS impedem a gravação da declaração para entrega à BVD, enquanto os AVISOS são apenas "
                      "alertas de pendências que não impedem a gravação da mesma."),
-      m_pnInferior);
+      this);
   m_labelMens->setObjectName(QStringLiteral("LabelMens"));
   m_labelMens->setWordWrap(true);
   m_labelMens->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   PaletaTolv::pinta(m_labelMens, PaletaTolv::kFundo);
-  m_labelStop = new QLabel(m_pnInferior);
+  m_labelStop = new QLabel(this);
   m_labelStop->setObjectName(QStringLiteral("LabelStop"));
   m_labelStop->setWordWrap(true);
   m_labelStop->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -427,13 +427,12 @@ void TFrTolvVerifica::MudouLinhaAtual() {
 
 void TFrTolvVerifica::Dispoe() {
   const int altura = m_compacto ? kAlturaCompacta : kAlturaInferior;
-  m_grade->setGeometry(0, 0, width(), std::max(0, height() - altura));
-  m_pnInferior->setGeometry(0, height() - altura, width(), altura);
+  const int topoPainel = height() - altura;
 
   if (m_compacto) {
+    m_pnVerificados->setGeometry(kMargem, 1, kLarguraContadores, 12);
     m_panelNumErros->setGeometry(kMargem, 13, kLarguraContadores, 12);
     m_panelNumAvisos->setGeometry(kMargem, 25, kLarguraContadores, 12);
-    m_pnVerificados->setGeometry(kMargem, 1, kLarguraContadores, 12);
   } else {
     m_pnVerificados->setGeometry(kMargem, 9, kLarguraContadores, 16);
     m_panelNumErros->setGeometry(kMargem, 29, kLarguraContadores, 16);
@@ -444,7 +443,7 @@ void TFrTolvVerifica::Dispoe() {
 
   // The buttons from the right edge: only those offered take room.
   int direita = width() - kMargem;
-  const int topoBotao = (altura - kAlturaBotao) / 2;
+  const int topoBotao = m_compacto ? (altura - kAlturaBotao) / 2 : altura - kAlturaBotao - 7;
   for (auto [botao, inativo] : {std::pair{m_btnPrint, m_btnPrintInativo}, std::pair{m_btnPoint, m_btnPointInativo},
                                 std::pair{m_btnStop, m_btnStopInativo}}) {
     if (botao->isHidden() && inativo->isHidden()) continue;
@@ -457,17 +456,35 @@ void TFrTolvVerifica::Dispoe() {
   const int esquerda = kMargem + kLarguraContadores + 6;
   m_pnEspaco->setGeometry(esquerda, 8, 1, altura - 16);
   const int xTexto = esquerda + 10;
-  const int largura = std::max(40, direita - 8 - xTexto);
-  const int alturaTexto = m_compacto ? altura - 8 : 40;
-  m_labelMens->setGeometry(xTexto, 5, largura, alturaTexto);
-  m_labelStop->setGeometry(xTexto, 5, largura, alturaTexto);
-  m_pnAvisos->setGeometry(xTexto, 50, largura, 20);
+  // The notice above the buttons; in the small panel of the wizards, on a strip of its own above it.
+  const QRect texto = m_compacto ? QRect(kMargem, 0, width() - 2 * kMargem, 0)
+                                 : QRect(xTexto, topoPainel + 5, std::max(40, width() - kMargem - xTexto), 30);
+  for (QLabel* l : {m_labelMens, m_labelStop}) {
+    l->setFont(PaletaTolv::arial(8, l == m_labelStop));
+    if (!m_compacto && l->heightForWidth(texto.width()) > texto.height()) l->setFont(PaletaTolv::arial(7, l == m_labelStop));
+  }
+  int faixa = 0;
+  if (m_compacto)
+    faixa = std::max(m_labelMens->heightForWidth(texto.width()), m_labelStop->heightForWidth(texto.width())) + 8;
+  m_grade->setGeometry(0, 0, width(), std::max(0, topoPainel - faixa));
+  m_pnInferior->setGeometry(0, topoPainel, width(), altura);
+  for (QLabel* l : {m_labelMens, m_labelStop}) {
+    l->setGeometry(m_compacto ? QRect(texto.x(), topoPainel - faixa + 4, texto.width(), faixa - 8) : texto);
+    l->raise();
+  }
+  m_pnAvisos->setGeometry(xTexto, altura - 27, std::max(0, std::min(160, direita - xTexto)), 20);
   m_ckbAvisos->resize(m_ckbAvisos->sizeHint());
 }
 
 void TFrTolvVerifica::resizeEvent(QResizeEvent* evento) {
   QWidget::resizeEvent(evento);
   Dispoe();
+}
+
+void TFrTolvVerifica::showEvent(QShowEvent* evento) {
+  QWidget::showEvent(evento);
+  // The current row is in sight when the host shows the list made while it was hidden.
+  if (m_grade->currentIndex().isValid()) m_grade->scrollTo(m_grade->currentIndex());
 }
 
 bool TFrTolvVerifica::eventFilter(QObject* objeto, QEvent* evento) {

@@ -74,6 +74,7 @@ class TFrTolvVerifica : public QWidget {
 
  protected:
   void resizeEvent(QResizeEvent* evento) override;
+  void showEvent(QShowEvent* evento) override;
   bool eventFilter(QObject* objeto, QEvent* evento) override;
 
  private:
