@@ -311,10 +311,10 @@ void TVerificacaoTolvItem::VerificaValoresMensais(TTolvItem& linha, TErros& erro
       tributaveis.GetTotalRetido().GetValorMonetario() <= Valor::deReais(10))
     pendencia(kDispensado5706, ni, kAviso, campos.tributaveis);
 
-  const QString especificacao = isentos.GetAnualEspecificarOutros().GetValor();
+  const QString descricaoOutros = isentos.GetAnualEspecificarOutros().GetValor();
   if (!isentos.GetAnualOutros().EhZero()) {
-    if (!DescricaoOutrosValida(especificacao)) pendencia(kOutrosInvalido, args.E(), kErro, campos.especificacao);
-  } else if (!especificacao.trimmed().isEmpty()) {
+    if (!DescricaoOutrosValida(descricaoOutros)) pendencia(kOutrosInvalido, args.E(), kErro, campos.descricaoOutros);
+  } else if (!descricaoOutros.trimmed().isEmpty()) {
     pendencia(kOutrosSemValor, args.E(), kErro, campos.anualOutros);
   }
 }

@@ -21,7 +21,7 @@ class TVerificacaoTolvItem {
  public:
   // The fields a finding leads to, by kind of line.
   struct Campos {
-    uint8_t codigo, ni, nome, tributaveis, compensacao, subJudice, isentos, anualOutros, especificacao;
+    uint8_t codigo, ni, nome, tributaveis, compensacao, subJudice, isentos, anualOutros, descricaoOutros;
   };
   static const Campos kCamposDeclarante;
   static const Campos kCamposFundo;

@@ -367,21 +367,21 @@ INSTANTIATE_TEST_SUITE_P(
              {"W 136 25 111.444.777-35"}},
         Caso{"NaoDispensadoAcima",
              Pessoa("5706", [](TTolvItem& l) { l.GetTributaveis().GetRetido(4).SetValorMonetario(R("10,01")); }), {}},
-        Caso{"OutrosSemEspecificacao",
+        Caso{"OutrosSemDescricao",
              Pessoa("0561",
                     [](TTolvItem& l) {
                       l.GetIsentos().GetAnualOutros().SetValorMonetario(R("10,00"));
                       l.GetIsentos().GetAnualEspecificarOutros().SetValor(QStringLiteral("aaaa"));
                     }),
              {"E 235 52 : 0561 111.444.777-35"}},
-        Caso{"EspecificacaoSemValor",
+        Caso{"DescricaoSemValor",
              Pessoa("0561",
                     [](TTolvItem& l) {
                       l.GetTributaveis().GetRendimento(1).SetValorMonetario(R("1,00"));
                       l.GetIsentos().GetAnualEspecificarOutros().SetValor(QStringLiteral("Prêmio"));
                     }),
              {"E 236 51 : 0561 111.444.777-35"}},
-        Caso{"EspecificacaoEmBranco",
+        Caso{"DescricaoEmBranco",
              Pessoa("0561",
                     [](TTolvItem& l) {
                       l.GetTributaveis().GetRendimento(1).SetValorMonetario(R("1,00"));
