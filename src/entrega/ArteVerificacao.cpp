@@ -113,7 +113,9 @@ void impressora(QPainter& p) {
 
 }  // namespace
 
-QPixmap icone(Icone qual) {
+namespace {
+
+QPixmap desenhaIcone(Icone qual) {
   if (qual == Icone::Erro) return ArteTolv::icone(ArteTolv::Icone::Erro, kLado);
   if (qual == Icone::Aviso) return ArteTolv::icone(ArteTolv::Icone::Aviso, kLado);
   QPixmap pm = vazio();
@@ -127,6 +129,17 @@ QPixmap icone(Icone qual) {
     case Icone::Ok: visto(p); break;
     default: break;
   }
+  return pm;
+}
+
+}  // namespace
+
+QPixmap icone(Icone qual) {
+  // Drawn once: the grid asks for them at every row it paints. Kept until the process ends, never
+  // freed after the application that made them.
+  static auto* const feitos = new QPixmap[int(Icone::Ok) + 1];
+  QPixmap& pm = feitos[int(qual)];
+  if (pm.isNull()) pm = desenhaIcone(qual);
   return pm;
 }
 

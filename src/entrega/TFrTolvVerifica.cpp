@@ -390,7 +390,6 @@ void TFrTolvVerifica::Atualiza() {
     m_modelo->Publica();
     // While the run works the grid follows the last row, as the run's cursor does.
     if (m_verificacao->EmExecucao() && m_modelo->rowCount() > 0) {
-      const QSignalBlocker bloqueio(m_grade->selectionModel());
       m_grade->setCurrentIndex(m_modelo->index(m_modelo->rowCount() - 1, 0));
       m_grade->scrollToBottom();
     }

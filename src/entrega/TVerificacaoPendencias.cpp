@@ -14,6 +14,7 @@
 #include "nucleo/Pendencia.h"
 #include "nucleo/TColecaoTolv.h"
 #include "nucleo/TTolv.h"
+#include "secoes/TzuqRra.h"
 
 namespace {
 
@@ -55,7 +56,9 @@ QString NiDaEntrada(const QString& base) { return TNiContribuinte::FormataNi(bas
 TVerificacaoPendencias::TVerificacaoPendencias(QObject* pai)
     : QObject(pai), m_mostrarAvisos(ConfiguracoesTolv::ExibirAvisos()), m_textoParada(kTextoParadaUsuario) {}
 
-TVerificacaoPendencias::~TVerificacaoPendencias() = default;
+TVerificacaoPendencias::~TVerificacaoPendencias() {
+  if (m_verificacaoAnunciada) TzuqRra::DefineVerificacaoEmCurso(false);
+}
 
 void TVerificacaoPendencias::Acrescenta(LinhaVerificacao linha) {
   // The widths of the list's columns, as the file keeps them.
@@ -160,6 +163,10 @@ void TVerificacaoPendencias::IncluiCabecalhoProcesso(const QString& numero, cons
 }
 
 void TVerificacaoPendencias::IncluiCabecalhoDeclaracao(const QString& ni, const QString& nome, const QString& ano) {
+  // The accumulated-income month rule reports only during a verification; the flag stays up
+  // while this list is there.
+  TzuqRra::DefineVerificacaoEmCurso(true);
+  m_verificacaoAnunciada = true;
   IncluiTitulo(QStringLiteral("08") + ni + QStringLiteral("     ") + nome + QStringLiteral("     Ano-calendário: ") + ano);
 }
 

@@ -129,6 +129,7 @@ class TVerificacaoPendencias : public QObject, public IQuadroVerificacao {
   bool m_inOstensivo = false;
   bool m_limiteAvisos = false;
   bool m_mostrarAvisos = true;
+  bool m_verificacaoAnunciada = false;
   QString m_textoParada;
   QString m_tempo;
   QElapsedTimer m_ultimosEventos;

@@ -14,6 +14,7 @@
 #include "nucleo/ETolvError.h"
 #include "nucleo/Erros.h"
 #include "nucleo/Pendencia.h"
+#include "secoes/TzuqRra.h"
 
 namespace {
 
@@ -328,6 +329,27 @@ TEST_F(Verificacao, ExcecaoDeixaAExecucaoEncerrada) {
   const auto lida = ListaVerificacao::Carrega(ListaVerificacao::Arquivo());
   ASSERT_TRUE(lida.has_value());
   EXPECT_EQ(lida->size(), 2u);
+}
+
+}  // namespace
+
+namespace {
+
+using namespace verificacao_teste;
+
+// The accumulated-income rule that reports only during a verification sees one from the first
+// declaration's header until the list goes.
+TEST_F(ComIndice, VerificacaoAnunciadaAoRraEnquantoAListaExiste) {
+  Cria(kMatriz);
+  TzuqRra::DefineVerificacaoEmCurso(false);
+  {
+    TVerificacaoPendencias run;
+    run.SetDeclaracoes({Entrada(kMatriz)});
+    int contador = 0;
+    run.ExecutarVerificacao(contador);
+    EXPECT_TRUE(TzuqRra::VerificacaoEmCurso());
+  }
+  EXPECT_FALSE(TzuqRra::VerificacaoEmCurso());
 }
 
 }  // namespace
