@@ -2,11 +2,13 @@
 #include "controles/PaletaTolv.h"
 #include "interface/IndicePrincipal.h"
 #include "interface/ProgramaTolv.h"
+#include "interface/TFrDeclaracao.h"
 #include "nucleo/CaixaMensagem.h"
 #include "plataforma/gui/AplicacaoGuardada.h"
 #include "plataforma/gui/GuardaEventos.h"
 #include "plataforma/gui/ImpressorasSistema.h"
 #include "plataforma/sistema/Impressoras.h"
+#include "secoes/TfrmRra.h"
 
 int main(int argc, char** argv) {
   AplicacaoGuardada aplicacao(argc, argv);
@@ -21,6 +23,12 @@ int main(int argc, char** argv) {
   IndicePrincipal indice;
   ProgramaTolv::Opcoes opcoes;
   indice.Conecta(opcoes.passos);
+  // The accumulated-income editors, one per kind, hosted by the page container.
+  opcoes.passos.registraPaginas = [anterior = std::move(opcoes.passos.registraPaginas)](TFrDeclaracao& conteiner) {
+    if (anterior) anterior(conteiner);
+    conteiner.RegistraPagina(150, [](QWidget* pai) { return new TfrmRra(1, pai); });
+    conteiner.RegistraPagina(450, [](QWidget* pai) { return new TfrmRra(2, pai); });
+  };
   ProgramaTolv programa(std::move(opcoes));
   return programa.executa();
 }
