@@ -1,5 +1,6 @@
 #include "secoes/TTolvGridRra.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -44,7 +45,8 @@ TTolvGridRra::Dimensoes TTolvGridRra::CalculaDimensoes(int altura, int largura, 
   d.alturaTotais = 2 * d.alturaLinha + sobra - d.alturaCabecalho;
   if (colunas > 1) {
     d.larguraColuna = arredonda(double(largura - larguraColuna0) / (colunas - 1));
-    d.larguraUltima = d.larguraColuna - 1;
+    // Never wider than what is left: a rounded-up width would push the last column past the edge.
+    d.larguraUltima = std::min(d.larguraColuna - 1, largura - larguraColuna0 - d.larguraColuna * (colunas - 2));
   }
   return d;
 }

@@ -13,6 +13,7 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <vector>
 
 #include "controles/MolduraTolv.h"
@@ -49,10 +50,13 @@ void guarda(F&& f) {
 
 struct ColunaResultado {
   const char* titulo;
-  int largura;  // characters
+  const char* amostra;  // the widest text the column shows in full; none for names (40 characters)
 };
-const ColunaResultado kColunas[] = {
-    {"CPF", 13}, {"Nome", 35}, {"Processo/Requerimento", 22}, {"CPF/CNPJ", 16}, {"Nome/Nome empresarial", 35}};
+const ColunaResultado kColunas[] = {{"CPF", "999.999.999-99"},
+                                    {"Nome", nullptr},
+                                    {"Processo/Requerimento", "99999999999999999999"},
+                                    {"CPF/CNPJ", "99.999.999/9999-99"},
+                                    {"Nome/Nome empresarial", nullptr}};
 
 const char* const kCriteriosCpf[] = {"Completo", "Parte inicial do CPF"};
 const char* const kCriteriosNome[] = {"Exatamente igual ao Nome", "Igual a parte inicial do Nome",
@@ -313,8 +317,13 @@ void TfrmPesquisarRra::criaControles() {
                                        "QHeaderView::section { background: #638FC0; color: white; border: 0px;"
                                        " border-right: 1px solid #DCE5EC; padding: 3px; }"));
   m_grid->setFont(PaletaTolv::arial(8));
-  const int caractere = QFontMetrics(PaletaTolv::arial(8)).averageCharWidth();
-  for (int i = 0; i < 5; ++i) m_grid->setColumnWidth(i, kColunas[i].largura * caractere + 8);
+  // Widths for the selected row, which is drawn in bold.
+  const QFontMetrics negrito(PaletaTolv::arial(8, true));
+  for (int i = 0; i < 5; ++i) {
+    const int amostra = kColunas[i].amostra ? negrito.horizontalAdvance(QString::fromLatin1(kColunas[i].amostra))
+                                            : QFontMetrics(PaletaTolv::arial(8)).averageCharWidth() * 40;
+    m_grid->setColumnWidth(i, std::max(amostra, negrito.horizontalAdvance(QString::fromUtf8(kColunas[i].titulo))) + 14);
+  }
   m_grid->setMinimumHeight(180);
   principal->addWidget(m_grid, 1);
   connect(m_grid, &QAbstractItemView::doubleClicked, this, [this] {
