@@ -454,6 +454,13 @@ bool TfrmRra::Posicionar(const QString& id, const QString& campo) {
       CursorEspera espera;
       m_dao->Busca(*m_rra);
     }
+    // A key of the other kind is not this page's to show.
+    if (m_rra->GetTipo() != m_tipo) {
+      m_rra->Limpar();
+      m_rra->SetTipo(m_tipo);
+      m_rra->GetProcesso().SetOpcional(m_tipo == 1);
+      zeraModificados();
+    }
     MostraItem();
   }
   FocaCampo(campo);

@@ -249,11 +249,17 @@ TEST_F(EditorRra, ItemNovoComValoresESemIdentificacaoNaoSomeEmSilencio) {
   EXPECT_EQ(Le("SELECT VL_RENDIME_FEV FROM RRA_ITEM"), "500");
 }
 
-TEST_F(EditorRra, UndoOnANewItemDropsItsValuesAndShowsTheLast) {
+TEST_F(EditorRra, DesfazerItemNovoLargaOsValoresEMostraOUltimo) {
   Guarda(Cpf(6), "CARLOS DIAS", "10");
   Abre();
   celula(1, 1, QStringLiteral("99"));
+  botao("btnIncluiBeneficiario")->click();
+  ASSERT_FALSE(editor->GetValido());
+  m_caixa.limpa();
+  // Given up, the item no longer keeps the declaration open.
   botao("btnDesfazBeneficiario")->click();
+  EXPECT_TRUE(editor->GetValido());
+  EXPECT_TRUE(editor->PodeSair());
   EXPECT_TRUE(m_caixa.chamadas().empty());
   EXPECT_EQ(edit("edtNomeBeneficiario")->text(), u"CARLOS DIAS");
   EXPECT_EQ(editor->Contador(), u"1/1");
@@ -318,8 +324,12 @@ TEST_F(EditorRra, ExcluirPedeConfirmacaoEDesfazerRestauraAIdentificacao) {
 
 TEST_F(EditorRra, ContadorEBotoesSeguemAPosicao) {
   for (int i = 0; i < 3; ++i) Guarda(Cpf(10 + i), "BENEFICIARIO", "1");
-  Guarda(Cpf(20), "DA JUSTICA", "1", 2);
+  const int daJustica = Guarda(Cpf(20), "DA JUSTICA", "1", 2);
   Abre();
+  // The court's item is not the declarant's page to show.
+  EXPECT_TRUE(editor->Posicionar(QString::number(daJustica), QStringLiteral("-1")));
+  EXPECT_EQ(editor->Rra()->GetId(), 0);
+  EXPECT_EQ(editor->Rra()->GetTipo(), 1);
   EXPECT_EQ(editor->Contador(), u"4/4");
   EXPECT_FALSE(botao("btnExcluiBeneficiario")->isEnabled());
   EXPECT_TRUE(botao("btnAnteriorBeneficiarioAtivo")->isEnabled());
