@@ -5,12 +5,14 @@
 #include "copia/TFormCopSegAuto.h"
 #include "interface/IndicePrincipal.h"
 #include "interface/ProgramaTolv.h"
+#include "interface/TFrDeclaracao.h"
 #include "nucleo/CaixaMensagem.h"
 #include "nucleo/TColecao.h"
 #include "plataforma/gui/AplicacaoGuardada.h"
 #include "plataforma/gui/GuardaEventos.h"
 #include "plataforma/gui/ImpressorasSistema.h"
 #include "plataforma/sistema/Impressoras.h"
+#include "secoes/TfrmRra.h"
 
 int main(int argc, char** argv) {
   AplicacaoGuardada aplicacao(argc, argv);
@@ -38,6 +40,12 @@ int main(int argc, char** argv) {
     indice.FecharColecoes();
     FalhaBanco = FalhaBancoIndice = false;
     indice.GetColecaoTolv();
+  };
+  // The accumulated-income editors, one per kind, hosted by the page container.
+  opcoes.passos.registraPaginas = [anterior = std::move(opcoes.passos.registraPaginas)](TFrDeclaracao& conteiner) {
+    if (anterior) anterior(conteiner);
+    conteiner.RegistraPagina(150, [](QWidget* pai) { return new TfrmRra(1, pai); });
+    conteiner.RegistraPagina(450, [](QWidget* pai) { return new TfrmRra(2, pai); });
   };
   ProgramaTolv programa(std::move(opcoes));
   return programa.executa();
