@@ -1,5 +1,6 @@
 #include "controles/CaixaMensagemTolv.h"
 #include "controles/PaletaTolv.h"
+#include "interface/DialogosDeclaracao.h"
 #include "interface/IndicePrincipal.h"
 #include "interface/ProgramaTolv.h"
 #include "nucleo/CaixaMensagem.h"
@@ -21,6 +22,9 @@ int main(int argc, char** argv) {
   IndicePrincipal indice;
   ProgramaTolv::Opcoes opcoes;
   indice.Conecta(opcoes.passos);
+  DialogosDeclaracao::Conecta(opcoes.passos);
+  // Until the import wizard is part of the program, "Importar dados" says so.
+  DialogosDeclaracao::DefineAssistenteImportacao(DialogosDeclaracao::ImportacaoIndisponivel);
   ProgramaTolv programa(std::move(opcoes));
   return programa.executa();
 }
