@@ -88,8 +88,8 @@ NovaDeclaracao::Foco NovaDeclaracao::CbAnoRetChange(int indice) {
   const QString& ano = Anos()[size_t(indice)];
   m_tolv.SetAnoCalendario(ano);
   if (indice == 1) {
-    // Fewer than 15 characters: a person's formatted CPF, or a number not formatted yet.
-    const int codigo = m_form.numero.size() < 15 ? kEspolioOuSaida : kExtincao;
+    // By the declarant's kind: the length of the number shown tells it only once it is formatted.
+    const int codigo = m_form.pessoaFisica ? kEspolioOuSaida : kExtincao;
     MostraMensagem(TErro::FormataMensagem(codigo, ano), QStringLiteral("Nova declaração"), 32);
     m_form.simHabilitado = true;
     m_form.simMarcado = true;
