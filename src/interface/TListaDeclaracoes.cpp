@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QStyledItemDelegate>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -28,6 +29,19 @@ QLabel* Rotulo(const QString& texto, QWidget* pai) {
   AparenciaDialogo::PintaTexto(r);
   return r;
 }
+
+// The status icon in the middle of its cell.
+class DelegadoSituacao : public QStyledItemDelegate {
+ public:
+  using QStyledItemDelegate::QStyledItemDelegate;
+
+ protected:
+  void initStyleOption(QStyleOptionViewItem* opcao, const QModelIndex& indice) const override {
+    QStyledItemDelegate::initStyleOption(opcao, indice);
+    opcao->decorationAlignment = Qt::AlignCenter;
+    opcao->decorationPosition = QStyleOptionViewItem::Top;
+  }
+};
 
 }  // namespace
 
@@ -98,6 +112,7 @@ TListaDeclaracoes::TListaDeclaracoes(Modo modo, TColecaoTolv& indice, QWidget* p
   largura(TModeloDeclaracoes::Ano, 44);
   largura(TModeloDeclaracoes::Situacao, 58);
   titulos->setSectionResizeMode(m_modelo->coluna(TModeloDeclaracoes::Nome), QHeaderView::Stretch);
+  m_grade->setItemDelegateForColumn(m_modelo->coluna(TModeloDeclaracoes::Situacao), new DelegadoSituacao(m_grade));
   AparenciaDialogo::PintaGrade(m_grade);
 
   auto* grade = new QGridLayout(this);
@@ -201,7 +216,13 @@ void TListaDeclaracoes::Habilita(bool habilita) {
   p.setColor(QPalette::Disabled, QPalette::Text, habilita ? QColor(PaletaTolv::kTexto) : QColor(kTextoInativo));
   m_grade->setPalette(p);
   m_selecaoVisivel = habilita;
-  m_modelo->DefineAtual(habilita ? LinhaAtual() : -1);
+  // Out of use, the grid shows no selection; the current row is kept for when it comes back.
+  const int atual = LinhaAtual();
+  if (habilita && atual >= 0)
+    DefineLinhaAtual(atual);
+  else
+    m_grade->selectionModel()->clearSelection();
+  m_modelo->DefineAtual(habilita ? atual : -1);
 }
 
 bool TListaDeclaracoes::eventFilter(QObject* objeto, QEvent* evento) {

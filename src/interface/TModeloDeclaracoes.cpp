@@ -221,7 +221,9 @@ QVariant TModeloDeclaracoes::data(const QModelIndex& indice, int papel) const {
       // Record numbers count from 1: the first row is odd.
       return QBrush(QColor((indice.row() + 1) % 2 ? kLinhaImpar : kLinhaPar));
     case Qt::ForegroundRole:
-      return QBrush(QColor(indice.row() == m_atual ? 0x000000 : 0x525252));
+      // Other rows take the grid's text colour, greyed with it when the grid is out of use.
+      if (indice.row() == m_atual) return QBrush(Qt::black);
+      return {};
     case Qt::FontRole:
       if (indice.row() == m_atual) {
         QFont f;
