@@ -10,7 +10,9 @@ namespace {
 const QString kSelect = QStringLiteral(
     "select TOLV_DK, IN_PF_PJ, NR_PF_PJ, NM_NM_EMPR, AN_RETENCA, DATA_GERA, IN_RETIFIC, IN_ENCERRA, IN_STATUS, "
     "ARQUIVO from TOLVS");
-const QString kOrdem = QStringLiteral("order by IN_PF_PJ, NR_PF_PJ, AN_RETENCA, TOLV_DK");
+// Kind, number and year are unique together: their index gives the rows in this order, so the
+// first page comes without sorting the whole list.
+const QString kOrdem = QStringLiteral("order by IN_PF_PJ, NR_PF_PJ, AN_RETENCA");
 
 bool SoDigitos(QStringView texto) {
   for (QChar c : texto)

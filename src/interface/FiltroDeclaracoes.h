@@ -40,7 +40,7 @@ inline const QString kAnoMaximo = QStringLiteral("2014");
 Clausula Monta(const Caixas& caixas, bool limiteAno);
 
 // The list's statement with the clause: the index rows of TOLVS in the order of kind and
-// number (then year and key, so that the order never changes between two reads).
+// number, then year (so that the order never changes between two reads).
 QString Sql(const Clausula& clausula);
 
 // True only while the number box has the focus and the typed text is a complete CPF (10 or 11

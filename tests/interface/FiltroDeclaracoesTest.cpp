@@ -54,7 +54,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(SqlDaLista, SemCondicaoNaoTemWhereEOrdenaPorTipoENumero) {
   const QString sql = Sql(Monta({}, false));
   EXPECT_FALSE(sql.contains(QStringLiteral("where")));
-  EXPECT_TRUE(sql.endsWith(QStringLiteral("order by IN_PF_PJ, NR_PF_PJ, AN_RETENCA, TOLV_DK")));
+  EXPECT_TRUE(sql.endsWith(QStringLiteral("order by IN_PF_PJ, NR_PF_PJ, AN_RETENCA")));
   EXPECT_TRUE(Sql(Monta({QStringLiteral("1"), {}, {}}, false))
                   .contains(QStringLiteral("\nwhere NR_PF_PJ STARTING WITH :NUMERO\n")));
 }
