@@ -368,3 +368,34 @@ INSTANTIATE_TEST_SUITE_P(Datas, DataDigitada,
                                          CasoData{"5/1/2013", std::nullopt}, CasoData{"", std::nullopt}));
 
 }  // namespace
+
+namespace {
+
+// Before a number is typed there is no root to look for: the first company of the year in the
+// index lends nothing and nothing is told.
+TEST_F(NovaDeclaracaoTeste, SemNumeroAEmpresaNaoTomaNadaDeOutraDoAno) {
+  m_tolv.Limpar();
+  N nova(m_tolv, Indice());
+  nova.ConfiguraPessoaJuridica();
+  nova.IniciaAno();
+  EXPECT_TRUE(m_caixa.chamadas().empty());
+  EXPECT_EQ(nova.Form().natureza, -1);
+  EXPECT_TRUE(nova.Form().naturezaHabilitada);
+  EXPECT_TRUE(nova.Form().nome.isEmpty());
+  EXPECT_TRUE(m_tolv.GetContribuinte().GetNome().GetValor().isEmpty());
+}
+
+// A creation that the index refuses is no creation: the dialog does not end as if it were.
+TEST_F(NovaDeclaracaoTeste, CriacaoQueOIndiceNaoFazNaoTerminaODialogo) {
+  N& nova = Nova(true);
+  nova.Form().numero = QStringLiteral("98765432100");
+  nova.Form().nome = QStringLiteral("JOSE NOVO");
+  FalhaBancoIndice = true;
+  m_caixa.responde(kSim);
+  EXPECT_FALSE(nova.BbOkClick(false).criada);
+  FalhaBancoIndice = false;
+  EXPECT_EQ(Linhas(), 4);
+  EXPECT_FALSE(Existe(QStringLiteral("TOLV2014987654321002013.FDB")));
+}
+
+}  // namespace
