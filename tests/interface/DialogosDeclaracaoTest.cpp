@@ -13,6 +13,7 @@
 
 #include "IndiceTeste.h"
 #include "PaginaFalsa.h"
+#include "controles/TEditData.h"
 #include "controles/TTolvButton.h"
 #include "controles/TTolvCustomEdit.h"
 #include "interface/AparenciaDialogo.h"
@@ -386,6 +387,39 @@ TEST_F(Dialogos, EnterEscolheNaListaEEscCancela) {
   EXPECT_FALSE(exclui.isVisible());
   EXPECT_EQ(exclui.result(), QDialog::Rejected);
   EXPECT_EQ(Linhas(), 1);
+}
+
+}  // namespace
+
+namespace {
+
+// The event date typed with a one-digit day and last year's year takes the event's year.
+TEST_F(Dialogos, DataDoEventoDigitadaTomaOAnoDoEvento) {
+  TFoNovaDeclaracao nova(m_tolv, Indice());
+  nova.DefineEscolhaTipo([](QWidget*) { return 2; });
+  ASSERT_TRUE(AtivaJanela(&nova));
+  ASSERT_TRUE(QTest::qWaitFor([&] { return nova.lblNI()->text() == u"CNPJ"; }));
+  QTest::keyClicks(nova.edtNI(), QStringLiteral("99887766000105"));
+  QTest::keyClick(nova.edtNI(), Qt::Key_Tab);
+  QTest::keyClicks(nova.DeNome(), QStringLiteral("EMPRESA EXTINTA LTDA"));
+  nova.CbAnoRet()->setFocus();
+  EXPECT_TRUE(m_caixa.chamadas().empty());
+  nova.CbAnoRet()->setCurrentIndex(1);
+  emit nova.CbAnoRet()->activated(1);
+  EXPECT_EQ(m_caixa.ultima().texto, QStringLiteral("Declaração do ano-calendário 2014 deve ser de extinção."));
+  EXPECT_TRUE(nova.rbRbSimEncerramento()->isChecked());
+  EXPECT_FALSE(nova.rbRbNaoEncerramento()->isEnabled());
+  QLineEdit* data = nova.edtDataEvento()->Edit();
+  ASSERT_TRUE(data->hasFocus());
+  QTest::keyClicks(data, QStringLiteral("5/01/2013"));
+  EXPECT_EQ(data->text(), QStringLiteral("5/01/2014"));
+  EXPECT_EQ(m_tolv.GetDataEvento(), QStringLiteral("05/01/2014"));
+  // Back to the regular year: no event, no date.
+  nova.CbAnoRet()->setCurrentIndex(0);
+  emit nova.CbAnoRet()->activated(0);
+  EXPECT_TRUE(nova.rbRbNaoEncerramento()->isChecked());
+  EXPECT_FALSE(nova.edtDataEvento()->isEnabled());
+  EXPECT_TRUE(m_tolv.GetDataEvento().isEmpty());
 }
 
 }  // namespace
