@@ -63,6 +63,9 @@ class TextoDaCaixa : public QLabel {
   TextoDaCaixa(const QString& texto, QCheckBox* caixa, QWidget* pai) : QLabel(texto, pai), m_caixa(caixa) {
     setWordWrap(true);
     AparenciaDialogo::PintaTexto(this);
+    QPalette p = palette();
+    p.setColor(QPalette::Disabled, QPalette::WindowText, QColor(0xA0A0A0));
+    setPalette(p);
   }
 
  protected:
@@ -464,6 +467,8 @@ void TFoNovaDeclaracao::mostraForm() {
     const QSignalBlocker bc(c);
     m_paineis[size_t(i)]->setVisible(e.visivel);
     c->setEnabled(e.habilitada);
+    // The text beside the box greys with it.
+    if (auto* texto = m_paineis[size_t(i)]->findChild<QLabel*>()) texto->setEnabled(e.habilitada);
     c->setChecked(e.marcada);
   }
   HabilitaOk();
