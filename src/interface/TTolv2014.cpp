@@ -208,6 +208,8 @@ QAction* TTolv2014::novaAcao(const char* nome, const QString& texto, bool marcav
 
 void TTolv2014::criaAcoes() {
   m_miCopiaAuto = novaAcao("MiCopiaAuto", QStringLiteral("Cópia de segurança &automática"), true);
+  // The user's choice only: reading the setting at start writes nothing.
+  connect(m_miCopiaAuto, &QAction::triggered, this, [](bool marcada) { ConfiguracoesTolv::GravaCopiaAutomatica(marcada); });
   m_actHabilitarAnalisador = novaAcao("actHabilitarAnalisador", QStringLiteral("&Habilitar analisador"), true);
   m_actHabilitarAnalisador->setVisible(false);
   m_actAnalisarGravar = novaAcao("actAnalisarGravar", QStringLiteral("&Analisar arquivo..."), false);
