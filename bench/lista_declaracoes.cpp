@@ -16,7 +16,7 @@
 #include "ApiDireta.h"
 #include "interface/TFoAbreDeclaracao.h"
 #include "interface/TListaDeclaracoes.h"
-#include "interface/TModeloDeclaracoes.h"
+#include "interface/TModeloListaDeclaracoes.h"
 #include "nucleo/TColecao.h"
 #include "nucleo/TColecaoTolv.h"
 #include "nucleo/TTolv.h"
@@ -158,14 +158,14 @@ int main(int argc, char** argv) {
 
   int lidas = 0;
   const QString indiceArquivo = dados + QStringLiteral("Tolv.FDB");
-  const double diretoPagina = Direto(indiceArquivo, "", TModeloDeclaracoes::kPagina, lidas);
+  const double diretoPagina = Direto(indiceArquivo, "", TModeloListaDeclaracoes::kPagina, lidas);
   const double diretoTodas = Direto(indiceArquivo, "", kDeclaracoes, lidas);
   const int todas = lidas;
   const double diretoNome =
-      Direto(indiceArquivo, " and UPPER(NM_NM_EMPR) STARTING WITH 'DECLARANTE 12'", TModeloDeclaracoes::kPagina, lidas);
+      Direto(indiceArquivo, " and UPPER(NM_NM_EMPR) STARTING WITH 'DECLARANTE 12'", TModeloListaDeclaracoes::kPagina, lidas);
   const double diretoNumero =
-      Direto(indiceArquivo, " and NR_PF_PJ STARTING WITH '1000000'", TModeloDeclaracoes::kPagina, lidas);
-  const double diretoAno = Direto(indiceArquivo, " and AN_RETENCA STARTING WITH '2014'", TModeloDeclaracoes::kPagina, lidas);
+      Direto(indiceArquivo, " and NR_PF_PJ STARTING WITH '1000000'", TModeloListaDeclaracoes::kPagina, lidas);
+  const double diretoAno = Direto(indiceArquivo, " and AN_RETENCA STARTING WITH '2014'", TModeloListaDeclaracoes::kPagina, lidas);
 
   std::printf("Lista de declarações: %d no índice (%d até 2014), mediana de %d vezes\n", kDeclaracoes, todas,
               kRepeticoes);

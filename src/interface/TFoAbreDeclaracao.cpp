@@ -41,7 +41,7 @@ void TFoAbreDeclaracao::FormShow() {
   Lista()->edtCPFCNPJ()->setFocus(Qt::OtherFocusReason);
 }
 
-bool TFoAbreDeclaracao::CarregaDaLinha(TTolv& tolv, TColecaoTolv& indice, const TModeloDeclaracoes::Linha& linha) {
+bool TFoAbreDeclaracao::CarregaDaLinha(TTolv& tolv, TColecaoTolv& indice, const TModeloListaDeclaracoes::Linha& linha) {
   tolv.SetTolvDK(QString());
   tolv.GetContribuinte().SetTipo(linha.tipo == u"1" ? kNiCpf : kNiCnpj);
   tolv.GetContribuinte().SetNiPelaBase(linha.numero);
@@ -52,7 +52,7 @@ bool TFoAbreDeclaracao::CarregaDaLinha(TTolv& tolv, TColecaoTolv& indice, const 
 void TFoAbreDeclaracao::OKBtnClick() {
   const int atual = Lista()->LinhaAtual();
   if (atual < 0) return;
-  const TModeloDeclaracoes::Linha linha = Lista()->Modelo().LinhaEm(atual);
+  const TModeloListaDeclaracoes::Linha linha = Lista()->Modelo().LinhaEm(atual);
   MostraAguarde();
   std::optional<TErro> erro;
   bool carregada = false;

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "interface/TDialogoDeclaracoes.h"
-#include "interface/TModeloDeclaracoes.h"
+#include "interface/TModeloListaDeclaracoes.h"
 
 class TTolv;
 
@@ -22,7 +22,7 @@ class TFoAbreDeclaracao : public TDialogoDeclaracoes {
   // Loads the declaration of a list row into `tolv`: kind, number by its base, year, through the
   // index (which points the declaration connection at its database). False when the index no
   // longer lists it. A damaged row raises its TErro.
-  static bool CarregaDaLinha(TTolv& tolv, TColecaoTolv& indice, const TModeloDeclaracoes::Linha& linha);
+  static bool CarregaDaLinha(TTolv& tolv, TColecaoTolv& indice, const TModeloListaDeclaracoes::Linha& linha);
 
  protected:
   void FormShow() override;

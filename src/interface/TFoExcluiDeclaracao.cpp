@@ -53,7 +53,7 @@ bool TFoExcluiDeclaracao::ArquivoExcluivel(const QString& nome) {
   return ArquivosDeclaracao::EhBancoDeclaracao(nome);
 }
 
-void TFoExcluiDeclaracao::Exclui(const TModeloDeclaracoes::Linha& linha) {
+void TFoExcluiDeclaracao::Exclui(const TModeloListaDeclaracoes::Linha& linha) {
   TTolv& tolv = *m_tolv;
   tolv.Limpar();
   tolv.SetTolvDK(QString::number(linha.chave));
@@ -93,12 +93,12 @@ void TFoExcluiDeclaracao::OKBtnClick() {
     reject();
     return;
   }
-  TGradeDeclaracoes* grade = Lista()->Grade();
+  TGradeListaDeclaracoes* grade = Lista()->Grade();
   grade->setUpdatesEnabled(false);
   for (int chave : marcas) {
-    const TModeloDeclaracoes::Linha* achada = Lista()->Modelo().LinhaDaChave(chave);
+    const TModeloListaDeclaracoes::Linha* achada = Lista()->Modelo().LinhaDaChave(chave);
     if (!achada) continue;
-    const TModeloDeclaracoes::Linha linha = *achada;
+    const TModeloListaDeclaracoes::Linha linha = *achada;
     std::optional<TErro> erro;
     try {
       Exclui(linha);

@@ -3,7 +3,7 @@
 #include <memory>
 
 #include "interface/TDialogoDeclaracoes.h"
-#include "interface/TModeloDeclaracoes.h"
+#include "interface/TModeloListaDeclaracoes.h"
 
 class TErros;
 class TTolv;
@@ -32,7 +32,7 @@ class TFoExcluiDeclaracao : public TDialogoDeclaracoes {
 
  private:
   // Deletes the declaration of one row; a refusal or failure raises its TErro.
-  void Exclui(const TModeloDeclaracoes::Linha& linha);
+  void Exclui(const TModeloListaDeclaracoes::Linha& linha);
 
   std::unique_ptr<TErros> m_erros;
   std::unique_ptr<TTolv> m_tolv;

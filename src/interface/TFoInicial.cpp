@@ -141,7 +141,7 @@ bool ExecutaInicial(TTolv& tolv, TColecaoTolv& indice, QWidget* dono) {
     case TFoInicial::Escolha::Abrir: {
       const int atual = dialogo->Lista()->LinhaAtual();
       if (atual < 0) return false;
-      const TModeloDeclaracoes::Linha linha = dialogo->Lista()->Modelo().LinhaEm(atual);
+      const TModeloListaDeclaracoes::Linha linha = dialogo->Lista()->Modelo().LinhaEm(atual);
       MostraAguarde();
       std::optional<TErro> erro;
       bool carregada = false;

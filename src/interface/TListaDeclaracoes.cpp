@@ -12,7 +12,7 @@
 
 #include "controles/PaletaTolv.h"
 #include "interface/AparenciaDialogo.h"
-#include "interface/TModeloDeclaracoes.h"
+#include "interface/TModeloListaDeclaracoes.h"
 #include "nucleo/CaixaMensagem.h"
 #include "nucleo/TColecaoTolv.h"
 #include "plataforma/gui/GuardaEventos.h"
@@ -45,7 +45,7 @@ class DelegadoSituacao : public QStyledItemDelegate {
 
 }  // namespace
 
-void TGradeDeclaracoes::mousePressEvent(QMouseEvent* evento) {
+void TGradeListaDeclaracoes::mousePressEvent(QMouseEvent* evento) {
   const QModelIndex indice = indexAt(evento->position().toPoint());
   QTableView::mousePressEvent(evento);
   if (!indice.isValid() || evento->button() != Qt::LeftButton) return;
@@ -53,7 +53,7 @@ void TGradeDeclaracoes::mousePressEvent(QMouseEvent* evento) {
   if (comShift || indice.column() == 0) emit CliqueMarca(indice.row(), comShift);
 }
 
-void TGradeDeclaracoes::keyPressEvent(QKeyEvent* evento) {
+void TGradeListaDeclaracoes::keyPressEvent(QKeyEvent* evento) {
   if (evento->key() == Qt::Key_Space && evento->modifiers() == Qt::NoModifier) {
     emit EspacoPressionado();
     return;
@@ -79,13 +79,13 @@ TListaDeclaracoes::TListaDeclaracoes(Modo modo, TColecaoTolv& indice, QWidget* p
   m_numero->installEventFilter(this);
   m_ano->installEventFilter(this);
 
-  m_grade = new TGradeDeclaracoes(this);
+  m_grade = new TGradeListaDeclaracoes(this);
   m_grade->setObjectName(modo == Modo::Abrir ? QStringLiteral("DBGrDeclaracao") : QStringLiteral("DBGrContribu"));
   m_grade->setToolTip(modo == Modo::Excluir
                           ? QStringLiteral("Clique na caixa de verificação para selecionar as declarações que deseja excluir")
                           : QStringLiteral("Selecione a declaração que deseja abrir"));
   m_grade->setProperty("contextoAjuda", modo == Modo::Excluir ? 11020 : modo == Modo::Abrir ? 11010 : 11000);
-  m_modelo = new TModeloDeclaracoes(indice, modo == Modo::Excluir, this);
+  m_modelo = new TModeloListaDeclaracoes(indice, modo == Modo::Excluir, this);
   m_grade->setModel(m_modelo);
   m_grade->setSelectionBehavior(QAbstractItemView::SelectRows);
   m_grade->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -101,18 +101,18 @@ TListaDeclaracoes::TListaDeclaracoes(Modo modo, TColecaoTolv& indice, QWidget* p
   titulos->setHighlightSections(false);
   titulos->setSectionsClickable(false);
   titulos->setMinimumSectionSize(20);
-  const auto largura = [&](TModeloDeclaracoes::Coluna c, int px) {
+  const auto largura = [&](TModeloListaDeclaracoes::Coluna c, int px) {
     m_grade->setColumnWidth(m_modelo->coluna(c), px);
   };
   if (modo == Modo::Excluir) {
     m_grade->setColumnWidth(0, 24);
     titulos->setSectionResizeMode(0, QHeaderView::Fixed);
   }
-  largura(TModeloDeclaracoes::CpfCnpj, 128);
-  largura(TModeloDeclaracoes::Ano, 44);
-  largura(TModeloDeclaracoes::Situacao, 58);
-  titulos->setSectionResizeMode(m_modelo->coluna(TModeloDeclaracoes::Nome), QHeaderView::Stretch);
-  m_grade->setItemDelegateForColumn(m_modelo->coluna(TModeloDeclaracoes::Situacao), new DelegadoSituacao(m_grade));
+  largura(TModeloListaDeclaracoes::CpfCnpj, 128);
+  largura(TModeloListaDeclaracoes::Ano, 44);
+  largura(TModeloListaDeclaracoes::Situacao, 58);
+  titulos->setSectionResizeMode(m_modelo->coluna(TModeloListaDeclaracoes::Nome), QHeaderView::Stretch);
+  m_grade->setItemDelegateForColumn(m_modelo->coluna(TModeloListaDeclaracoes::Situacao), new DelegadoSituacao(m_grade));
   AparenciaDialogo::PintaGrade(m_grade);
 
   auto* grade = new QGridLayout(this);
@@ -150,12 +150,12 @@ TListaDeclaracoes::TListaDeclaracoes(Modo modo, TColecaoTolv& indice, QWidget* p
     if (!m_modelo->Vazia()) DefineLinhaAtual(0);
   });
   connect(m_grade, &QAbstractItemView::doubleClicked, this, [this] { emit Escolhida(); });
-  connect(m_grade, &TGradeDeclaracoes::CliqueMarca, this, [this](int linha, bool comShift) { aoMarcar(linha, comShift); });
-  connect(m_grade, &TGradeDeclaracoes::EspacoPressionado, this, [this] {
+  connect(m_grade, &TGradeListaDeclaracoes::CliqueMarca, this, [this](int linha, bool comShift) { aoMarcar(linha, comShift); });
+  connect(m_grade, &TGradeListaDeclaracoes::EspacoPressionado, this, [this] {
     const int linha = LinhaAtual();
     if (linha >= 0) aoMarcar(linha, false);
   });
-  connect(m_modelo, &TModeloDeclaracoes::MarcasMudaram, this,
+  connect(m_modelo, &TModeloListaDeclaracoes::MarcasMudaram, this,
           [this] { emit MarcasMudaram(int(m_modelo->Marcas().size())); });
 
   m_timer = new QTimer(this);
@@ -201,7 +201,7 @@ int TListaDeclaracoes::LinhaAtual() const {
 
 void TListaDeclaracoes::DefineLinhaAtual(int linha) {
   if (!m_modelo->Garante(linha)) return;
-  const QModelIndex indice = m_modelo->index(linha, m_modelo->coluna(TModeloDeclaracoes::CpfCnpj));
+  const QModelIndex indice = m_modelo->index(linha, m_modelo->coluna(TModeloListaDeclaracoes::CpfCnpj));
   m_grade->selectionModel()->setCurrentIndex(indice,
                                              QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
   m_grade->scrollTo(indice);
@@ -253,15 +253,15 @@ void TListaDeclaracoes::BuscaIncremental() {
   m_buffer.clear();
   if (prefixo.isEmpty() || m_modelo->Vazia()) return;
   const int seguinte = LinhaAtual() + 1;
-  int achada = m_modelo->Procura(seguinte, [&](const TModeloDeclaracoes::Linha& l) {
+  int achada = m_modelo->Procura(seguinte, [&](const TModeloListaDeclaracoes::Linha& l) {
     return l.tipo == u"1" && l.numero.startsWith(prefixo);
   });
   if (achada < 0)
-    achada = m_modelo->Procura(seguinte, [&](const TModeloDeclaracoes::Linha& l) {
+    achada = m_modelo->Procura(seguinte, [&](const TModeloListaDeclaracoes::Linha& l) {
       return l.tipo == u"2" && l.numero.startsWith(prefixo);
     });
   if (achada < 0)
-    achada = m_modelo->Procura(0, [&](const TModeloDeclaracoes::Linha& l) { return l.cpfCnpj.startsWith(prefixo); });
+    achada = m_modelo->Procura(0, [&](const TModeloListaDeclaracoes::Linha& l) { return l.cpfCnpj.startsWith(prefixo); });
   if (achada >= 0) DefineLinhaAtual(achada);
 }
 

@@ -11,10 +11,10 @@ class QLabel;
 class QLineEdit;
 class QTimer;
 class TColecaoTolv;
-class TModeloDeclaracoes;
+class TModeloListaDeclaracoes;
 
 // The grid of the declaration list: the program's own type-ahead replaces the view's search.
-class TGradeDeclaracoes : public QTableView {
+class TGradeListaDeclaracoes : public QTableView {
   Q_OBJECT
  public:
   using QTableView::QTableView;
@@ -55,8 +55,8 @@ class TListaDeclaracoes : public QWidget {
   QLineEdit* edtCPFCNPJ() const { return m_numero; }
   QLineEdit* edtNome() const { return m_nome; }
   QLineEdit* edtAnoCalendario() const { return m_ano; }
-  TGradeDeclaracoes* Grade() const { return m_grade; }
-  TModeloDeclaracoes& Modelo() const { return *m_modelo; }
+  TGradeListaDeclaracoes* Grade() const { return m_grade; }
+  TModeloListaDeclaracoes& Modelo() const { return *m_modelo; }
   bool Vazia() const;
 
   // The current row of the grid; -1 when there is none.
@@ -92,8 +92,8 @@ class TListaDeclaracoes : public QWidget {
   QLineEdit* m_numero = nullptr;
   QLineEdit* m_nome = nullptr;
   QLineEdit* m_ano = nullptr;
-  TGradeDeclaracoes* m_grade = nullptr;
-  TModeloDeclaracoes* m_modelo = nullptr;
+  TGradeListaDeclaracoes* m_grade = nullptr;
+  TModeloListaDeclaracoes* m_modelo = nullptr;
   QTimer* m_timer = nullptr;
   QString m_buffer;
   QElapsedTimer m_ultimaTecla;

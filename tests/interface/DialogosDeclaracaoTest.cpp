@@ -76,7 +76,7 @@ class Dialogos : public indice_teste::ComIndice {
 
   // The row of the current list whose number (without check digits) is this.
   static int LinhaDe(TListaDeclaracoes* lista, const QString& numero, const QString& ano = QStringLiteral("2013")) {
-    return lista->Modelo().Procura(0, [&](const TModeloDeclaracoes::Linha& l) {
+    return lista->Modelo().Procura(0, [&](const TModeloListaDeclaracoes::Linha& l) {
       return l.numero == numero && l.ano == ano;
     });
   }
@@ -256,7 +256,7 @@ TEST_F(Dialogos, ExcluirDuasPerguntaNoPluralEApagaLinhasEArquivos) {
   ASSERT_TRUE(exclui.Lista()->Abre());
   exclui.show();
   EXPECT_FALSE(exclui.OkHabilitado());
-  TModeloDeclaracoes& m = exclui.Lista()->Modelo();
+  TModeloListaDeclaracoes& m = exclui.Lista()->Modelo();
   m.DefineMarca(LinhaDe(exclui.Lista(), QStringLiteral("114447770001")), true);
   m.DefineMarca(LinhaDe(exclui.Lista(), QStringLiteral("529982247")), true);
   EXPECT_TRUE(exclui.OkHabilitado());
@@ -292,7 +292,7 @@ TEST_F(Dialogos, ExcluirRecusaArquivoForaDoPadraoEMantemOEmUsoMasSegueComOsOutro
 
   TFoExcluiDeclaracao exclui(Indice());
   ASSERT_TRUE(exclui.Lista()->Abre());
-  TModeloDeclaracoes& m = exclui.Lista()->Modelo();
+  TModeloListaDeclaracoes& m = exclui.Lista()->Modelo();
   for (const char* numero : {"111444777", "114447770001", "123456789", "529982247"})
     m.DefineMarca(LinhaDe(exclui.Lista(), QString::fromLatin1(numero)), true);
   m_caixa.responde(ResultadoMensagem::Sim);

@@ -8,7 +8,7 @@
 
 #include "IndiceTeste.h"
 #include "interface/TListaDeclaracoes.h"
-#include "interface/TModeloDeclaracoes.h"
+#include "interface/TModeloListaDeclaracoes.h"
 #include "suporte/JanelaAtiva.h"
 
 namespace {
@@ -31,7 +31,7 @@ class ListaDeclaracoes : public indice_teste::ComIndice {
 
   QStringList Nomes() const {
     QStringList nomes;
-    TModeloDeclaracoes& m = lista->Modelo();
+    TModeloListaDeclaracoes& m = lista->Modelo();
     m.Garante(100000);
     for (int i = 0; i < m.Lidas(); ++i) nomes << m.LinhaEm(i).nome + u' ' + m.LinhaEm(i).ano;
     return nomes;
@@ -128,13 +128,13 @@ TEST_F(ListaDeclaracoes, UmIndiceGrandeELidoAosPoucosConformeAGradeDesce) {
                               "    I = I + 1;\n"
                               "  END\nEND^\nSET TERM ; ^\n"));
   TListaDeclaracoes& l = Lista(Modo::Abrir);
-  TModeloDeclaracoes& m = l.Modelo();
-  EXPECT_EQ(m.Lidas(), TModeloDeclaracoes::kPagina);
+  TModeloListaDeclaracoes& m = l.Modelo();
+  EXPECT_EQ(m.Lidas(), TModeloListaDeclaracoes::kPagina);
   EXPECT_TRUE(m.canFetchMore({}));
   l.show();
   l.Grade()->scrollToBottom();
   QCoreApplication::processEvents();
-  EXPECT_GT(m.Lidas(), TModeloDeclaracoes::kPagina);
+  EXPECT_GT(m.Lidas(), TModeloListaDeclaracoes::kPagina);
   EXPECT_TRUE(m.Garante(249));
   EXPECT_EQ(m.Lidas(), 250);
   EXPECT_FALSE(m.canFetchMore({}));
@@ -177,7 +177,7 @@ TEST_F(ListaDeclaracoes, MarcasNaOrdemEmQueForamFeitasEFiltrarAsLimpa) {
   Linha("1", QStringLiteral("987654321"), "2013", QStringLiteral("D"));
   TListaDeclaracoes& l = Lista(Modo::Excluir);
   QSignalSpy marcas(&l, &TListaDeclaracoes::MarcasMudaram);
-  TModeloDeclaracoes& m = l.Modelo();
+  TModeloListaDeclaracoes& m = l.Modelo();
   l.show();
   QCoreApplication::processEvents();
   const auto clica = [&](int linha, Qt::KeyboardModifiers teclas = Qt::NoModifier) {

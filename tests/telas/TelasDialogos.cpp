@@ -12,7 +12,7 @@
 #include "interface/TFoInicial.h"
 #include "interface/TFoNovaDeclaracao.h"
 #include "interface/TListaDeclaracoes.h"
-#include "interface/TModeloDeclaracoes.h"
+#include "interface/TModeloListaDeclaracoes.h"
 #include "interface/TfrmTipoDeclarante.h"
 #include "nucleo/TColecao.h"
 #include "nucleo/TColecaoTolv.h"

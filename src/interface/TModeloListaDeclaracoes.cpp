@@ -1,4 +1,4 @@
-#include "interface/TModeloDeclaracoes.h"
+#include "interface/TModeloListaDeclaracoes.h"
 
 #include <QBrush>
 #include <QColor>
@@ -73,12 +73,12 @@ QString Formatado(const QString& numero) {
 
 }  // namespace
 
-TModeloDeclaracoes::TModeloDeclaracoes(TColecao& indice, bool comMarcas, QObject* pai)
+TModeloListaDeclaracoes::TModeloListaDeclaracoes(TColecao& indice, bool comMarcas, QObject* pai)
     : QAbstractTableModel(pai), m_indice(indice), m_comMarcas(comMarcas) {}
 
-TModeloDeclaracoes::~TModeloDeclaracoes() = default;
+TModeloListaDeclaracoes::~TModeloListaDeclaracoes() = default;
 
-bool TModeloDeclaracoes::Abre(const FiltroDeclaracoes::Clausula& clausula) {
+bool TModeloListaDeclaracoes::Abre(const FiltroDeclaracoes::Clausula& clausula) {
   beginResetModel();
   m_linhas.clear();
   m_fim = true;
@@ -110,7 +110,7 @@ bool TModeloDeclaracoes::Abre(const FiltroDeclaracoes::Clausula& clausula) {
   return aberta;
 }
 
-std::vector<TModeloDeclaracoes::Linha> TModeloDeclaracoes::le(int quantas) {
+std::vector<TModeloListaDeclaracoes::Linha> TModeloListaDeclaracoes::le(int quantas) {
   std::vector<Linha> lidas;
   if (m_fim || !m_consulta) return lidas;
   try {
@@ -138,18 +138,18 @@ std::vector<TModeloDeclaracoes::Linha> TModeloDeclaracoes::le(int quantas) {
   return lidas;
 }
 
-bool TModeloDeclaracoes::Garante(int linha) {
+bool TModeloListaDeclaracoes::Garante(int linha) {
   while (linha >= Lidas() && canFetchMore({})) fetchMore({});
   return linha >= 0 && linha < Lidas();
 }
 
-int TModeloDeclaracoes::Procura(int desde, const std::function<bool(const Linha&)>& teste) {
+int TModeloListaDeclaracoes::Procura(int desde, const std::function<bool(const Linha&)>& teste) {
   for (int i = qMax(0, desde); Garante(i); ++i)
     if (teste(m_linhas[size_t(i)])) return i;
   return -1;
 }
 
-void TModeloDeclaracoes::DefineAtual(int linha) {
+void TModeloListaDeclaracoes::DefineAtual(int linha) {
   const int anterior = m_atual;
   m_atual = linha;
   for (int l : {anterior, linha})
@@ -157,11 +157,11 @@ void TModeloDeclaracoes::DefineAtual(int linha) {
   if (anterior != linha) emit headerDataChanged(Qt::Vertical, qMax(0, qMin(anterior, linha)), qMax(anterior, linha));
 }
 
-bool TModeloDeclaracoes::Marcada(int linha) const {
+bool TModeloListaDeclaracoes::Marcada(int linha) const {
   return linha >= 0 && linha < Lidas() && m_marcas.contains(m_linhas[size_t(linha)].chave);
 }
 
-void TModeloDeclaracoes::DefineMarca(int linha, bool marcada) {
+void TModeloListaDeclaracoes::DefineMarca(int linha, bool marcada) {
   if (!m_comMarcas || linha < 0 || linha >= Lidas() || Marcada(linha) == marcada) return;
   const int chave = m_linhas[size_t(linha)].chave;
   if (marcada)
@@ -173,26 +173,26 @@ void TModeloDeclaracoes::DefineMarca(int linha, bool marcada) {
   emit MarcasMudaram();
 }
 
-void TModeloDeclaracoes::LimpaMarcas() {
+void TModeloListaDeclaracoes::LimpaMarcas() {
   if (m_marcas.isEmpty()) return;
   m_marcas.clear();
   if (Lidas() > 0) emit dataChanged(index(0, 0), index(Lidas() - 1, 0), {Qt::CheckStateRole});
   emit MarcasMudaram();
 }
 
-const TModeloDeclaracoes::Linha* TModeloDeclaracoes::LinhaDaChave(int chave) const {
+const TModeloListaDeclaracoes::Linha* TModeloListaDeclaracoes::LinhaDaChave(int chave) const {
   for (const Linha& l : m_linhas)
     if (l.chave == chave) return &l;
   return nullptr;
 }
 
-int TModeloDeclaracoes::rowCount(const QModelIndex& pai) const { return pai.isValid() ? 0 : Lidas(); }
+int TModeloListaDeclaracoes::rowCount(const QModelIndex& pai) const { return pai.isValid() ? 0 : Lidas(); }
 
-int TModeloDeclaracoes::columnCount(const QModelIndex& pai) const {
+int TModeloListaDeclaracoes::columnCount(const QModelIndex& pai) const {
   return pai.isValid() ? 0 : (m_comMarcas ? 5 : 4);
 }
 
-QVariant TModeloDeclaracoes::data(const QModelIndex& indice, int papel) const {
+QVariant TModeloListaDeclaracoes::data(const QModelIndex& indice, int papel) const {
   if (!indice.isValid() || indice.row() >= Lidas()) return {};
   const Linha& l = m_linhas[size_t(indice.row())];
   const Coluna c = ColunaDe(indice.column());
@@ -236,7 +236,7 @@ QVariant TModeloDeclaracoes::data(const QModelIndex& indice, int papel) const {
   }
 }
 
-QVariant TModeloDeclaracoes::headerData(int secao, Qt::Orientation orientacao, int papel) const {
+QVariant TModeloListaDeclaracoes::headerData(int secao, Qt::Orientation orientacao, int papel) const {
   if (orientacao == Qt::Vertical) {
     if (papel == Qt::DisplayRole) return secao == m_atual ? QStringLiteral("\u25B6") : QString();
     if (papel == Qt::ForegroundRole) return QBrush(QColor(kIndicador));
@@ -253,16 +253,16 @@ QVariant TModeloDeclaracoes::headerData(int secao, Qt::Orientation orientacao, i
   }
 }
 
-Qt::ItemFlags TModeloDeclaracoes::flags(const QModelIndex& indice) const {
+Qt::ItemFlags TModeloListaDeclaracoes::flags(const QModelIndex& indice) const {
   if (!indice.isValid()) return Qt::NoItemFlags;
   Qt::ItemFlags f = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
   if (ColunaDe(indice.column()) == Marca) f |= Qt::ItemIsUserCheckable;
   return f;
 }
 
-bool TModeloDeclaracoes::canFetchMore(const QModelIndex& pai) const { return !pai.isValid() && !m_fim; }
+bool TModeloListaDeclaracoes::canFetchMore(const QModelIndex& pai) const { return !pai.isValid() && !m_fim; }
 
-void TModeloDeclaracoes::fetchMore(const QModelIndex& pai) {
+void TModeloListaDeclaracoes::fetchMore(const QModelIndex& pai) {
   if (pai.isValid() || m_fim) return;
   // Read first: how many rows arrive is known only afterwards.
   std::vector<Linha> lidas = le(kPagina);

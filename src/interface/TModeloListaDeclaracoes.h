@@ -24,7 +24,7 @@ class Transacao;
 // Columns: the mark (with marks only), "CPF/CNPJ" (the number with its check digits and mask),
 // "Nome/Nome Empresarial", "Ano" (centred) and the status icon (written, transmitted). Rows are
 // filled #D1DCE2 and #DCE5EC by turns.
-class TModeloDeclaracoes : public QAbstractTableModel {
+class TModeloListaDeclaracoes : public QAbstractTableModel {
   Q_OBJECT
  public:
   struct Linha {
@@ -41,8 +41,8 @@ class TModeloDeclaracoes : public QAbstractTableModel {
 
   static constexpr int kPagina = 100;
 
-  TModeloDeclaracoes(TColecao& indice, bool comMarcas, QObject* pai = nullptr);
-  ~TModeloDeclaracoes() override;
+  TModeloListaDeclaracoes(TColecao& indice, bool comMarcas, QObject* pai = nullptr);
+  ~TModeloListaDeclaracoes() override;
 
   // Runs the list's statement with the clause and reads its first page. A failure is shown
   // (TColecao::TentaAbrirDataSet: it marks the run failed) and leaves the list empty: false.
