@@ -3,6 +3,7 @@
 #include "copia/TFormAssistCopSeg.h"
 #include "copia/TFormAssistRestCopSeg.h"
 #include "copia/TFormCopSegAuto.h"
+#include "interface/DialogosDeclaracao.h"
 #include "interface/IndicePrincipal.h"
 #include "interface/ProgramaTolv.h"
 #include "interface/TFrDeclaracao.h"
@@ -47,6 +48,9 @@ int main(int argc, char** argv) {
     conteiner.RegistraPagina(150, [](QWidget* pai) { return new TfrmRra(1, pai); });
     conteiner.RegistraPagina(450, [](QWidget* pai) { return new TfrmRra(2, pai); });
   };
+  DialogosDeclaracao::Conecta(opcoes.passos);
+  // Until the import wizard is part of the program, "Importar dados" says so.
+  DialogosDeclaracao::DefineAssistenteImportacao(DialogosDeclaracao::ImportacaoIndisponivel);
   ProgramaTolv programa(std::move(opcoes));
   return programa.executa();
 }
