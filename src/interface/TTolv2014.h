@@ -70,6 +70,8 @@ class TTolv2014 : public QMainWindow {
   // The current page refused to be left before an action that looks at it.
   bool RecusaPagina() const { return m_recusaPagina; }
   void LimpaRecusaPagina() { m_recusaPagina = false; }
+  // A page refused an entry of its own (the editors that check each field as it is left).
+  void MarcaRecusaPagina() { m_recusaPagina = true; }
 
   TTzuqTree* tzuqtrArvore() const { return m_arvore; }
   TFrDeclaracao* FrDeclaracao() const { return m_frDeclaracao; }
