@@ -23,6 +23,7 @@ class TDadoBasico : public IObservavel {
   void AdicionaObservador(IObservador* observador) override { m_observadores.Adiciona(observador); }
   void RemoveObservador(IObservador* observador) override { m_observadores.Remove(observador); }
   bool TemObservador(const IObservador* observador) const { return m_observadores.Contem(observador); }
+  int QuantidadeObservadores() const { return m_observadores.Quantidade(); }
   void NotificaAlteracao() override;
   void NotificaLiberacao() override;
 
