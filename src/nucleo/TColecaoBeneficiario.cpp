@@ -61,10 +61,7 @@ TColecaoBeneficiario::TColecaoBeneficiario(TTolv& declaracao)
   m_pronta = true;
 }
 
-TColecaoBeneficiario::~TColecaoBeneficiario() {
-  ConfirmaTransacaoRetendo();
-  m_declaracao = nullptr;
-}
+TColecaoBeneficiario::~TColecaoBeneficiario() { m_declaracao = nullptr; }
 
 void TColecaoBeneficiario::SetModoLista(bool modoLista) {
   ConfirmaTransacaoRetendo();

@@ -68,6 +68,8 @@ const std::array<Serie, 8> kGruposLinha = {Serie::kRendimento, Serie::kDeducao, 
 
 const QDate kDataZero(1899, 12, 30);
 
+int g_intervaloConfirmacao = 50000;
+
 bool TemLinhas(const bd::Consulta& consulta) { return consulta.aberta() && !consulta.vazia(); }
 
 Valor Le(const bd::Consulta& dados, int coluna) { return Valor::deDezMilesimos(dados.campo(coluna).dezMilesimos()); }
@@ -129,6 +131,14 @@ bool JudiciaisZerados(const TTolvItem& linha) {
 }
 
 }  // namespace
+
+int TColecaoTolvItem::IntervaloConfirmacao() { return g_intervaloConfirmacao; }
+
+int TColecaoTolvItem::DefineIntervaloConfirmacao(int intervalo) {
+  const int anterior = g_intervaloConfirmacao;
+  g_intervaloConfirmacao = intervalo;
+  return anterior;
+}
 
 EDataInvalida::EDataInvalida(const QString& texto)
     : std::runtime_error(QStringLiteral("'%1' não é uma data válida").arg(texto).toStdString()) {}
@@ -195,20 +205,29 @@ void TColecaoTolvItem::PreparaGravacao() {
 }
 
 TColecaoTolvItem::~TColecaoTolvItem() {
-  try {
-    if (m_modoLista)
-      ConfirmaTransacao();
-    else
-      ConfirmaTransacaoRetendo();
-    if (m_gravacao && !m_interativo) {
-      bd::Consulta limpa(*GetTransacao(), QStringLiteral("DELETE FROM IMPITENS"));
-      ExecutaConsulta(limpa);
-      ConfirmaTransacaoRetendo();
-      GravaResumoDoAnexo();
-    }
-  } catch (...) {
-    // Only an exit hook that does not end the process (the tests') can throw here.
-  }
+  const bool lote = m_gravacao && !m_interativo;
+  Encerra(
+      [this, lote] {
+        if (m_modoLista)
+          ConfirmaTransacao();
+        else
+          ConfirmaTransacaoRetendo();
+        if (!lote) return;
+        bd::Consulta limpa(*GetTransacao(), QStringLiteral("DELETE FROM IMPITENS"));
+        ExecutaConsulta(limpa);
+        ConfirmaTransacaoRetendo();
+        GravaResumoDoAnexo();
+      },
+      [this, lote] {
+        if (m_modoLista)
+          DesfazTransacao();
+        else
+          DesfazTransacaoRetendo();
+        // The totals kept in memory took in saves that are gone: they wait for a recalculation.
+        if (!lote) return;
+        m_anexo->GetResumo().SetOk(0);
+        m_declaracao->GetResumoGeral().SetOk(0);
+      });
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -575,7 +594,7 @@ void TColecaoTolvItem::Proximo() {
     if (!m_consultaLista.aberta()) return;
     m_consultaLista.proximo();
     // A long read does not keep one transaction context for ever.
-    if (m_contador <= kIntervaloConfirmacao) {
+    if (m_contador <= g_intervaloConfirmacao) {
       ++m_contador;
     } else {
       m_contador = 0;
@@ -753,10 +772,12 @@ uint8_t TColecaoTolvItem::Grava(TTolvItem& linha) {
   p.param(QStringLiteral("CONTROLA_DUPLICATAS"), int(m_controleDuplicatas));
   p.param(QStringLiteral("E_IN_PF_PJ_ANT"), bd::Dado());
   p.param(QStringLiteral("E_NR_PF_PJ_ANT"), bd::Dado());
+  bool inclusao = true;
   if (!m_interativo) {
     m_armazenada->Limpa();
     p.param(kChave, bd::Dado());
   } else if (Localiza(linha)) {
+    inclusao = false;
     CarregaLinha(*m_armazenada, m_modoLista ? *m_navegacao[NavegacaoJanelas::kPrimeira] : m_consultaLista);
     const TTolvItem& carregada = *m_carregada;
     if (!carregada.GetTolvItemDK().isEmpty() && !MesmaIdentidade(linha, carregada)) {
@@ -788,28 +809,31 @@ uint8_t TColecaoTolvItem::Grava(TTolvItem& linha) {
   ++m_contador;
   if (!m_modoLista) m_janelas.FechaExtremos();
   const int resultado = p.saida(QStringLiteral("RESULTADO")).inteiro();
-  const int chave = p.saida(QStringLiteral("TOLV_ITEM_DK_OUT")).inteiro();
-  if (resultado == kIncluida || resultado == kAlterada || resultado == kSomada) {
-    // A count not read yet is read with the line in it.
-    if (resultado == kIncluida && m_total >= 0) ++m_total;
+  const bd::Campo saida = p.saida(QStringLiteral("TOLV_ITEM_DK_OUT"));
+  // Without key only for a line the procedure refused outright.
+  const int chave = saida.nulo() ? -1 : saida.inteiro();
+
+  // Whatever the answer, the line and the collection stand on the stored line it names.
+  if (resultado == kIncluida && m_total >= 0) ++m_total;
+  if (chave > 0) {
     if (linha.GetTolvItemDK().isEmpty()) linha.SetTolvItemDK(QString::number(chave));
     m_chaveAtual = chave;
-    if (m_interativo && !m_modoLista && m_consultaAtual && m_consultaAtual->aberta())
-      AcompanhaGravacao(linha, resultado == kIncluida);
+    if (m_interativo && !m_modoLista && m_consultaAtual && m_consultaAtual->aberta()) AcompanhaGravacao(linha, inclusao);
+  }
+  TTolvItem& carregada = *m_carregada;
+  linha.GetProcesso().CopiaPara(carregada.GetProcesso());
+  linha.GetVara().CopiaPara(carregada.GetVara());
+  linha.GetMunicipio().CopiaPara(carregada.GetMunicipio());
+  const QString& nome = linha.GetBeneficiario().GetNome().GetValor();
+  if (m_interativo && !carregada.GetBeneficiario().GetNome().GetValor().isEmpty() &&
+      nome != carregada.GetBeneficiario().GetNome().GetValor()) {
+    carregada.GetBeneficiario().GetNome().SetNomeComErro(nome);
+    linha.GetInMolestia().CopiaPara(carregada.GetInMolestia());
+    linha.GetDataLaudo().CopiaPara(carregada.GetDataLaudo());
+    ConfirmaTransacao();
+  }
 
-    TTolvItem& carregada = *m_carregada;
-    linha.GetProcesso().CopiaPara(carregada.GetProcesso());
-    linha.GetVara().CopiaPara(carregada.GetVara());
-    linha.GetMunicipio().CopiaPara(carregada.GetMunicipio());
-    const QString& nome = linha.GetBeneficiario().GetNome().GetValor();
-    if (m_interativo && !carregada.GetBeneficiario().GetNome().GetValor().isEmpty() &&
-        nome != carregada.GetBeneficiario().GetNome().GetValor()) {
-      carregada.GetBeneficiario().GetNome().SetNomeComErro(nome);
-      linha.GetInMolestia().CopiaPara(carregada.GetInMolestia());
-      linha.GetDataLaudo().CopiaPara(carregada.GetDataLaudo());
-      ConfirmaTransacao();
-    }
-
+  if (resultado == kIncluida || resultado == kAlterada || resultado == kSomada) {
     if (m_declaracao->GetAnoCalendario() >= u"2000") {
       const TCodigoRetencao& codigo = linha.GetCodigoRetencao();
       const bool judiciaisAlterados = linha.GetCompensacao().GetModificado() || linha.GetSubJudice().GetModificado();
@@ -857,7 +881,7 @@ uint8_t TColecaoTolvItem::Grava(TTolvItem& linha) {
 
 void TColecaoTolvItem::ConfirmaGravacao() {
   // A batch commits every 50,001 saves.
-  if (!m_interativo && m_contador <= kIntervaloConfirmacao) return;
+  if (!m_interativo && m_contador <= g_intervaloConfirmacao) return;
   m_contador = 0;
   ConfirmaTransacaoRetendo();
   if (m_anexo->GetResumo().GetOk()) GravaResumoDoAnexo();

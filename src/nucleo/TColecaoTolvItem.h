@@ -43,8 +43,10 @@ class TColecaoTolvItem : public TColecao {
   // line replaced, 3 stored line replaced by the sum, 4 nothing written (the batch already holds
   // that beneficiary and code).
   enum Resultado : uint8_t { kNadaGravado = 0, kIncluida = 1, kAlterada = 2, kSomada = 3, kRepetida = 4 };
-  // Saves and list rows between two commits of a batch.
-  static constexpr int kIntervaloConfirmacao = 50000;
+  // Saves and list rows between two commits of a batch: 50,000, unless a test sets another.
+  static int IntervaloConfirmacao();
+  // Returns the interval it replaces.
+  static int DefineIntervaloConfirmacao(int intervalo);
 
   TColecaoTolvItem(TTolv& declaracao, TTolvAnexo& anexo);
   // The read-only variant of the annex checks: no procedure, no delete statement.
