@@ -50,6 +50,7 @@ class TObservadores {
   void NotificaLiberacao(IObservavel* observavel);  // empties the list afterwards
 
   int Quantidade() const;
+  bool Vazia() const { return m_itens.empty(); }
   bool Contem(const IObservador* observador) const;
 
  private:

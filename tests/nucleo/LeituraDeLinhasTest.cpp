@@ -240,6 +240,44 @@ TEST_F(LeituraDeLinhas, EveryWalkYieldsTheSameLinesAndAmounts) {
   EXPECT_EQ(beneficiarios.Valor(), kSomaDosBeneficiarios) << beneficiarios.Valor() << ' ' << lidos.join(u' ').toStdString();
 }
 
+// Told of a change of one amount or total of a line: counts the calls and keeps what the line held
+// at each.
+struct Ouvinte : IObservador {
+  explicit Ouvinte(TTolvItem& l) : linha(l) {}
+  void Alterado(IObservavel*) override {
+    ++chamadas;
+    dezembro = linha.GetTributaveis().GetRendimento(12).GetValorInterno();
+    isento = linha.GetIsentos().GetAnualTitularSocio().GetValorInterno();
+  }
+  void Liberado(IObservavel*) override {}
+  TTolvItem& linha;
+  int chamadas = 0;
+  Valor dezembro, isento;
+};
+
+TEST_F(LeituraDeLinhas, ObserversHearOfALoadOnceWhenItIsOver) {
+  TColecaoTolvItem& itens = m_tolv.GetItens();
+  itens.SetModoLista(true);
+  TTolvItem l(m_tolv, m_tolv);
+  Ouvinte janeiro(l), total(l);
+  l.GetTributaveis().GetRendimento(1).AdicionaObservador(&janeiro);
+  l.GetTributaveis().GetTotalRendimento().AdicionaObservador(&total);
+  for (int carga = 1; carga <= 3; ++carga) {
+    if (carga == 1)
+      itens.CarregaPrimeiro(l);
+    else
+      itens.CarregaProximo(l);
+    // Once per load, though twelve months of the total changed; and only once all of the line
+    // was in, the child values read last included.
+    EXPECT_EQ(janeiro.chamadas, carga);
+    EXPECT_EQ(total.chamadas, carga);
+    EXPECT_EQ(janeiro.dezembro, l.GetTributaveis().GetRendimento(12).GetValorInterno()) << carga;
+    EXPECT_EQ(total.isento, l.GetIsentos().GetAnualTitularSocio().GetValorInterno()) << carga;
+  }
+  l.GetTributaveis().GetRendimento(1).RemoveObservador(&janeiro);
+  l.GetTributaveis().GetTotalRendimento().RemoveObservador(&total);
+}
+
 // A line read in a list is the line read on its own by the browsing lookup.
 TEST_F(LeituraDeLinhas, AListedLineIsTheLineBrowsingFinds) {
   std::map<int, uint64_t> listadas;
