@@ -15,8 +15,12 @@ QString TCnpj::CalculaDVCnpj(const QString& base) { return DigitosModulo11(base,
 
 QString TCnpj::FormataCnpj(const QString& texto) {
   if (texto.size() != 14) return texto;
-  return texto.left(2) + u'.' + texto.mid(2, 3) + u'.' + texto.mid(5, 3) + u'/' + texto.mid(8, 4) + u'-' +
-         texto.mid(12);
+  const QStringView t(texto);
+  QString r;
+  r.reserve(18);
+  r.append(t.left(2)).append(u'.').append(t.mid(2, 3)).append(u'.').append(t.mid(5, 3)).append(u'/');
+  r.append(t.mid(8, 4)).append(u'-').append(t.mid(12));
+  return r;
 }
 
 int TCnpj::ValidaCnpj(const QString& texto, bool exigeMatriz, bool opcional) {
