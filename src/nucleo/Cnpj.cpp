@@ -28,7 +28,7 @@ int TCnpj::ValidaCnpj(const QString& texto, bool exigeMatriz, bool opcional) {
   if (texto.size() != 14) return kCnpjInvalido;
   const QStringView ordem = QStringView(texto).mid(8, 4);
   if (ordem == u"0000") return kCnpjInvalido;
-  if (CalculaDVCnpj(texto.left(12)) != texto.mid(12)) return kCnpjInvalido;
+  if (!DigitosModulo11Conferem(texto, 12, 9)) return kCnpjInvalido;
   if (QStringView(kRaizesRecusadas).contains(QStringView(texto).left(8))) return kCnpjInvalido;
   if (exigeMatriz && ordem != u"0001") return kCnpjNaoMatriz;
   return 0;
