@@ -4,6 +4,7 @@
 #include <QStringList>
 
 #include <algorithm>
+#include <functional>
 #include <iterator>
 #include <utility>
 #include <vector>
@@ -51,6 +52,14 @@ class RelatorioTeste {
     return inteiro + u',' + QStringLiteral("%1").arg(centavos % 100, 2, 10, QLatin1Char('0'));
   }
 
+  // Batches of `tamanho` lines: a batch that leaves lines after it ends by calling fimDoLote;
+  // proximoLote moves to the next batch.
+  void defineLotes(int tamanho, std::function<void()> fimDoLote) {
+    m_lote = tamanho;
+    m_fimDoLote = std::move(fimDoLote);
+  }
+  void proximoLote() { m_inicio += m_lote; }
+
   std::vector<Linha> linhas;
   relatorio::Relatorio rel;
   // "pagina:evento": T title, C<code> group header, D<n> detail line n (from 1), G<code>=<total>
@@ -65,11 +74,17 @@ class RelatorioTeste {
     rel.setTituloDocumento(QStringLiteral("Relatório de teste"));
     rel.setContaPaginas(true);
     rel.aoIniciar = [this] {
-      m_atual = -1;
+      m_atual = m_inicio - 1;
       m_totalGrupo = m_totalGeral = 0;
       diario.clear();
     };
-    rel.proximoRegistro = [this] { return ++m_atual < int(linhas.size()); };
+    rel.proximoRegistro = [this] {
+      if (m_lote > 0 && m_atual + 1 >= m_inicio + m_lote && m_atual + 1 < int(linhas.size())) {
+        if (m_fimDoLote) m_fimDoLote();
+        return false;
+      }
+      return ++m_atual < int(linhas.size());
+    };
     const qreal largura = rel.areaUtil().width();
 
     Banda& titulo = rel.titulo();
@@ -135,6 +150,9 @@ class RelatorioTeste {
   }
 
   int m_atual = -1;
+  int m_inicio = 0;
+  int m_lote = 0;
+  std::function<void()> m_fimDoLote;
   qint64 m_totalGrupo = 0;
   qint64 m_totalGeral = 0;
   QString m_codigoGrupo;

@@ -1,7 +1,9 @@
 #include "plataforma/relatorio/DesenhoPagina.h"
 
 #include <QPaintDevice>
+#include <QFont>
 #include <QPainter>
+#include <QPen>
 #include <QPicture>
 
 namespace relatorio {
@@ -12,6 +14,11 @@ void DesenhaPagina(QPainter& pintor, const QPicture& pagina, double pixelsPorUni
   // Playing a picture already scales it from its own resolution to the device's.
   const double natural = PixelsPorUnidade(pintor);
   pintor.save();
+  // A picture records only the state changes it saw: it starts from a painter's defaults.
+  pintor.setPen(QPen(Qt::black));
+  pintor.setBrush(Qt::NoBrush);
+  pintor.setFont(QFont());
+  pintor.setBackgroundMode(Qt::TransparentMode);
   if (natural > 0) pintor.scale(pixelsPorUnidade / natural, pixelsPorUnidade / natural);
   pintor.drawPicture(0, 0, pagina);
   pintor.restore();

@@ -46,6 +46,7 @@ struct Relatorio::Execucao {
   // fit, stays on this one.
   bool noTopo = true;
   bool paginaAberta = false;
+  bool descartaPagina = false;
   int enviadas = 0;
   QPicture figura;
   std::unique_ptr<QPainter> pintor;
@@ -161,7 +162,13 @@ void Relatorio::executa(Execucao& e) {
   }
   if (!primeiro)
     for (size_t i = m_grupos.size(); i-- > 0;) imprime(e, m_grupos[i]->rodape());
-  if (m_resumo && !deveParar(e)) imprime(e, *m_resumo);
+  if (primeiro && !m_imprimeSeVazio) {
+    // Nothing but the title and the headers would show.
+    e.descartaPagina = true;
+    --m_pagina;
+  } else if (m_resumo && !deveParar(e)) {
+    imprime(e, *m_resumo);
+  }
   terminaPagina(e, true);
 }
 
@@ -239,6 +246,11 @@ void Relatorio::iniciaPagina(Execucao& e) {
 void Relatorio::terminaPagina(Execucao& e, bool ultima) {
   if (!e.paginaAberta) return;
   e.paginaAberta = false;
+  if (e.descartaPagina) {
+    if (e.pintor) e.pintor->end();
+    e.pintor.reset();
+    return;
+  }
   if (m_rodapePagina && (!ultima || m_rodapeNaUltima)) {
     Banda& rodape = *m_rodapePagina;
     if (rodape.habilitada() && (!rodape.antesDeImprimir || rodape.antesDeImprimir())) {

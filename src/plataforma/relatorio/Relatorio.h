@@ -80,6 +80,8 @@ class Relatorio {
   void setCabecalhoNaPrimeiraPagina(bool imprime) { m_cabecalhoNaPrimeira = imprime; }
   void setRodapeNaUltimaPagina(bool imprime) { m_rodapeNaUltima = imprime; }
   void setContaPaginas(bool conta) { m_contaPaginas = conta; }
+  // Off: a report without any master record produces no page at all (on at first).
+  void setImprimeSeVazio(bool imprime) { m_imprimeSeVazio = imprime; }
 
   // Read by the events while the report is prepared: the page being laid out (from 1), and the
   // number of pages when setContaPaginas is on (0 otherwise, and during the counting pass).
@@ -121,6 +123,7 @@ class Relatorio {
   bool m_cabecalhoNaPrimeira = true;
   bool m_rodapeNaUltima = true;
   bool m_contaPaginas = false;
+  bool m_imprimeSeVazio = true;
 
   int m_pagina = 0;
   int m_total = 0;

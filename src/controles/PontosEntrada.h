@@ -1,0 +1,84 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+
+#include "controles/TPaginaDeclaracao.h"
+
+class QWidget;
+class TColecaoTolv;
+class TTolv;
+
+// The windows that the main window's actions open and that other parts of the program build:
+// the declaration dialogs, the import, verification, writing, transmission and head-office
+// wizards, the backup, restore and repair, the reports, the search, the calculator and the
+// summary. The program registers each at start (app); an entry left empty is a window that this
+// version does not have yet, and its action says so in the message box.
+struct PontosEntrada {
+  // The declarations. The new and open dialogs load the chosen declaration into the main
+  // window's TTolv and answer true; the open dialog takes its caption.
+  std::function<bool(QWidget* dono, TTolv& tolv, TColecaoTolv& indice)> novaDeclaracao;
+  std::function<bool(QWidget* dono, const QString& legenda)> abreDeclaracao;
+  std::function<void(QWidget* dono, TColecaoTolv& indice)> excluiDeclaracao;
+
+  // The import wizards: false when stopped or cancelled; `arquivo` the imported file, `relatorio`
+  // whether the error report is wanted, `registros` the records read. Then the import report
+  // (preview or print) and the release of the run's state.
+  using Importacao = std::function<bool(QWidget* dono, QString& arquivo, TColecaoTolv& indice, bool& relatorio,
+                                        int& registros)>;
+  Importacao importacao;
+  Importacao importacaoAnosAnteriores;
+  std::function<void(bool visualiza)> relatorioImportacao;
+  std::function<void()> liberaImportacao;
+
+  // The verification window on the declaration, with the way back to a finding; its report
+  // while it exists.
+  std::function<void(QWidget* dono, TTolv& tolv, IrParaCampo irParaCampo)> verificacao;
+  std::function<void(bool visualiza)> relatorioPendencias;
+  // The writing wizard: true when a file was written and its receipt is to be printed
+  // (`arquivo` the written file).
+  std::function<bool(QWidget* dono, QString& arquivo, TTolv& tolv, TColecaoTolv& indice)> gravacao;
+  std::function<void(QWidget* dono)> transmissao;
+  // The head-office change wizard on an empty TTolv, which tells afterwards whether the database
+  // file must follow the new number.
+  std::function<void(QWidget* dono, TColecaoTolv& indice, TTolv& tolv)> alteracaoMatriz;
+
+  // Backup, restore and repair (the main window has freed its collections first).
+  std::function<void(QWidget* dono)> copiaSeguranca;
+  std::function<void(QWidget* dono)> restauracao;
+  std::function<void(QWidget* dono, TColecaoTolv& indice)> reparoBanco;
+
+  // The print wizard: its answer (the main window's print dispatch lists them); it may fill the
+  // receipt files and the chosen beneficiary's number.
+  std::function<int(QWidget* dono, QStringList& recibos, TTolv& tolv, TColecaoTolv& indice, const QString& sufixo,
+                    QString& beneficiario)>
+      assistenteRelatorios;
+  // The reports: `visualiza` true shows the preview, false prints with no dialog.
+  std::function<void(TTolv& tolv, TColecaoTolv& indice, bool visualiza, bool analitico)> totaisPorCodigo;
+  std::function<void(TTolv& tolv, TColecaoTolv& indice, bool visualiza)> listaBeneficiarios;
+  std::function<void(TTolv& tolv, TColecaoTolv& indice, bool visualiza)> declaracaoCompleta;
+  std::function<void(TTolv& tolv, TColecaoTolv& indice, bool visualiza)> totalMensalPorCodigo;
+  std::function<void(TTolv& tolv, TColecaoTolv& indice, bool visualiza)> resumoDeclaracao;
+  std::function<void(TColecaoTolv& indice, bool visualiza)> relatorioGerencial;
+  // The income statements of one beneficiary (its number) or of all (empty).
+  std::function<void(TTolv& tolv, const QString& beneficiario, bool visualiza)> comprovantes;
+  // The delivery receipts of the listed files; with `unico`, the receipt of `arquivo`.
+  std::function<void(const QStringList& recibos, bool unico, const QString& arquivo)> recibos;
+
+  // The beneficiary search over the declaration, in a scope (0 fund annexes, 1 process
+  // annexes, 2 the declarant's lines, 3 the whole declaration). While its window exists the
+  // search registers fechaPesquisa, which asks it to close (true when it did).
+  std::function<void(QWidget* dono, TTolv& tolv, int escopo, IrParaCampo irParaCampo)> pesquisa;
+  std::function<bool()> fechaPesquisa;
+  std::function<void(QWidget* dono)> calculadora;
+  // The summary recalculation with its progress: 1 when it completed.
+  std::function<int(QWidget* dono, TTolv& tolv)> calculaResumo;
+
+  // The program's entries.
+  static PontosEntrada& doPrograma();
+};
+
+// The notice of an action whose window this version does not have yet.
+void AvisaIndisponivel(const QString& legendaAcao);
