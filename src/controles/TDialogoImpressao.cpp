@@ -32,8 +32,9 @@ TDialogoImpressao::TDialogoImpressao(int atual, int total, QWidget* dono)
     : QDialog(dono, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
       m_paginaAtual(std::max(1, atual)),
       m_total(std::max(1, total)) {
-  setObjectName(QStringLiteral("PrintDialog1"));
-  setWindowTitle(QStringLiteral("Imprimir"));
+  const bool configuracao = total <= 0;
+  setObjectName(configuracao ? QStringLiteral("PrinterSetupDialog1") : QStringLiteral("PrintDialog1"));
+  setWindowTitle(configuracao ? QStringLiteral("Configurar impressora") : QStringLiteral("Imprimir"));
   setFont(PaletaTolv::arial(8));
   PaletaTolv::pinta(this, PaletaTolv::kFundo);
 
@@ -92,6 +93,7 @@ TDialogoImpressao::TDialogoImpressao(int atual, int total, QWidget* dono)
   grade->addWidget(m_ate, 2, 3);
   grade->setColumnStretch(4, 1);
   coluna->addWidget(caixaPaginas);
+  caixaPaginas->setVisible(!configuracao);
 
   auto* botoes = new QHBoxLayout;
   botoes->addStretch(1);
@@ -125,4 +127,10 @@ std::optional<TDialogoImpressao::Escolha> TDialogoImpressao::Executa(int atual, 
   TDialogoImpressao dialogo(atual, total, dono);
   if (dialogo.exec() != QDialog::Accepted) return std::nullopt;
   return dialogo.escolha();
+}
+
+std::optional<QString> TDialogoImpressao::ExecutaConfiguracao(QWidget* dono) {
+  TDialogoImpressao dialogo(0, 0, dono);
+  if (dialogo.exec() != QDialog::Accepted) return std::nullopt;
+  return dialogo.escolha().impressora;
 }

@@ -11,7 +11,8 @@ class QSpinBox;
 class TTolvButton;
 
 // The preview's print dialog, "Imprimir": the printer (the system's and "PDF"), and the pages:
-// all, the page on screen, or a range within the pages available.
+// all, the page on screen, or a range within the pages available. Without pages (total 0) it is
+// the printer set-up, "Configurar impressora", with the printer only.
 class TDialogoImpressao : public QDialog {
   Q_OBJECT
  public:
@@ -34,6 +35,8 @@ class TDialogoImpressao : public QDialog {
 
   // Shows the dialog modally; nothing when cancelled.
   static std::optional<Escolha> Executa(int atual, int total, QWidget* dono);
+  // The printer set-up: the printer chosen, nothing when cancelled.
+  static std::optional<QString> ExecutaConfiguracao(QWidget* dono);
 
  private:
   int m_paginaAtual;
