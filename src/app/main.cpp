@@ -1,5 +1,7 @@
+#include "EntradasPrograma.h"
 #include "controles/CaixaMensagemTolv.h"
 #include "controles/PaletaTolv.h"
+#include "controles/PontosEntrada.h"
 #include "interface/IndicePrincipal.h"
 #include "interface/ProgramaTolv.h"
 #include "nucleo/CaixaMensagem.h"
@@ -19,6 +21,7 @@ int main(int argc, char** argv) {
   InstalaImpressoras(&impressoras);
   // Outlives the program's window, whose start-up and exit reach the index through it.
   IndicePrincipal indice;
+  RegistraEntradas(PontosEntrada::doPrograma());
   ProgramaTolv::Opcoes opcoes;
   indice.Conecta(opcoes.passos);
   ProgramaTolv programa(std::move(opcoes));

@@ -278,6 +278,7 @@ QMenu* AcoesPrincipal::montaImpressao(QMenu* menu, QMenu** comprovante) {
 void AcoesPrincipal::montaMenus() {
   QMenuBar* barra = m_janela.menuBar();
   barra->setObjectName(QStringLiteral("ActionMainMenuBar1"));
+  barra->setFont(PaletaTolv::arial(9));
 
   m_menuDeclaracao = barra->addMenu(QStringLiteral("&Declaração"));
   m_menuDeclaracao->setObjectName(QStringLiteral("MenuDeclaracao"));
@@ -345,6 +346,8 @@ void AcoesPrincipal::montaMenus() {
   m_menuAjuda->addAction(acao(Acao::Ouehdenovo1));
   m_menuAjuda->addSeparator();
   m_menuAjuda->addAction(acao(Acao::MiSobre));
+
+  for (QMenu* m : barra->findChildren<QMenu*>()) m->setFont(PaletaTolv::arial(9));
 
   m_pmImpressao = new QMenu(&m_janela);
   m_pmImpressao->setObjectName(QStringLiteral("pmImpressao"));
@@ -571,6 +574,12 @@ void AcoesPrincipal::MiPesquisarExecute() {
 void AcoesPrincipal::PedePesquisa(int escopo) {
   m_janela.DefineEscopoPesquisa(escopo);
   GuardaEventos::executa([this] { MiPesquisarClick(); });
+}
+
+void AcoesPrincipal::LigaPaginas(TFrDeclaracao& conteiner) {
+  for (TFrDeclaracao::Pagina lugar : {TFrDeclaracao::BeneficiariosTolv, TFrDeclaracao::Fundos, TFrDeclaracao::Advogado})
+    if (TPaginaDeclaracao* pagina = conteiner.PaginaDe(lugar))
+      connect(pagina, &TPaginaDeclaracao::PedePesquisa, this, &AcoesPrincipal::PedePesquisa, Qt::UniqueConnection);
 }
 
 void AcoesPrincipal::MiPesquisarClick() {

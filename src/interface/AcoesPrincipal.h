@@ -10,6 +10,7 @@
 class QAction;
 class QMenu;
 class QToolBar;
+class TFrDeclaracao;
 class TTolv;
 class TTolv2014;
 
@@ -46,6 +47,8 @@ class AcoesPrincipal : public QObject {
   void MiPesquisarClick();
   // The beneficiary-lines pages ask for a search in their own scope.
   void PedePesquisa(int escopo);
+  // Connects the search requests of the lines pages of a declaration just opened.
+  void LigaPaginas(TFrDeclaracao& conteiner);
 
   // The web pages of the "Consul&tas na internet" menu.
   static QString Endereco(Acao acao);

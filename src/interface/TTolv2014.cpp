@@ -409,6 +409,7 @@ bool TTolv2014::AbrirDeclaracao() {
       [this](const QString& dono, const QString& objeto, int secao) { IrParaPendencia(dono, objeto, secao); }, this);
   atualizaMenus();
   ligaPaginasDeLinhas();
+  m_acoes->LigaPaginas(*m_frDeclaracao);
   m_frDeclaracao->OcultaAbas();
   TIndicadoresArvore indicadores;
   indicadores.inPlanoSaude = tolv.GetInPlanoSaude() != 0;

@@ -675,3 +675,20 @@ TEST_F(JanelaComAcoes, CtrlAOpensEvenFromAnEditThatWouldSelectAll) {
   EXPECT_EQ(aberturas, 1);
   EXPECT_FALSE(edit->hasSelectedText());
 }
+
+TEST_F(JanelaComAcoes, TheLinesPagesAskForASearchInTheirOwnScope) {
+  std::vector<int> escopos;
+  PontosEntrada::doPrograma().pesquisa = [&](QWidget*, TTolv&, int escopo, IrParaCampo irPara) {
+    escopos.push_back(escopo);
+    // A hit leads back to its field.
+    irPara(QStringLiteral("1"), QStringLiteral("12"), 23);
+  };
+  cria(true);
+  ASSERT_TRUE(abre());
+  emit pagina(P::Fundos)->PedePesquisa(0);
+  EXPECT_EQ(janela->FrDeclaracao()->PaginaAtual(), P::BeneficiariosTolv);
+  acao(Acao::MiPesquisar)->trigger();
+  EXPECT_EQ(escopos, std::vector<int>({0, 3}));
+  EXPECT_EQ(janela->EscopoPesquisa(), 3);
+  EXPECT_TRUE(diario.contains("P205:Posiciona 1 12 23"));
+}
