@@ -2,9 +2,13 @@
 #include "controles/CaixaMensagemTolv.h"
 #include "controles/PaletaTolv.h"
 #include "controles/PontosEntrada.h"
+#include "copia/TFormAssistCopSeg.h"
+#include "copia/TFormAssistRestCopSeg.h"
+#include "copia/TFormCopSegAuto.h"
 #include "interface/IndicePrincipal.h"
 #include "interface/ProgramaTolv.h"
 #include "nucleo/CaixaMensagem.h"
+#include "nucleo/TColecao.h"
 #include "plataforma/gui/AplicacaoGuardada.h"
 #include "plataforma/gui/GuardaEventos.h"
 #include "plataforma/gui/ImpressorasSistema.h"
@@ -24,6 +28,20 @@ int main(int argc, char** argv) {
   RegistraEntradas(PontosEntrada::doPrograma());
   ProgramaTolv::Opcoes opcoes;
   indice.Conecta(opcoes.passos);
+  // Backup and restore work on the database files: the index is let go first. After a restore the
+  // index opens anew from whatever came back, with both failure flags cleared.
+  opcoes.passos.gravaCopiaAutomatica = [](QWidget* dono) { ExecutaCopiaAutomatica(dono); };
+  opcoes.passos.assistenteCopia = [&indice](QWidget* dono) {
+    indice.FecharColecoes();
+    ExecutaCopiaSeguranca(dono);
+  };
+  opcoes.passos.assistenteRestauracao = [&indice](QWidget* dono) {
+    indice.FecharColecoes();
+    ExecutaRestauracaoCopia(dono);
+    indice.FecharColecoes();
+    FalhaBanco = FalhaBancoIndice = false;
+    indice.GetColecaoTolv();
+  };
   ProgramaTolv programa(std::move(opcoes));
   return programa.executa();
 }

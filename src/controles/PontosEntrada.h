@@ -13,8 +13,8 @@ class TTolv;
 
 // The windows that the main window's actions open and that other parts of the program build:
 // the declaration dialogs, the import, verification, writing, transmission and head-office
-// wizards, the backup, restore and repair, the reports, the search, the calculator and the
-// summary. The program registers each at start (app); an entry left empty is a window that this
+// wizards, the reports, the search, the calculator and the summary (the backup, restore and
+// repair wizards are steps of the main window, PassosPrincipal). The program registers each at start (app); an entry left empty is a window that this
 // version does not have yet, and its action says so in the message box.
 struct PontosEntrada {
   // The declarations. The new and open dialogs load the chosen declaration into the main
@@ -44,11 +44,6 @@ struct PontosEntrada {
   // The head-office change wizard on an empty TTolv, which tells afterwards whether the database
   // file must follow the new number.
   std::function<void(QWidget* dono, TColecaoTolv& indice, TTolv& tolv)> alteracaoMatriz;
-
-  // Backup, restore and repair (the main window has freed its collections first).
-  std::function<void(QWidget* dono)> copiaSeguranca;
-  std::function<void(QWidget* dono)> restauracao;
-  std::function<void(QWidget* dono, TColecaoTolv& indice)> reparoBanco;
 
   // The print wizard: its answer (the main window's print dispatch lists them); it may fill the
   // receipt files and the chosen beneficiary's number.

@@ -619,30 +619,30 @@ void AcoesPrincipal::MiIndexadorExecute() {
 }
 
 void AcoesPrincipal::MiGravarCopiaExecute() {
-  PontosEntrada& entradas = PontosEntrada::doPrograma();
-  if (!disponivel(entradas.copiaSeguranca, Acao::MiGravarCopia)) return;
+  PassosPrincipal& passos = m_janela.passos();
+  if (!disponivel(passos.assistenteCopia, Acao::MiGravarCopia)) return;
   if (!m_janela.PodeAbrirForm(QStringLiteral("FormAssistCopSeg"))) return;
-  m_janela.passos().fecharDeclaracao();
+  passos.fecharDeclaracao();
   m_janela.FecharColecoes();
-  entradas.copiaSeguranca(&m_janela);
+  passos.assistenteCopia(&m_janela);
 }
 
 void AcoesPrincipal::MiRestaurarCopiaExecute() {
-  PontosEntrada& entradas = PontosEntrada::doPrograma();
-  if (!disponivel(entradas.restauracao, Acao::MiRestaurarCopia)) return;
+  PassosPrincipal& passos = m_janela.passos();
+  if (!disponivel(passos.assistenteRestauracao, Acao::MiRestaurarCopia)) return;
   if (!m_janela.PodeAbrirForm(QStringLiteral("FormAssistCopSeg"))) return;
   // Whatever happens in the restore, the index is opened again and checked below.
   try {
-    m_janela.passos().fecharDeclaracao();
+    passos.fecharDeclaracao();
     m_janela.FecharColecoes();
-    entradas.restauracao(&m_janela);
+    passos.assistenteRestauracao(&m_janela);
     m_janela.FecharColecoes();
   } catch (const std::exception& e) {
     qWarning("Tolv 2014: restauração: %s", e.what());
   }
-  m_janela.passos().defineFalhaBancoIndice(false);
-  m_janela.passos().defineFalhaBanco(false);
-  m_janela.passos().abreIndice();
+  passos.defineFalhaBancoIndice(false);
+  passos.defineFalhaBanco(false);
+  passos.abreIndice();
   m_janela.atualizaMenus();
 }
 
@@ -657,13 +657,13 @@ void AcoesPrincipal::MiCopiaAutoExecute() {
 }
 
 void AcoesPrincipal::MiReparaBancodeDadosExecute() {
-  PontosEntrada& entradas = PontosEntrada::doPrograma();
+  PassosPrincipal& passos = m_janela.passos();
   Guarda guarda;
   if (!guarda) return;
-  if (!disponivel(entradas.reparoBanco, Acao::MiReparaBancodeDados)) return;
-  if (!m_janela.PodeAbrirForm(QStringLiteral("FoRepararBanco")) || !m_janela.passos().fecharDeclaracao()) return;
+  if (!disponivel(passos.repararBanco, Acao::MiReparaBancodeDados)) return;
+  if (!m_janela.PodeAbrirForm(QStringLiteral("FoRepararBanco")) || !passos.fecharDeclaracao()) return;
   m_janela.FecharColecoes();
-  entradas.reparoBanco(&m_janela, m_janela.GetColecaoTolv());
+  passos.repararBanco(&m_janela);
 }
 
 void AcoesPrincipal::MiConteudoExecute() {

@@ -105,8 +105,8 @@ void TTolv2014::completaPassos() {
   if (!p.dialogoInicial) p.dialogoInicial = [](QWidget*) { return false; };
   for (auto* passo : {&p.abreIndice, &p.atualizaIndice, &p.fecharColecoes})
     if (!*passo) *passo = [] {};
-  for (auto* passo : {&p.verificaExistenciaBancos, &p.gravaCopiaAutomatica, &p.assistenteCopia,
-                      &p.assistenteRestauracao, &p.repararBanco})
+  // The backup, restore and repair wizards stay empty when missing: their actions say so.
+  for (auto* passo : {&p.verificaExistenciaBancos, &p.gravaCopiaAutomatica})
     if (!*passo) *passo = [](QWidget*) {};
 }
 
