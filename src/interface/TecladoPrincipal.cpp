@@ -51,13 +51,21 @@ bool TecladoPrincipal::eventFilter(QObject* alvo, QEvent* evento) {
   auto* widget = qobject_cast<QWidget*>(alvo);
   if (!widget || widget->window() != &m_janela || QApplication::activeModalWidget()) return false;
   auto* tecla = static_cast<QKeyEvent*>(evento);
+  if (evento == m_ultimoEvento && tecla->timestamp() == m_ultimoMomento && evento->type() == m_ultimoTipo) {
+    if (m_ultimoConsumido && evento->type() == QEvent::ShortcutOverride) evento->setAccepted(tecla->isAccepted());
+    return m_ultimoConsumido;
+  }
+  m_ultimoEvento = evento;
+  m_ultimoMomento = tecla->timestamp();
+  m_ultimoTipo = evento->type();
+  m_ultimoConsumido = false;
   const Qt::KeyboardModifiers mod = tecla->modifiers();
   if (evento->type() == QEvent::ShortcutOverride) {
     // Alt with keypad + or - goes to the list pages, never to a shortcut.
     if ((mod & Qt::AltModifier) && (mod & Qt::KeypadModifier) &&
         (tecla->key() == Qt::Key_Plus || tecla->key() == Qt::Key_Minus)) {
       tecla->accept();
-      return true;
+      return m_ultimoConsumido = true;
     }
     // An edit would take Ctrl+A (select all) and the like: the window's own shortcuts go first.
     const QKeySequence sequencia(tecla->keyCombination());
@@ -65,13 +73,13 @@ bool TecladoPrincipal::eventFilter(QObject* alvo, QEvent* evento) {
       QAction* a = m_janela.Acoes().acao(Acao(i));
       if (!a->shortcut().isEmpty() && a->shortcut() == sequencia && a->isEnabled() && a->isVisible()) {
         tecla->ignore();
-        return true;
+        return m_ultimoConsumido = true;
       }
     }
     return false;
   }
   if (tecla->isAutoRepeat() && !(mod & Qt::AltModifier)) return false;
-  return FormKeyDown(tecla->key(), mod);
+  return m_ultimoConsumido = FormKeyDown(tecla->key(), mod);
 }
 
 bool TecladoPrincipal::FormKeyDown(int tecla, Qt::KeyboardModifiers mod) {

@@ -22,4 +22,10 @@ class TecladoPrincipal : public QObject {
 
  private:
   TTolv2014& m_janela;
+  // A key event that no widget accepts travels up to the window and passes here once per
+  // widget: it is handled the first time only.
+  const QEvent* m_ultimoEvento = nullptr;
+  quint64 m_ultimoMomento = 0;
+  int m_ultimoTipo = 0;
+  bool m_ultimoConsumido = false;
 };

@@ -593,10 +593,15 @@ TEST_F(JanelaComAcoes, AltKeysSwitchPagesAndDriveTheLists) {
   EXPECT_EQ(janela->FrDeclaracao()->PaginaAtual(), P::Informacoes);
   EXPECT_FALSE(teclado->FormKeyDown(Qt::Key_PageDown, Qt::AltModifier));
 
-  // Through the window: a real key press on the header's field.
+  // Through the window: real key presses on the pages' fields. A key the field does not take
+  // travels up through its parents and still acts once.
   pagina(P::Informacoes)->campo->setFocus();
   QTest::keyClick(pagina(P::Informacoes)->campo, Qt::Key_B, Qt::AltModifier);
   EXPECT_EQ(janela->FrDeclaracao()->PaginaAtual(), P::BeneficiariosTolv);
+  diario.clear();
+  pagina(P::BeneficiariosTolv)->campo->setFocus();
+  QTest::keyClick(pagina(P::BeneficiariosTolv)->campo, Qt::Key_PageDown, Qt::AltModifier);
+  EXPECT_EQ(diario.filter("TeclaAlt"), QStringList{"P205:TeclaAlt PgDown"});
 }
 
 TEST_F(JanelaComAcoes, AnalyserAndAutomaticBackupSettingsFollowTheirActions) {
