@@ -12,6 +12,7 @@
 #include <gtest/gtest.h>
 
 #include <stdexcept>
+#include <type_traits>
 
 #include "suporte/CaixaMensagemFalsa.h"
 #include "suporte/QtGtest.h"
@@ -28,7 +29,13 @@ namespace {
 class Preview : public testing::Test {
  protected:
   Preview() {
-    GuardaEventos::defineExibidor([this](const QString& texto) { falhas << texto; });
+    // Whether the display takes the text or the exception itself.
+    GuardaEventos::defineExibidor([this](const auto& falha) {
+      if constexpr (std::is_convertible_v<decltype(falha), QString>)
+        falhas << falha;
+      else
+        falhas << (falha ? QString::fromUtf8(falha->what()) : QString());
+    });
   }
   ~Preview() override {
     GuardaEventos::defineExibidor({});

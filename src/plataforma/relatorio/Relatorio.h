@@ -42,6 +42,20 @@ class IDestinoPaginas;
 //
 // An exception raised by an event ends the preparation: the pages already finished stay with
 // the destination, and the exception reaches the caller.
+//
+// A list with a total per code, shown in the preview (controles/TFoPreview.h), printed with no
+// dialog (controles/ImpressaoRelatorio.h) or written to a file (EscritaPdf.h):
+//   Relatorio rel;
+//   rel.aoIniciar = [&] { consulta.primeiro(); total = 0; };
+//   rel.proximoRegistro = [&] { return consulta.proximo(), !consulta.eof(); };
+//   GrupoRelatorio& codigo = rel.adicionaGrupo([&] { return consulta.campo("COD").texto(); });
+//   codigo.cabecalho().setAltura(20);
+//   codigo.cabecalho().campo({0, 0, 300, 20}, [&] { return "Código " + consulta.campo("COD").texto(); });
+//   Banda& linha = rel.detalhe();
+//   linha.setAltura(16);
+//   linha.campo({0, 0, 400, 16}, [&] { return consulta.campo("NOME").texto(); });
+//   linha.depoisDeImprimir = [&] { total += consulta.campo("VALOR").valor(); };
+//   MostraPreview(rel);
 class Relatorio {
  public:
   Relatorio();
