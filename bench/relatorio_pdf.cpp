@@ -15,7 +15,7 @@
 #include <fstream>
 #include <string>
 
-#include "suporte/RelatorioTeste.h"
+#include "../tests/suporte/RelatorioTeste.h"
 
 #include "plataforma/relatorio/EscritaPdf.h"
 #include "plataforma/relatorio/PaginasRelatorio.h"

@@ -12,25 +12,16 @@ class TColecaoTolv;
 class TTolv;
 
 // The windows that the main window's actions open and that other parts of the program build:
-// the declaration dialogs, the import, verification, writing, transmission and head-office
-// wizards, the reports, the search, the calculator and the summary (the backup, restore and
-// repair wizards are steps of the main window, PassosPrincipal). The program registers each at start (app); an entry left empty is a window that this
+// the verification, writing, transmission and head-office wizards, the reports, the search,
+// the calculator and the summary (the declaration dialogs, the import and the backup, restore
+// and repair wizards are reached through the main window's steps, PassosPrincipal, and
+// DialogosDeclaracao). The program registers each at start (app); an entry left empty is a window that this
 // version does not have yet, and its action says so in the message box.
 struct PontosEntrada {
-  // The declarations. The new and open dialogs load the chosen declaration into the main
-  // window's TTolv and answer true; the open dialog takes its caption.
-  std::function<bool(QWidget* dono, TTolv& tolv, TColecaoTolv& indice)> novaDeclaracao;
-  std::function<bool(QWidget* dono, const QString& legenda)> abreDeclaracao;
-  std::function<void(QWidget* dono, TColecaoTolv& indice)> excluiDeclaracao;
-
-  // The import wizards: false when stopped or cancelled; `arquivo` the imported file, `relatorio`
-  // whether the error report is wanted, `registros` the records read. Then the import report
-  // (preview or print) and the release of the run's state.
-  using Importacao = std::function<bool(QWidget* dono, QString& arquivo, TColecaoTolv& indice, bool& relatorio,
-                                        int& registros)>;
-  Importacao importacao;
-  Importacao importacaoAnosAnteriores;
-  std::function<void(bool visualiza)> relatorioImportacao;
+  // The previous years' import wizard (hidden action): false when stopped or cancelled. The
+  // import of this year's files is the initial dialog's (DialogosDeclaracao); both end with the
+  // release of the run's state.
+  std::function<bool(QWidget* dono, TColecaoTolv& indice)> importacaoAnosAnteriores;
   std::function<void()> liberaImportacao;
 
   // The verification window on the declaration, with the way back to a finding; its report

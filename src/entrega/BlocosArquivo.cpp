@@ -1,13 +1,21 @@
 #include "entrega/BlocosArquivo.h"
 
 #include "entrega/TBlocoBeneficiariosDeclarante.h"
+#include "entrega/TBlocoFundosClubes.h"
+#include "entrega/TBlocoInfoComp.h"
+#include "entrega/TBlocoPlanoSaude.h"
+#include "entrega/TBlocoProcessos.h"
+#include "entrega/TBlocoRemessas.h"
+#include "entrega/TBlocoRra.h"
 
 std::vector<std::unique_ptr<IBlocoArquivo>> BlocosDoArquivo() {
   std::vector<std::unique_ptr<IBlocoArquivo>> blocos;
-  // The declarant's beneficiaries (IDREC, BPFDEC, BPJDEC and their value records).
-  blocos.push_back(std::make_unique<TBlocoBeneficiariosDeclarante>());
-  // Then, each in its place when it is written: the fund and club annexes (FCI), the process
-  // annexes (PROC), accumulated income (RRA), health plans (PSE), payments abroad (RPDE) and
-  // complementary information (INF).
+  blocos.push_back(std::make_unique<TBlocoBeneficiariosDeclarante>());  // IDREC, BPFDEC, BPJDEC
+  blocos.push_back(std::make_unique<TBlocoFundosClubes>());             // FCI
+  blocos.push_back(std::make_unique<TBlocoProcessos>());                // PROC
+  blocos.push_back(std::make_unique<TBlocoRra>());                      // RRA
+  blocos.push_back(std::make_unique<TBlocoPlanoSaude>());               // PSE
+  blocos.push_back(std::make_unique<TBlocoRemessas>());                 // RPDE
+  blocos.push_back(std::make_unique<TBlocoInfoComp>());                 // INF
   return blocos;
 }

@@ -5,6 +5,8 @@
 
 #include <cstdint>
 
+#include "entrega/SecaoLiberada.h"
+
 // The writer's running state, shared by every block of one writing: what the header records
 // set, the beneficiary counters and the tax totals that the envelope adds up. Totals are whole
 // cents, sums of the cents written, so that the envelope matches the records to the cent.
@@ -27,6 +29,8 @@ struct EstadoGravacao {
   QString Encerra;               // IN_ENCERRA: "1" special situation
   bool InAdmFc = false;
   bool InCopa = false;
+  // The indicators that let the sections in, read before anything is written.
+  IndicadoresSecoes Indicadores;
 
   // Zeroed at the start of every file.
   bool EhJudicial = false;

@@ -11,5 +11,9 @@ class ContextoGravacao;
 class IBlocoArquivo {
  public:
   virtual ~IBlocoArquivo() = default;
+  // Before anything of the file is written: refuses (ErroGravacao) a section whose stored data
+  // the declaration's indicators keep out of the verification, so that nothing is written
+  // unchecked and nothing stored is left out without a word.
+  virtual void Confere(ContextoGravacao& /*contexto*/) {}
   virtual void Gera(ContextoGravacao& contexto) = 0;
 };

@@ -44,6 +44,11 @@ void LinhaRegistro::Centavos(int64_t centavos) {
   m_linha += '|';
 }
 
+void LinhaRegistro::Inteiro(int64_t numero) {
+  AcrescentaInteiro(m_linha, numero);
+  m_linha += '|';
+}
+
 void LinhaRegistro::Vazio() { m_linha += '|'; }
 
 void LinhaRegistro::Maiusculas() {

@@ -21,6 +21,8 @@ class LinhaRegistro {
   void Texto(const char* campo, QStringView texto);
   // An amount in whole cents; zero is an empty field.
   void Centavos(int64_t centavos);
+  // A whole number written out, zero included ("0").
+  void Inteiro(int64_t numero);
   void Vazio();
   // a to z become A to Z in the whole line.
   void Maiusculas();

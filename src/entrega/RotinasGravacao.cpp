@@ -2,6 +2,7 @@
 
 #include "nucleo/Cnpj.h"
 #include "nucleo/Cpf.h"
+#include "nucleo/UtilTexto.h"
 #include "nucleo/Valor.h"
 
 QString GeraCPF(const QString& base) {
@@ -25,6 +26,22 @@ QString CompletaBrancos(const QString& texto, int tamanho) {
 bool testapoderjudicial(const QString& flag) { return flag == u"T"; }
 
 int64_t CentavosDe(int64_t dezMilesimos) { return Valor::deDezMilesimos(dezMilesimos).centavos(); }
+
+int64_t DecimosDe(int64_t dezMilesimos) {
+  const int64_t meio = dezMilesimos < 0 ? -500 : 500;
+  return (dezMilesimos + meio) / 1000;
+}
+
+QString NormalizaCampoLinha(QStringView texto, bool apostrofoParaBranco) {
+  // Between two marks nothing is trimmed, and a blank run at either end still becomes one blank.
+  QString marcado;
+  marcado.reserve(texto.size() + 2);
+  marcado += u'X';
+  marcado += texto;
+  marcado += u'X';
+  marcado = NormalizaTextoArquivo(marcado, apostrofoParaBranco);
+  return marcado.mid(1, marcado.size() - 2);
+}
 
 void AcrescentaInteiro(QByteArray& destino, int64_t numero) {
   char digitos[24];

@@ -22,7 +22,12 @@ bool testapoderjudicial(const QString& flag);
 
 // An amount in ten-thousandths of a real as whole cents, halves away from zero.
 int64_t CentavosDe(int64_t dezMilesimos);
+// An amount in ten-thousandths as whole tenths, halves away from zero.
+int64_t DecimosDe(int64_t dezMilesimos);
 // Appends the whole number in decimal (a zero included).
 void AcrescentaInteiro(QByteArray& destino, int64_t numero);
+// A free text of a record whose whole line is normalised at once: NormalizaTextoArquivo without
+// the trimming, which only touches the ends of the line.
+QString NormalizaCampoLinha(QStringView texto, bool apostrofoParaBranco);
 // The database's empty date: none at all, or 30/12/1899.
 bool DataVazia(const QDate& data);

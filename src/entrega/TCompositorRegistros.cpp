@@ -7,6 +7,12 @@
 
 void TCompositorRegistros::Grava() { m_saida.Grava(m_linha.Bytes()); }
 
+LinhaRegistro& TCompositorRegistros::Inicia(const char* identificador, const QString& chave) {
+  m_chave = chave;
+  m_linha.Inicia(identificador, m_chave);
+  return m_linha;
+}
+
 void TCompositorRegistros::IDREC(const QString& codigo) {
   m_codigo = codigo;
   m_chave = QStringLiteral("código ") + codigo;
@@ -30,13 +36,14 @@ void TCompositorRegistros::BeneficiarioPF(const char* identificador, const QStri
   Grava();
 }
 
-void TCompositorRegistros::BeneficiarioPJ(const char* identificador, const QString& base, const QString& nome) {
+void TCompositorRegistros::BeneficiarioPJ(const char* identificador, const QString& base, const QString& nome,
+                                          bool apostrofoParaBranco) {
   ++m_estado.QtdBeneficiariosPJ;
   const QString cnpj = GeraCNPJ(base);
   m_chave = QStringLiteral("CNPJ ") + cnpj + QStringLiteral(", código ") + m_codigo;
   m_linha.Inicia(identificador, m_chave);
   m_linha.Texto("CNPJ", cnpj);
-  m_linha.Texto("Nome empresarial", NormalizaTextoArquivo(nome, false));
+  m_linha.Texto("Nome empresarial", NormalizaTextoArquivo(nome, apostrofoParaBranco));
   Grava();
 }
 
@@ -55,6 +62,16 @@ bool TCompositorRegistros::Mensal(const char* identificador, const SerieArquivo&
   for (int m = meses; m < 13; ++m) m_linha.Vazio();
   Grava();
   if (somaCentavos) *somaCentavos = centavos;
+  return true;
+}
+
+bool TCompositorRegistros::Decimos(const char* identificador, const SerieArquivo& serie) {
+  int64_t soma = 0;
+  for (int m = 0; m < 12; ++m) soma += serie[m];
+  if (soma <= 0) return false;
+  m_linha.Inicia(identificador, m_chave);
+  for (int m = 0; m < 12; ++m) m_linha.Centavos(DecimosDe(serie[m]));
+  Grava();
   return true;
 }
 
@@ -115,4 +132,26 @@ void TCompositorRegistros::ValoresPessoa(const ValoresLinha& l, bool judicial) {
 void TCompositorRegistros::ValoresEmpresa(const ValoresLinha& l) {
   Mensal("RTRT", l.Rendimento);
   Irrf(l.Retido);
+}
+
+void TCompositorRegistros::ValoresFundo(const ValoresLinha& l) {
+  ValoresProcesso(l);
+  Mensal("RIP65", l.Rip65);
+  Mensal("RIDAC", l.Dac);
+  Mensal("RIIRP", l.Pdv);
+  Mensal("RIAP", l.Ap);
+  Anual("RIPTS", l.TitularSocio);
+  Anual("RIL96", l.LucrosDividendos);
+  Outros(l.Outros, l.DescricaoOutros);
+}
+
+void TCompositorRegistros::ValoresProcesso(const ValoresLinha& l) {
+  Mensal("RTRT", l.Rendimento);
+  Mensal("RTPO", l.DeducaoPO);
+  Mensal("RTPP", l.DeducaoPP);
+  Mensal("RTDP", l.DeducaoDP);
+  Mensal("RTPA", l.DeducaoPA);
+  Irrf(l.Retido);
+  Mensal("RIMOG", l.Molestia);
+  GrupoJudicial(l.Judicial);
 }

@@ -140,7 +140,19 @@ bool TfoGravacao::Cancelado() {
 
 void TfoGravacao::Avanca() {
   ++m_posicao;
-  if (m_ganchos.Progresso && m_posicao % m_intervalo == 0) m_ganchos.Progresso(m_posicao, m_maximo);
+  // The window repaints at most every 100 ms, however fast the items go.
+  if (!m_ganchos.Progresso || m_relogio.elapsed() < kPausaProgressoMs) return;
+  m_relogio.restart();
+  m_ganchos.Progresso(m_posicao, m_maximo);
+}
+
+void TfoGravacao::LeIndicadores() {
+  bd::Consulta q(*m_transacao, QStringLiteral("SELECT IN_ADM_FC, IN_ADVOGADO, IN_PLANOSAUDE, COALESCE(IN_REMESSA, 'N') "
+                                              "FROM TOLVS"));
+  q.abre();
+  m_estado.Indicadores = q.eof() ? IndicadoresSecoes{}
+                                 : IndicadoresSecoes::DasColunas(q.campo(1).inteiro(), q.campo(2).inteiro(),
+                                                                 q.campo(3).inteiro(), q.campo(4).texto());
 }
 
 void TfoGravacao::Falha(const QString& classe, const QString& mensagem, bool esperado) {
@@ -156,6 +168,7 @@ int TfoGravacao::GravaDeclaracao(QString& nomeArquivo, bool copiaTexto) {
   m_cancelada = false;
   m_mensagemFalha.clear();
   m_posicao = 0;
+  m_relogio.start();
   nomeArquivo = ArquivoDeclaracao::TrocaExtensao(nomeArquivo, QStringLiteral("DEC"));
   m_nomeArquivo = nomeArquivo;
 
@@ -182,9 +195,14 @@ int TfoGravacao::GravaDeclaracao(QString& nomeArquivo, bool copiaTexto) {
     TCompositorRegistros compositor(saida, m_estado);
     ContextoGravacao contexto(saida, compositor, m_estado, *m_transacao, [this] { return Cancelado(); },
                               [this] { Avanca(); });
+    // Every section is held against its indicator before the first record: a refusal costs no
+    // writing.
+    const auto blocos = BlocosDoArquivo();
+    LeIndicadores();
+    for (const auto& bloco : blocos) bloco->Confere(contexto);
     if (!Cancelado()) GeraCabecalho(contexto);
     if (!Cancelado()) GeraRespo(contexto);
-    for (const auto& bloco : BlocosDoArquivo())
+    for (const auto& bloco : blocos)
       if (!Cancelado()) bloco->Gera(contexto);
     if (!Cancelado()) {
       FinalizaProcesso(contexto);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QElapsedTimer>
 #include <QString>
 
 #include <cstdint>
@@ -26,7 +27,7 @@ class QFileDevice;
 class TfoGravacao {
  public:
   struct Ganchos {
-    // Every IntervaloProgresso items, and once at the end with the maximum.
+    // At most every 100 ms while items go by, and once at the end with the maximum.
     std::function<void(int64_t posicao, int64_t maximo)> Progresso;
     // Asked at every row; once it answered true the writing is cancelled.
     std::function<bool()> Cancelado;
@@ -75,6 +76,7 @@ class TfoGravacao {
   bool Cancelado();
   void Avanca();
   void Falha(const QString& classe, const QString& mensagem, bool esperado);
+  void LeIndicadores();
 
   void GeraCabecalho(ContextoGravacao& contexto);
   void GeraRespo(ContextoGravacao& contexto);
@@ -94,4 +96,6 @@ class TfoGravacao {
   int64_t m_maximo = 0;
   int64_t m_intervalo = 1;
   int64_t m_posicao = 0;
+  QElapsedTimer m_relogio;
+  static constexpr qint64 kPausaProgressoMs = 100;
 };

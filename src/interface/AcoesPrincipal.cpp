@@ -16,6 +16,7 @@
 #include "controles/TVerificacaoEmCurso.h"
 #include "controles/TfmSobre.h"
 #include "interface/DadosImpressao.h"
+#include "interface/DialogosDeclaracao.h"
 #include "interface/RenomeacaoBanco.h"
 #include "interface/TFrDeclaracao.h"
 #include "interface/TTolv2014.h"
@@ -415,19 +416,19 @@ bool AcoesPrincipal::disponivel(const F& entrada, Acao a) {
 }
 
 void AcoesPrincipal::MiNovaExecute() {
-  PontosEntrada& entradas = PontosEntrada::doPrograma();
+  PassosPrincipal& passos = m_janela.passos();
   Guarda guarda;
   if (!guarda) return;
-  if (!disponivel(entradas.novaDeclaracao, Acao::MiNova)) return;
-  if (!m_janela.PodeAbrirForm(QStringLiteral("FoNovaDeclaracao")) || !m_janela.passos().fecharDeclaracao()) return;
-  if (entradas.novaDeclaracao(&m_janela, m_janela.GetTolv(), m_janela.GetColecaoTolv())) {
-    m_janela.passos().atualizaIndice();
-    m_janela.passos().abrirDeclaracao(&m_janela);
+  if (!disponivel(passos.novaDeclaracao, Acao::MiNova)) return;
+  if (!m_janela.PodeAbrirForm(QStringLiteral("FoNovaDeclaracao")) || !passos.fecharDeclaracao()) return;
+  if (passos.novaDeclaracao(&m_janela)) {
+    passos.atualizaIndice();
+    passos.abrirDeclaracao(&m_janela);
   }
 }
 
 void AcoesPrincipal::MiAbrirExecute() {
-  PontosEntrada& entradas = PontosEntrada::doPrograma();
+  PassosPrincipal& passos = m_janela.passos();
   HabilitaMenus(false);
   Guarda guarda;
   if (!guarda) return;
@@ -436,13 +437,13 @@ void AcoesPrincipal::MiAbrirExecute() {
     QToolBar* barra;
     ~Reabilita() { barra->setEnabled(true); }
   } reabilita{m_barra};
-  if (!disponivel(entradas.abreDeclaracao, Acao::MiAbrir)) {
+  if (!disponivel(passos.escolheDeclaracao, Acao::MiAbrir)) {
     HabilitaMenus(true);
     return;
   }
-  if (!m_janela.PodeAbrirForm(QStringLiteral("FoAbreDeclaracao")) || !m_janela.passos().fecharDeclaracao()) return;
-  if (entradas.abreDeclaracao(&m_janela, QStringLiteral("Abrir declaração"))) {
-    m_janela.passos().abrirDeclaracao(&m_janela);
+  if (!m_janela.PodeAbrirForm(QStringLiteral("FoAbreDeclaracao")) || !passos.fecharDeclaracao()) return;
+  if (passos.escolheDeclaracao(&m_janela, QStringLiteral("Abrir declaração"))) {
+    passos.abrirDeclaracao(&m_janela);
     HabilitaMenus(true);
   }
 }
@@ -450,13 +451,13 @@ void AcoesPrincipal::MiAbrirExecute() {
 void AcoesPrincipal::MiFecharDeclaracaoExecute() { m_janela.passos().fecharDeclaracao(); }
 
 void AcoesPrincipal::MiExcluirExecute() {
-  PontosEntrada& entradas = PontosEntrada::doPrograma();
+  PassosPrincipal& passos = m_janela.passos();
   Guarda guarda;
   if (!guarda) return;
-  if (!disponivel(entradas.excluiDeclaracao, Acao::MiExcluir)) return;
+  if (!disponivel(passos.excluiDeclaracao, Acao::MiExcluir)) return;
   if (!m_janela.PodeAbrirForm(QStringLiteral("FoExcluiDeclaracao"))) return;
-  if (m_janela.passos().fecharDeclaracao()) entradas.excluiDeclaracao(&m_janela, m_janela.GetColecaoTolv());
-  m_janela.passos().atualizaIndice();
+  if (passos.fecharDeclaracao()) passos.excluiDeclaracao(&m_janela);
+  passos.atualizaIndice();
   m_janela.atualizaMenus();
 }
 
@@ -466,27 +467,33 @@ void AcoesPrincipal::MiImportarAnosAnterioresExecute() { importa(true); }
 
 void AcoesPrincipal::importa(bool anosAnteriores) {
   PontosEntrada& entradas = PontosEntrada::doPrograma();
-  const PontosEntrada::Importacao& assistente = anosAnteriores ? entradas.importacaoAnosAnteriores : entradas.importacao;
   Guarda guarda;
   if (!guarda) return;
-  if (!disponivel(assistente, anosAnteriores ? Acao::MiImportarAnosAnteriores : Acao::MiImportar)) return;
+  if (anosAnteriores && !disponivel(entradas.importacaoAnosAnteriores, Acao::MiImportarAnosAnteriores)) return;
+  if (!anosAnteriores && !DialogosDeclaracao::ImportacaoDisponivel()) {
+    DialogosDeclaracao::ImportacaoIndisponivel(m_janela.GetColecaoTolv(), &m_janela);
+    return;
+  }
   if (!m_janela.PodeAbrirForm(anosAnteriores ? QStringLiteral("FoAssistImportacao")
                                              : QStringLiteral("FoAssistImportacao2010")))
     return;
   m_janela.passos().fecharDeclaracao();
-  QString arquivo;
-  bool relatorio = false;
-  int registros = 0;
-  assistente(&m_janela, arquivo, m_janela.GetColecaoTolv(), relatorio, registros);
-  if (relatorio && !anosAnteriores) {
-    if (!temImpressora()) {
-      mensagemCatalogo(kSemImpressora, TipoMensagem::Informacao);
-    } else {
-      const bool indisponivel = ImpressoraIndisponivel();
-      if (indisponivel) mensagemCatalogo(kImpressoraIndisponivel, TipoMensagem::Aviso);
-      JanelaDesabilitada desabilitada(&m_janela);
-      m_janela.GetTolv().AtualizaIndicadoresAno();
-      if (!indisponivel && disponivel(entradas.relatorioImportacao, Acao::MiImportar)) entradas.relatorioImportacao(true);
+  if (anosAnteriores) {
+    entradas.importacaoAnosAnteriores(&m_janela, m_janela.GetColecaoTolv());
+  } else {
+    // The same wizard as the initial dialog's "Importar dados" (it says so while missing).
+    const DialogosDeclaracao::ResultadoImportacao resultado =
+        DialogosDeclaracao::ExecutaAssistenteImportacao(m_janela.GetColecaoTolv(), &m_janela);
+    if (resultado.relatorio) {
+      if (!temImpressora()) {
+        mensagemCatalogo(kSemImpressora, TipoMensagem::Informacao);
+      } else {
+        const bool indisponivel = ImpressoraIndisponivel();
+        if (indisponivel) mensagemCatalogo(kImpressoraIndisponivel, TipoMensagem::Aviso);
+        JanelaDesabilitada desabilitada(&m_janela);
+        m_janela.GetTolv().AtualizaIndicadoresAno();
+        if (!indisponivel) DialogosDeclaracao::ImprimirRelatorioImportacao(&m_janela);
+      }
     }
   }
   if (entradas.liberaImportacao) entradas.liberaImportacao();
@@ -536,8 +543,8 @@ void AcoesPrincipal::MiGravarBvdExecute() {
   if (!disponivel(entradas.gravacao, Acao::MiGravarBvd)) return;
   if (!m_janela.DeclaracaoAberta() && m_janela.PodeAbrirForm(QStringLiteral("FoAbreDeclaracao")) &&
       m_janela.passos().fecharDeclaracao()) {
-    if (!disponivel(entradas.abreDeclaracao, Acao::MiAbrir)) return;
-    if (entradas.abreDeclaracao(&m_janela, QStringLiteral("Abrir declaração para gravação")) &&
+    if (!disponivel(m_janela.passos().escolheDeclaracao, Acao::MiAbrir)) return;
+    if (m_janela.passos().escolheDeclaracao(&m_janela, QStringLiteral("Abrir declaração para gravação")) &&
         m_janela.PodeAbrirForm(QStringLiteral("FoInformacoesTOLV")))
       m_janela.passos().abrirDeclaracao(&m_janela);
   }

@@ -105,7 +105,8 @@ void TTolv2014::completaPassos() {
   if (!p.dialogoInicial) p.dialogoInicial = [](QWidget*) { return false; };
   for (auto* passo : {&p.abreIndice, &p.atualizaIndice, &p.fecharColecoes})
     if (!*passo) *passo = [] {};
-  // The backup, restore and repair wizards stay empty when missing: their actions say so.
+  // The declaration dialogs and the backup, restore and repair wizards stay empty when missing:
+  // their actions say so.
   for (auto* passo : {&p.verificaExistenciaBancos, &p.gravaCopiaAutomatica})
     if (!*passo) *passo = [](QWidget*) {};
 }

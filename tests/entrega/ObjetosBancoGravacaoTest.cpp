@@ -48,4 +48,24 @@ TEST_F(ObjetosBancoGravacao, VisoesDoDeclarantePorTipoDeBeneficiario) {
             QStringList({"12 Serviços Técnicos S/A", "13 Serviços Técnicos S/A", "17 D'Água Comércio Ltda"}));
 }
 
+TEST_F(ObjetosBancoGravacao, LinhasDosFundosEDosProcessosNaOrdemDoArquivo) {
+  bd::Conexao conexao(Banco());
+  conexao.conecta();
+  bd::Transacao tr(conexao);
+  const auto lista = [&](const QString& sql) {
+    bd::Consulta q(tr, sql);
+    QStringList r;
+    for (q.abre(); !q.eof(); q.proximo()) r << q.campo(1).texto() + u' ' + q.campo(2).texto();
+    return r;
+  };
+  // Only lines of funds, each with its fund.
+  EXPECT_EQ(lista(QStringLiteral("SELECT FONTE_DK, TOLV_ITEM_DK FROM V_TOLV_ITENS_FONTE_FCI1 "
+                                 "ORDER BY FONTE_DK, TRIB_TRIBU, E_IN_PF_PJ, E_NR_PF_PJ")),
+            QStringList({"2 19", "3 30", "3 31", "3 32"}));
+  // By court and number of the process, then code, kind and number; the process's data beside.
+  EXPECT_EQ(lista(QStringLiteral("SELECT TOLV_ITEM_DK, TIPO_PROCESSO || NR_PF_PJ FROM TOLV_ITENS_PROCESSO")),
+            QStringList({"40 100000011120134010000", "41 200012345620138260100", "42 200012345620138260100",
+                         "43 200012345620138260100"}));
+}
+
 }  // namespace

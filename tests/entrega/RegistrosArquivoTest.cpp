@@ -77,6 +77,15 @@ TEST(RotinasGravacao, SubstituiAteNaoSobrarEArredondaCentavos) {
   AcrescentaInteiro(b, 0);
   AcrescentaInteiro(b, -1200);
   EXPECT_EQ(b, "0-1200");
+  // A field of a line normalised as a whole: nothing trimmed, blank runs cut to one.
+  EXPECT_EQ(NormalizaCampoLinha(u" Main  street ", false), " MAIN STREET ");
+  EXPECT_EQ(NormalizaCampoLinha(u"   ", false), " ");
+  EXPECT_EQ(NormalizaCampoLinha(u"Jean d'Arc", true), "JEAN D ARC");
+  EXPECT_EQ(NormalizaCampoLinha(u"Acme's", false), "ACME'S");
+  EXPECT_EQ(NormalizaCampoLinha(u"", false), "");
+  EXPECT_EQ(DecimosDe(15500), 16);
+  EXPECT_EQ(DecimosDe(-15500), -16);
+  EXPECT_EQ(DecimosDe(14999), 15);
   EXPECT_TRUE(DataVazia(QDate()));
   EXPECT_TRUE(DataVazia(QDate(1899, 12, 30)));
   EXPECT_FALSE(DataVazia(QDate(1899, 12, 31)));
@@ -131,6 +140,13 @@ INSTANTIATE_TEST_SUITE_P(
                     c.GrupoJudicial(j);
                   },
                   "CJAC|||||||||||||1313|\r\n"},
+        CasoValor{"doze meses, o décimo terceiro sempre vazio",
+                  [](auto& c) { c.Mensal("RTRT", Serie({{1, 10000000}, {12, 10000}, {13, 990000}}), 12); },
+                  "RTRT|100000|||||||||||100||\r\n"},
+        CasoValor{"meses em décimos: doze campos, metades para longe do zero",
+                  [](auto& c) { c.Decimos("QTMESES", Serie({{1, 120000}, {2, 15500}, {3, 14999}, {13, 990000}})); },
+                  "QTMESES|120|16|15||||||||||\r\n"},
+        CasoValor{"meses em décimos só no décimo terceiro", [](auto& c) { c.Decimos("QTMESES", Serie({{13, 10000}})); }, ""},
         CasoValor{"grupo judicial de uma linha sem ele",
                   [](auto& c) {
                     SeriesJudiciais j;
@@ -199,10 +215,11 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(LinhaRegistro, TextosDaPaginaDeCodigoPassamEmWindows1252) {
   LinhaRegistro r;
   r.Inicia("RIO");
+  r.Inteiro(0);
   r.Centavos(0);
   r.Texto("Descrição", QStringLiteral("ÄÑº€"));
   r.Ascii("S");
-  EXPECT_EQ(r.Bytes(), QByteArray("RIO||\xC4\xD1\xBA\x80|S|"));
+  EXPECT_EQ(r.Bytes(), QByteArray("RIO|0||\xC4\xD1\xBA\x80|S|"));
 }
 
 TEST(SaidaDeclaracao, LinhasEmCrLfEFalhaDeEscritaInterrompe) {

@@ -259,7 +259,49 @@ INSTANTIATE_TEST_SUITE_P(
                           "Descrição_de_rendimentos_isentos_-_outros"},
         CasoTextoInvalido{"UPDATE TOLVS SET ED_EMAIL = 'a|b@c'", "RESPO", "E-mail"},
         CasoTextoInvalido{"UPDATE TOLVS SET NM_NM_EMPR = 'Pão' || ASCII_CHAR(13) || ASCII_CHAR(10) || 'Ltda'", "DECPJ",
-                          "Nome_Empresarial"}));
+                          "Nome_Empresarial"},
+        CasoTextoInvalido{"UPDATE TOLVS SET IN_ADM_FC = 1;"
+                          "INSERT INTO FONTES (FONTE_DK, IN_PF_PJ, NR_PF_PJ, NM_NM_EMPR, IN_TIPO) "
+                          "VALUES (2, '2', '556667770001', 'Fundo|B', 0)",
+                          "FCI", "Nome_Empresarial"},
+        CasoTextoInvalido{"UPDATE TOLVS SET IN_ADVOGADO = 1;"
+                          "INSERT INTO FONTES (FONTE_DK, NR_PF_PJ, IN_TIPO, IN_PF_PJ_ADVOGADO, NR_ADVOGADO, NM_ADVOGADO, "
+                          "TIPO_PROCESSO) VALUES (2, '123', 1, '1', '333444555', 'Dr.' || ASCII_CHAR(10) || 'Ávila', '1');"
+                          "INSERT INTO TOLV_ITENS (TOLV_ITEM_DK, E_FONTE_DK, TRIB_TRIBU, E_IN_PF_PJ, E_NR_PF_PJ) "
+                          "VALUES (3, 2, '0561', '1', '012345678')",
+                          "PROC", "Nome_do_advogado/_Nome_empresarial_do_escritório_de_advocacia"},
+        CasoTextoInvalido{"INSERT INTO RRA_ITEM (RRA_ITEM_ID, IN_TIPO_RRA, NR_PF_PJ, NATUREZA) "
+                          "VALUES (1, '1', '012345678', 'Pensão' || ASCII_CHAR(13) || 'alimentícia')",
+                          "BPFRRA", "Natureza do RRA"},
+        CasoTextoInvalido{"UPDATE TOLVS SET IN_PLANOSAUDE = 1;"
+                          "INSERT INTO BENEFICIARIOS (IN_PF_PJ, NR_PF_PJ, NM_NM_EMPR, NM_NM_EMPR_CV) "
+                          "VALUES ('2', '998887770001', 'Saúde|Ouro', 'SAUDE|OURO');"
+                          "INSERT INTO TB_PS_OPERADORA (TPO_ID, TPO_NR_PF_PJ) VALUES (1, '998887770001')",
+                          "OPSE", "Nome empresarial"},
+        CasoTextoInvalido{"UPDATE TOLVS SET IN_PLANOSAUDE = 1;"
+                          "INSERT INTO TB_PS_OPERADORA (TPO_ID, TPO_NR_PF_PJ) VALUES (1, '998887770001');"
+                          "INSERT INTO TB_PS_TITULAR (TPT_ID, TPT_TPO_ID, TPT_NR_PF_PJ) VALUES (1, 1, '012345678');"
+                          "INSERT INTO TB_PS_DEPENDENTE (TPD_ID, TPD_TPT_ID, TPD_NOME) "
+                          "VALUES (1, 1, 'Júlia' || ASCII_CHAR(10) || 'Prates')",
+                          "DTPSE", "Nome"},
+        CasoTextoInvalido{"UPDATE TOLVS SET IN_REMESSA = 'S';"
+                          "INSERT INTO TB_REMESSA (TREM_ID, TREM_CD_PAIS, TREM_IN_TIPO_BENEFICIARIO, TREM_NOME, "
+                          "TREM_LOGRADOURO) VALUES (1, 586, '2', 'Acme', 'Main' || ASCII_CHAR(10) || 'Street')",
+                          "BRPDE", "Logradouro"},
+        CasoTextoInvalido{"UPDATE TOLVS SET IN_REMESSA = 'S';"
+                          "INSERT INTO TB_REMESSA (TREM_ID, TREM_CD_PAIS, TREM_IN_TIPO_BENEFICIARIO, TREM_NOME) "
+                          "VALUES (1, 586, '1', 'Jean|Arc')",
+                          "BRPDE", "Nome/Nome empresarial"},
+        CasoTextoInvalido{"UPDATE TOLVS SET IN_REMESSA = 'S';"
+                          "INSERT INTO TB_REMESSA (TREM_ID, TREM_CD_PAIS, TREM_IN_TIPO_BENEFICIARIO, TREM_NOME) "
+                          "VALUES (1, 586, '2', 'Acme');"
+                          "INSERT INTO TB_VALOR_REMESSA (TVRE_ID, TREM_ID, TVRE_DATA, TVRE_CD_RETENCAO) "
+                          "VALUES (1, 1, '2013-01-01', '04|3')",
+                          "VRPDE", "Código_de_receita"},
+        // The complementary text keeps its own rule for line breaks, not for the separator.
+        CasoTextoInvalido{"INSERT INTO COMPROVANTES_PF (NR_PF, INFO_COMPL) "
+                          "VALUES ('012345678', 'Linha um' || ASCII_CHAR(10) || 'a|b')",
+                          "INF", "Informação_complementar"}));
 
 TEST_F(Gravacao, ProgressoAteOMaximoDasContagens) {
   std::vector<std::pair<int64_t, int64_t>> passos;

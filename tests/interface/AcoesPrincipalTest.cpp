@@ -19,6 +19,7 @@
 #include "controles/PontosEntrada.h"
 #include "controles/TVerificacaoEmCurso.h"
 #include "interface/AcoesPrincipal.h"
+#include "interface/DialogosDeclaracao.h"
 #include "interface/EstadoAcoes.h"
 #include "interface/IndicePrincipal.h"
 #include "interface/InicioFalso.h"
@@ -53,6 +54,7 @@ class JanelaComAcoes : public testing::Test {
     AcaoEmAndamento = false;
     TipoImpressao = 0;
     PontosEntrada::doPrograma() = PontosEntrada{};
+    DialogosDeclaracao::DefineAssistenteImportacao({});
     TColecao::DefineEncerramento([] { throw std::runtime_error("fim do processo"); });
     PassosPrincipal passos;
     indice.Conecta(passos);
@@ -293,7 +295,12 @@ TEST_F(JanelaComAcoes, ActionsWhoseWindowsAreMissingSaySoAndKeepTheDeclarationOp
     caixa.limpa();
     acao(a)->trigger();
     ASSERT_EQ(caixa.chamadas().size(), 1u) << NomeAcao(a);
-    EXPECT_EQ(caixa.ultima().texto, indisponivel(QString::fromUtf8(nome))) << NomeAcao(a);
+    // The import says so as the initial dialog's "Importar dados" does.
+    EXPECT_EQ(caixa.ultima().texto,
+              a == Acao::MiImportar
+                  ? QStringLiteral("A importação de dados ainda não está disponível nesta versão do programa.")
+                  : indisponivel(QString::fromUtf8(nome)))
+        << NomeAcao(a);
     EXPECT_EQ(caixa.ultima().titulo, "Informação");
     EXPECT_TRUE(janela->DeclaracaoAberta()) << NomeAcao(a);
     EXPECT_FALSE(AcaoEmAndamento) << NomeAcao(a);
@@ -663,7 +670,7 @@ TEST(RenomeiaBancoAlterado, AFileOfTheNewNameIsNeverDeletedAndTheIndexGoesBack) 
 TEST_F(JanelaComAcoes, CtrlAOpensEvenFromAnEditThatWouldSelectAll) {
   cria();
   int aberturas = 0;
-  PontosEntrada::doPrograma().abreDeclaracao = [&](QWidget*, const QString& legenda) {
+  janela->passos().escolheDeclaracao = [&](QWidget*, const QString& legenda) {
     EXPECT_EQ(legenda, "Abrir declaração");
     ++aberturas;
     return false;

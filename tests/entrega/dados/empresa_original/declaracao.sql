@@ -1,17 +1,24 @@
--- A company's original declaration of 2013 that administers funds, with a collective health plan
--- and the cup indicator; its lines give one record of every type of the declarant's block.
+-- A company's original declaration of 2013 with every section: its own lines give one record of
+-- every type of the declarant's block; funds, processes, accumulated income, a collective health
+-- plan, payments abroad and complementary information give one of every type of theirs.
 UPDATE OR INSERT INTO TOLVS (TOLV_DK, IN_PF_PJ, NR_PF_PJ, AN_RETENCA, NM_NM_EMPR, IN_NATUREZADECLAR, IN_ADM_FC,
   IN_ADVOGADO, IN_PLANOSAUDE, IN_SERVICONOTARIAL, IN_COPA, IN_REMESSA, IN_OSTENSIVO, IN_RETIFIC, IN_ENCERRA,
   DATA_EVENTO, TIPO_EVENTO, RESP_NO_CNPJ, RESP_PF, NM_RESP, ED_DDD, ED_TELEFONE, ED_RAMAL, ED_FAX, ED_EMAIL)
-VALUES (1, '2', '114447770001', '2013', 'Padaria  Pão D''Água Ltda', 0, 1, 0, 1, 0, 1, 'N', 'N', 'O', '0',
+VALUES (1, '2', '114447770001', '2013', 'Padaria  Pão D''Água Ltda', 0, 1, 1, 1, 0, 1, 'S', 'N', 'O', '0',
   NULL, 0, '111444777', '222333444', ' Maria José d''Ávila ', '61', '33334444', NULL, NULL, 'maria@padaria.com.br')
 MATCHING (TOLV_DK);
 
--- Two funds (their roots go into the envelope in number order) and a process, which does not.
+-- Three funds (their roots go into the envelope in number order; the last one has no lines) and
+-- two processes, which do not.
 INSERT INTO FONTES (FONTE_DK, IN_PF_PJ, NR_PF_PJ, NM_NM_EMPR, IN_TIPO) VALUES (2, '2', '556667770001', 'Fundo B', 0);
-INSERT INTO FONTES (FONTE_DK, IN_PF_PJ, NR_PF_PJ, NM_NM_EMPR, IN_TIPO) VALUES (3, '2', '334445550001', 'Fundo A', 0);
-INSERT INTO FONTES (FONTE_DK, IN_PF_PJ, NR_PF_PJ, NM_NM_EMPR, IN_TIPO) VALUES (4, NULL, '00012345620138260100', NULL, 1);
-INSERT INTO TB_PS_OPERADORA (TPO_ID, TPO_IN_PF_PJ, TPO_NR_PF_PJ) VALUES (1, '2', '998887770001');
+INSERT INTO FONTES (FONTE_DK, IN_PF_PJ, NR_PF_PJ, NM_NM_EMPR, IN_TIPO) VALUES (3, '2', '334445550001', 'Fundo D''Água A', 0);
+INSERT INTO FONTES (FONTE_DK, IN_PF_PJ, NR_PF_PJ, NM_NM_EMPR, IN_TIPO) VALUES (5, '2', '778889990001', 'Clube C', 0);
+INSERT INTO FONTES (FONTE_DK, IN_PF_PJ, NR_PF_PJ, NM_NM_EMPR, IN_TIPO, IN_PF_PJ_ADVOGADO, NR_ADVOGADO, NM_ADVOGADO,
+  TIPO_PROCESSO)
+VALUES (4, NULL, '00012345620138260100', NULL, 1, '2', '998887770002', 'Escritório D''Ávila Advogados', '2');
+INSERT INTO FONTES (FONTE_DK, IN_PF_PJ, NR_PF_PJ, NM_NM_EMPR, IN_TIPO, IN_PF_PJ_ADVOGADO, NR_ADVOGADO, NM_ADVOGADO,
+  TIPO_PROCESSO)
+VALUES (6, NULL, '00000011120134010000', NULL, 1, '0', NULL, NULL, '1');
 
 -- 0561 admits persons only, the illness exemption and suspended amounts.
 -- A person with every series, a judicial row, every exempt income and a report date in the year.
@@ -60,3 +67,88 @@ INSERT INTO TOLV_ITENS (TOLV_ITEM_DK, E_FONTE_DK, TRIB_TRIBU, E_IN_PF_PJ, E_NR_P
 VALUES (18, 1, '9999', '1', '222333444', 'Carlos Éden', 10.00);
 INSERT INTO TOLV_ITENS (TOLV_ITEM_DK, E_FONTE_DK, TRIB_TRIBU, E_IN_PF_PJ, E_NR_PF_PJ, NM_NM_EMPR, VL_RENDIME_JAN)
 VALUES (19, 2, '0561', '1', '222333444', 'Carlos Éden', 10.00);
+
+-- Fund A: under 0561 a person whose report date falls after the year and who has no amounts;
+-- under 3277 a person with every series, a judicial row and every exempt income (the cup and the
+-- grants are not the fund's), and a company with a deduction.
+INSERT INTO TOLV_ITENS (TOLV_ITEM_DK, E_FONTE_DK, TRIB_TRIBU, E_IN_PF_PJ, E_NR_PF_PJ, NM_NM_EMPR, DATA_LAUDO)
+VALUES (30, 3, '0561', '1', '111444777', 'José D''Ávila', '2014-02-01');
+INSERT INTO TOLV_ITENS (TOLV_ITEM_DK, E_FONTE_DK, TRIB_TRIBU, E_IN_PF_PJ, E_NR_PF_PJ, NM_NM_EMPR, DATA_LAUDO,
+  VL_RENDIME_JAN, VL_DEDUCAO_PO_FEV, VL_DEDUCAO_PP_MAR, VL_DEDUCAO_DP_ABR, VL_DEDUCAO_PA_MAI, VL_RETIDO_JUN,
+  VL_MOLESTIA_JUL)
+VALUES (31, 3, '3277', '1', '012345678', 'Ana Lúcia Prates', '2013-02-02', 100.00, 1.00, 2.00, 3.00, 4.00, 5.00, 6.00);
+INSERT INTO JUDICIAIS (E_TOLV_ITEM_DK, VL_RETIDO_JAN, VL_DEPOSITO_FEV) VALUES (31, 7.00, 8.00);
+INSERT INTO ISENTOS (E_TOLV_ITEM_DK, VL_RIP65_MAR, VL_DAC_ABR, VL_PDV_MAI, VL_AP_JUN, VL_COPA_JAN, VL_BOLSA_JAN,
+  VL_ANUAL_TITSOC, VL_ANUAL_LUCDIV, VL_ANUAL_OUTRO, VL_ANUAL_DESCOUTRO)
+VALUES (31, 9.00, 10.00, 11.00, 12.00, 13.00, 14.00, 15.00, 16.00, 17.00, 'Doação d''água');
+INSERT INTO TOLV_ITENS (TOLV_ITEM_DK, E_FONTE_DK, TRIB_TRIBU, E_IN_PF_PJ, E_NR_PF_PJ, NM_NM_EMPR, VL_RENDIME_FEV,
+  VL_DEDUCAO_PO_FEV)
+VALUES (32, 3, '3277', '2', '112223330002', 'D''Água Comércio Ltda', 200.00, 20.00);
+
+-- The process of the federal court: no lawyer, a person with a report date after the year and
+-- exempt amounts the process does not carry. The labour court's: a law firm, a person with
+-- compensation of previous years, a company with the whole list, and a second code.
+INSERT INTO TOLV_ITENS (TOLV_ITEM_DK, E_FONTE_DK, TRIB_TRIBU, E_IN_PF_PJ, E_NR_PF_PJ, NM_NM_EMPR, DATA_LAUDO,
+  VL_RENDIME_MAR)
+VALUES (40, 6, '0561', '1', '222333444', 'Carlos Éden', '2015-01-01', 33.00);
+INSERT INTO ISENTOS (E_TOLV_ITEM_DK, VL_RIP65_JAN, VL_ANUAL_OUTRO) VALUES (40, 1.00, 2.00);
+INSERT INTO TOLV_ITENS (TOLV_ITEM_DK, E_FONTE_DK, TRIB_TRIBU, E_IN_PF_PJ, E_NR_PF_PJ, NM_NM_EMPR, VL_RENDIME_JAN,
+  VL_RETIDO_JAN)
+VALUES (41, 4, '0561', '1', '012345678', 'Ana Lúcia Prates', 400.00, 40.00);
+INSERT INTO JUDICIAIS (E_TOLV_ITEM_DK, VL_ANOANTERIOR_MAR, VL_RETIDO_13) VALUES (41, 4.10, 4.20);
+INSERT INTO TOLV_ITENS (TOLV_ITEM_DK, E_FONTE_DK, TRIB_TRIBU, E_IN_PF_PJ, E_NR_PF_PJ, NM_NM_EMPR, VL_RENDIME_AGO,
+  VL_DEDUCAO_PO_AGO, VL_DEDUCAO_PP_AGO, VL_DEDUCAO_DP_AGO, VL_DEDUCAO_PA_AGO, VL_RETIDO_AGO, VL_MOLESTIA_AGO)
+VALUES (42, 4, '0561', '2', '112223330002', 'D''Água Comércio Ltda', 80.00, 8.10, 8.20, 8.30, 8.40, 8.50, 8.60);
+INSERT INTO TOLV_ITENS (TOLV_ITEM_DK, E_FONTE_DK, TRIB_TRIBU, E_IN_PF_PJ, E_NR_PF_PJ, NM_NM_EMPR, VL_RENDIME_SET)
+VALUES (43, 4, '3533', '1', '222333444', 'Carlos Éden', 99.99);
+
+-- Accumulated income: the declarant's item with a lawyer and every series; the court's item with
+-- neither lawyer nor amounts, whose report date is stored without the illness.
+INSERT INTO BENEFICIARIOS (IN_PF_PJ, NR_PF_PJ, NM_NM_EMPR, NM_NM_EMPR_CV)
+VALUES ('1', '333444555', 'Dr. João D''Ávila', NOME_CV('Dr. João D''Ávila'));
+INSERT INTO RRA_ITEM (RRA_ITEM_ID, IN_TIPO_RRA, IN_PF_PJ, NR_PF_PJ, NATUREZA, RRA_PROCESSO, IN_MOLESTIA, DATA_LAUDO,
+  IN_PF_PJ_ADVOGADO, NR_ADVOGADO, VL_RENDIME_JAN, VL_RENDIME_DEZ, VL_MOLESTIA_FEV, VL_DEDUCAO_PO_MAR,
+  VL_DEDUCAO_PA_ABR, VL_RETIDO_JAN, VL_RETIDO_FEV, VL_CUSTAS_MAI, QTDE_MESES_JAN, QTDE_MESES_FEV)
+VALUES (1, '1', '1', '012345678', 'Aposentadoria d''ofício', '00011122220134010000', 'S', '2013-04-04', '1',
+  '333444555', 1000.00, 1.00, 200.00, 30.00, 40.00, 15.00, 0.005, 50.00, 12.00, 1.55);
+INSERT INTO RRA_ITEM (RRA_ITEM_ID, IN_TIPO_RRA, IN_PF_PJ, NR_PF_PJ, NATUREZA, RRA_PROCESSO, IN_MOLESTIA, DATA_LAUDO)
+VALUES (2, '2', '1', '111444777', 'Pensão', '00099988820134010000', 'N', '2013-06-06');
+
+-- The health plan: an operator with a holder of amount zero and three dependants (two keep their
+-- own names, the second without birth date or relation; the third is named by its CPF), and a
+-- holder without dependants.
+INSERT INTO BENEFICIARIOS (IN_PF_PJ, NR_PF_PJ, NM_NM_EMPR, NM_NM_EMPR_CV)
+VALUES ('2', '998887770001', 'Saúde D''Ouro Ltda', NOME_CV('Saúde D''Ouro Ltda'));
+INSERT INTO TB_PS_OPERADORA (TPO_ID, TPO_IN_PF_PJ, TPO_NR_PF_PJ, TPO_REGISTRO_ANS) VALUES (1, '2', '998887770001', '123456');
+INSERT INTO TB_PS_TITULAR (TPT_ID, TPT_TPO_ID, TPT_IN_PF_PJ, TPT_NR_PF_PJ, TPT_VL_PAGO) VALUES (1, 1, '1', '111444777', 1500.00);
+INSERT INTO TB_PS_TITULAR (TPT_ID, TPT_TPO_ID, TPT_IN_PF_PJ, TPT_NR_PF_PJ, TPT_VL_PAGO) VALUES (2, 1, '1', '012345678', 0);
+INSERT INTO TB_PS_DEPENDENTE (TPD_ID, TPD_TPT_ID, TPD_IN_PF_PJ, TPD_NR_PF_PJ, TPD_NOME, TPD_DT_NASC, TPD_TPRD_CD, TPD_VL_PAGO)
+VALUES (1, 2, NULL, NULL, 'Júlia d''Arc', '20050101', '04', 100.50);
+INSERT INTO TB_PS_DEPENDENTE (TPD_ID, TPD_TPT_ID, TPD_IN_PF_PJ, TPD_NR_PF_PJ, TPD_NOME, TPD_DT_NASC, TPD_TPRD_CD, TPD_VL_PAGO)
+VALUES (2, 2, NULL, NULL, 'Pedro', NULL, NULL, 0);
+INSERT INTO TB_PS_DEPENDENTE (TPD_ID, TPD_TPT_ID, TPD_IN_PF_PJ, TPD_NR_PF_PJ, TPD_NOME, TPD_DT_NASC, TPD_TPRD_CD, TPD_VL_PAGO)
+VALUES (3, 2, '1', '222333444', NULL, '19700101', '3', 12.34);
+
+-- Payments abroad: a company with two payments (one without tax) and blank fields, and a person
+-- without payments whose country does not ask for a tax identification.
+INSERT INTO TB_REMESSA (TREM_ID, TREM_NIF, TREM_CD_PAIS, TREM_IN_TIPO_BENEFICIARIO, TREM_IN_BENEF_DISPENSA_NIF,
+  TREM_IN_PAIS_DISPENSA_NIF, TREM_IN_PF_PJ, TREM_NI, TREM_NOME, TREM_CD_REL_FONTE_BENEFICIARIO, TREM_LOGRADOURO,
+  TREM_NUMERO, TREM_COMPLEMENTO, TREM_BAIRRO, TREM_CX_POSTAL, TREM_CIDADE, TREM_ESTADO, TREM_TELEFONE)
+VALUES (1, 'us-123', 249, '2', 'N', 'N', '2', '112223330001', 'Acme Corp''s  Ltd', '900', 'Main  street', '12', ' ',
+  '   ', '90210', 'los angeles', 'CA', '+1 555 0100');
+INSERT INTO TB_VALOR_REMESSA (TVRE_ID, TREM_ID, TVRE_DATA, TVRE_CD_RETENCAO, TVRE_CD_TIPO_RENDIMENTO,
+  TVRE_CD_FORMA_TRIBUTACAO, TVRE_VL_RENDIMENTO_PAGO, TVRE_VL_IRRF)
+VALUES (1, 1, '2013-03-01', '0422', 110, 11, 1000.00, 150.00);
+INSERT INTO TB_VALOR_REMESSA (TVRE_ID, TREM_ID, TVRE_DATA, TVRE_CD_RETENCAO, TVRE_CD_TIPO_RENDIMENTO,
+  TVRE_CD_FORMA_TRIBUTACAO, TVRE_VL_RENDIMENTO_PAGO, TVRE_VL_IRRF)
+VALUES (2, 1, '2013-01-15', '0473', 120, 40, 500.00, 0);
+INSERT INTO TB_REMESSA (TREM_ID, TREM_NIF, TREM_CD_PAIS, TREM_IN_TIPO_BENEFICIARIO, TREM_IN_BENEF_DISPENSA_NIF,
+  TREM_IN_PAIS_DISPENSA_NIF, TREM_IN_PF_PJ, TREM_NI, TREM_NOME)
+VALUES (2, NULL, 586, '1', 'N', 'S', '1', '012345678', 'Jean D''Arc');
+
+-- Complementary information: a person's text of two lines, a person's blank text and a company's
+-- text, which the file does not carry.
+INSERT INTO COMPROVANTES_PF (NR_PF, INFO_COMPL)
+VALUES ('012345678', 'Primeira linha' || ASCII_CHAR(13) || ASCII_CHAR(10) || 'segunda  d''água');
+INSERT INTO COMPROVANTES_PF (NR_PF, INFO_COMPL) VALUES ('222333444', '   ');
+INSERT INTO COMPROVANTES_PJ_COMPL (NR_PJ, INFO_COMPL) VALUES ('112223330001', 'Texto da empresa');
