@@ -27,3 +27,12 @@ void ServicosJanelaPrincipal::Imprime(int tipoImpressao) {
   TipoImpressao = tipoImpressao;
   m_janela.Acoes().MiImprimirClick();
 }
+
+void ServicosJanelaPrincipal::VerificacaoEmExecucao(bool emExecucao) {
+  if (emExecucao) {
+    if (m_execucoes++ == 0) m_guardaAntes = AcaoEmAndamento;
+    AcaoEmAndamento = true;
+  } else if (m_execucoes > 0 && --m_execucoes == 0) {
+    AcaoEmAndamento = m_guardaAntes;
+  }
+}

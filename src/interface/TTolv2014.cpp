@@ -88,6 +88,7 @@ TTolv2014::TTolv2014(const IAmbienteSistema& ambiente, PassosPrincipal passos, Q
 
 TTolv2014::~TTolv2014() {
   if (ServicosPrincipal() == m_servicos.get()) InstalaServicosPrincipal(nullptr);
+  if (ServicosVerificacao::Atuais() == m_servicos.get()) ServicosVerificacao::Registra(nullptr);
   DefineGanchoTitulo({});
   // The pages go before the declaration they may still point at.
   delete m_frDeclaracao;
@@ -199,6 +200,7 @@ void TTolv2014::criaAcoes() {
   // The other parts of the program reach the window through its services.
   m_servicos = std::make_unique<ServicosJanelaPrincipal>(*this);
   InstalaServicosPrincipal(m_servicos.get());
+  ServicosVerificacao::Registra(m_servicos.get());
 }
 
 void TTolv2014::FormCreate(const IAmbienteSistema& ambiente) {

@@ -16,6 +16,7 @@
 
 #include "PaginaFalsa.h"
 #include "controles/IServicosPrincipal.h"
+#include "controles/IServicosVerificacao.h"
 #include "controles/PontosEntrada.h"
 #include "controles/TVerificacaoEmCurso.h"
 #include "interface/AcoesPrincipal.h"
@@ -319,6 +320,35 @@ TEST_F(JanelaComAcoes, ASecondActionWhileOneRunsDoesNothing) {
   acao(Acao::MiVerificarPendencias)->trigger();
   EXPECT_EQ(verificacoes, 1);
   EXPECT_FALSE(AcaoEmAndamento);
+}
+
+// A verification run started from the verification window's own button (no action running)
+// holds every action of the window while it reads the databases, and leads back to a field.
+TEST_F(JanelaComAcoes, AVerificationRunHoldsTheActionsAndLeadsBackToAField) {
+  int calculadoras = 0;
+  PontosEntrada::doPrograma().calculadora = [&](QWidget*) { ++calculadoras; };
+  cria();
+  ASSERT_TRUE(abre());
+  IServicosVerificacao* servicos = ServicosVerificacao::Atuais();
+  ASSERT_NE(servicos, nullptr);
+  servicos->VerificacaoEmExecucao(true);
+  acao(Acao::MiCalculadora)->trigger();
+  EXPECT_EQ(calculadoras, 0);
+  servicos->VerificacaoEmExecucao(false);
+  EXPECT_FALSE(AcaoEmAndamento);
+  acao(Acao::MiCalculadora)->trigger();
+  EXPECT_EQ(calculadoras, 1);
+  // Started by the verification action itself: the guard stays that action's.
+  AcaoEmAndamento = true;
+  servicos->VerificacaoEmExecucao(true);
+  servicos->VerificacaoEmExecucao(false);
+  EXPECT_TRUE(AcaoEmAndamento);
+  AcaoEmAndamento = false;
+  servicos->IrParaPendencia(QStringLiteral("1"), QStringLiteral("7"), 23);
+  EXPECT_EQ(janela->FrDeclaracao()->PaginaAtual(), P::BeneficiariosTolv);
+  EXPECT_TRUE(diario.contains("P205:Posiciona 1 7 23"));
+  janela.reset();
+  EXPECT_EQ(ServicosVerificacao::Atuais(), nullptr);
 }
 
 TEST_F(JanelaComAcoes, AnInvalidLineStopsWritingOnceAndTheNextTryRuns) {
