@@ -133,6 +133,16 @@ TOLV_TELAS(Acoes) {
     salvaImagem(ctx, imagem, "TTolv2014-pmImpressao");
   }
   janela->FecharDeclaracao();
+  {
+    // The program folder is shared: the groups after this one find the index as it was.
+    TErros erros;
+    TTolv excluida;
+    excluida.SetErros(&erros);
+    excluida.GetContribuinte().SetNi(cnpj);
+    excluida.SetAnoCalendario(QStringLiteral("2013"));
+    if (janela->GetColecaoTolv().CarregaTolv(excluida)) janela->GetColecaoTolv().Exclui(excluida);
+    excluida.LiberaItens();
+  }
   janela.reset();
   indice.FecharColecoes();
   TColecao::FechaConexoes();
