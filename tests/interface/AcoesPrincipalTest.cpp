@@ -718,6 +718,37 @@ TEST_F(JanelaComAcoes, CtrlAOpensEvenFromAnEditThatWouldSelectAll) {
   EXPECT_FALSE(edit->hasSelectedText());
 }
 
+// New, Open and Delete go through the main window's dialog steps; a chosen declaration opens.
+TEST_F(JanelaComAcoes, TheDeclarationActionsGoThroughTheDialogSteps) {
+  cria();
+  QStringList passos;
+  janela->passos().novaDeclaracao = [&](QWidget* dono) {
+    EXPECT_EQ(dono, janela.get());
+    passos << "nova";
+    return false;
+  };
+  janela->passos().excluiDeclaracao = [&](QWidget*) {
+    passos << "exclui";
+    return true;
+  };
+  janela->passos().escolheDeclaracao = [&](QWidget*, const QString& titulo) {
+    passos << titulo;
+    TTolv& t = janela->GetTolv();
+    t.GetContribuinte().SetNi(kCnpj);
+    t.SetAnoCalendario(QStringLiteral("2013"));
+    return janela->GetColecaoTolv().CarregaTolv(t);
+  };
+  janela->atualizaMenus();
+  acao(Acao::MiNova)->trigger();
+  acao(Acao::MiExcluir)->trigger();
+  EXPECT_FALSE(janela->DeclaracaoAberta());
+  acao(Acao::MiAbrir)->trigger();
+  EXPECT_TRUE(janela->DeclaracaoAberta());
+  EXPECT_EQ(passos, QStringList({"nova", "exclui", "Abrir declaração"}));
+  EXPECT_TRUE(acao(Acao::MiPesquisar)->isEnabled());
+  EXPECT_FALSE(AcaoEmAndamento);
+}
+
 TEST_F(JanelaComAcoes, TheLinesPagesAskForASearchInTheirOwnScope) {
   std::vector<int> escopos;
   PontosEntrada::doPrograma().pesquisa = [&](QWidget*, TTolv&, int escopo, IrParaCampo irPara) {
