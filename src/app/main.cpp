@@ -1,5 +1,7 @@
+#include "EntradasPrograma.h"
 #include "controles/CaixaMensagemTolv.h"
 #include "controles/PaletaTolv.h"
+#include "controles/PontosEntrada.h"
 #include "copia/TFormAssistCopSeg.h"
 #include "copia/TFormAssistRestCopSeg.h"
 #include "copia/TFormCopSegAuto.h"
@@ -30,6 +32,7 @@ int main(int argc, char** argv) {
   InstalaImpressoras(&impressoras);
   // Outlives the program's window, whose start-up and exit reach the index through it.
   IndicePrincipal indice;
+  RegistraEntradas(PontosEntrada::doPrograma());
   ProgramaTolv::Opcoes opcoes;
   indice.Conecta(opcoes.passos);
   // Backup and restore work on the database files: the index is let go first. After a restore the
