@@ -15,6 +15,8 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
+#include <functional>
+
 #include "controles/ControleDados.h"
 #include "controles/MolduraTolv.h"
 #include "controles/PaletaTolv.h"
@@ -94,6 +96,41 @@ QString soDigitos(const QString& texto) {
     if (c.isDigit()) d += c;
   return d;
 }
+
+// Enter moves to the next control and Ctrl+B to the previous one; `enter`, when given, takes
+// Enter and Escape instead.
+class FiltroAvanco : public QObject {
+ public:
+  explicit FiltroAvanco(QWidget* pagina, std::function<bool(int tecla)> enter = {})
+      : QObject(pagina), m_pagina(pagina), m_enter(std::move(enter)) {}
+
+ protected:
+  bool eventFilter(QObject* objeto, QEvent* evento) override {
+    if (evento->type() != QEvent::KeyPress) return QObject::eventFilter(objeto, evento);
+    auto* k = static_cast<QKeyEvent*>(evento);
+    const bool enter = k->key() == Qt::Key_Return || k->key() == Qt::Key_Enter;
+    if (m_enter && (enter || k->key() == Qt::Key_Escape)) return m_enter(k->key());
+    if (enter && k->modifiers() == Qt::NoModifier) return avanca(true);
+    if (k->key() == Qt::Key_B && k->modifiers() == Qt::ControlModifier) return avanca(false);
+    return false;
+  }
+
+ private:
+  bool avanca(bool frente) {
+    if (QWidget* foco = QApplication::focusWidget()) {
+      QWidget* proximo = frente ? foco->nextInFocusChain() : foco->previousInFocusChain();
+      while (proximo && proximo != foco &&
+             (!m_pagina->isAncestorOf(proximo) || !proximo->isVisible() || !proximo->isEnabled() ||
+              !(proximo->focusPolicy() & Qt::TabFocus) || proximo->focusProxy()))
+        proximo = frente ? proximo->nextInFocusChain() : proximo->previousInFocusChain();
+      if (proximo && proximo != foco) proximo->setFocus(frente ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+    }
+    return true;
+  }
+
+  QWidget* m_pagina;
+  std::function<bool(int tecla)> m_enter;
+};
 
 // Keeps the list's own keys: digits, the CPF's punctuation and the editing keys.
 class FiltroTeclasCpf : public QObject {
@@ -461,6 +498,20 @@ void TFrInformacoesTolv::ligaEventos() {
       }
   });
   connect(m_deEmail, &TTolvCustomEdit::OnPressEnter, this, [this] { focaNome(); });
+  auto* avanco = new FiltroAvanco(this);
+  for (QWidget* w : {static_cast<QWidget*>(m_rbNao), static_cast<QWidget*>(m_rbSim),
+                     static_cast<QWidget*>(m_cbTipoEvento), static_cast<QWidget*>(m_edDataEvento->Edit())})
+    w->installEventFilter(avanco);
+  m_dblcResponsavel->installEventFilter(new FiltroAvanco(this, [this](int tecla) {
+    if (tecla == Qt::Key_Escape) {
+      m_dblcResponsavel->setEditText(cpfResponsavelFormatado());
+    } else if (podeFocar(m_deNomeResp)) {
+      m_deNomeResp->setFocus(Qt::TabFocusReason);
+    } else {
+      focusNextChild();
+    }
+    return true;
+  }));
 
   TRastreadorFoco& rastreador = TRastreadorFoco::instancia();
   rastreador.registra(this, [this](QWidget*) {
@@ -491,14 +542,13 @@ void TFrInformacoesTolv::ligaEventos() {
     if (m_tolv) guarda([&] { pode = DblcResponsavelExit(); });
     return pode;
   });
-  rastreador.registra(m_deNomeResp, [this](QWidget*) {
-    if (m_tolv) guarda([&] { DeNomeRespExit(); });
-    // The empty name was told; the user may still leave to pick another person.
-    if (m_tolv && m_deNomeResp->text().trimmed().isEmpty() && !m_tolv->GetResponsavel().GetNiDigitos().isEmpty()) {
-      QWidget* foco = QApplication::focusWidget();
-      return !(foco && foco->property("tag").toInt() == 5);
-    }
-    return true;
+  rastreador.registra(m_deNomeResp, [this](QWidget* destino) {
+    if (!m_tolv) return true;
+    guarda([&] { DeNomeRespExit(); });
+    // The empty name was told; the user may still leave the group, to pick another person.
+    const bool semNome =
+        m_deNomeResp->text().trimmed().isEmpty() && !m_tolv->GetResponsavel().GetNiDigitos().isEmpty();
+    return !(semNome && destino && destino->property("tag").toInt() == 5);
   });
   rastreador.registra(m_panel4, [this](QWidget*) {
     if (!m_tolv || !m_colecao) return true;
@@ -584,12 +634,13 @@ void TFrInformacoesTolv::Finaliza() {
   for (TTolvEdit* e : {m_deCpfCnpj, m_deNome, m_deNomeResp, m_deDDD, m_deTelefone, m_deRamal, m_deFax, m_deEmail,
                        m_deRespNoCnpj, m_deNrRecibo})
     e->AssociaDado(nullptr);
-  m_pnInformacoes->hide();
   m_inicializada = false;
   m_tolv = nullptr;
   m_colecao = nullptr;
   m_conteiner = nullptr;
   m_lista.clear();
+  // Hiding moves the focus out of the page: its exit checks find no declaration by then.
+  m_pnInformacoes->hide();
 }
 
 void TFrInformacoesTolv::ajustaLayout() {

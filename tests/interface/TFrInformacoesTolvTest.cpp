@@ -584,6 +584,19 @@ TEST_F(Responsaveis, APersonWhoIsAlsoTheResponsibleKeepsOneName) {
   EXPECT_EQ(relido()->GetResponsavel().GetNome().GetValor(), "JOSE DA SILVA SAURO");
 }
 
+TEST_F(Responsaveis, EnterMovesOnFromTheButtonsAndTheList) {
+  abre();
+  auto* nao = w<QRadioButton>("RbNaoRetificadora");
+  foca(nao);
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+  EXPECT_NE(QApplication::focusWidget(), nao);
+  EXPECT_TRUE(nao->isChecked());
+  digitaCpf(kCpfResponsavel);
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+  EXPECT_EQ(QApplication::focusWidget(), w("DeNomeResp"));
+  EXPECT_EQ(m_tolv.GetResponsavel().GetNome().GetValor(), "MARIA CONTADORA");
+}
+
 // The header page in the main window, with fake pages elsewhere.
 class CabecalhoNaJanela : public PaginaCabecalho {
  protected:
