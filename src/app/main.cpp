@@ -9,6 +9,7 @@
 #include "interface/IndicePrincipal.h"
 #include "interface/ProgramaTolv.h"
 #include "interface/TFrDeclaracao.h"
+#include "interface/TFrInformacoesTolv.h"
 #include "nucleo/CaixaMensagem.h"
 #include "nucleo/TColecao.h"
 #include "plataforma/gui/AplicacaoGuardada.h"
@@ -49,10 +50,11 @@ int main(int argc, char** argv) {
     FalhaBanco = FalhaBancoIndice = false;
     indice.GetColecaoTolv();
   };
-  // The accumulated-income editors, one per kind, and the health-plan editor (tree nodes 800
-  // and 801), hosted by the page container.
+  // The header page, the accumulated-income editors (one per kind) and the health-plan editor
+  // (tree nodes 800 and 801), hosted by the page container.
   opcoes.passos.registraPaginas = [anterior = std::move(opcoes.passos.registraPaginas)](TFrDeclaracao& conteiner) {
     if (anterior) anterior(conteiner);
+    conteiner.RegistraPagina(TFrDeclaracao::Informacoes, [](QWidget* pai) { return new TFrInformacoesTolv(pai); });
     conteiner.RegistraPagina(150, [](QWidget* pai) { return new TfrmRra(1, pai); });
     conteiner.RegistraPagina(450, [](QWidget* pai) { return new TfrmRra(2, pai); });
     conteiner.RegistraPagina(800, [](QWidget* pai) { return new TfrmPlanoSaude(pai); });

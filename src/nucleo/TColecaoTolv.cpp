@@ -504,6 +504,35 @@ void TColecaoTolv::GravaBancos(TTolv& tolv) {
   EsqueceLeituras();
 }
 
+void TColecaoTolv::SalvaComEncerramento(TTolv& tolv, const QDate& encerramento) {
+  if (tolv.GetAnoCalendario().isEmpty() || !m_procedimento) return;
+  const QString arquivo = tolv.GetNomeBancoDeclaracao();
+  if (!tolv.GetArquivo().isEmpty() && tolv.GetArquivo().toUpper() != arquivo.toUpper()) GravaBancos(tolv);
+  AbrirBancoDeclaracao(arquivo, false);
+  if (FalhaBanco || FalhaBancoIndice || !m_procedimentoDeclaracao) return;
+  IniciaTransacao();
+  PreencheDeclaracao(tolv);
+  if (!ExecutaProcedure(*m_procedimentoDeclaracao)) return;
+  bd::Procedimento fechamento(m_transacaoDeclaracao, QStringLiteral("ATU_ENCERRAMENTO"));
+  fechamento.param(QStringLiteral("Data_Encerramento"), encerramento);
+  if (!ExecutaProcedure(fechamento)) return;
+  PreencheIndice(tolv, false);
+  if (!ExecutaProcedure(*m_procedimento)) return;
+  // The declaration side first: its values are what a half-done save would lose.
+  Opera(&m_transacaoDeclaracao, Lado::Declaracao, &bd::Transacao::commit,
+        QStringLiteral("Não foi possível salvar as alterações. Mensagem retornada: "), 0);
+  if (FalhaBanco) {
+    DesfazTransacao();
+    return;
+  }
+  Opera(m_transacaoIndice.get(), Lado::Indice, &bd::Transacao::commit,
+        QStringLiteral("Não foi possível salvar as alterações no banco Tolv. Mensagem retornada: "), 0);
+  tolv.SetTolvDK(QString::number(m_procedimento->saida(QStringLiteral("TOLV_DK_OUT")).inteiro()));
+  tolv.SetArquivo(arquivo);
+  tolv.SetFonteDK(QStringLiteral("1"));
+  EsqueceLeituras();
+}
+
 void TColecaoTolv::Exclui(TTolv& tolv) {
   if (!m_procedimento) return;
   m_consultaComando.param(QStringLiteral("TOLV_DK"), tolv.GetTolvDK().toInt());

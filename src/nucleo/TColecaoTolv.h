@@ -49,6 +49,11 @@ class TColecaoTolv : public TColecaoDe<TTolv> {
   // name is kept in the declaration) and its header follows; a new number that another row
   // already lists is refused with EColecaoError 46 or 47, a file that cannot be renamed with 95.
   void GravaBancos(TTolv& tolv);
+  // Stores the header and zeroes every value after the month of `encerramento` in the
+  // declaration's database in one transaction, committed before the index takes the header: a
+  // failure on the way leaves the amounts and the stored header as they were. A declarant whose
+  // number changed is stored first as GravaBancos does.
+  void SalvaComEncerramento(TTolv& tolv, const QDate& encerramento);
   // Removes the row and the database file; a file that cannot be deleted keeps the row and
   // raises EColecaoError 98.
   void Exclui(TTolv& tolv);
