@@ -3,6 +3,7 @@
 #include "copia/TFormAssistCopSeg.h"
 #include "copia/TFormAssistRestCopSeg.h"
 #include "copia/TFormCopSegAuto.h"
+#include "copia/TFoRepararBanco.h"
 #include "interface/IndicePrincipal.h"
 #include "interface/ProgramaTolv.h"
 #include "nucleo/CaixaMensagem.h"
@@ -38,6 +39,10 @@ int main(int argc, char** argv) {
     indice.FecharColecoes();
     FalhaBanco = FalhaBancoIndice = false;
     indice.GetColecaoTolv();
+  };
+  opcoes.passos.repararBanco = [&indice](QWidget* dono) {
+    indice.FecharColecoes();
+    ExecutaRepararBanco(dono);
   };
   ProgramaTolv programa(std::move(opcoes));
   return programa.executa();
