@@ -162,6 +162,31 @@ TEST_F(Reparo, PararNaJanelaDeixaOBancoComoEstavaEIniciarDeVolta) {
   EXPECT_EQ(Filho<TTolvButton>(janela, "BitBtn2")->text(), "&Cancelar");
 }
 
+TEST_F(Reparo, FalhaDoMotorEhMostradaEDeixaOArquivoComoEstava) {
+  // Not a database at all: the engine's tools refuse it.
+  QFile lixo(Caminho());
+  ASSERT_TRUE(lixo.open(QIODevice::WriteOnly));
+  lixo.write(QByteArray(8192, 'x'));
+  lixo.close();
+  TFoRepararBanco janela;
+  ASSERT_TRUE(janela.AbreDeclaracoes());
+  janela.show();
+  const auto antes = ArquivosDados(Dados());
+  Escolhe(janela, Arquivo());
+  m_caixa.responde(ResultadoMensagem::Sim);
+  janela.OKBtnClick();
+
+  EXPECT_EQ(janela.UltimoFim(), ReparoBanco::Fim::Falhou);
+  ASSERT_EQ(m_caixa.chamadas().size(), 2u);
+  EXPECT_EQ(m_caixa.ultima().titulo, "Erro");
+  EXPECT_TRUE(m_caixa.ultima().texto.startsWith("O programa gfix falhou: ")) << m_caixa.ultima().texto.toStdString();
+  EXPECT_TRUE(janela.Log().endsWith("\n   ... " + m_caixa.ultima().texto)) << janela.Log().toStdString();
+  EXPECT_FALSE(janela.Log().contains("concluída"));
+  EXPECT_EQ(ArquivosDados(Dados()), antes);
+  EXPECT_EQ(Filho<TTolvButton>(janela, "BitBtn2")->text(), "&Fechar");
+  EXPECT_FALSE(Filho<TTolvButton>(janela, "OKBtn")->isVisible());
+}
+
 // A stop at each step leaves the data folder byte for byte as it was: the mended database is put
 // back from its copy, and no work file stays.
 class ParadaDoReparo : public Reparo, public testing::WithParamInterface<const char*> {};
