@@ -1,6 +1,9 @@
 #include <QDir>
 #include <QFile>
+#include <QApplication>
 #include <QPlainTextEdit>
+#include <QTest>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -9,6 +12,7 @@
 #include "copia/ReparoBanco.h"
 #include "copia/TFoRepararBanco.h"
 #include "copia/TGradeDeclaracoes.h"
+#include "nucleo/TColecao.h"
 #include "plataforma/bd/BancoDanificado.h"
 #include "plataforma/bd/ErroBanco.h"
 #include "plataforma/compressao/SubstituicaoArquivo.h"
@@ -82,7 +86,7 @@ TEST_F(Reparo, JanelaListaSoAsDeclaracoesDoIndiceERecusaSemMudarNada) {
 
   const auto antes = ArquivosDados(Dados());
   Escolhe(janela, Banco(kEmpresa));
-  janela.OKBtnClick();  // the box answers Não
+  QTest::keyClick(grade, Qt::Key_Return);  // the grid lets Enter through; the box answers Não
   ASSERT_EQ(m_caixa.chamadas().size(), 1u);
   EXPECT_EQ(m_caixa.ultima().titulo, "Verificação de consistência");
   EXPECT_TRUE(m_caixa.ultima().texto.endsWith("Confirma verificação de consistência do banco?\n\n"));
@@ -144,7 +148,7 @@ TEST_F(Reparo, PararNaJanelaDeixaOBancoComoEstavaEIniciarDeVolta) {
   // Parar once the backup is under way, on the mended database.
   QObject::connect(Filho<QPlainTextEdit>(janela, "Memo1"), &QPlainTextEdit::textChanged, &janela, [&] {
     if (janela.Log().endsWith("Iniciando Cópia") && !Filho<TTolvButton>(janela, "BitBtn2")->isVisible())
-      janela.SpeedButton1Click();
+      QTest::keyClick(&janela, Qt::Key_Escape);  // Esc is Parar while a repair runs
   });
   m_caixa.responde(ResultadoMensagem::Sim);
   m_caixa.responde(ResultadoMensagem::Sim);
@@ -185,6 +189,42 @@ TEST_F(Reparo, FalhaDoMotorEhMostradaEDeixaOArquivoComoEstava) {
   EXPECT_EQ(ArquivosDados(Dados()), antes);
   EXPECT_EQ(Filho<TTolvButton>(janela, "BitBtn2")->text(), "&Fechar");
   EXPECT_FALSE(Filho<TTolvButton>(janela, "OKBtn")->isVisible());
+}
+
+// The entry lets go of the declaration's connection before the window shows, and keeps one window
+// at a time; Esc on an idle window closes it.
+TEST_F(Reparo, EntradaSoltaOBancoDaDeclaracaoEAbreUmaJanelaDeCadaVez) {
+  {
+    TColecaoTolv colecao;
+    colecao.AbrirBancoDeclaracao(Arquivo(), false);
+  }
+  ASSERT_NE(TColecao::GetBancoDeclaracao(), nullptr);
+  ASSERT_TRUE(TColecao::GetBancoDeclaracao()->conectada());
+  bool vista = false, soltou = false, segunda = true;
+  QTimer::singleShot(0, [&] {
+    auto* janela = qobject_cast<TFoRepararBanco*>(QApplication::activeModalWidget());
+    ASSERT_NE(janela, nullptr);
+    vista = janela->isVisible() && janela->windowTitle() == "Verificação de consistência do banco de dados";
+    soltou = !TColecao::GetBancoDeclaracao()->conectada();
+    segunda = ExecutaRepararBanco(nullptr);  // refused at once, no second window
+    QTest::keyClick(janela, Qt::Key_Escape);
+  });
+  EXPECT_FALSE(ExecutaRepararBanco(nullptr));
+  EXPECT_TRUE(vista);
+  EXPECT_TRUE(soltou);
+  EXPECT_FALSE(segunda);
+  EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+  EXPECT_TRUE(m_caixa.chamadas().empty());
+
+  // Gone with its window: the entry opens one again.
+  vista = false;
+  QTimer::singleShot(0, [&] {
+    QWidget* janela = QApplication::activeModalWidget();
+    vista = qobject_cast<TFoRepararBanco*>(janela) != nullptr;
+    if (janela) QTest::keyClick(janela, Qt::Key_Escape);
+  });
+  EXPECT_FALSE(ExecutaRepararBanco(nullptr));
+  EXPECT_TRUE(vista);
 }
 
 // A stop at each step leaves the data folder byte for byte as it was: the mended database is put
