@@ -5,6 +5,7 @@
 #include "copia/TFormAssistCopSeg.h"
 #include "copia/TFormAssistRestCopSeg.h"
 #include "copia/TFormCopSegAuto.h"
+#include "copia/TFoRepararBanco.h"
 #include "interface/DialogosDeclaracao.h"
 #include "interface/IndicePrincipal.h"
 #include "interface/ProgramaTolv.h"
@@ -49,6 +50,10 @@ int main(int argc, char** argv) {
     indice.FecharColecoes();
     FalhaBanco = FalhaBancoIndice = false;
     indice.GetColecaoTolv();
+  };
+  opcoes.passos.repararBanco = [&indice](QWidget* dono) {
+    indice.FecharColecoes();
+    ExecutaRepararBanco(dono);
   };
   // The header page, the accumulated-income editors (one per kind) and the health-plan editor
   // (tree nodes 800 and 801), hosted by the page container.

@@ -41,12 +41,14 @@ QString LinhaDeclaracao::CpfCnpj() const {
 
 std::vector<LinhaDeclaracao> TModeloDeclaracoes::Le(bd::Consulta& consulta) {
   std::vector<LinhaDeclaracao> linhas;
+  const bool comArquivo = consulta.temCampo(QStringLiteral("ARQUIVO"));
   for (; !consulta.eof(); consulta.proximo())
     linhas.push_back({consulta.campo(QStringLiteral("TOLV_DK")).inteiro(),
                       consulta.campo(QStringLiteral("IN_PF_PJ")).texto().trimmed(),
                       consulta.campo(QStringLiteral("NR_PF_PJ")).texto().trimmed(),
                       consulta.campo(QStringLiteral("NM_NM_EMPR")).texto().trimmed(),
-                      consulta.campo(QStringLiteral("AN_RETENCA")).texto().trimmed()});
+                      consulta.campo(QStringLiteral("AN_RETENCA")).texto().trimmed(),
+                      comArquivo ? consulta.campo(QStringLiteral("ARQUIVO")).texto().trimmed() : QString()});
   return linhas;
 }
 
@@ -56,32 +58,35 @@ void TModeloDeclaracoes::Define(std::vector<LinhaDeclaracao> linhas) {
   endResetModel();
 }
 
+void TModeloDeclaracoes::DefineColunas(std::vector<Visivel> colunas) {
+  beginResetModel();
+  m_colunas = std::move(colunas);
+  endResetModel();
+}
+
 int TModeloDeclaracoes::rowCount(const QModelIndex& pai) const { return pai.isValid() ? 0 : int(m_linhas.size()); }
 
-int TModeloDeclaracoes::columnCount(const QModelIndex& pai) const { return pai.isValid() ? 0 : QuantidadeColunas; }
+int TModeloDeclaracoes::columnCount(const QModelIndex& pai) const { return pai.isValid() ? 0 : int(m_colunas.size()); }
 
 QVariant TModeloDeclaracoes::data(const QModelIndex& indice, int papel) const {
-  if (!indice.isValid() || indice.row() >= int(m_linhas.size())) return {};
+  if (!indice.isValid() || indice.row() >= int(m_linhas.size()) || indice.column() >= int(m_colunas.size())) return {};
   const LinhaDeclaracao& l = m_linhas[size_t(indice.row())];
+  const Coluna conteudo = m_colunas[size_t(indice.column())].conteudo;
   if (papel == Qt::DisplayRole) {
-    switch (indice.column()) {
+    switch (conteudo) {
       case ColCpfCnpj: return l.CpfCnpj();
       case ColNome: return l.nome;
       case ColAno: return l.ano;
+      case QuantidadeColunas: break;
     }
   }
-  if (papel == Qt::TextAlignmentRole && indice.column() == ColAno) return int(Qt::AlignCenter);
+  if (papel == Qt::TextAlignmentRole && conteudo == ColAno) return int(Qt::AlignCenter);
   return {};
 }
 
 QVariant TModeloDeclaracoes::headerData(int secao, Qt::Orientation orientacao, int papel) const {
-  if (orientacao != Qt::Horizontal || papel != Qt::DisplayRole) return {};
-  switch (secao) {
-    case ColCpfCnpj: return QStringLiteral("CPF/CNPJ");
-    case ColNome: return QStringLiteral("Nome/Nome Empresarial");
-    case ColAno: return QStringLiteral("Ano");
-  }
-  return {};
+  if (orientacao != Qt::Horizontal || papel != Qt::DisplayRole || secao < 0 || secao >= int(m_colunas.size())) return {};
+  return m_colunas[size_t(secao)].titulo;
 }
 
 TGradeDeclaracoes::TGradeDeclaracoes(QWidget* pai) : QTableView(pai), m_modelo(new TModeloDeclaracoes(this)) {
@@ -97,11 +102,25 @@ TGradeDeclaracoes::TGradeDeclaracoes(QWidget* pai) : QTableView(pai), m_modelo(n
   verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
   horizontalHeader()->setHighlightSections(false);
   horizontalHeader()->setStretchLastSection(false);
-  // Widths in characters, as the columns were laid out: 18, 62 and 6.
+  AjustaLarguras();
+}
+
+void TGradeDeclaracoes::DefineColunas(std::vector<TModeloDeclaracoes::Visivel> colunas) {
+  m_modelo->DefineColunas(std::move(colunas));
+  AjustaLarguras();
+}
+
+void TGradeDeclaracoes::AjustaLarguras() {
   const int caractere = fontMetrics().averageCharWidth();
-  setColumnWidth(TModeloDeclaracoes::ColCpfCnpj, 18 * caractere + 8);
-  setColumnWidth(TModeloDeclaracoes::ColAno, 6 * caractere + 8);
-  horizontalHeader()->setSectionResizeMode(TModeloDeclaracoes::ColNome, QHeaderView::Stretch);
+  const auto& colunas = m_modelo->Colunas();
+  for (int i = 0; i < int(colunas.size()); ++i) {
+    if (colunas[size_t(i)].caracteres > 0) {
+      horizontalHeader()->setSectionResizeMode(i, QHeaderView::Interactive);
+      setColumnWidth(i, colunas[size_t(i)].caracteres * caractere + 8);
+    } else {
+      horizontalHeader()->setSectionResizeMode(i, QHeaderView::Stretch);
+    }
+  }
 }
 
 const LinhaDeclaracao* TGradeDeclaracoes::Selecionada() const {

@@ -17,6 +17,7 @@ struct LinhaDeclaracao {
   QString numeroBase;  // NR_PF_PJ, without check digits
   QString nome;
   QString ano;
+  QString arquivo;     // ARQUIVO, when the query reads it
   // The number with its check digits, formatted.
   QString CpfCnpj() const;
 };
@@ -28,9 +29,19 @@ class TModeloDeclaracoes : public QAbstractTableModel {
   using QAbstractTableModel::QAbstractTableModel;
 
   enum Coluna { ColCpfCnpj, ColNome, ColAno, QuantidadeColunas };
+  // A column as shown: what it holds, its title and its width in characters (0: it stretches).
+  struct Visivel {
+    Coluna conteudo;
+    QString titulo;
+    int caracteres;
+  };
 
-  // Reads every row of the open query (columns TOLV_DK, IN_PF_PJ, NR_PF_PJ, NM_NM_EMPR, AN_RETENCA).
+  // Reads every row of the open query (columns TOLV_DK, IN_PF_PJ, NR_PF_PJ, NM_NM_EMPR, AN_RETENCA,
+  // and ARQUIVO when it has it).
   static std::vector<LinhaDeclaracao> Le(bd::Consulta& consulta);
+  // The columns in the order shown; by default the number, the name and the year.
+  void DefineColunas(std::vector<Visivel> colunas);
+  const std::vector<Visivel>& Colunas() const { return m_colunas; }
   void Define(std::vector<LinhaDeclaracao> linhas);
   const std::vector<LinhaDeclaracao>& Linhas() const { return m_linhas; }
 
@@ -41,6 +52,9 @@ class TModeloDeclaracoes : public QAbstractTableModel {
 
  private:
   std::vector<LinhaDeclaracao> m_linhas;
+  std::vector<Visivel> m_colunas{{ColCpfCnpj, QStringLiteral("CPF/CNPJ"), 18},
+                                 {ColNome, QStringLiteral("Nome/Nome Empresarial"), 0},
+                                 {ColAno, QStringLiteral("Ano"), 6}};
 };
 
 // The grid of declarations (DBGrDeclaracao): whole-row selection; rows of odd record numbers in
@@ -51,6 +65,8 @@ class TGradeDeclaracoes : public QTableView {
   explicit TGradeDeclaracoes(QWidget* pai = nullptr);
 
   TModeloDeclaracoes& Modelo() const { return *m_modelo; }
+  // Other columns than the backup's, with their widths.
+  void DefineColunas(std::vector<TModeloDeclaracoes::Visivel> colunas);
   // The selected row; nullptr when there is none.
   const LinhaDeclaracao* Selecionada() const;
   void Seleciona(int linha);
@@ -58,5 +74,7 @@ class TGradeDeclaracoes : public QTableView {
   void Mostra(std::vector<LinhaDeclaracao> linhas);
 
  private:
+  void AjustaLarguras();
+
   TModeloDeclaracoes* m_modelo;
 };

@@ -77,4 +77,37 @@ void Servicos::defineBuffersPagina(const QString& arquivo, int paginas) {
   executaAcao(acao);
 }
 
+// The tools take a plain local path: the engine inside them opens the file itself, serverless.
+ExecucaoServico Servicos::consertaBanco(const QString& arquivo) {
+  return ExecucaoServico(QStringLiteral("gfix"), {QStringLiteral("-mend"), QStringLiteral("-ignore"), arquivo});
+}
+
+ExecucaoServico Servicos::validaBanco(const QString& arquivo) {
+  return ExecucaoServico(QStringLiteral("gfix"),
+                         {QStringLiteral("-validate"), QStringLiteral("-full"), QStringLiteral("-ignore"), arquivo});
+}
+
+ExecucaoServico Servicos::copiaBanco(const QString& arquivo, const QString& copia) {
+  return ExecucaoServico(QStringLiteral("gbak"), {QStringLiteral("-b"), QStringLiteral("-v"), arquivo, copia});
+}
+
+ExecucaoServico Servicos::restauraBanco(const QString& copia, const QString& destino, int buffers) {
+  return ExecucaoServico(QStringLiteral("gbak"), {QStringLiteral("-rep"), QStringLiteral("-bu"), QString::number(buffers),
+                                                  QStringLiteral("-v"), copia, destino});
+}
+
+QStringList Servicos::achadosValidacao(const QStringList& saida) {
+  QStringList achados;
+  bool resumo = false;
+  for (const QString& linha : saida) {
+    QString t = linha.simplified();
+    if (t.startsWith(QStringLiteral("Summary of validation errors"), Qt::CaseInsensitive)) {
+      resumo = true;
+      continue;
+    }
+    if (resumo && t.startsWith(QStringLiteral("Number of"), Qt::CaseInsensitive)) achados << t.replace(QStringLiteral(" :"), QStringLiteral(":"));
+  }
+  return achados;
+}
+
 }  // namespace bd
