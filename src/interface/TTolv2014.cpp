@@ -96,6 +96,9 @@ void TTolv2014::completaPassos() {
   if (!p.abrirDeclaracao) p.abrirDeclaracao = [this](QWidget*) { AbrirDeclaracao(); };
   if (!p.indiceVazio) p.indiceVazio = [] { return true; };
   if (!p.dialogoInicial) p.dialogoInicial = [](QWidget*) { return false; };
+  if (!p.novaDeclaracao) p.novaDeclaracao = [](QWidget*) { return false; };
+  if (!p.escolheDeclaracao) p.escolheDeclaracao = [](QWidget*, const QString&) { return false; };
+  if (!p.excluiDeclaracao) p.excluiDeclaracao = [](QWidget*) { return false; };
   for (auto* passo : {&p.abreIndice, &p.atualizaIndice, &p.fecharColecoes})
     if (!*passo) *passo = [] {};
   for (auto* passo : {&p.verificaExistenciaBancos, &p.gravaCopiaAutomatica, &p.assistenteCopia,
