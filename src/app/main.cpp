@@ -7,12 +7,14 @@
 #include "interface/IndicePrincipal.h"
 #include "interface/ProgramaTolv.h"
 #include "interface/TFrDeclaracao.h"
+#include "interface/TTzuqTree.h"
 #include "nucleo/CaixaMensagem.h"
 #include "nucleo/TColecao.h"
 #include "plataforma/gui/AplicacaoGuardada.h"
 #include "plataforma/gui/GuardaEventos.h"
 #include "plataforma/gui/ImpressorasSistema.h"
 #include "plataforma/sistema/Impressoras.h"
+#include "secoes/TfrmRemessa.h"
 #include "secoes/TfrmRra.h"
 
 int main(int argc, char** argv) {
@@ -42,11 +44,21 @@ int main(int argc, char** argv) {
     FalhaBanco = FalhaBancoIndice = false;
     indice.GetColecaoTolv();
   };
-  // The accumulated-income editors, one per kind, hosted by the page container.
+  // The supplementary-section editors hosted by the page container: accumulated income, one per
+  // kind, and payments abroad.
   opcoes.passos.registraPaginas = [anterior = std::move(opcoes.passos.registraPaginas)](TFrDeclaracao& conteiner) {
     if (anterior) anterior(conteiner);
     conteiner.RegistraPagina(150, [](QWidget* pai) { return new TfrmRra(1, pai); });
     conteiner.RegistraPagina(450, [](QWidget* pai) { return new TfrmRra(2, pai); });
+    // The payments-abroad page, for nodes 600 to 602; entering its lines shows node 601.
+    conteiner.RegistraPagina(600, [](QWidget* pai) {
+      auto* pagina = new TfrmRemessa(pai);
+      QObject::connect(pagina, &TfrmRemessa::SelecionaNoArvore, pagina, [](int codigo) {
+        QString titulo;
+        if (TTzuqTree* arvore = TTzuqTree::Instancia()) arvore->SelecionaNo(codigo, titulo);
+      });
+      return pagina;
+    });
   };
   DialogosDeclaracao::Conecta(opcoes.passos);
   // Until the import wizard is part of the program, "Importar dados" says so.

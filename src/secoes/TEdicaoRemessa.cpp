@@ -1,5 +1,8 @@
 #include "secoes/TEdicaoRemessa.h"
 
+#include <functional>
+#include <utility>
+
 #include "nucleo/NiContribuinte.h"
 #include "nucleo/TCodigoRetencao.h"
 #include "nucleo/TColecao.h"
@@ -183,21 +186,34 @@ void TEdicaoRemessa::ExcluiRemessa() {
   }
   const int chave = m_remessas->Chave();
   if (chave <= 0) return;
-  try {
-    bd::Consulta& c = consulta(m_excluiValores, QStringLiteral("DELETE FROM TB_VALOR_REMESSA WHERE TREM_ID = :TREM_ID"));
-    c.param(QStringLiteral("TREM_ID"), chave);
-    c.executa();
-    m_remessas->Exclui();
-    m_transacao->commit();
-  } catch (...) {
-    // Neither the lines nor the beneficiary go; the keys are read again as they stand.
-    m_transacao->rollback();
-    m_remessas->Fecha();
-    m_remessas->Abre();
-    m_remessas->Localiza(chave);
-    throw;
+  // The page hears of the move only once both deletions are committed together: its refresh
+  // must not commit halfway.
+  struct Adia {
+    TTabelaEditavel& tabela;
+    std::function<void()> rolar = std::exchange(tabela.aposRolar, {});
+    ~Adia() { tabela.aposRolar = std::move(rolar); }
+  };
+  std::function<void()> aposRolar;
+  {
+    Adia adia{*m_remessas};
+    try {
+      bd::Consulta& c = consulta(m_excluiValores, QStringLiteral("DELETE FROM TB_VALOR_REMESSA WHERE TREM_ID = :TREM_ID"));
+      c.param(QStringLiteral("TREM_ID"), chave);
+      c.executa();
+      m_remessas->Exclui();
+      m_transacao->commit();
+    } catch (...) {
+      // Neither the lines nor the beneficiary go; the keys are read again as they stand.
+      if (m_transacao->ativa()) m_transacao->rollback();
+      m_remessas->Fecha();
+      m_remessas->Abre();
+      m_remessas->Localiza(chave);
+      throw;
+    }
+    aposRolar = adia.rolar;
   }
   SegueRemessa();
+  if (aposRolar) aposRolar();
 }
 
 void TEdicaoRemessa::ExcluiValor() {

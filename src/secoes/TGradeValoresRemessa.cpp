@@ -28,6 +28,7 @@ constexpr int kLarguras[TEdicaoRemessa::kColunasValor] = {12, 26, 28, 25, 14, 14
 constexpr int kLarguraLista = 380;
 constexpr int kDigitosCodigo = 5;
 constexpr int kLimiteValor = 14;
+constexpr int kLimiteColado = 64;
 constexpr int kDigitosInteiros = 11;
 
 bool EhDigito(const QString& t) { return t.size() == 1 && t[0] >= u'0' && t[0] <= u'9'; }
@@ -98,7 +99,9 @@ class EditValor : public QLineEdit {
  public:
   EditValor(const char* nome, QWidget* pai) : QLineEdit(pai) {
     setObjectName(QString::fromLatin1(nome));
-    setMaxLength(kLimiteValor);
+    // Typing stops at fourteen characters; a pasted amount goes in whole, so that one over the
+    // cap is refused with its message rather than cut to fit.
+    setMaxLength(kLimiteColado);
     setAlignment(Qt::AlignRight | Qt::AlignVCenter);
   }
 
@@ -116,6 +119,7 @@ class EditValor : public QLineEdit {
       return;
     }
     if (!c.isDigit()) return;
+    if (text().size() - selectedText().size() >= kLimiteValor) return;
     if (!text().contains(u',') && text().size() >= kDigitosInteiros && !hasSelectedText()) {
       setText(text() + u',');
       end(false);
@@ -313,6 +317,7 @@ void TGradeValoresRemessa::AjustaColunas() {
 
 void TGradeValoresRemessa::updateGeometries() {
   QTableView::updateGeometries();
+  if (!m_rodape) return;  // the model is set before the footer exists
   const QRect v = viewport()->geometry();
   m_rodape->setGeometry(v.x(), v.y() + v.height(), v.width(), QFontMetrics(font()).height() + 8);
 }

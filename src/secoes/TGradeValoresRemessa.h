@@ -62,8 +62,8 @@ class TGradeValoresRemessa : public QTableView {
   void avancaComEnter();
 
   TEdicaoRemessa& m_edicao;
-  TModeloValoresRemessa* m_modelo;
-  Rodape* m_rodape;
+  TModeloValoresRemessa* m_modelo = nullptr;
+  Rodape* m_rodape = nullptr;
   QString m_filtro;
   QDate m_dataMaxima;
   QString m_totalPago;

@@ -834,6 +834,8 @@ void TfrmRemessa::AtualizaTela() {
 
 QString TfrmRemessa::Contador() const { return m_lblContador->text(); }
 
+TfrmPesquisarRemessa* TfrmRemessa::UltimaPesquisa() const { return m_pesquisa; }
+
 void TfrmRemessa::AtualizaContador() {
   const TTabelaEditavel& r = m_edicao->Remessas();
   const int n = r.Quantidade();

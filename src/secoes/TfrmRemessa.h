@@ -125,7 +125,7 @@ class TfrmRemessa : public TPaginaDeclaracao, public IzuqRemessaVisao {
   TzuqRemessaControlador* Controlador() const { return m_controlador.get(); }
   TGradeValoresRemessa* Grade() const { return m_grade; }
   TfrmRelFonteBeneficiario* DialogoRelacao() const { return m_dialogoRelacao; }
-  TfrmPesquisarRemessa* UltimaPesquisa() const { return m_pesquisa; }
+  TfrmPesquisarRemessa* UltimaPesquisa() const;
   QString Contador() const;
 
  signals:
