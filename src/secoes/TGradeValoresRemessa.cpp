@@ -1,5 +1,7 @@
 #include "secoes/TGradeValoresRemessa.h"
 
+#include <algorithm>
+
 #include <QApplication>
 #include <QCalendarWidget>
 #include <QComboBox>
@@ -29,6 +31,7 @@ constexpr int kLarguraLista = 380;
 constexpr int kDigitosCodigo = 5;
 constexpr int kLimiteValor = 14;
 constexpr int kLimiteColado = 64;
+constexpr int kLarguraMinimaAjuste = 550;
 constexpr int kDigitosInteiros = 11;
 
 bool EhDigito(const QString& t) { return t.size() == 1 && t[0] >= u'0' && t[0] <= u'9'; }
@@ -309,21 +312,57 @@ TGradeValoresRemessa::~TGradeValoresRemessa() = default;
 void TGradeValoresRemessa::AjustaColunas() {
   const QFontMetrics medida(font());
   const int caractere = medida.averageCharWidth();
-  for (int i = 0; i < TEdicaoRemessa::kColunasValor; ++i) setColumnWidth(i, kLarguras[i] * caractere + 8);
-  horizontalHeader()->setStretchLastSection(true);
+  int larguras[TEdicaoRemessa::kColunasValor];
+  int total = 0;
+  QFont negrito = horizontalHeader()->font();
+  negrito.setBold(true);
+  const QFontMetrics titulo(negrito);
+  for (int i = 0; i < TEdicaoRemessa::kColunasValor; ++i) {
+    // Never narrower than its bold title.
+    const int texto = titulo.horizontalAdvance(m_modelo->headerData(i, Qt::Horizontal).toString()) + 14;
+    total += larguras[i] = std::max(kLarguras[i] * caractere + 8, texto);
+  }
+  // From 550 pixels on, the columns share the grid's width in their proportions: none passes
+  // the edge, none leaves a gap.
+  const int disponivel = viewport()->width();
+  m_larguraAjustada = disponivel;
+  if (disponivel >= kLarguraMinimaAjuste) {
+    int usado = 0;
+    for (int i = 0; i < TEdicaoRemessa::kColunasValor - 1; ++i) {
+      larguras[i] = larguras[i] * disponivel / total;
+      usado += larguras[i];
+    }
+    larguras[TEdicaoRemessa::kColunasValor - 1] = disponivel - usado;
+  }
+  for (int i = 0; i < TEdicaoRemessa::kColunasValor; ++i) setColumnWidth(i, larguras[i]);
   verticalHeader()->setDefaultSectionSize(medida.height() + 8);
-  setViewportMargins(0, 0, 0, medida.height() + 8);
 }
 
 void TGradeValoresRemessa::updateGeometries() {
   QTableView::updateGeometries();
   if (!m_rodape) return;  // the model is set before the footer exists
+  // The table sets the margins of its headers; the footer takes its own below the rows.
+  const int alturaRodape = QFontMetrics(font()).height() + 8;
+  const QMargins margens = viewportMargins();
+  if (margens.bottom() != alturaRodape && !m_ajustando) {
+    m_ajustando = true;
+    setViewportMargins(margens.left(), margens.top(), margens.right(), alturaRodape);
+    m_ajustando = false;
+  }
+  // A scroll bar that comes or goes changes the width the columns share.
+  if (viewport()->width() != m_larguraAjustada && !m_ajustando) {
+    m_ajustando = true;
+    AjustaColunas();
+    m_ajustando = false;
+  }
   const QRect v = viewport()->geometry();
-  m_rodape->setGeometry(v.x(), v.y() + v.height(), v.width(), QFontMetrics(font()).height() + 8);
+  m_rodape->setGeometry(v.x(), v.y() + v.height(), v.width(), alturaRodape);
+  m_rodape->raise();
 }
 
 void TGradeValoresRemessa::resizeEvent(QResizeEvent* evento) {
   QTableView::resizeEvent(evento);
+  AjustaColunas();
   updateGeometries();
 }
 

@@ -69,4 +69,6 @@ class TGradeValoresRemessa : public QTableView {
   QString m_totalPago;
   QString m_totalIrrf;
   bool m_revertendo = false;
+  bool m_ajustando = false;
+  int m_larguraAjustada = -1;
 };

@@ -1,8 +1,15 @@
 #include <QComboBox>
 #include <QLineEdit>
+#include <QApplication>
+#include <QCheckBox>
 #include <QTableView>
+#include <QVBoxLayout>
 
 #include "Telas.h"
+#include "controles/PaletaTolv.h"
+#include "nucleo/TTolv.h"
+#include "secoes/TGradeValoresRemessa.h"
+#include "secoes/TfrmRemessa.h"
 #include "nucleo/TColecao.h"
 #include "secoes/TfrmPesquisarRemessa.h"
 #include "secoes/TfrmRelFonteBeneficiario.h"
@@ -71,6 +78,47 @@ TOLV_TELAS(Remessa) {
     pesquisa.Executa();
     ctx.salva(pesquisa, QStringLiteral("TfrmPesquisarRemessa-estado"));
     pesquisa.hide();
+  }
+  {
+    TTolv tolv;
+    tolv.GetContribuinte().SetNi(QStringLiteral("11444777000161"));
+    tolv.SetAnoCalendario(QStringLiteral("2013"));
+    QWidget janela;
+    janela.setFont(PaletaTolv::arial(8));
+    PaletaTolv::pinta(&janela, PaletaTolv::kFundo);
+    auto* l = new QVBoxLayout(&janela);
+    l->setContentsMargins(0, 0, 0, 0);
+    auto* editor = new TfrmRemessa(&janela);
+    l->addWidget(editor);
+    janela.resize(760, 640);
+    TContextoPagina contexto;
+    contexto.declaracao = &tolv;
+    editor->Inicializa(contexto);
+    // Shown as its tab is chosen, then led to a beneficiary as a search hit leads it.
+    janela.show();
+    QApplication::processEvents();
+
+    // The first beneficiary, a company with its relation, and its two payments with their totals.
+    editor->Posicionar(QStringLiteral("1"), QStringLiteral("8"), QStringLiteral("-1"));
+    ctx.salva(janela, QStringLiteral("TfrmRemessa"));
+
+    // A new person being keyed: no NIF for a reason given, a line being typed.
+    editor->Inclui();
+    editor->findChild<QComboBox*>(QStringLiteral("cbbInTipoBeneficiario"))->setCurrentIndex(0);
+    auto* paises = editor->findChild<QComboBox*>(QStringLiteral("cbbCdPais"));
+    paises->setCurrentIndex(paises->findText(QStringLiteral("URUGUAI")));
+    editor->findChild<QCheckBox*>(QStringLiteral("CheckBox2"))->click();
+    editor->findChild<QLineEdit*>(QStringLiteral("edtNome"))->setText(QStringLiteral("MARIA FERNANDA SUAREZ"));
+    editor->findChild<QLineEdit*>(QStringLiteral("edtCidade"))->setText(QStringLiteral("Montevideo"));
+    editor->SaiDoPainel();
+    editor->IncluiValor();
+    editor->AtribuiValor(0, 0, QStringLiteral("05/09/2013"));
+    editor->AtribuiValor(0, 1, QStringLiteral("0473"));
+    editor->AtribuiValor(0, 4, QStringLiteral("3200"));
+    editor->Grade()->Sincroniza(4);
+    ctx.salva(janela, QStringLiteral("TfrmRemessa-estado"));
+    editor->DesfazValor();
+    editor->Finaliza();
   }
   TColecao::FechaConexoes();
 }
