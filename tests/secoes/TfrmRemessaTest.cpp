@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -449,6 +450,51 @@ TEST_F(EditorRemessa, CelulasRecusamOQueNaoCabeSemCortar) {
   // The income type of the cup payments is not offered without the declarant's indicator.
   EXPECT_FALSE(celula(Col::ColTipoRendimento, QStringLiteral("240")));
   EXPECT_EQ(m_caixa.ultima().texto, u"Tipo de rendimento inválido");
+}
+
+TEST_F(EditorRemessa, EditoresDasCelulasDataRapidaEValorInteiroAoColar) {
+  Roda(kInsereRemessa.arg(1).arg(QStringLiteral("1")).arg(QStringLiteral("PY1")).arg(QString())
+           .arg(QStringLiteral("JUAN BENITEZ")));
+  Abre();
+  editor->Posicionar(QStringLiteral("1"), QStringLiteral("8"), QStringLiteral("18"));
+  esvazia();
+  editor->IncluiValor();
+  TModeloValoresRemessa& m = grade()->Modelo();
+  const auto abre = [&](int coluna, const char* nome) {
+    const QModelIndex i = m.index(m.LinhaAtual(), coluna);
+    grade()->setCurrentIndex(i);
+    grade()->edit(i);
+    esvazia();
+    return grade()->findChild<QLineEdit*>(QString::fromLatin1(nome));
+  };
+  // One digit into an empty date fills a January date of the calendar year; a letter nothing.
+  const std::pair<const char*, const char*> datas[] = {{"2", "20/01/2013"}, {"7", "07/01/2013"}, {"0", "01/01/2013"}};
+  for (const auto& [tecla, data] : datas) {
+    QLineEdit* e = abre(Col::ColData, "wwDBDateTimePicker1");
+    ASSERT_NE(e, nullptr);
+    e->clear();
+    QTest::keyClicks(e, QStringLiteral("x"));
+    QTest::keyClicks(e, QString::fromLatin1(tecla));
+    EXPECT_EQ(e->text(), QString::fromLatin1(data)) << tecla;
+    QTest::keyClick(e, Qt::Key_Escape);
+    esvazia();
+  }
+  // Twelve digits typed: the twelfth goes after a comma.
+  QLineEdit* valor = abre(Col::ColRendimentoPago, "edttvre_vl_rendimento_pago");
+  ASSERT_NE(valor, nullptr);
+  valor->clear();
+  QTest::keyClicks(valor, QStringLiteral("123456789012"));
+  EXPECT_EQ(valor->text(), u"12345678901,2");
+  // A paste goes in whole, to be judged whole when the cell is left.
+  valor->clear();
+  QApplication::clipboard()->setText(QStringLiteral("1.234.567.890,12"));
+  QTest::keyClick(valor, Qt::Key_V, Qt::ControlModifier);
+  EXPECT_EQ(valor->text(), u"1.234.567.890,12");
+  m_caixa.limpa();
+  QTest::keyClick(valor, Qt::Key_Return);
+  esvazia();
+  EXPECT_TRUE(m_caixa.chamadas().empty()) << Mensagens().join(u'|').toStdString();
+  EXPECT_EQ(valores().Valor(QStringLiteral("TVRE_VL_RENDIMENTO_PAGO")).comoDezMilesimos(), 12345678901200);
 }
 
 TEST_F(EditorRemessa, ExcluirLinhaEBeneficiarioEDesfazer) {
