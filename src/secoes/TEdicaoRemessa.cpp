@@ -63,7 +63,11 @@ TEdicaoRemessa::TEdicaoRemessa()
           QStringLiteral("TB_VALOR_REMESSA"), QStringLiteral("TVRE_ID"), kColunasLinha, QStringLiteral("TREM_ID"),
           true})) {}
 
-TEdicaoRemessa::~TEdicaoRemessa() {
+TEdicaoRemessa::~TEdicaoRemessa() { Fecha(); }
+
+void TEdicaoRemessa::Fecha() {
+  m_remessas->Fecha();
+  m_valores->Fecha();
   m_remessas->DefineTransacao(nullptr);
   m_valores->DefineTransacao(nullptr);
   m_mesmoNif.reset();
@@ -75,12 +79,18 @@ TEdicaoRemessa::~TEdicaoRemessa() {
     try {
       m_transacao->commit();
     } catch (...) {
-      // Nothing pending to lose: the destructor rolls back.
+      // Nothing pending to lose: the transaction's destructor rolls back.
     }
   }
+  m_transacao.reset();
+  m_codigos.clear();
+  m_tipos.clear();
+  m_formas.clear();
+  m_tolv = nullptr;
 }
 
 void TEdicaoRemessa::Inicializa(TTolv* tolv) {
+  Fecha();
   m_tolv = tolv;
   bd::Conexao* conexao = TColecao::GetBancoDeclaracao();
   if (!conexao || !conexao->conectada()) return;

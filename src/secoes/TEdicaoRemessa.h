@@ -63,6 +63,8 @@ class TEdicaoRemessa {
   // Binds the declaration, reads the choice lists and opens both tables on the open
   // declaration's connection; without one, nothing opens.
   void Inicializa(TTolv* tolv);
+  // Drops a pending edit, the rows, the lists and the transaction (its saved work is committed).
+  void Fecha();
   bool Conectada() const { return m_transacao != nullptr; }
   TTolv* Tolv() const { return m_tolv; }
 

@@ -488,6 +488,7 @@ void TfrmRemessa::RegistraSaidas() {
 // Binding -------------------------------------------------------------------------------------
 
 void TfrmRemessa::Inicializa(const TContextoPagina& contexto) {
+  Finaliza();
   m_tolv = contexto.declaracao;
   m_edicao->Inicializa(m_tolv);
   m_controlador = std::make_unique<TzuqRemessaControlador>(*this, m_consultas);
@@ -503,6 +504,20 @@ void TfrmRemessa::Inicializa(const TContextoPagina& contexto) {
 
 void TfrmRemessa::Finaliza() {
   m_controlador.reset();
+  m_edicao->Fecha();
+  // Nothing of one declaration stays for the next.
+  const bool antes = m_carregando;
+  m_carregando = true;
+  m_paises.clear();
+  m_pais->clear();
+  MostraRegistro();
+  m_carregando = antes;
+  m_grade->Sincroniza(TEdicaoRemessa::ColData);
+  m_grade->MostraTotais({}, {});
+  m_nifAnterior.clear();
+  m_posicionando = m_incluindo = m_naCaixaMotivo = m_naGrade = m_formaTributacaoRecusada = false;
+  m_edicaoInvalida = false;
+  m_campoValido = true;
   m_tolv = nullptr;
 }
 

@@ -611,12 +611,32 @@ TEST_F(EditorRemessa, EstadoDaPaginaComecaDeNovoEmCadaDeclaracao) {
   editor->Posicionar(QStringLiteral("1"), QStringLiteral("8"), QStringLiteral("-1"));
   esvazia();
   EXPECT_EQ(editor->Contador(), u"1/1");
-  janela.reset();
-  // A page made for the next opening starts on a new beneficiary, not on the one shown before.
-  Abre();
+  const int paises = combo("cbbCdPais")->count();
+  foca(grade());
+  editor->IncluiValor();
+  celula(Col::ColFormaTributacao, QStringLiteral("77"));
+  ASSERT_EQ(m_caixa.ultima().texto, u"Forma de tributação inválida");
+
+  // The same page bound again starts on a new beneficiary, with nothing kept of the last binding:
+  // the lists read once, no refused taxation form waiting to refuse the next save.
+  editor->Finaliza();
+  TContextoPagina contexto;
+  contexto.declaracao = &m_tolv;
+  editor->Inicializa(contexto);
+  esvazia();
   EXPECT_EQ(editor->Contador(), u"2/2");
   EXPECT_TRUE(remessas().Inserindo());
   EXPECT_FALSE(editor->EdicaoInvalida());
+  EXPECT_EQ(combo("cbbCdPais")->count(), paises);
+  EXPECT_EQ(editor->Edicao().FormasTributacao().size(), 2u);
+  editor->Posicionar(QStringLiteral("1"), QStringLiteral("8"), QStringLiteral("18"));
+  esvazia();
+  editor->IncluiValor();
+  m_caixa.limpa();
+  linha("10/03/2013", "0473", "110", "40", "1000", "");
+  saiParaArvore();
+  EXPECT_TRUE(m_caixa.chamadas().empty()) << Mensagens().join(u'|').toStdString();
+  EXPECT_EQ(Conta("TB_VALOR_REMESSA"), 1);
 }
 
 }  // namespace
