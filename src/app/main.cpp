@@ -1,5 +1,7 @@
+#include "EntradasPrograma.h"
 #include "controles/CaixaMensagemTolv.h"
 #include "controles/PaletaTolv.h"
+#include "controles/PontosEntrada.h"
 #include "copia/TFormAssistCopSeg.h"
 #include "copia/TFormAssistRestCopSeg.h"
 #include "copia/TFormCopSegAuto.h"
@@ -14,6 +16,9 @@
 #include "plataforma/gui/GuardaEventos.h"
 #include "plataforma/gui/ImpressorasSistema.h"
 #include "plataforma/sistema/Impressoras.h"
+#include "interface/TTolv2014.h"
+#include "secoes/ServicosEditor.h"
+#include "secoes/TfrmPlanoSaude.h"
 #include "secoes/TfrmRemessa.h"
 #include "secoes/TfrmRra.h"
 
@@ -28,6 +33,7 @@ int main(int argc, char** argv) {
   InstalaImpressoras(&impressoras);
   // Outlives the program's window, whose start-up and exit reach the index through it.
   IndicePrincipal indice;
+  RegistraEntradas(PontosEntrada::doPrograma());
   ProgramaTolv::Opcoes opcoes;
   indice.Conecta(opcoes.passos);
   // Backup and restore work on the database files: the index is let go first. After a restore the
@@ -44,25 +50,27 @@ int main(int argc, char** argv) {
     FalhaBanco = FalhaBancoIndice = false;
     indice.GetColecaoTolv();
   };
-  // The supplementary-section editors hosted by the page container: accumulated income, one per
-  // kind, and payments abroad.
+  // The accumulated-income editors, one per kind, the payments-abroad editor (tree nodes 600 to
+  // 602) and the health-plan editor (tree nodes 800 and 801), hosted by the page container.
   opcoes.passos.registraPaginas = [anterior = std::move(opcoes.passos.registraPaginas)](TFrDeclaracao& conteiner) {
     if (anterior) anterior(conteiner);
     conteiner.RegistraPagina(150, [](QWidget* pai) { return new TfrmRra(1, pai); });
     conteiner.RegistraPagina(450, [](QWidget* pai) { return new TfrmRra(2, pai); });
-    // The payments-abroad page, for nodes 600 to 602; entering its lines shows node 601.
-    conteiner.RegistraPagina(600, [](QWidget* pai) {
-      auto* pagina = new TfrmRemessa(pai);
-      QObject::connect(pagina, &TfrmRemessa::SelecionaNoArvore, pagina, [](int codigo) {
-        QString titulo;
-        if (TTzuqTree* arvore = TTzuqTree::Instancia()) arvore->SelecionaNo(codigo, titulo);
-      });
-      return pagina;
-    });
+    conteiner.RegistraPagina(600, [](QWidget* pai) { return new TfrmRemessa(pai); });
+    conteiner.RegistraPagina(800, [](QWidget* pai) { return new TfrmPlanoSaude(pai); });
   };
   DialogosDeclaracao::Conecta(opcoes.passos);
   // Until the import wizard is part of the program, "Importar dados" says so.
   DialogosDeclaracao::DefineAssistenteImportacao(DialogosDeclaracao::ImportacaoIndisponivel);
   ProgramaTolv programa(std::move(opcoes));
+  // A refused entry of the health-plan or payments-abroad editor marks the main window, so that the actions that
+  // look at the page do nothing; the window exists only once the program runs.
+  ServicosEditor::DefineEdicaoInvalida([&programa](bool invalida) {
+    if (TTolv2014* janela = programa.janela()) invalida ? janela->MarcaRecusaPagina() : janela->LimpaRecusaPagina();
+  });
+  ServicosEditor::DefineSelecionaNo([](int codigo) {
+    QString titulo;
+    if (TTzuqTree* arvore = TTzuqTree::Instancia()) arvore->SelecionaNo(codigo, titulo);
+  });
   return programa.executa();
 }

@@ -269,11 +269,7 @@ TColecaoTolv::TColecaoTolv() : m_transacaoDeclaracao(Parametros()) {
 }
 
 TColecaoTolv::~TColecaoTolv() {
-  try {
-    ConfirmaTransacaoRetendo();
-  } catch (...) {
-    // Only a message box of the tests can throw here; nothing is left to undo.
-  }
+  Encerra([this] { ConfirmaTransacaoRetendo(); }, [this] { DesfazTransacaoRetendo(); });
 }
 
 void TColecaoTolv::AbreConsulta(bd::Consulta& consulta) {
@@ -311,14 +307,54 @@ void TColecaoTolv::EsqueceLeituras() {
 }
 
 void TColecaoTolv::CarregaObjeto(TTolv& tolv, bd::Consulta& dados) {
+  CarregaCabecalho(tolv, dados);
+  CarregaResumosDaLinha(tolv);
+  GuardaCopia(tolv);
+}
+
+void TColecaoTolv::CarregaCabecalho(TTolv& tolv, bd::Consulta& dados) {
   m_chaveAtual = dados.campo(QStringLiteral("TOLV_DK")).inteiro();
   CarregaLinha(tolv, dados, true);
+}
+
+void TColecaoTolv::GuardaCopia(TTolv& tolv) {
   if (!m_tolv) return;
   m_tolv->Limpar();
   try {
     tolv.Atribui(*m_tolv);
   } catch (const TErro&) {
     // The copy is only a convenience; the loaded declaration already lists the bad value.
+  }
+}
+
+void TColecaoTolv::CarregaResumosDaLinha(TTolv& tolv) {
+  const QString caminho = Caminho(tolv.GetNomeBancoDeclaracao());
+  const bd::Conexao* declaracao = GetBancoDeclaracao();
+  if (declaracao && declaracao->conectada() && declaracao->arquivo().toUpper() == caminho.toUpper()) {
+    if (!FalhaBanco) tolv.CarregaResumos();
+    return;
+  }
+  tolv.GetResumoGeral().Zera();
+  tolv.GetResumo().Zera();
+  if (!QFile::exists(caminho)) return;
+  try {
+    bd::Conexao conexao(caminho);
+    conexao.conecta();
+    bd::Transacao transacao(conexao, Parametros());
+    bd::Consulta propria(transacao, QStringLiteral("Select * from RESUMOS where E_FONTE_DK = 1"));
+    propria.abre();
+    if (!propria.eof()) TColecaoResumo::LeTotais(tolv.GetResumo(), propria);
+    if (tolv.GetInAdmFC() || tolv.GetInAdvogado()) {
+      bd::Consulta todas(transacao, QStringLiteral("Select * from BUSCA_RESUMO_TOTAL"));
+      todas.abre();
+      if (!todas.eof() && todas.campo(QStringLiteral("TOTAL")).inteiro() > 0)
+        TColecaoResumo::LeTotais(tolv.GetResumoGeral(), todas);
+    } else if (!propria.eof()) {
+      TColecaoResumo::LeTotais(tolv.GetResumoGeral(), propria);
+    }
+  } catch (const bd::ErroBanco& e) {
+    // A listing goes on without the summaries of a database it cannot read.
+    qWarning("resumos de %s ilegíveis: %s", qUtf8Printable(caminho), e.what());
   }
 }
 
@@ -341,12 +377,13 @@ bool TColecaoTolv::Localiza(TTolv& tolv) {
 bool TColecaoTolv::CarregaTolv(TTolv& tolv) {
   if (!Localiza(tolv)) return false;
   tolv.LiberaItens();
-  CarregaObjeto(tolv, m_consultaLista);
+  CarregaCabecalho(tolv, m_consultaLista);
   const QString arquivo = tolv.GetNomeBancoDeclaracao();
   AbrirBancoDeclaracao(arquivo, false);
   // The file in use from now on, whatever the row remembered.
   tolv.SetArquivo(arquivo);
   if (!FalhaBanco) tolv.CarregaResumos();
+  GuardaCopia(tolv);
   return true;
 }
 

@@ -88,7 +88,8 @@ class TColecaoTolv : public TColecaoDe<TTolv> {
 
  protected:
   void AbreConsulta(bd::Consulta& consulta) override;
-  // Fills the declaration from the row, without touching the declaration connection.
+  // Fills the declaration from the row with its summaries, without touching the declaration
+  // connection.
   void CarregaObjeto(TTolv& tolv, bd::Consulta& dados) override;
   bool EhColecaoIndice() const override { return true; }
 
@@ -98,6 +99,13 @@ class TColecaoTolv : public TColecaoDe<TTolv> {
   void Opera(bd::Transacao* transacao, Lado lado, void (bd::Transacao::*operacao)(), const QString& prefixo,
              int codigo);
   bool ListaAberta();
+  // The row's header, then the copy of what was loaded.
+  void CarregaCabecalho(TTolv& tolv, bd::Consulta& dados);
+  void GuardaCopia(TTolv& tolv);
+  // The summaries of a row loaded by browsing the list: from the declaration's own database, read
+  // through a connection of their own unless the declaration connection is on it; a file that is
+  // missing or unreadable leaves them zeroed.
+  void CarregaResumosDaLinha(TTolv& tolv);
   void PreparaProcedimentoDeclaracao(const char* nome);
   // The index procedure's parameters for the declaration (the shared part of a save and an
   // adoption).

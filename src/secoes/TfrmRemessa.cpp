@@ -28,6 +28,7 @@
 #include "plataforma/gui/GuardaEventos.h"
 #include "secoes/GlifosRemessa.h"
 #include "secoes/RelacoesFonteBeneficiario.h"
+#include "secoes/ServicosEditor.h"
 #include "secoes/TEdicaoRemessa.h"
 #include "secoes/TGradeValoresRemessa.h"
 #include "secoes/TModeloValoresRemessa.h"
@@ -115,6 +116,9 @@ TfrmRemessa::TfrmRemessa(QWidget* pai, IzuqConsultasRemessa* consultas)
   LigaControles();
   RegistraSaidas();
   m_dialogoRelacao = new TfrmRelFonteBeneficiario(this);
+  // The main window hears of refusals and of the tree node the lines belong to.
+  connect(this, &TfrmRemessa::EdicaoRecusada, this, [] { ServicosEditor::RecusaEntrada(0); });
+  connect(this, &TfrmRemessa::SelecionaNoArvore, this, [](int codigo) { ServicosEditor::SelecionaNo(codigo); });
 
   TTabelaEditavel& r = m_edicao->Remessas();
   r.aoAcrescentar = [&r] {
@@ -675,6 +679,7 @@ bool TfrmRemessa::VerificaAntesDeGravar() {
 
 void TfrmRemessa::AposGravar() {
   m_edicao->Confirma();
+  ServicosEditor::AceitaEntrada();
   AtualizaContador();
   MostraRegistro();
   m_edicao->SegueRemessa();
@@ -1283,6 +1288,7 @@ bool TfrmRemessa::VerificaValorAntesDeGravar() {
 
 void TfrmRemessa::AposGravarValor() {
   m_edicao->Confirma();
+  ServicosEditor::AceitaEntrada();
   AtualizaTotais();
   AtualizaBotoes();
 }
