@@ -18,9 +18,9 @@
 #include "plataforma/gui/ImpressorasSistema.h"
 #include "plataforma/sistema/Impressoras.h"
 #include "interface/TTolv2014.h"
-#include "interface/TTzuqTree.h"
 #include "secoes/ServicosEditor.h"
 #include "secoes/TfrmPlanoSaude.h"
+#include "secoes/TfrmRemessa.h"
 #include "secoes/TfrmRra.h"
 
 int main(int argc, char** argv) {
@@ -55,20 +55,22 @@ int main(int argc, char** argv) {
     indice.FecharColecoes();
     ExecutaRepararBanco(dono);
   };
-  // The header page, the accumulated-income editors (one per kind) and the health-plan editor
-  // (tree nodes 800 and 801), hosted by the page container.
+  // The header page, the accumulated-income editors (one per kind), the payments-abroad editor
+  // (tree nodes 600 to 602) and the health-plan editor (tree nodes 800 and 801), hosted by the
+  // page container.
   opcoes.passos.registraPaginas = [anterior = std::move(opcoes.passos.registraPaginas)](TFrDeclaracao& conteiner) {
     if (anterior) anterior(conteiner);
     conteiner.RegistraPagina(TFrDeclaracao::Informacoes, [](QWidget* pai) { return new TFrInformacoesTolv(pai); });
     conteiner.RegistraPagina(150, [](QWidget* pai) { return new TfrmRra(1, pai); });
     conteiner.RegistraPagina(450, [](QWidget* pai) { return new TfrmRra(2, pai); });
+    conteiner.RegistraPagina(600, [](QWidget* pai) { return new TfrmRemessa(pai); });
     conteiner.RegistraPagina(800, [](QWidget* pai) { return new TfrmPlanoSaude(pai); });
   };
   DialogosDeclaracao::Conecta(opcoes.passos);
   // Until the import wizard is part of the program, "Importar dados" says so.
   DialogosDeclaracao::DefineAssistenteImportacao(DialogosDeclaracao::ImportacaoIndisponivel);
   ProgramaTolv programa(std::move(opcoes));
-  // A refused entry of the health-plan editor marks the main window, so that the actions that
+  // A refused entry of the health-plan or payments-abroad editor marks the main window, so that the actions that
   // look at the page do nothing; the window exists only once the program runs.
   ServicosEditor::DefineEdicaoInvalida([&programa](bool invalida) {
     if (TTolv2014* janela = programa.janela()) invalida ? janela->MarcaRecusaPagina() : janela->LimpaRecusaPagina();
