@@ -45,7 +45,7 @@ const Linha kLinhas[] = {
     {"L6", 3, "5936", "1", "444555666", "Maria Sant'Ana Silva"},
 };
 
-class ComLinhas : public secoes_teste::ComDeclaracaoAberta {
+class ComLinhasPesquisadas : public secoes_teste::ComDeclaracaoAberta {
  protected:
   void SetUp() override {
     ComDeclaracaoAberta::SetUp();
@@ -141,16 +141,16 @@ QString CpfFormatado(const char* base) {
   return TNiContribuinte::FormataNi(QString::fromLatin1(base) + TCpf::CalculaDVCpf(QString::fromLatin1(base)));
 }
 
-class CriteriosDaPesquisa : public ComLinhas, public testing::WithParamInterface<Caso> {};
+class CriteriosDaPesquisaBeneficiarios : public ComLinhasPesquisadas, public testing::WithParamInterface<Caso> {};
 
-TEST_P(CriteriosDaPesquisa, AchaAsLinhasEsperadas) {
+TEST_P(CriteriosDaPesquisaBeneficiarios, AchaAsLinhasEsperadas) {
   QStringList esperados;
   for (const char* a : GetParam().achados) esperados << QString::fromLatin1(a);
   EXPECT_EQ(Achados(GetParam().criterio), esperados);
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Casos, CriteriosDaPesquisa,
+    Casos, CriteriosDaPesquisaBeneficiarios,
     testing::Values(
         // Every line of every source, then the accumulated income, in code order.
         Caso{"TodosSemCriterio", Tipo(C::Todos), {"L1", "L3", "L4", "R1", "R2", "L2", "L5", "L6"}},
@@ -227,7 +227,7 @@ TEST(LinhaPesquisaBeneficiarios, OrigemEQuadroPelaFonteEPeloTipo) {
 }
 
 // The window, shown without blocking.
-class JanelaPesquisa : public ComLinhas {
+class JanelaPesquisaBeneficiarios : public ComLinhasPesquisadas {
  protected:
   std::unique_ptr<TFoPesquisar> Abre(int tipo) {
     auto j = std::make_unique<TFoPesquisar>(nullptr);
@@ -244,7 +244,7 @@ class JanelaPesquisa : public ComLinhas {
   QStringList chamadas;
 };
 
-TEST_F(JanelaPesquisa, PosicionarChamaAFichaEDepoisOQuadroDaLinha) {
+TEST_F(JanelaPesquisaBeneficiarios, PosicionarChamaAFichaEDepoisOQuadroDaLinha) {
   auto j = Abre(C::Todos);
   EXPECT_EQ(j->windowTitle(), u"Pesquisar beneficiários");
   EXPECT_EQ(j->size(), QSize(748, 467));
@@ -258,11 +258,11 @@ TEST_F(JanelaPesquisa, PosicionarChamaAFichaEDepoisOQuadroDaLinha) {
   EXPECT_EQ(f.Grade()->model()->index(0, 4).data().toString(), u"RRA PROC");
   filho<TTolvButton>(*j, "TbLocalizar")->click();
   const QString cpf = CpfFormatado("444555666");
-  EXPECT_EQ(chamadas, (QStringList{QStringLiteral("1|") + cpf + u"|0", QStringLiteral("8|-1|58")}));
+  EXPECT_EQ(chamadas, (QStringList{QStringLiteral("1|") + cpf + QStringLiteral("|0"), QStringLiteral("8|-1|58")}));
   chamadas.clear();
   f.Grade()->selectRow(1);
   filho<TTolvButton>(*j, "TbLocalizar")->click();
-  EXPECT_EQ(chamadas, (QStringList{QStringLiteral("3|") + cpf + u"|0", QStringLiteral("3|106|30")}));
+  EXPECT_EQ(chamadas, (QStringList{QStringLiteral("3|") + cpf + QStringLiteral("|0"), QStringLiteral("3|106|30")}));
   EXPECT_EQ(f.CpfCnpjSelecionado(), cpf);
   EXPECT_EQ(ConfiguracoesTolv::HistoricoPesquisa(ConfiguracoesTolv::kPesquisasNome), QStringList{"Sant'Ana"});
   filho<TTolvButton>(*j, "TbLimpar")->click();
@@ -271,7 +271,7 @@ TEST_F(JanelaPesquisa, PosicionarChamaAFichaEDepoisOQuadroDaLinha) {
   EXPECT_FALSE(f.PodePosicionar());
 }
 
-TEST_F(JanelaPesquisa, SemResultadoAvisaEPosicionarFicaDesligado) {
+TEST_F(JanelaPesquisaBeneficiarios, SemResultadoAvisaEPosicionarFicaDesligado) {
   auto j = Abre(C::Fundo);
   EXPECT_EQ(j->windowTitle(), u"Pesquisar beneficiários de fundo ou clube de investimento");
   EXPECT_TRUE(j->Frame()->Grade()->isColumnHidden(4));
@@ -285,7 +285,7 @@ TEST_F(JanelaPesquisa, SemResultadoAvisaEPosicionarFicaDesligado) {
   EXPECT_TRUE(chamadas.isEmpty());
 }
 
-TEST_F(JanelaPesquisa, CliqueNoTituloReordenaPeloBanco) {
+TEST_F(JanelaPesquisaBeneficiarios, CliqueNoTituloReordenaPeloBanco) {
   auto j = Abre(C::Todos);
   filho<TTolvButton>(*j, "TbExecutar")->click();
   ASSERT_EQ(j->Frame()->QuantidadeLinhas(), 8);
@@ -296,7 +296,7 @@ TEST_F(JanelaPesquisa, CliqueNoTituloReordenaPeloBanco) {
   EXPECT_EQ(g->model()->index(7, 1).data().toString(), TNiContribuinte::FormataNi(QStringLiteral("112223330002") + TNiContribuinte::CalculaDVNi(QStringLiteral("112223330002"))));
 }
 
-TEST_F(JanelaPesquisa, FecharADeclaracaoFechaAJanelaAberta) {
+TEST_F(JanelaPesquisaBeneficiarios, FecharADeclaracaoFechaAJanelaAberta) {
   EXPECT_TRUE(TFoPesquisar::PedeFechamento());
   bool aberta = false;
   QTimer::singleShot(0, [&] {
