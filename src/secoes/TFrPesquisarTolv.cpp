@@ -242,6 +242,7 @@ void TFrPesquisarTolv::criaControles() {
   hCodigo->addStretch(1);
   g->addWidget(m_pnCodigo, 2, 1);
   g->setColumnStretch(1, 1);
+  g->setHorizontalSpacing(8);
   const int larguraEscolha = m_cbCriteriosNome->sizeHint().width();
   m_cbCriteriosCpfCnpj->setFixedWidth(larguraEscolha);
   m_cbCriteriosNome->setFixedWidth(larguraEscolha);
@@ -298,6 +299,8 @@ void TFrPesquisarTolv::criaControles() {
                                         " border-right: 1px solid #DCE5EC; padding: 3px; }"));
   m_grade->setFont(PaletaTolv::arial(8));
   m_grade->installEventFilter(this);
+  // The name takes whatever the other columns leave.
+  m_grade->horizontalHeader()->setSectionResizeMode(kNome, QHeaderView::Stretch);
   principal->addWidget(m_grade, 1);
   connect(m_grade->horizontalHeader(), &QHeaderView::sectionClicked, this,
           [this](int coluna) { guarda([this, coluna] { ordena(coluna); }); });

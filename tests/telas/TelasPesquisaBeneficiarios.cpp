@@ -25,24 +25,23 @@ class Abertura : public TColecao {
 
 TOLV_TELAS(PesquisaBeneficiarios) {
   ctx.pasta().copiaBanco(QStringLiteral("TOLV2014PD.FDB"), kBanco);
-  ctx.pasta().roda(kBanco, QStringLiteral(
-      "EXECUTE BLOCK AS DECLARE I INTEGER = 0; BEGIN\n"
-      "  INSERT INTO FONTES (FONTE_DK, IN_PF_PJ, NR_PF_PJ, IN_TIPO) VALUES (2, '2', '998887770001', 0);\n"
-      "  INSERT INTO FONTES (FONTE_DK, IN_PF_PJ, NR_PF_PJ, IN_TIPO) VALUES (3, '2', '00012345620135010001', 1);\n"
-      "  INSERT INTO TOLV_ITENS (TOLV_ITEM_DK, E_FONTE_DK, TRIB_TRIBU, E_IN_PF_PJ, E_NR_PF_PJ, NM_NM_EMPR)\n"
-      "  VALUES (1, 1, '0561', '1', '111222333', 'José da Silva Albuquerque de Magalhães Bittencourt');\n"
-      "  INSERT INTO TOLV_ITENS (TOLV_ITEM_DK, E_FONTE_DK, TRIB_TRIBU, E_IN_PF_PJ, E_NR_PF_PJ, NM_NM_EMPR)\n"
-      "  VALUES (2, 1, '3208', '1', '111222333', 'José da Silva Albuquerque de Magalhães Bittencourt');\n"
-      "  INSERT INTO TOLV_ITENS (TOLV_ITEM_DK, E_FONTE_DK, TRIB_TRIBU, E_IN_PF_PJ, E_NR_PF_PJ, NM_NM_EMPR)\n"
-      "  VALUES (3, 2, '3277', '1', '555666777', 'Josefa D''Ávila Silva');\n"
-      "  INSERT INTO TOLV_ITENS (TOLV_ITEM_DK, E_FONTE_DK, TRIB_TRIBU, E_IN_PF_PJ, E_NR_PF_PJ, NM_NM_EMPR)\n"
-      "  VALUES (4, 3, '5936', '1', '444555666', 'Maria Sant''Ana Silva');\n"
-      "  INSERT INTO TOLV_ITENS (TOLV_ITEM_DK, E_FONTE_DK, TRIB_TRIBU, E_IN_PF_PJ, E_NR_PF_PJ, NM_NM_EMPR)\n"
-      "  VALUES (5, 1, '0588', '2', '112223330001', 'Silva & Souza Serviços Contábeis Ltda');\n"
-      "  INSERT INTO RRA_ITEM (RRA_ITEM_ID, IN_TIPO_RRA, IN_PF_PJ, NR_PF_PJ) VALUES (1, '1', '1', '111222333');\n"
-      "  INSERT INTO RRA_ITEM (RRA_ITEM_ID, IN_TIPO_RRA, IN_PF_PJ, NR_PF_PJ, RRA_PROCESSO)\n"
-      "  VALUES (2, '2', '1', '444555666', '00012345620135010001');\n"
-      "END"));
+  const char* const comandos[] = {
+      "INSERT INTO FONTES (FONTE_DK, IN_PF_PJ, NR_PF_PJ, IN_TIPO) VALUES (2, '2', '998887770001', 0)",
+      "INSERT INTO FONTES (FONTE_DK, IN_PF_PJ, NR_PF_PJ, IN_TIPO) VALUES (3, '2', '00012345620135010001', 1)",
+      "INSERT INTO TOLV_ITENS (TOLV_ITEM_DK, E_FONTE_DK, TRIB_TRIBU, E_IN_PF_PJ, E_NR_PF_PJ, NM_NM_EMPR)"
+      " VALUES (1, 1, '0561', '1', '111222333', 'José da Silva Albuquerque de Magalhães Bittencourt')",
+      "INSERT INTO TOLV_ITENS (TOLV_ITEM_DK, E_FONTE_DK, TRIB_TRIBU, E_IN_PF_PJ, E_NR_PF_PJ, NM_NM_EMPR)"
+      " VALUES (2, 1, '3208', '1', '111222333', 'José da Silva Albuquerque de Magalhães Bittencourt')",
+      "INSERT INTO TOLV_ITENS (TOLV_ITEM_DK, E_FONTE_DK, TRIB_TRIBU, E_IN_PF_PJ, E_NR_PF_PJ, NM_NM_EMPR)"
+      " VALUES (3, 2, '3277', '1', '555666777', 'Josefa D''Ávila Silva')",
+      "INSERT INTO TOLV_ITENS (TOLV_ITEM_DK, E_FONTE_DK, TRIB_TRIBU, E_IN_PF_PJ, E_NR_PF_PJ, NM_NM_EMPR)"
+      " VALUES (4, 3, '5936', '1', '444555666', 'Maria Sant''Ana Silva')",
+      "INSERT INTO TOLV_ITENS (TOLV_ITEM_DK, E_FONTE_DK, TRIB_TRIBU, E_IN_PF_PJ, E_NR_PF_PJ, NM_NM_EMPR)"
+      " VALUES (5, 1, '0588', '2', '112223330001', 'Silva & Souza Serviços Contábeis Ltda')",
+      "INSERT INTO RRA_ITEM (RRA_ITEM_ID, IN_TIPO_RRA, IN_PF_PJ, NR_PF_PJ) VALUES (1, '1', '1', '111222333')",
+      "INSERT INTO RRA_ITEM (RRA_ITEM_ID, IN_TIPO_RRA, IN_PF_PJ, NR_PF_PJ, RRA_PROCESSO)"
+      " VALUES (2, '2', '1', '444555666', '00012345620135010001')"};
+  for (const char* sql : comandos) ctx.pasta().roda(kBanco, QString::fromUtf8(sql));
   TTolv tolv;
   tolv.GetContribuinte().SetNi(QStringLiteral("11444777000161"));
   tolv.SetAnoCalendario(QStringLiteral("2013"));
