@@ -2,6 +2,8 @@
 
 #include <QStringList>
 
+#include <tuple>
+
 #include "nucleo/Contribuinte.h"
 #include "nucleo/UtilTexto.h"
 #include "plataforma/bd/Consulta.h"
@@ -189,7 +191,7 @@ ConsultaPesquisaBeneficiarios::Comando ConsultaPesquisaBeneficiarios::Monta(cons
     if (c.tipo == C::Fundo) d.texto += QStringLiteral("\n  AND C.FONTE_DK > 1");
     if (c.tipo == C::Declarante) d.texto += QStringLiteral("\n  AND C.FONTE_DK = 1");
   }
-  comando.sql = QStringLiteral(
+  const QString selectLinhas = QStringLiteral(
                     "SELECT D.E_FONTE_DK, D.TOLV_ITEM_DK, D.TRIB_TRIBU, B.IN_PF_PJ, B.NR_PF_PJ, B.NM_NM_EMPR,"
                     " B.NM_NM_EMPR_CV, C.NR_PF_PJ AS FONTE, C.IN_TIPO\n"
                     "FROM BENEFICIARIOS B\n"
@@ -197,6 +199,8 @@ ConsultaPesquisaBeneficiarios::Comando ConsultaPesquisaBeneficiarios::Monta(cons
                     "JOIN FONTES C ON D.E_FONTE_DK = C.FONTE_DK\n"
                     "WHERE 1 = 1") +
                 d.texto;
+  comando.sql = selectLinhas;
+  comando.parametrosLinhas = comando.parametros.size();
 
   // Accumulated income has no company beneficiary and a single code.
   const bool comRra = c.tipo == C::Todos && c.criterioNi != C::ParteInicialCnpj && c.criterioNi != C::SomentePJ &&
@@ -205,8 +209,7 @@ ConsultaPesquisaBeneficiarios::Comando ConsultaPesquisaBeneficiarios::Monta(cons
     Montagem ben{comando, {}};
     ben.numero(QStringLiteral("RRA.IN_PF_PJ"), QStringLiteral("RRA.NR_PF_PJ"), c, tipoNi, baseNi);
     ben.nome(QStringLiteral("BEN.NM_NM_EMPR_CV"), c);
-    comando.sql += QStringLiteral(
-                       "\nUNION ALL\n"
+    const QString selectRra = QStringLiteral(
                        "SELECT 1, RRA.RRA_ITEM_ID, CAST('1889' AS VARCHAR(4)), RRA.IN_PF_PJ,"
                        " CAST(RRA.NR_PF_PJ AS VARCHAR(20)), BEN.NM_NM_EMPR, BEN.NM_NM_EMPR_CV, RRA.RRA_PROCESSO,"
                        " CAST(RRA.IN_TIPO_RRA AS SMALLINT)\n"
@@ -214,43 +217,89 @@ ConsultaPesquisaBeneficiarios::Comando ConsultaPesquisaBeneficiarios::Monta(cons
                        "JOIN BENEFICIARIOS BEN ON BEN.IN_PF_PJ = RRA.IN_PF_PJ AND BEN.NR_PF_PJ = RRA.NR_PF_PJ\n"
                        "WHERE 1 = 1") +
                    ben.texto;
+    comando.sql += QStringLiteral("\nUNION ALL\n") + selectRra;
+    if (c.ordem == C::PorCodigo)
+      comando.sqlRra = selectRra + QStringLiteral("\nORDER BY RRA.IN_TIPO_RRA, RRA.IN_PF_PJ, RRA.NR_PF_PJ, RRA.RRA_ITEM_ID");
   }
+  if (c.ordem == C::PorCodigo)
+    // The source's kind follows from the source: the lines' index order is the code order.
+    comando.sqlLinhas = selectLinhas + QStringLiteral(
+                                           "\nORDER BY D.TRIB_TRIBU, D.E_FONTE_DK, D.E_IN_PF_PJ, D.E_NR_PF_PJ,"
+                                           " D.TOLV_ITEM_DK");
   comando.sql += QStringLiteral("\nORDER BY ") + Ordem(c.ordem);
   return comando;
 }
 
+void ConsultaPesquisaBeneficiarios::Fluxo::abre(bd::Transacao& transacao, const QString& sql,
+                                                const std::vector<std::pair<QString, bd::Dado>>& parametros,
+                                                size_t de, size_t ate) {
+  consulta = std::make_unique<bd::Consulta>(transacao, sql);
+  for (size_t i = de; i < ate; ++i) consulta->param(parametros[i].first, parametros[i].second);
+  consulta->abre();
+  fim = true;
+  avanca();
+}
+
+void ConsultaPesquisaBeneficiarios::Fluxo::avanca() {
+  if (!consulta || consulta->eof()) {
+    fim = true;
+    return;
+  }
+  const bd::Consulta& c = *consulta;
+  LinhaPesquisaBeneficiarios l;
+  l.fonteDk = int(c.campo(1).inteiro());
+  l.itemDk = int(c.campo(2).inteiro());
+  l.codigo = c.campo(3).texto().trimmed();
+  l.inPfPj = c.campo(4).texto().trimmed();
+  l.nrPfPj = c.campo(5).texto().trimmed();
+  l.nome = c.campo(6).texto();
+  l.fonte = c.campo(8).texto();
+  l.tipo = int(c.campo(9).inteiro());
+  atual = std::move(l);
+  fim = false;
+  consulta->proximo();
+}
+
+namespace {
+
+// The code order of the merged reading.
+bool Antes(const LinhaPesquisaBeneficiarios& a, const LinhaPesquisaBeneficiarios& b) {
+  return std::tie(a.codigo, a.fonteDk, a.tipo, a.inPfPj, a.nrPfPj, a.itemDk) <
+         std::tie(b.codigo, b.fonteDk, b.tipo, b.inPfPj, b.nrPfPj, b.itemDk);
+}
+
+}  // namespace
+
 void ConsultaPesquisaBeneficiarios::Executa(const C& criterio) {
   const Comando comando = Monta(criterio);
   Fecha();
-  m_consulta = std::make_unique<bd::Consulta>(m_transacao, comando.sql);
-  for (const auto& [nome, valor] : comando.parametros) m_consulta->param(nome, valor);
   // Lines stored since the last search show up.
   if (m_transacao.ativa()) m_transacao.commit();
-  m_consulta->abre();
-  m_terminada = m_consulta->eof();
+  const size_t n = comando.parametros.size();
+  if (comando.sqlLinhas.isEmpty()) {
+    m_a.abre(m_transacao, comando.sql, comando.parametros, 0, n);
+  } else {
+    m_a.abre(m_transacao, comando.sqlLinhas, comando.parametros, 0, comando.parametrosLinhas);
+    if (!comando.sqlRra.isEmpty()) m_b.abre(m_transacao, comando.sqlRra, comando.parametros, comando.parametrosLinhas, n);
+  }
+  m_terminada = m_a.fim && m_b.fim;
 }
 
 bool ConsultaPesquisaBeneficiarios::Le(int maximo, std::vector<LinhaPesquisaBeneficiarios>& linhas) {
   for (int i = 0; i < maximo && !m_terminada; ++i) {
-    const bd::Consulta& c = *m_consulta;
-    LinhaPesquisaBeneficiarios l;
-    l.fonteDk = int(c.campo(1).inteiro());
-    l.itemDk = int(c.campo(2).inteiro());
-    l.codigo = c.campo(3).texto().trimmed();
-    l.inPfPj = c.campo(4).texto().trimmed();
-    l.nrPfPj = c.campo(5).texto().trimmed();
-    l.nome = c.campo(6).texto();
-    l.fonte = c.campo(8).texto();
-    l.tipo = int(c.campo(9).inteiro());
-    linhas.push_back(std::move(l));
-    m_consulta->proximo();
-    m_terminada = m_consulta->eof();
+    Fluxo& f = m_b.fim || (!m_a.fim && !Antes(m_b.atual, m_a.atual)) ? m_a : m_b;
+    linhas.push_back(std::move(f.atual));
+    f.avanca();
+    m_terminada = m_a.fim && m_b.fim;
   }
   return !m_terminada;
 }
 
 void ConsultaPesquisaBeneficiarios::Fecha() {
-  if (m_consulta) m_consulta->fecha();
-  m_consulta.reset();
+  for (Fluxo* f : {&m_a, &m_b}) {
+    if (f->consulta) f->consulta->fecha();
+    f->consulta.reset();
+    f->fim = true;
+  }
   m_terminada = true;
 }

@@ -62,6 +62,10 @@ class ConsultaPesquisaBeneficiarios {
   struct Comando {
     QString sql;
     std::vector<std::pair<QString, bd::Dado>> parametros;
+    // In code order the lines and the accumulated income are read apart, each in the order of
+    // an index, and merged here: the first page needs no sort of the whole declaration.
+    QString sqlLinhas, sqlRra;  // empty when not read apart; sqlRra empty without that part
+    size_t parametrosLinhas = 0;  // the first ones are the lines'
   };
 
   explicit ConsultaPesquisaBeneficiarios(bd::Transacao& transacao);
@@ -80,7 +84,16 @@ class ConsultaPesquisaBeneficiarios {
   void Fecha();
 
  private:
+  struct Fluxo {
+    std::unique_ptr<bd::Consulta> consulta;
+    LinhaPesquisaBeneficiarios atual;
+    bool fim = true;
+    void abre(bd::Transacao& transacao, const QString& sql,
+              const std::vector<std::pair<QString, bd::Dado>>& parametros, size_t de, size_t ate);
+    void avanca();
+  };
+
   bd::Transacao& m_transacao;
-  std::unique_ptr<bd::Consulta> m_consulta;
+  Fluxo m_a, m_b;
   bool m_terminada = true;
 };
