@@ -35,7 +35,6 @@
 #include "plataforma/sistema/AmbienteSistema.h"
 #include "plataforma/sistema/FirebirdConf.h"
 #include "plataforma/sistema/FormatosRegionais.h"
-#include "secoes/TFrPesquisarTolv.h"
 
 bool AcaoEmAndamento = false;
 
@@ -443,9 +442,6 @@ bool TTolv2014::FecharDeclaracao() {
   if (m_declaracaoAberta) {
     TVerificacaoEmCurso& verificacao = TVerificacaoEmCurso::instancia();
     if (verificacao.ExisteJanela()) resposta = verificacao.PedeFechamento();
-    // The search reads the declaration's database: it goes first, and always agrees. Its
-    // consent must not override a verification that asked the caller to wait.
-    if (TFoPesquisar::Instancia()) TFoPesquisar::PedeFechamento();
     if (verificacao.EmExecucao()) {
       // The run that is stopping still reads the declaration: it is freed once the run lets
       // it go. Waiting here instead would never end when this runs inside the run's own
