@@ -3,6 +3,7 @@
 #include "controles/PontosEntrada.h"
 #include "nucleo/TColecaoResumo.h"
 #include "nucleo/TTolv.h"
+#include "secoes/TFrPesquisarTolv.h"
 
 void RegistraEntradas(PontosEntrada& entradas) {
   // The summary recalculation, until its window with progress exists.
@@ -11,4 +12,8 @@ void RegistraEntradas(PontosEntrada& entradas) {
     tolv.CarregaResumos();
     return 1;
   };
+  entradas.pesquisa = [](QWidget* dono, TTolv& tolv, int escopo, IrParaCampo irParaCampo) {
+    TFoPesquisar::ExecutaPesquisar(&tolv, escopo, std::move(irParaCampo), dono);
+  };
+  entradas.fechaPesquisa = [] { return TFoPesquisar::PedeFechamento(); };
 }

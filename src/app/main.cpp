@@ -18,6 +18,7 @@
 #include "plataforma/gui/ImpressorasSistema.h"
 #include "plataforma/sistema/Impressoras.h"
 #include "interface/TTolv2014.h"
+#include "interface/TTzuqTree.h"
 #include "secoes/ServicosEditor.h"
 #include "secoes/TfrmPlanoSaude.h"
 #include "secoes/TfrmRemessa.h"
