@@ -23,6 +23,7 @@
 #include "nucleo/TTolv.h"
 #include "plataforma/bd/Conexao.h"
 #include "plataforma/bd/Consulta.h"
+#include "plataforma/bd/ErroBanco.h"
 #include "plataforma/bd/Transacao.h"
 
 namespace {
@@ -234,8 +235,6 @@ void TFoAssistAlteracao::criaPaginas() {
     l->addStretch(1);
     connect(m_cnpj[3], &QLineEdit::textChanged, this, [this] { DeCpfCnpj4Change(); });
     connect(m_cnpj[4], &QLineEdit::textChanged, this, [this] { DeCpfCnpj5Change(); });
-    m_cnpj[3]->installEventFilter(this);
-    m_cnpj[4]->installEventFilter(this);
   }
   {
     QWidget* p = CriaPainel(4);
@@ -415,7 +414,13 @@ void TFoAssistAlteracao::DeCpfCnpj4Exit() {
 }
 
 void TFoAssistAlteracao::DeCpfCnpj5Exit() {
-  if (m_preenchendo || m_cnpjOriginal.isEmpty()) return;
+  // Moving the focus from here (and the message box) leaves the box again: one check is enough.
+  if (m_preenchendo || m_validando || m_cnpjOriginal.isEmpty()) return;
+  m_validando = true;
+  struct Fim {
+    bool& validando;
+    ~Fim() { validando = false; }
+  } fim{m_validando};
   m_cnpjNovo = cnpjDasCaixas();
   m_dvAlterado = m_cnpj[4]->text() != m_cnpjOriginal.mid(12, 2);
   // Another order is what makes another establishment; its check digits may well be the old ones.
@@ -514,6 +519,7 @@ QString TFoAssistAlteracao::DevolveFormatadoNi(const QString& texto) {
   return texto.left(2) + u'.' + texto.mid(2, 3) + u'.' + texto.mid(5, 3) + u'/' + texto.mid(8, 4) + u'-' + texto.mid(12, 2);
 }
 
+// The base filters the whole application, so the boxes' focus changes arrive here already.
 bool TFoAssistAlteracao::eventFilter(QObject* objeto, QEvent* evento) {
   if (evento->type() == QEvent::FocusOut) {
     if (objeto == m_cnpj[3]) DeCpfCnpj4Exit();

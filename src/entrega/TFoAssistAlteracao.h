@@ -79,6 +79,7 @@ class TFoAssistAlteracao : public TFormAssistNovo {
   bool m_ordemAlterada = false;
   bool m_dvAlterado = false;
   bool m_preenchendo = false;
+  bool m_validando = false;
   bool m_alterada = false;
   int m_quantidade = 0;
   bool m_posicionado = false;
