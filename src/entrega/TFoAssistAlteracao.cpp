@@ -107,8 +107,12 @@ QLineEdit* Caixa(QWidget* pai, const QString& nome, int largura, bool somenteLei
   caixa->setReadOnly(somenteLeitura);
   if (largura > 0) caixa->setFixedWidth(largura);
   if (somenteLeitura) {
+    // Shaded, so that the order and the check digits stand out as the boxes to type in.
     caixa->setFocusPolicy(Qt::NoFocus);
-    PaletaTolv::pinta(caixa, PaletaTolv::kCaixa);
+    QPalette paleta = caixa->palette();
+    paleta.setColor(QPalette::Base, PaletaTolv::cor(PaletaTolv::kCaixa));
+    paleta.setColor(QPalette::Text, PaletaTolv::cor(PaletaTolv::kTexto));
+    caixa->setPalette(paleta);
   }
   return caixa;
 }
