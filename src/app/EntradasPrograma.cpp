@@ -1,11 +1,13 @@
 #include "EntradasPrograma.h"
 
 #include "controles/PontosEntrada.h"
+#include "entrega/TFoAssistAlteracao.h"
 #include "nucleo/TColecaoResumo.h"
 #include "nucleo/TTolv.h"
 #include "secoes/TFrPesquisarTolv.h"
 
 void RegistraEntradas(PontosEntrada& entradas) {
+  entradas.alteracaoMatriz = ExecutaAlteracaoMatriz;
   // The summary recalculation, until its window with progress exists.
   entradas.calculaResumo = [](QWidget*, TTolv& tolv) {
     tolv.GetColecaoResumo().AtualizaResumos();
