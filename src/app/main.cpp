@@ -6,6 +6,7 @@
 #include "interface/DialogosDeclaracao.h"
 #include "interface/IndicePrincipal.h"
 #include "interface/ProgramaTolv.h"
+#include "interface/TFrBeneficiarios.h"
 #include "interface/TFrDeclaracao.h"
 #include "nucleo/CaixaMensagem.h"
 #include "nucleo/TColecao.h"
@@ -45,6 +46,7 @@ int main(int argc, char** argv) {
   // The accumulated-income editors, one per kind, hosted by the page container.
   opcoes.passos.registraPaginas = [anterior = std::move(opcoes.passos.registraPaginas)](TFrDeclaracao& conteiner) {
     if (anterior) anterior(conteiner);
+    conteiner.RegistraPagina(TFrDeclaracao::BeneficiariosTolv, [](QWidget* pai) { return new TFrBeneficiarios(TFrBeneficiarios::Modo::Declarante, pai); });
     conteiner.RegistraPagina(150, [](QWidget* pai) { return new TfrmRra(1, pai); });
     conteiner.RegistraPagina(450, [](QWidget* pai) { return new TfrmRra(2, pai); });
   };
