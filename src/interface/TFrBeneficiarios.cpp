@@ -355,9 +355,10 @@ void TFrBeneficiarios::criaControles() {
     f->setObjectName(QString::fromLatin1(nome));
     auto* l = new QHBoxLayout(f);
     l->setContentsMargins(6, 2, 6, 0);
+    grade->setParent(f);
+    grade->setFixedSize(590, 269);
     l->addWidget(grade);
     l->addStretch(1);
-    grade->setParent(f);
     m_pcTolvItem->addWidget(f);
   };
   m_dgrRendimentos = new TTolvGridRendimentosDeducoes(this);
@@ -1009,8 +1010,9 @@ void TFrBeneficiarios::MostraFicha(int codigo) {
         caixaEmVezDeData();
         break;
       default:
-        break;
+        return;
     }
+    atualizaDescricao();
   });
 }
 
