@@ -301,6 +301,7 @@ int TLogicaBeneficiarios::AtualizaCodigo() {
         // The beneficiary and code are stored already: the stored line is the one shown.
         zeraModificados();
         m_posicaoConhecida = false;
+        AtualizaContador();
       }
       m_textoCodigo = codigo.GetCodigo().trimmed();
       redesenha();
