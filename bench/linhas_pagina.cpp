@@ -9,7 +9,6 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
-
 #include <cstdio>
 #include <memory>
 #include <vector>
@@ -220,8 +219,8 @@ int main(int argc, char** argv) {
     }
     const double s = Segundos(relogio);
     const double d = GravacoesDiretas(direto);
-    std::printf("%-28s %8.3f ms por linha; direto %.3f ms; razão %.1f (%d recusadas)\n", "linhas digitadas e gravadas:",
-                1000 * s / kDigitadas, 1000 * d / kDigitadas, s / d, recusadas);
+    std::printf("%-28s %8.3f ms por linha; direto %.3f ms; razão %.1f (%d recusadas)\n",
+                "linhas digitadas e gravadas:", 1000 * s / kDigitadas, 1000 * d / kDigitadas, s / d, recusadas);
     std::printf("  contador %s; listas de códigos lidas %d vez(es)\n", qPrintable(logica.Contador()),
                 logica.LeiturasCodigos());
   }

@@ -43,10 +43,12 @@ int main(int argc, char** argv) {
     FalhaBanco = FalhaBancoIndice = false;
     indice.GetColecaoTolv();
   };
-  // The accumulated-income editors, one per kind, hosted by the page container.
+  // The declarant's beneficiary lines and the accumulated-income editors, hosted by the page container.
   opcoes.passos.registraPaginas = [anterior = std::move(opcoes.passos.registraPaginas)](TFrDeclaracao& conteiner) {
     if (anterior) anterior(conteiner);
-    conteiner.RegistraPagina(TFrDeclaracao::BeneficiariosTolv, [](QWidget* pai) { return new TFrBeneficiarios(TFrBeneficiarios::Modo::Declarante, pai); });
+    conteiner.RegistraPagina(TFrDeclaracao::BeneficiariosTolv, [](QWidget* pai) {
+      return new TFrBeneficiarios(TFrBeneficiarios::Modo::Declarante, pai);
+    });
     conteiner.RegistraPagina(150, [](QWidget* pai) { return new TfrmRra(1, pai); });
     conteiner.RegistraPagina(450, [](QWidget* pai) { return new TfrmRra(2, pai); });
   };

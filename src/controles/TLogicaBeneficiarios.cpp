@@ -65,7 +65,8 @@ bool serieComValor(const TSerieMensal& serie) {
 bool temValores(TTolvItem& l) {
   using R = TRendimentosTributaveis;
   for (int s = 0; s < R::kSeries; ++s)
-    if (serieComValor(l.GetTributaveis().GetSerie(R::Serie(s))) || serieComValor(l.GetSubJudice().GetSerie(R::Serie(s))))
+    if (serieComValor(l.GetTributaveis().GetSerie(R::Serie(s))) ||
+        serieComValor(l.GetSubJudice().GetSerie(R::Serie(s))))
       return true;
   for (int s = 0; s < TRendimentosIsentos::kSeries; ++s)
     if (serieComValor(l.GetIsentos().GetSerie(TRendimentosIsentos::Serie(s)))) return true;
@@ -77,8 +78,9 @@ bool temValores(TTolvItem& l) {
 
 }  // namespace
 
-TLogicaBeneficiarios::Regras TLogicaBeneficiarios::CalculaRegras(const TCodigoRetencao& codigo, uint8_t tipoBeneficiario,
-                                                                 uint8_t tipoDeclarante, int natureza, bool inCopa) {
+TLogicaBeneficiarios::Regras TLogicaBeneficiarios::CalculaRegras(const TCodigoRetencao& codigo,
+                                                                 uint8_t tipoBeneficiario, uint8_t tipoDeclarante,
+                                                                 int natureza, bool inCopa) {
   Regras r;
   const QString cod = codigo.GetCodigo().trimmed();
   const bool pessoa = tipoBeneficiario == kNiCpf;
@@ -296,8 +298,8 @@ int TLogicaBeneficiarios::AtualizaCodigo() {
     resultado = linha.ValidaCodigoRetencao();
     linha.SetModificado(true);
     if (resultado == 0) {
-      if (!codigo.GetCodigo().trimmed().isEmpty() && LinhaNova() &&
-          !linha.GetBeneficiario().GetNiDigitos().isEmpty() && m_itens && m_itens->Busca(linha)) {
+      if (!codigo.GetCodigo().trimmed().isEmpty() && LinhaNova() && !linha.GetBeneficiario().GetNiDigitos().isEmpty() &&
+          m_itens && m_itens->Busca(linha)) {
         // The beneficiary and code are stored already: the stored line is the one shown.
         zeraModificados();
         m_posicaoConhecida = false;
@@ -636,8 +638,7 @@ int TLogicaBeneficiarios::SaiCodigo() {
   const QString digitado = m_textoCodigo.trimmed();
   if (!digitado.isEmpty()) {
     if (const int r = AtualizaCodigo()) {
-      if (r != kAlteraCodigoPerda)
-        mostra(r, r == kNaturezaNaoPrevista ? QString() : digitado, TipoMensagem::Erro);
+      if (r != kAlteraCodigoPerda) mostra(r, r == kNaturezaNaoPrevista ? QString() : digitado, TipoMensagem::Erro);
       foca(Campo::Codigo);
       return r;
     }

@@ -53,9 +53,7 @@ constexpr QRgb kSomenteLeitura = 0xE1E1E1;
 constexpr QRgb kFundoEntrada = 0xDFE8ED;
 constexpr int kAlturaSubPaginas = 268;
 
-bool podeFocar(const QWidget* w) {
-  return w && w->isVisible() && w->isEnabled() && w->focusPolicy() != Qt::NoFocus;
-}
+bool podeFocar(const QWidget* w) { return w && w->isVisible() && w->isEnabled() && w->focusPolicy() != Qt::NoFocus; }
 
 enum class Glifo { Pesquisar, Primeiro, Anterior, Proximo, Ultimo, Inclui, Exclui, Desfaz };
 
@@ -156,8 +154,8 @@ void TFrBeneficiarios::acao(F&& f) {
 
 TFrBeneficiarios::TFrBeneficiarios(Modo modo, QWidget* pai) : TPaginaDeclaracao(pai), m_modo(modo) {
   setObjectName(modo == Modo::Declarante ? QStringLiteral("FrBeneficiariosTolv")
-                : modo == Modo::Fundo     ? QStringLiteral("FrBeneficiariosAnexo")
-                                          : QStringLiteral("FrBeneficiariosAdv"));
+                : modo == Modo::Fundo    ? QStringLiteral("FrBeneficiariosAnexo")
+                                         : QStringLiteral("FrBeneficiariosAdv"));
   criaControles();
 }
 
@@ -300,7 +298,8 @@ void TFrBeneficiarios::criaControles() {
   m_bbLast = botao("BbLast", m_panel10, Glifo::Ultimo, QStringLiteral("Último beneficiário"));
   m_bbAdd = botao("BbAdd", m_panel10, Glifo::Inclui, QStringLiteral("Inclui beneficiário"));
   m_bbDelete = botao("BbDelete", m_panel10, Glifo::Exclui, QStringLiteral("Exclui o beneficiário"));
-  m_bbDesfazer = botao("BbDesfazer", m_panel10, Glifo::Desfaz, QStringLiteral("Desfaz as últimas alterações do beneficiário"));
+  m_bbDesfazer =
+      botao("BbDesfazer", m_panel10, Glifo::Desfaz, QStringLiteral("Desfaz as últimas alterações do beneficiário"));
   l10->addWidget(m_btnPesqBen);
   l10->addSpacing(8);
   for (TTolvButton* b : {m_bbFirst, m_bbPrior, m_bbNext, m_bbLast}) l10->addWidget(b);
@@ -389,7 +388,7 @@ void TFrBeneficiarios::criaControles() {
   auto* lGrp = grp->layoutInterno(5);
   lGrp->setSpacing(3);
   const auto painelAnual = [&](const char* nome, const QString& texto, TTolvEdit*& valor, const char* nomeValor,
-                               TTolvEdit** especificar) {
+                               TTolvEdit** descricao) {
     auto* p = new QWidget(grp);
     p->setObjectName(QString::fromLatin1(nome));
     auto* l = new QHBoxLayout(p);
@@ -398,11 +397,11 @@ void TFrBeneficiarios::criaControles() {
     auto* r = rotulo(texto, p);
     r->setWordWrap(true);
     l->addWidget(r, 1);
-    if (especificar) {
-      *especificar = edit("edtAnualEspecificarOutros", p, TTipoDeDado::AlfaNumerico, 60);
-      (*especificar)->setToolTip(QStringLiteral("Especificação dos demais rendimentos isentos."));
-      (*especificar)->setMinimumWidth(260);
-      l->addWidget(*especificar, 1);
+    if (descricao) {
+      *descricao = edit("edtAnualEspecificarOutros", p, TTipoDeDado::AlfaNumerico, 60);
+      (*descricao)->setToolTip(QStringLiteral("Especificação dos demais rendimentos isentos."));
+      (*descricao)->setMinimumWidth(260);
+      l->addWidget(*descricao, 1);
     }
     valor = edit(nomeValor, p, TTipoDeDado::Numerico, 0);
     valor->setFixedWidth(120);
@@ -411,14 +410,14 @@ void TFrBeneficiarios::criaControles() {
     lGrp->addWidget(p);
     return p;
   };
-  m_pnlLucros = painelAnual("pnlLucros", QStringLiteral("Lucros e dividendos pagos a partir de 1996"),
-                            m_edtAnualLucros, "edtAnualLucrosDiv96", nullptr);
+  m_pnlLucros = painelAnual("pnlLucros", QStringLiteral("Lucros e dividendos pagos a partir de 1996"), m_edtAnualLucros,
+                            "edtAnualLucrosDiv96", nullptr);
   m_pnlTitular = painelAnual("pnlTitular",
                              QStringLiteral("Valores pagos a titular ou sócio de microempresa ou empresa de pequeno "
                                             "porte, exceto pró-labore e aluguéis"),
                              m_edtAnualTitular, "edtAnualTitularSocio", nullptr);
   m_pnlOutros = painelAnual("pnlOutros", QStringLiteral("Outros (especificar)"), m_edtAnualOutros, "edtAnualOutros",
-                            &m_edtAnualEspecificar);
+                            &m_edtAnualDescricao);
   m_edtAnualOutros->setToolTip(QStringLiteral("Total dos demais rendimentos isentos."));
   l6->addWidget(grp);
   principal->addWidget(m_panel6);
@@ -455,7 +454,7 @@ void TFrBeneficiarios::criaControles() {
     if (!m_redesenhando) acao([this, marcado] { aoMarcarMolestia(marcado); });
   });
   connect(m_dgrRendimentos, &TTolvCustomGrid::OnPressEnter, this, [this] { BbAddClick(); });
-  connect(m_edtAnualEspecificar, &QLineEdit::textEdited, this, [this] {
+  connect(m_edtAnualDescricao, &QLineEdit::textEdited, this, [this] {
     if (m_logica) m_logica->Linha().GetIsentos().SetModificado(true);
   });
 
@@ -497,10 +496,11 @@ void TFrBeneficiarios::criaControles() {
         const TBeneficiarioTolv& b = m_logica->Linha().GetBeneficiario();
         if (b.GetNiDigitos().isEmpty() || b.GetNome().GetValor().isEmpty()) focaCampo(Campo::Numero);
       });
-  r.registra(m_pnChave, [this](QWidget* destino) { return saiChave(destino); },
-             [this](QWidget*) {
-               if (podeTrabalhar()) atualizaDescricao();
-             });
+  r.registra(
+      m_pnChave, [this](QWidget* destino) { return saiChave(destino); },
+      [this](QWidget*) {
+        if (podeTrabalhar()) atualizaDescricao();
+      });
   r.registra(
       m_pcTolvItem,
       [this](QWidget*) {
@@ -515,7 +515,7 @@ void TFrBeneficiarios::criaControles() {
     salvaNaSaida();
     return true;
   });
-  r.registra(m_edtAnualEspecificar, [this](QWidget*) {
+  r.registra(m_edtAnualDescricao, [this](QWidget*) {
     acao([this] { verificaOutros(true); });
     return true;
   });
@@ -541,13 +541,13 @@ void TFrBeneficiarios::associa(bool associar) {
   TTolvItem* linha = associar && m_logica ? &m_logica->Linha() : nullptr;
   m_deCpfCnpj->AssociaDado(linha ? &linha->GetBeneficiario() : nullptr);
   m_deNome->AssociaDado(linha ? &linha->GetBeneficiario().GetNome() : nullptr);
-  for (TTolvGridMeses* g : std::initializer_list<TTolvGridMeses*>{m_dgrRendimentos, m_dgcCompensacao, m_dgsSubJudice,
-                                                                  m_dgsIsentos})
+  for (TTolvGridMeses* g :
+       std::initializer_list<TTolvGridMeses*>{m_dgrRendimentos, m_dgcCompensacao, m_dgsSubJudice, m_dgsIsentos})
     g->SetTolvItem(linha);
   m_edtAnualLucros->AssociaDado(linha ? &linha->GetIsentos().GetAnualLucrosDiv96() : nullptr);
   m_edtAnualTitular->AssociaDado(linha ? &linha->GetIsentos().GetAnualTitularSocio() : nullptr);
   m_edtAnualOutros->AssociaDado(linha ? &linha->GetIsentos().GetAnualOutros() : nullptr);
-  m_edtAnualEspecificar->AssociaDado(linha ? &linha->GetIsentos().GetAnualEspecificarOutros() : nullptr);
+  m_edtAnualDescricao->AssociaDado(linha ? &linha->GetIsentos().GetAnualEspecificarOutros() : nullptr);
 }
 
 bool TFrBeneficiarios::podeTrabalhar() const { return m_logica && !m_indoAoCampo && !m_redesenhando; }
@@ -589,9 +589,7 @@ void TFrBeneficiarios::liberaItem() {
   atualizaBotoes();
 }
 
-int TFrBeneficiarios::NoBase() const {
-  return m_modo == Modo::Declarante ? 201 : m_modo == Modo::Fundo ? 301 : 401;
-}
+int TFrBeneficiarios::NoBase() const { return m_modo == Modo::Declarante ? 201 : m_modo == Modo::Fundo ? 301 : 401; }
 
 int TFrBeneficiarios::SubPagina() const { return m_pcTolvItem->currentIndex(); }
 
@@ -762,8 +760,9 @@ void TFrBeneficiarios::codigoMudou(const QString& texto) {
   m_logica->SetTextoCodigo(texto.trimmed());
   if (texto.trimmed().isEmpty()) return;
   m_logica->Linha().GetBeneficiario().SetCodigoRetencao(texto.trimmed());
-  m_dgrRendimentos->SetTituloColuna(TModeloGridMesesDeducoes::kRetido,
-                                    TLogicaBeneficiarios::TituloRetido(texto, m_dgrRendimentos->Modelo().columnCount() >= 5));
+  m_dgrRendimentos->SetTituloColuna(
+      TModeloGridMesesDeducoes::kRetido,
+      TLogicaBeneficiarios::TituloRetido(texto, m_dgrRendimentos->Modelo().columnCount() >= 5));
 }
 
 void TFrBeneficiarios::codigoEscolhido() {
@@ -787,7 +786,7 @@ bool TFrBeneficiarios::saiCodigo(QWidget* destino) {
   if (m_logica->TextoCodigo().isEmpty()) {
     // The code is wanted before the amounts and before another beneficiary is keyed.
     for (QWidget* w : std::initializer_list<QWidget*>{m_pcTolvItem, m_deCpfCnpj, m_deNome, m_dgrRendimentos,
-                                                     m_dgcCompensacao, m_dgsSubJudice})
+                                                      m_dgcCompensacao, m_dgsSubJudice})
       if (destino && (destino == w || w->isAncestorOf(destino))) return false;
     return true;
   }
@@ -807,10 +806,10 @@ bool TFrBeneficiarios::saiPainelNome(QWidget* destino) {
     paraGrade = paraGrade || destino == g || g->isAncestorOf(destino);
   if (!paraGrade) return true;
   const TBeneficiarioTolv& b = m_logica->Linha().GetBeneficiario();
-  QWidget* vazio = b.GetNiDigitos().isEmpty()                           ? static_cast<QWidget*>(m_deCpfCnpj)
-                   : b.GetNome().GetValor().isEmpty()                   ? static_cast<QWidget*>(m_deNome)
+  QWidget* vazio = b.GetNiDigitos().isEmpty()                        ? static_cast<QWidget*>(m_deCpfCnpj)
+                   : b.GetNome().GetValor().isEmpty()                ? static_cast<QWidget*>(m_deNome)
                    : m_dblcCodRet->currentText().trimmed().isEmpty() ? static_cast<QWidget*>(m_dblcCodRet)
-                                                                        : nullptr;
+                                                                     : nullptr;
   if (!vazio) return true;
   m_naSaida = true;
   foca(vazio);
@@ -862,8 +861,8 @@ void TFrBeneficiarios::RefazTela() {
     m_pnlDtMolestia->hide();
   }
 
-  for (TTolvGridMesesDeducoes* g : {static_cast<TTolvGridMesesDeducoes*>(m_dgrRendimentos),
-                                    static_cast<TTolvGridMesesDeducoes*>(m_dgsSubJudice)}) {
+  for (TTolvGridMesesDeducoes* g :
+       {static_cast<TTolvGridMesesDeducoes*>(m_dgrRendimentos), static_cast<TTolvGridMesesDeducoes*>(m_dgsSubJudice)}) {
     g->SetDeducao(regras.deducao);
     g->SetDeducaoPO(regras.deducaoPO);
     g->SetDeducaoPP(regras.deducaoPP);
@@ -902,8 +901,10 @@ void TFrBeneficiarios::RefazTela() {
   m_logica->AtualizaContador();
   m_lblContador->setText(m_logica->Contador());
   atualizaBotoes();
-  if (SubPagina() == 3) mostraIsentosAnuais(regras.rendimentosIsentos || linha.GetCodigoRetencao().GetAdmiteIsentos());
-  else m_panel6->hide();
+  if (SubPagina() == 3)
+    mostraIsentosAnuais(regras.rendimentosIsentos || linha.GetCodigoRetencao().GetAdmiteIsentos());
+  else
+    m_panel6->hide();
   for (QWidget* g : std::initializer_list<QWidget*>{m_dgrRendimentos, m_dgcCompensacao, m_dgsSubJudice, m_dgsIsentos})
     g->update();
 }
@@ -917,8 +918,8 @@ void TFrBeneficiarios::RefazTelaDependeCodigo() {
   m_pcTolvItem->setFixedHeight(colapsa ? 0 : kAlturaSubPaginas + 4);
   m_pcTolvItem->setVisible(!colapsa);
   m_dgsIsentos->AtualizaLayout();
-  for (TTolvGridMeses* g : std::initializer_list<TTolvGridMeses*>{m_dgrRendimentos, m_dgcCompensacao, m_dgsSubJudice,
-                                                                  m_dgsIsentos})
+  for (TTolvGridMeses* g :
+       std::initializer_list<TTolvGridMeses*>{m_dgrRendimentos, m_dgcCompensacao, m_dgsSubJudice, m_dgsIsentos})
     g->SetDecimoTerceiro(regras.decimoTerceiro);
   // A month 13 the code or the beneficiary does not admit would still be stored and filed.
   if (!regras.decimoTerceiro && temDecimoTerceiro(linha)) linha.ZeraDecimoTerceiro();
@@ -1003,8 +1004,8 @@ void TFrBeneficiarios::MostraFicha(int codigo) {
           foca(m_edtAnualLucros);
         else if (podeFocar(m_edtAnualTitular))
           foca(m_edtAnualTitular);
-        else if (podeFocar(m_edtAnualEspecificar))
-          foca(m_edtAnualEspecificar);
+        else if (podeFocar(m_edtAnualDescricao))
+          foca(m_edtAnualDescricao);
         else
           foca(m_deCpfCnpj);
         caixaEmVezDeData();

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QString>
-
 #include <memory>
 #include <vector>
 
@@ -168,6 +167,6 @@ class TFrBeneficiarios : public TPaginaDeclaracao {
   QWidget* m_pnlOutros = nullptr;
   TTolvEdit* m_edtAnualLucros = nullptr;
   TTolvEdit* m_edtAnualTitular = nullptr;
-  TTolvEdit* m_edtAnualEspecificar = nullptr;
+  TTolvEdit* m_edtAnualDescricao = nullptr;
   TTolvEdit* m_edtAnualOutros = nullptr;
 };

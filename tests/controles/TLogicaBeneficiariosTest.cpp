@@ -420,7 +420,8 @@ class LogicaDeclarantePessoa : public Logica {
   void SetUp() override {
     Logica::SetUp();
     m_tolv.GetContribuinte().SetNi(kCpf);
-    m_pasta.copiaBanco(QStringLiteral("TOLV2014PD.FDB"), QStringLiteral("TOLV2014") + kCpf + QStringLiteral("2013.FDB"));
+    const QString banco = QStringLiteral("TOLV2014") + kCpf + QStringLiteral("2013.FDB");
+    m_pasta.copiaBanco(QStringLiteral("TOLV2014PD.FDB"), banco);
   }
   const QString kCpf = Cpf(99);
 };

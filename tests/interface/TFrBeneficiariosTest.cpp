@@ -1,4 +1,4 @@
-#include "interface/TFrBeneficiarios.h"
+#include <gtest/gtest.h>
 
 #include <QApplication>
 #include <QCheckBox>
@@ -8,9 +8,6 @@
 #include <QStackedWidget>
 #include <QTest>
 #include <QVBoxLayout>
-
-#include <gtest/gtest.h>
-
 #include <memory>
 
 #include "controles/TErroEdit.h"
@@ -18,6 +15,7 @@
 #include "controles/TTolvEdit.h"
 #include "controles/TTolvGridIsentos.h"
 #include "controles/TTolvGridRendimentosDeducoes.h"
+#include "interface/TFrBeneficiarios.h"
 #include "interface/TFrDeclaracao.h"
 #include "nucleo/Cpf.h"
 #include "nucleo/DeclaracaoTeste.h"
