@@ -221,8 +221,7 @@ int main(int argc, char** argv) {
     const double d = GravacoesDiretas(direto);
     std::printf("%-28s %8.3f ms por linha; direto %.3f ms; razão %.1f (%d recusadas)\n",
                 "linhas digitadas e gravadas:", 1000 * s / kDigitadas, 1000 * d / kDigitadas, s / d, recusadas);
-    std::printf("  contador %s; listas de códigos lidas %d vez(es)\n", qPrintable(logica.Contador()),
-                logica.LeiturasCodigos());
+    std::printf("  contador %s\n", qPrintable(logica.Contador()));
   }
   tolv.LiberaItens();
   TColecao::FechaConexoes();

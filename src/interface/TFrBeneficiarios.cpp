@@ -22,7 +22,6 @@
 #include "controles/ControleDados.h"
 #include "controles/MolduraTolv.h"
 #include "controles/PaletaTolv.h"
-#include "controles/TErroEdit.h"
 #include "controles/TRastreadorFoco.h"
 #include "controles/TTolvButton.h"
 #include "controles/TTolvEdit.h"
@@ -648,6 +647,9 @@ void TFrBeneficiarios::Entra() {
 
 bool TFrBeneficiarios::PodeSair() {
   if (!m_logica) return true;
+  // One user action may ask twice (the main window, then the page container): the refusal
+  // already shown stands for both.
+  if (m_recusouAgora) return false;
   bool pode = false;
   acao([this, &pode] {
     QWidget* foco = window()->focusWidget();
@@ -656,11 +658,14 @@ bool TFrBeneficiarios::PodeSair() {
       if (!ConfirmaControleDados(foco)) return;
       if (foco == m_edtDataMolestia) aoSairData();
     }
-    if (TErroEdit::RetiraErro() != 0) return;
     m_logica->SetTextoCodigo(m_dblcCodRet->currentText().trimmed());
     pode = m_logica->DeixaLinha();
     RefazTela();
   });
+  if (!pode) {
+    m_recusouAgora = true;
+    QTimer::singleShot(0, this, [this] { m_recusouAgora = false; });
+  }
   return pode;
 }
 

@@ -128,7 +128,7 @@ class TFrBeneficiarios : public TPaginaDeclaracao {
   bool m_indoAoCampo = false;
   bool m_redesenhando = false;
   bool m_dataAlterada = false;
-  bool m_ultimoMolestia = false;
+  bool m_recusouAgora = false;
   int m_ultimaFicha = 0;
 
   QLabel* m_pnlDesc = nullptr;

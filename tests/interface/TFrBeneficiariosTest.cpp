@@ -213,6 +213,10 @@ TEST_F(PaginaLinhas, AStoredLineChangedIntoADuplicateKeepsTheUserOnThePage) {
   EXPECT_FALSE(pagina->PodeSair());
   ASSERT_FALSE(m_caixa.chamadas().empty());
   EXPECT_TRUE(m_caixa.ultima().texto.startsWith(QStringLiteral("Alteração não pode ser efetuada")));
+  // Asked again by the same action (the main window, then the container): said once.
+  const size_t ditas = m_caixa.chamadas().size();
+  EXPECT_FALSE(pagina->PodeSair());
+  EXPECT_EQ(m_caixa.chamadas().size(), ditas);
   EXPECT_EQ(Le("SELECT COUNT(*) FROM TOLV_ITENS WHERE TRIB_TRIBU = '0588'"), "1");
   EXPECT_EQ(codigo()->currentText(), "0561");
   EXPECT_TRUE(pagina->Logica()->LinhaModificada());
@@ -247,6 +251,7 @@ TEST_F(PaginaLinhas, ThePageContainerShowsItForTheTreesNodesAndAsksItBeforeLeavi
   conteiner.MostraPagina(101);
   EXPECT_EQ(conteiner.PaginaAtual(), TFrDeclaracao::BeneficiariosTolv);
   EXPECT_FALSE(m_caixa.chamadas().empty());
+  esvazia();
   // Put right, the line is stored on the way out.
   p->findChild<QComboBox*>(QStringLiteral("DblcCodRet"))->setEditText(QStringLiteral("0561"));
   conteiner.MostraPagina(101);
