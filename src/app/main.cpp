@@ -1,5 +1,7 @@
+#include "EntradasPrograma.h"
 #include "controles/CaixaMensagemTolv.h"
 #include "controles/PaletaTolv.h"
+#include "controles/PontosEntrada.h"
 #include "copia/TFormAssistCopSeg.h"
 #include "copia/TFormAssistRestCopSeg.h"
 #include "copia/TFormCopSegAuto.h"
@@ -8,12 +10,17 @@
 #include "interface/ProgramaTolv.h"
 #include "interface/TFrBeneficiarios.h"
 #include "interface/TFrDeclaracao.h"
+#include "interface/TFrInformacoesTolv.h"
 #include "nucleo/CaixaMensagem.h"
 #include "nucleo/TColecao.h"
 #include "plataforma/gui/AplicacaoGuardada.h"
 #include "plataforma/gui/GuardaEventos.h"
 #include "plataforma/gui/ImpressorasSistema.h"
 #include "plataforma/sistema/Impressoras.h"
+#include "interface/TTolv2014.h"
+#include "interface/TTzuqTree.h"
+#include "secoes/ServicosEditor.h"
+#include "secoes/TfrmPlanoSaude.h"
 #include "secoes/TfrmRra.h"
 
 int main(int argc, char** argv) {
@@ -27,6 +34,7 @@ int main(int argc, char** argv) {
   InstalaImpressoras(&impressoras);
   // Outlives the program's window, whose start-up and exit reach the index through it.
   IndicePrincipal indice;
+  RegistraEntradas(PontosEntrada::doPrograma());
   ProgramaTolv::Opcoes opcoes;
   indice.Conecta(opcoes.passos);
   // Backup and restore work on the database files: the index is let go first. After a restore the
@@ -43,18 +51,30 @@ int main(int argc, char** argv) {
     FalhaBanco = FalhaBancoIndice = false;
     indice.GetColecaoTolv();
   };
-  // The declarant's beneficiary lines and the accumulated-income editors, hosted by the page container.
+  // The header page, the declarant's beneficiary lines, the accumulated-income editors (one per
+  // kind) and the health-plan editor (tree nodes 800 and 801), hosted by the page container.
   opcoes.passos.registraPaginas = [anterior = std::move(opcoes.passos.registraPaginas)](TFrDeclaracao& conteiner) {
     if (anterior) anterior(conteiner);
+    conteiner.RegistraPagina(TFrDeclaracao::Informacoes, [](QWidget* pai) { return new TFrInformacoesTolv(pai); });
     conteiner.RegistraPagina(TFrDeclaracao::BeneficiariosTolv, [](QWidget* pai) {
       return new TFrBeneficiarios(TFrBeneficiarios::Modo::Declarante, pai);
     });
     conteiner.RegistraPagina(150, [](QWidget* pai) { return new TfrmRra(1, pai); });
     conteiner.RegistraPagina(450, [](QWidget* pai) { return new TfrmRra(2, pai); });
+    conteiner.RegistraPagina(800, [](QWidget* pai) { return new TfrmPlanoSaude(pai); });
   };
   DialogosDeclaracao::Conecta(opcoes.passos);
   // Until the import wizard is part of the program, "Importar dados" says so.
   DialogosDeclaracao::DefineAssistenteImportacao(DialogosDeclaracao::ImportacaoIndisponivel);
   ProgramaTolv programa(std::move(opcoes));
+  // A refused entry of the health-plan editor marks the main window, so that the actions that
+  // look at the page do nothing; the window exists only once the program runs.
+  ServicosEditor::DefineEdicaoInvalida([&programa](bool invalida) {
+    if (TTolv2014* janela = programa.janela()) invalida ? janela->MarcaRecusaPagina() : janela->LimpaRecusaPagina();
+  });
+  ServicosEditor::DefineSelecionaNo([](int codigo) {
+    QString titulo;
+    if (TTzuqTree* arvore = TTzuqTree::Instancia()) arvore->SelecionaNo(codigo, titulo);
+  });
   return programa.executa();
 }

@@ -58,10 +58,30 @@ class TPaginaDeclaracao : public QWidget {
   virtual void PermiteGeracao(bool permitida) { Q_UNUSED(permitida); }
   // The title of the tree node chosen last, for pages with a title bar of their own.
   virtual void DefineTitulo(const QString& titulo) { Q_UNUSED(titulo); }
+  // The fund and process pages: whether the page holds an annex collection, and the kind of the
+  // annex of a source key in it (1 a process, any other a fund or club).
+  virtual bool TemAnexos() const { return false; }
+  virtual int TipoDoAnexo(int fonte) {
+    Q_UNUSED(fonte);
+    return 0;
+  }
+  // A key pressed with Alt on the page: the list keys (Backspace, Page Up, Left, Page Down,
+  // Right, Home, End, Insert, Delete; keypad + and - with `tecladoNumerico`) press the page's
+  // undo, move, add and delete buttons, each only while enabled; the statements' page also takes
+  // N for its nature-of-income sub-page.
+  virtual void TeclaAlt(int tecla, bool tecladoNumerico) {
+    Q_UNUSED(tecla);
+    Q_UNUSED(tecladoNumerico);
+  }
+  // Stores what the page keeps without checks (the statement's texts) before a print.
+  virtual void GravaTextos() {}
 
  signals:
   // The beneficiary-lines pages: the shown line's revenue code admits (or not) compensation
   // and suspended exigibility, and exempt income; the serious-illness box changed.
   void MudouCodigo(bool compensacaoExigibilidade, bool rendimentosIsentos);
   void MudouMolestia(bool molestia);
+  // The beneficiary-lines pages ask the main window for a search in their own scope (0 fund
+  // annexes, 1 process annexes, 2 the declarant's lines).
+  void PedePesquisa(int escopo);
 };

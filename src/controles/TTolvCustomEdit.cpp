@@ -70,8 +70,12 @@ void TTolvCustomEdit::SetValorDado(const QString&) {}
 bool TTolvCustomEdit::ConfirmaValor() {
   if (!EstaAssociado() || !isModified() || BotaoCancelarAtivo(this)) return true;
   try {
+    // A value that empties itself before refusing the text must not take the typed text away.
+    m_confirmando = true;
     SetValorDado(text());
+    m_confirmando = false;
   } catch (const TErro& erro) {
+    m_confirmando = false;
     m_rejeitado = true;
     TErroEdit::GuardaErro(erro.Codigo());
     setFocus(Qt::OtherFocusReason);
@@ -80,11 +84,13 @@ bool TTolvCustomEdit::ConfirmaValor() {
     setModified(false);
     return false;
   }
+  Reexibe();
   emit AposModificar(this);
   return true;
 }
 
 void TTolvCustomEdit::Reexibe() {
+  if (m_confirmando) return;
   // The window's focus, which stays while a message box or another window is up.
   const QString texto = GetValorDado(window()->focusWidget() != this);
   if (texto != text()) setText(texto);

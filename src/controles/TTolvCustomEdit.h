@@ -101,5 +101,6 @@ class TTolvCustomEdit : public QLineEdit {
   bool m_multiline = false;
   bool m_autoAvanco = false;
   bool m_rejeitado = false;
+  bool m_confirmando = false;  // while the typed text goes to the value
   bool m_somenteDigitos = false;
 };

@@ -46,6 +46,14 @@ ResultadoImportacao ImportacaoIndisponivel(TColecaoTolv&, QWidget*) {
   return {};
 }
 
+bool ImportacaoDisponivel() {
+  const AssistenteImportacao& assistente = Assistente();
+  if (!assistente) return false;
+  using Funcao = ResultadoImportacao (*)(TColecaoTolv&, QWidget*);
+  const Funcao* funcao = assistente.target<Funcao>();
+  return !(funcao && *funcao == &ImportacaoIndisponivel);
+}
+
 void DefineRelatorioImportacao(RelatorioImportacao relatorio) { Relatorio() = std::move(relatorio); }
 
 void ImprimirRelatorioImportacao(QWidget* dono) {

@@ -26,6 +26,9 @@ void DefineAssistenteImportacao(AssistenteImportacao assistente);
 ResultadoImportacao ExecutaAssistenteImportacao(TColecaoTolv& indice, QWidget* dono);
 // Until the import wizard is part of the program: says so in the message box; nothing imported.
 ResultadoImportacao ImportacaoIndisponivel(TColecaoTolv& indice, QWidget* dono);
+// Whether a wizard other than ImportacaoIndisponivel is defined (the menu's import closes the open
+// declaration only for a real one).
+bool ImportacaoDisponivel();
 // The import report in preview, printed once a printer is known to be available; empty: nothing.
 void DefineRelatorioImportacao(RelatorioImportacao relatorio);
 void ImprimirRelatorioImportacao(QWidget* dono);

@@ -13,10 +13,16 @@
 #include <stdexcept>
 
 #include "controles/ArteTolv.h"
+#include "controles/IServicosPrincipal.h"
+#include "controles/PontosEntrada.h"
 #include "controles/PaletaTolv.h"
 #include "controles/TFoNovidade.h"
 #include "controles/TVerificacaoEmCurso.h"
+#include "interface/AcoesPrincipal.h"
 #include "interface/MontagemArvore.h"
+#include "interface/NavegacaoCampo.h"
+#include "interface/ServicosJanelaPrincipal.h"
+#include "interface/TecladoPrincipal.h"
 #include "interface/TFrDeclaracao.h"
 #include "interface/TTzuqTree.h"
 #include "nucleo/CaixaMensagem.h"
@@ -81,6 +87,8 @@ TTolv2014::TTolv2014(const IAmbienteSistema& ambiente, PassosPrincipal passos, Q
 }
 
 TTolv2014::~TTolv2014() {
+  if (ServicosPrincipal() == m_servicos.get()) InstalaServicosPrincipal(nullptr);
+  if (ServicosVerificacao::Atuais() == m_servicos.get()) ServicosVerificacao::Registra(nullptr);
   DefineGanchoTitulo({});
   // The pages go before the declaration they may still point at.
   delete m_frDeclaracao;
@@ -96,13 +104,11 @@ void TTolv2014::completaPassos() {
   if (!p.abrirDeclaracao) p.abrirDeclaracao = [this](QWidget*) { AbrirDeclaracao(); };
   if (!p.indiceVazio) p.indiceVazio = [] { return true; };
   if (!p.dialogoInicial) p.dialogoInicial = [](QWidget*) { return false; };
-  if (!p.novaDeclaracao) p.novaDeclaracao = [](QWidget*) { return false; };
-  if (!p.escolheDeclaracao) p.escolheDeclaracao = [](QWidget*, const QString&) { return false; };
-  if (!p.excluiDeclaracao) p.excluiDeclaracao = [](QWidget*) { return false; };
   for (auto* passo : {&p.abreIndice, &p.atualizaIndice, &p.fecharColecoes})
     if (!*passo) *passo = [] {};
-  for (auto* passo : {&p.verificaExistenciaBancos, &p.gravaCopiaAutomatica, &p.assistenteCopia,
-                      &p.assistenteRestauracao, &p.repararBanco})
+  // The declaration dialogs and the backup, restore and repair wizards stay empty when missing:
+  // their actions say so.
+  for (auto* passo : {&p.verificaExistenciaBancos, &p.gravaCopiaAutomatica})
     if (!*passo) *passo = [](QWidget*) {};
 }
 
@@ -188,36 +194,13 @@ void TTolv2014::mostraArea(bool declaracao) {
   m_splDivisor->setSizes({m_larguraArvore, qMax(1, m_splDivisor->width() - m_larguraArvore)});
 }
 
-QAction* TTolv2014::acao(const char* nome) const {
-  return findChild<QAction*>(QString::fromLatin1(nome), Qt::FindDirectChildrenOnly);
-}
-
-// Actions not created yet are left out.
-void TTolv2014::habilitaAcoes(std::initializer_list<const char*> nomes, bool habilita) {
-  for (const char* nome : nomes)
-    if (QAction* a = acao(nome)) a->setEnabled(habilita);
-}
-
-QAction* TTolv2014::novaAcao(const char* nome, const QString& texto, bool marcavel) {
-  auto* a = new QAction(texto, this);
-  a->setObjectName(QString::fromLatin1(nome));
-  a->setCheckable(marcavel);
-  addAction(a);
-  return a;
-}
-
 void TTolv2014::criaAcoes() {
-  m_miCopiaAuto = novaAcao("MiCopiaAuto", QStringLiteral("Cópia de segurança &automática"), true);
-  // The user's choice only: reading the setting at start writes nothing.
-  connect(m_miCopiaAuto, &QAction::triggered, this, [](bool marcada) { ConfiguracoesTolv::GravaCopiaAutomatica(marcada); });
-  m_actHabilitarAnalisador = novaAcao("actHabilitarAnalisador", QStringLiteral("&Habilitar analisador"), true);
-  m_actHabilitarAnalisador->setVisible(false);
-  m_actAnalisarGravar = novaAcao("actAnalisarGravar", QStringLiteral("&Analisar arquivo..."), false);
-  QAction* sincronizar = novaAcao("MiSincronizar", QStringLiteral("&Sincronizar"), true);
-  sincronizar->setVisible(false);
-  sincronizar->setChecked(true);
-  QAction* novidades = novaAcao("Ouehdenovo1", QStringLiteral("&Novidades"), false);
-  connect(novidades, &QAction::triggered, this, [this] { GuardaEventos::executa([this] { Ouehdenovo1Execute(); }); });
+  m_acoes = new AcoesPrincipal(*this);
+  m_teclado = new TecladoPrincipal(*this);
+  // The other parts of the program reach the window through its services.
+  m_servicos = std::make_unique<ServicosJanelaPrincipal>(*this);
+  InstalaServicosPrincipal(m_servicos.get());
+  ServicosVerificacao::Registra(m_servicos.get());
 }
 
 void TTolv2014::FormCreate(const IAmbienteSistema& ambiente) {
@@ -252,10 +235,8 @@ void TTolv2014::FormCreate(const IAmbienteSistema& ambiente) {
 }
 
 void TTolv2014::leConfiguracoes() {
-  const bool exibe = ConfiguracoesTolv::AnalisadorHabilitado();
-  m_actHabilitarAnalisador->setChecked(exibe);
-  m_actAnalisarGravar->setVisible(exibe);
-  m_miCopiaAuto->setChecked(ConfiguracoesTolv::CopiaAutomatica());
+  m_acoes->MostraAnalisador(ConfiguracoesTolv::AnalisadorHabilitado());
+  m_acoes->acao(Acao::MiCopiaAuto)->setChecked(ConfiguracoesTolv::CopiaAutomatica());
 }
 
 void TTolv2014::showEvent(QShowEvent* evento) {
@@ -287,8 +268,24 @@ bool TTolv2014::PodeAbrirForm(const QString& nomeForm) {
     if (liberado) FecharColecoes();
     return liberado;
   }
-  if (nomeForm == QStringLiteral("FoIndexa")) FecharColecoes();
-  return true;
+  if (!m_declaracaoAberta || m_passos.falhaBanco()) {
+    if (nomeForm == QStringLiteral("FoIndexa")) FecharColecoes();
+    return true;
+  }
+  bool permissao = liberado || nomeForm == QStringLiteral("FoPendencias") || m_frDeclaracao->PodeSair();
+  if (!permissao || nomeForm.isEmpty()) return permissao;
+  TVerificacaoEmCurso& verificacao = TVerificacaoEmCurso::instancia();
+  if (verificacao.ExisteJanela() && nomeForm != QStringLiteral("FoPendencias") &&
+      nomeForm != QStringLiteral("FoAssistRelatorios"))
+    permissao = verificacao.PedeFechamento();
+  // The search always agrees to close; its answer never turns a refusal into a permission.
+  const std::function<bool()>& fechaPesquisa = PontosEntrada::doPrograma().fechaPesquisa;
+  if (permissao && fechaPesquisa && nomeForm != QStringLiteral("FoPesquisar")) permissao = fechaPesquisa();
+  if (permissao && nomeForm == QStringLiteral("FoIndexa")) {
+    FecharDeclaracao();
+    FecharColecoes();
+  }
+  return permissao;
 }
 
 void TTolv2014::Ouehdenovo1Execute() {
@@ -359,7 +356,7 @@ void TTolv2014::FormClose() {
     return;
   }
   FecharColecoes();
-  if (!m_miCopiaAuto->isChecked() || m_passos.falhaBancoIndice()) return;
+  if (!m_acoes->acao(Acao::MiCopiaAuto)->isChecked() || m_passos.falhaBancoIndice()) return;
   setEnabled(false);
   m_passos.gravaCopiaAutomatica(this);
 }
@@ -415,6 +412,7 @@ bool TTolv2014::AbrirDeclaracao() {
       [this](const QString& dono, const QString& objeto, int secao) { IrParaPendencia(dono, objeto, secao); }, this);
   atualizaMenus();
   ligaPaginasDeLinhas();
+  m_acoes->LigaPaginas(*m_frDeclaracao);
   m_frDeclaracao->OcultaAbas();
   TIndicadoresArvore indicadores;
   indicadores.inPlanoSaude = tolv.GetInPlanoSaude() != 0;
@@ -442,6 +440,7 @@ bool TTolv2014::FecharDeclaracao() {
   if (m_declaracaoAberta) {
     TVerificacaoEmCurso& verificacao = TVerificacaoEmCurso::instancia();
     if (verificacao.ExisteJanela()) resposta = verificacao.PedeFechamento();
+    if (const std::function<bool()>& fechaPesquisa = PontosEntrada::doPrograma().fechaPesquisa) fechaPesquisa();
     if (verificacao.EmExecucao()) {
       // The run that is stopping still reads the declaration: it is freed once the run lets
       // it go. Waiting here instead would never end when this runs inside the run's own
@@ -494,47 +493,38 @@ void TTolv2014::FecharColecoes() {
   m_passos.fecharColecoes();
 }
 
-void TTolv2014::HabilitaMenus(bool habilita) {
-  habilitaAcoes({"MiPesquisar", "MiResumo", "MiSincronizar", "MiGravarCopia", "MiCopiaAuto", "MiCalculadora"}, habilita);
-}
+void TTolv2014::HabilitaMenus(bool habilita) { m_acoes->HabilitaMenus(habilita); }
 
 void TTolv2014::atualizaMenus() {
-  if (m_passos.falhaBancoIndice()) {
-    habilitaAcoes({"MiAbrir", "MiExcluir", "ActAltera", "MiGravarBvd", "MiImprimir", "MiImportar",
-                   "MiFecharDeclaracao", "MiResumo", "MiVerificarPendencias", "MiPesquisar", "MiSincronizar",
-                   "MiNova", "MiCopiaAuto", "MiGravarCopia", "MiReparaBancodeDados"},
-                  false);
-    if (QAction* a = acao("MiSincronizar")) a->setVisible(false);
+  SituacaoAcoes situacao;
+  situacao.falhaBancoIndice = m_passos.falhaBancoIndice();
+  if (situacao.falhaBancoIndice) {
+    m_acoes->Aplica(EstadoDasAcoes(situacao));
     return;
   }
-  HabilitaMenus(true);
-  habilitaAcoes({"MiReparaBancodeDados", "MiAbrir", "MiExcluir", "ActAltera", "MiGravarBvd", "MiGravarCopia",
-                 "MiImprimir"},
-                !m_passos.indiceVazio());
-  habilitaAcoes({"MiRestaurarCopia", "MiImportar", "MiNova"}, true);
-  habilitaAcoes({"MiFecharDeclaracao", "MiResumo", "MiVerificarPendencias", "MiPesquisar"}, m_declaracaoAberta);
+  situacao.indiceVazio = m_passos.indiceVazio();
+  situacao.declaracaoAberta = m_declaracaoAberta;
   if (m_declaracaoAberta && m_tolv) {
     TTolv& tolv = *m_tolv;
     const TContribuinte& declarante = tolv.GetContribuinte();
     AtualizaTitulo(declarante.GetNiFormatado() + QStringLiteral(" - ") + declarante.GetNome().GetValor());
     m_lbAnoRet->setText(QStringLiteral("Ano-calendário: ") + tolv.GetAnoCalendario());
-    if (QAction* a = acao("ActAltera")) a->setVisible(declarante.GetTipo() == kNiCnpj);
+    situacao.empresa = declarante.GetTipo() == kNiCnpj;
     const bool comprovante = tolv.GetAnoCalendario() >= tolv.GetAnoCalendarioCorrente();
     // Only a change: hiding a page also brings the header page to the front.
     if (m_frDeclaracao->ComprovanteMostrado() != comprovante) m_frDeclaracao->MostraComprovante(comprovante);
-    if (QAction* a = acao("MiSincronizar")) {
-      a->setVisible(false);
-      a->setEnabled(comprovante);
-    }
     const bool fundos = tolv.GetInAdmFC() != 0;
     if (m_frDeclaracao->FundosMostrados() != fundos) m_frDeclaracao->MostraFundos(fundos);
     const bool processos = tolv.GetInAdvogado() != 0;
     if (m_frDeclaracao->ProcessosMostrados() != processos) m_frDeclaracao->MostraProcessos(processos);
   } else {
+    situacao.declaracaoAberta = false;
     AtualizaTitulo(QString());
     m_lbAnoRet->clear();
   }
-  habilitaAcoes({"actImpCompRendTodos", "actImpCompRendUmBenef"}, m_frDeclaracao->ComprovanteMostrado());
+  situacao.comprovante = m_frDeclaracao->ComprovanteMostrado();
+  m_acoes->Aplica(EstadoDasAcoes(situacao));
+  QCoreApplication::processEvents();
 }
 
 bool TTolv2014::VerificaPagina() {
@@ -632,19 +622,6 @@ void TTolv2014::mudouPagina() {
 }
 
 void TTolv2014::IrParaPendencia(const QString& dono, const QString& objeto, int secao) {
-  if (!m_declaracaoAberta) return;
-  // The supplementary sections and the header; the lines, annexes and statements are their
-  // pages' to position.
-  if (secao >= 6 && secao <= 8) {
-    if (m_frDeclaracao->AtivaPagina(TFrDeclaracao::Remessa))
-      m_frDeclaracao->PosicionarRemessa(dono, QString::number(secao), objeto);
-  } else if ((secao >= 9 && secao <= 21) || secao == 46) {
-    m_frDeclaracao->AtivaPagina(TFrDeclaracao::Informacoes);
-  } else if (secao >= 53 && secao <= 56) {
-    if (m_frDeclaracao->AtivaPagina(TFrDeclaracao::PlanoSaude))
-      m_frDeclaracao->PosicionarPlanoSaude(dono, QString::number(secao), objeto);
-  } else if (secao == 57 || secao == 58) {
-    if (m_frDeclaracao->AtivaPagina(secao == 57 ? TFrDeclaracao::RraDeclarante : TFrDeclaracao::RraJustica))
-      m_frDeclaracao->PosicionarRra(dono, objeto, secao);
-  }
+  if (!m_declaracaoAberta || !m_frDeclaracao->PaginasAbertas()) return;
+  NavegacaoCampo(*m_frDeclaracao).IrPara(dono, objeto, secao);
 }

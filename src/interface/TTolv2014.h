@@ -3,11 +3,13 @@
 #include <QMainWindow>
 #include <QString>
 
-#include <initializer_list>
 #include <memory>
 
 #include "interface/PassosPrincipal.h"
 
+class AcoesPrincipal;
+class ServicosJanelaPrincipal;
+class TecladoPrincipal;
 class IAmbienteSistema;
 class QAction;
 class QLabel;
@@ -67,9 +69,20 @@ class TTolv2014 : public QMainWindow {
   // Brings the page of a finding or search hit to the front and positions it.
   void IrParaPendencia(const QString& dono, const QString& objeto, int secao);
   int EscopoPesquisa() const { return m_escopoPesquisa; }
+  void DefineEscopoPesquisa(int escopo) { m_escopoPesquisa = escopo; }
   // The current page refused to be left before an action that looks at it.
   bool RecusaPagina() const { return m_recusaPagina; }
   void LimpaRecusaPagina() { m_recusaPagina = false; }
+  void DefineRecusaPagina(bool recusa) { m_recusaPagina = recusa; }
+  // A page refused an entry of its own (the editors that check each field as it is left).
+  void MarcaRecusaPagina() { DefineRecusaPagina(true); }
+
+  // The actions, menus and tool bar of the window, and the print dispatch.
+  AcoesPrincipal& Acoes() const { return *m_acoes; }
+  // The panel that takes the focus before an action, so that the edit being left stores its value.
+  QWidget* Panel1() const { return m_panel1; }
+  // The news window, from its action and from the first dialogs.
+  void Ouehdenovo1Execute();
 
   TTzuqTree* tzuqtrArvore() const { return m_arvore; }
   TFrDeclaracao* FrDeclaracao() const { return m_frDeclaracao; }
@@ -83,14 +96,10 @@ class TTolv2014 : public QMainWindow {
   void FormCreate(const IAmbienteSistema& ambiente);
   bool FormCloseQuery();
   void FormClose();
-  void Ouehdenovo1Execute();
   void criaComponentes();
   void criaAcoes();
   void leConfiguracoes();
   void posicionaPanel1();
-  QAction* novaAcao(const char* nome, const QString& texto, bool marcavel);
-  QAction* acao(const char* nome) const;
-  void habilitaAcoes(std::initializer_list<const char*> nomes, bool habilita);
   void completaPassos();
   void mostraArea(bool declaracao);
   void escolheNo(int codigo);
@@ -119,7 +128,7 @@ class TTolv2014 : public QMainWindow {
   int m_codigoMostrado = 101;
   int m_larguraArvore = 191;
   QString m_tituloNo;
-  QAction* m_miCopiaAuto = nullptr;
-  QAction* m_actHabilitarAnalisador = nullptr;
-  QAction* m_actAnalisarGravar = nullptr;
+  AcoesPrincipal* m_acoes = nullptr;
+  TecladoPrincipal* m_teclado = nullptr;
+  std::unique_ptr<ServicosJanelaPrincipal> m_servicos;
 };

@@ -15,8 +15,12 @@ QString TCnpj::CalculaDVCnpj(const QString& base) { return DigitosModulo11(base,
 
 QString TCnpj::FormataCnpj(const QString& texto) {
   if (texto.size() != 14) return texto;
-  return texto.left(2) + u'.' + texto.mid(2, 3) + u'.' + texto.mid(5, 3) + u'/' + texto.mid(8, 4) + u'-' +
-         texto.mid(12);
+  const QStringView t(texto);
+  QString r;
+  r.reserve(18);
+  r.append(t.left(2)).append(u'.').append(t.mid(2, 3)).append(u'.').append(t.mid(5, 3)).append(u'/');
+  r.append(t.mid(8, 4)).append(u'-').append(t.mid(12));
+  return r;
 }
 
 int TCnpj::ValidaCnpj(const QString& texto, bool exigeMatriz, bool opcional) {
@@ -24,7 +28,7 @@ int TCnpj::ValidaCnpj(const QString& texto, bool exigeMatriz, bool opcional) {
   if (texto.size() != 14) return kCnpjInvalido;
   const QStringView ordem = QStringView(texto).mid(8, 4);
   if (ordem == u"0000") return kCnpjInvalido;
-  if (CalculaDVCnpj(texto.left(12)) != texto.mid(12)) return kCnpjInvalido;
+  if (!DigitosModulo11Conferem(texto, 12, 9)) return kCnpjInvalido;
   if (QStringView(kRaizesRecusadas).contains(QStringView(texto).left(8))) return kCnpjInvalido;
   if (exigeMatriz && ordem != u"0001") return kCnpjNaoMatriz;
   return 0;

@@ -18,6 +18,8 @@ class TCompensacao {
   TMonetarioTotal& GetTotalAnoAnterior() { return m_anoAnterior.Total(); }
   const TSerieMensal& GetSerieAnoAtual() const { return m_anoAtual; }
   const TSerieMensal& GetSerieAnoAnterior() const { return m_anoAnterior; }
+  TSerieMensal& GetSerieAnoAtual() { return m_anoAtual; }
+  TSerieMensal& GetSerieAnoAnterior() { return m_anoAnterior; }
 
   void CopiaPara(TCompensacao& destino) const;
   void ZeraAnoAtual() { m_anoAtual.Zera(); }

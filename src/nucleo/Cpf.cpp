@@ -19,7 +19,11 @@ QString TCpf::CalculaDVCpf(const QString& base) { return DigitosModulo11(base, 9
 
 QString TCpf::FormataCpf(const QString& texto) {
   if (texto.size() != 11) return texto;
-  return texto.left(3) + u'.' + texto.mid(3, 3) + u'.' + texto.mid(6, 3) + u'-' + texto.mid(9);
+  const QStringView t(texto);
+  QString r;
+  r.reserve(14);
+  r.append(t.left(3)).append(u'.').append(t.mid(3, 3)).append(u'.').append(t.mid(6, 3)).append(u'-').append(t.mid(9));
+  return r;
 }
 
 int TCpf::ValidaCpf(const QString& texto, bool opcional) {

@@ -23,6 +23,7 @@ class TDadoBasico : public IObservavel {
   void AdicionaObservador(IObservador* observador) override { m_observadores.Adiciona(observador); }
   void RemoveObservador(IObservador* observador) override { m_observadores.Remove(observador); }
   bool TemObservador(const IObservador* observador) const { return m_observadores.Contem(observador); }
+  int QuantidadeObservadores() const { return m_observadores.Quantidade(); }
   void NotificaAlteracao() override;
   void NotificaLiberacao() override;
 
@@ -34,7 +35,29 @@ class TDadoBasico : public IObservavel {
   virtual void SetModificado(bool modificado) { m_modificado = modificado; }
 
  private:
+  friend class TNotificacaoAdiada;
+
   TObservadores m_observadores;
   bool m_opcional = false;
   bool m_modificado = false;
+  bool m_adiado = false;  // changed while notifications wait; told when they are let go
+};
+
+// While one lives, a value that changes keeps it to itself; when the outermost one ends, every
+// value that changed tells its observers once, and so do the totals those changes touched. Loading
+// a whole line thus costs its observers one notification each, after the load, instead of one per
+// amount. Observers must not raise when told. One thread only.
+class TNotificacaoAdiada {
+ public:
+  TNotificacaoAdiada();
+  ~TNotificacaoAdiada();
+  TNotificacaoAdiada(const TNotificacaoAdiada&) = delete;
+  TNotificacaoAdiada& operator=(const TNotificacaoAdiada&) = delete;
+
+  static bool Ativa();
+
+ private:
+  friend class TDadoBasico;
+  static void Adia(TDadoBasico* dado);
+  static void Esquece(TDadoBasico* dado);
 };

@@ -79,7 +79,11 @@ int TEmail::ValidaEmail(const QString& texto, bool opcional) {
 }
 
 void TEmail::SetValor(const QString& texto) {
-  if (ValidaEmail(texto)) throw EEmailInvalido(kEmailInvalido, texto);
+  if (ValidaEmail(texto)) {
+    m_endereco.clear();
+    NotificaAlteracao();
+    throw EEmailInvalido(kEmailInvalido, texto);
+  }
   m_endereco = texto;
   NotificaAlteracao();
 }

@@ -11,7 +11,8 @@ class TErros;
 class TEmail : public TDadoBasico {
  public:
   QString GetValor() const override { return m_endereco; }
-  // Raises EEmailInvalido 51 with the text and keeps the previous address when invalid.
+  // Raises EEmailInvalido 51 with the text when invalid, after emptying the address (observers
+  // told).
   void SetValor(const QString& texto) override;
   // Stores the text as passed; a failure goes to the attached list. Never raises.
   void SetValorComErro(const QString& texto);

@@ -16,7 +16,10 @@ void TFoneParte::Armazena(const QString& texto) {
 }
 
 void TFoneParte::SetValor(const QString& texto) {
-  if (const int codigo = Valida(texto)) throw EFoneInvalido(uint16_t(codigo), ArgumentoErro(texto));
+  if (const int codigo = Valida(texto)) {
+    if (EsvaziaAoRecusar()) Armazena(QString());
+    throw EFoneInvalido(uint16_t(codigo), ArgumentoErro(texto));
+  }
   Armazena(texto);
 }
 

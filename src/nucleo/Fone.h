@@ -10,7 +10,8 @@ class TErros;
 class TFoneParte : public TDadoBasico {
  public:
   QString GetValor() const override { return m_texto; }
-  // Raises EFoneInvalido and keeps the previous text when the part's rule fails.
+  // Raises EFoneInvalido when the part's rule fails; the area code and the number are emptied
+  // first (and their observers told), the extension keeps its text.
   void SetValor(const QString& texto) override;
   // Stores the text as passed; a failure goes to the attached list. Never raises.
   virtual void SetValorComErro(const QString& texto);
@@ -25,6 +26,7 @@ class TFoneParte : public TDadoBasico {
  protected:
   // The argument of the raised error.
   virtual QString ArgumentoErro(const QString&) const { return {}; }
+  virtual bool EsvaziaAoRecusar() const { return true; }
   void Armazena(const QString& texto);
 
  private:
@@ -58,6 +60,7 @@ class TFoneRamal : public TFoneParte {
 
  protected:
   QString ArgumentoErro(const QString& texto) const override { return texto; }
+  bool EsvaziaAoRecusar() const override { return false; }
 };
 
 // A phone (or fax) number in three parts, all owned.

@@ -4,7 +4,9 @@
 #include "nucleo/NiContribuinte.h"
 
 QString TNi::RetiraFormatacao(QString& texto) {
-  texto.remove(u'-').remove(u'.').remove(u'/');
+  // A number without separators is kept as it is, shared.
+  for (const char16_t separador : {u'-', u'.', u'/'})
+    if (texto.contains(separador)) texto.remove(separador);
   return texto;
 }
 

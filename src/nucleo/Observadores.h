@@ -3,6 +3,7 @@
 #include <QString>
 
 #include <cstdint>
+#include <vector>
 
 class IObservador;
 
@@ -31,12 +32,12 @@ class IObservador {
   ~IObservador() = default;
 };
 
-// The observers of one value, in the order of registration. Most values have one observer
-// or none, so one is kept inline and the list reaches the heap only from the second on.
+// The observers of one value, in the order of registration. A notification calls each observer
+// registered when it starts and still registered when its turn comes, once: an observer may leave
+// the list (or take another out, or add one) while it is being told.
 class TObservadores {
  public:
   TObservadores() = default;
-  ~TObservadores();
   TObservadores(const TObservadores&) = delete;
   TObservadores& operator=(const TObservadores&) = delete;
 
@@ -44,22 +45,21 @@ class TObservadores {
   void Adiciona(IObservador* observador);
   // Takes out the first occurrence; nothing happens when it is absent.
   void Remove(IObservador* observador);
-  // Walked by position over the count taken at the start; an observer that unregisters
-  // during the walk is never read past the end of the list.
+  // Observers added during a notification hear of the next one.
   void NotificaAlteracao(IObservavel* observavel);
   void NotificaLiberacao(IObservavel* observavel);  // empties the list afterwards
 
-  int Quantidade() const { return int(m_quantidade); }
+  int Quantidade() const;
+  bool Vazia() const { return m_itens.empty(); }
   bool Contem(const IObservador* observador) const;
 
  private:
-  IObservador** itens() { return m_capacidade > 1 ? m_heap : &m_um; }
-  IObservador* const* itens() const { return m_capacidade > 1 ? m_heap : &m_um; }
+  class Percurso;
+  void Compacta();
 
-  union {
-    IObservador* m_um = nullptr;
-    IObservador** m_heap;
-  };
-  uint32_t m_quantidade = 0;
-  uint32_t m_capacidade = 1;
+  // While a notification walks the list, a removed observer leaves an empty place behind, taken
+  // out when the last walk ends (a notification may cause another).
+  std::vector<IObservador*> m_itens;
+  uint16_t m_percursos = 0;
+  bool m_vagas = false;
 };

@@ -8,6 +8,7 @@ class TSubJudice : public TRendimentosTributaveis {
   TMonetario& GetDeposito(int mes) { return m_depositos.Mes(mes); }
   TMonetarioTotal& GetTotalDeposito() { return m_depositos.Total(); }
   const TSerieMensal& GetDepositos() const { return m_depositos; }
+  TSerieMensal& GetDepositos() { return m_depositos; }
 
   void ZeraDepositos() { m_depositos.Zera(); }
   void ZeraValores() override;

@@ -18,10 +18,11 @@ int TBeneficiarioTolv::Valida(const QString& texto) const {
   const int codigo = TContribuinte::Valida(texto);
   if (codigo != 0 || !m_verificaFundo) return codigo;
   const bool fundo = GetTipoIdentificacao() == kIdentificacaoFundo;
-  if (texto == m_niFundo) return fundo ? kFundoBeneficiario : 0;
+  const QString niFundo = m_anexoFundo ? m_anexoFundo->GetContribuinte().GetNiDigitos() : m_niFundo;
+  if (texto == niFundo) return fundo ? kFundoBeneficiario : 0;
   // Another establishment of the fund: the kind of the number being set, not of the one it replaces.
   const uint8_t tipo = GetTipoNi(texto);
-  const bool mesmaRaiz = texto.left(8) == m_niFundo.left(8);
+  const bool mesmaRaiz = texto.left(8) == niFundo.left(8);
   if (mesmaRaiz && texto.size() == 14 && fundo && (tipo == kNiCnpj || tipo == kNiIndefinido))
     return kFundoBeneficiario;
   return 0;

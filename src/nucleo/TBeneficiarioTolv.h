@@ -5,6 +5,7 @@
 #include "nucleo/Contribuinte.h"
 
 class TTolv;
+class TTolvAnexo;
 
 // The beneficiary of a beneficiary line, and the working object of the beneficiary searches: a
 // number (kind by its length) with its name, the declaration it belongs to and, on a fund or club
@@ -29,13 +30,18 @@ class TBeneficiarioTolv : public TContribuinte {
   void SetCodigoRetencao(const QString& codigo) { m_codigoRetencao = codigo; }
   bool GetVerificaFundo() const { return m_verificaFundo; }
   void SetVerificaFundo(bool verifica) { m_verificaFundo = verifica; }
-  // The digits of the fund's or club's number.
+  // The digits of the fund's or club's number (emptied when the line is cleared).
   const QString& GetNiFundo() const { return m_niFundo; }
   void SetNiFundo(const QString& digitos) { m_niFundo = digitos; }
+  // The annex whose number the fund check reads when it checks, in place of the number kept: the
+  // page may choose the fund after making the line, and clears the line between beneficiaries.
+  // Not owned; it outlives the beneficiary.
+  void SetAnexoFundo(const TTolvAnexo* anexo) { m_anexoFundo = anexo; }
 
  private:
   TTolv* m_declaracao;
   QString m_codigoRetencao;
   bool m_verificaFundo = false;
   QString m_niFundo;
+  const TTolvAnexo* m_anexoFundo = nullptr;
 };

@@ -3,6 +3,7 @@
 #include <QFile>
 
 #include <cstdlib>
+#include <exception>
 #include <new>
 #include <vector>
 
@@ -51,15 +52,30 @@ bool rodaAtualizacao(bd::Transacao& transacao, const QString& sql) {
 
 }  // namespace
 
-TColecao::TColecao() { m_consultaAtual = &m_consultaLista; }
+TColecao::TColecao() : m_excecoesNaCriacao(std::uncaught_exceptions()) { m_consultaAtual = &m_consultaLista; }
 
 TColecao::~TColecao() {
   const auto viva = m_referenciaTransacao.lock();
   m_transacao = viva ? *viva : nullptr;
+  if (!m_encerrada) Encerra([this] { TColecao::ConfirmaTransacaoRetendo(); }, [this] { TColecao::DesfazTransacaoRetendo(); });
+}
+
+void TColecao::Encerra(const std::function<void()>& fim, const std::function<void()>& desfaz) noexcept {
+  m_encerrada = true;
+  const bool desfazendo = std::uncaught_exceptions() > m_excecoesNaCriacao;
   try {
-    ConfirmaTransacaoRetendo();
+    try {
+      (desfazendo ? desfaz : fim)();
+    } catch (const std::exception& e) {
+      // A failure the policy did not see (a value the database refuses, say) goes the same way.
+      const QString motivo = QString::fromUtf8(e.what());
+      FalhaBanco = true;
+      FalhaFatal(desfazendo ? TErro::FormataMensagem(304, motivo)
+                            : QStringLiteral("Não foi possível salvar as alterações. Mensagem retornada: ") + motivo);
+    }
   } catch (...) {
-    // Only an exit hook that does not end the process (the tests') can throw here.
+    // Only the exit hook of the tests returns, by raising, and only after the failure was shown:
+    // a destructor cannot pass it on.
   }
 }
 

@@ -31,9 +31,9 @@ extern bool FalhaBanco;
 class TColecao {
  public:
   TColecao();
-  // Commits the declaration-side transaction keeping it open, when it still exists. A
-  // subclass that overrides ConfirmaTransacaoRetendo calls its own in its destructor: a base
-  // destructor cannot.
+  // Commits the declaration-side transaction keeping it open, when it still exists (rolls it back
+  // when the collection goes with an exception), unless the subclass ended it already through
+  // Encerra: a subclass that overrides the transaction operations ends in its own destructor.
   virtual ~TColecao();
   TColecao(const TColecao&) = delete;
   TColecao& operator=(const TColecao&) = delete;
@@ -112,6 +112,13 @@ class TColecao {
   // before this base's destructor runs), bound to the declaration connection.
   void DefineTransacao(bd::Transacao* transacao);
 
+  // The end of a collection, run by a destructor: `fim` (the commit, and what the collection
+  // stores when it goes) in the ordinary way; `desfaz` (the rollback) when the collection goes
+  // because an exception is leaving the scope that made it, so that a half-done batch is not
+  // kept. Any failure of either goes through the failure policy, shown and then the end of the
+  // process, whether or not the policy saw it first; nothing is swallowed.
+  void Encerra(const std::function<void()>& fim, const std::function<void()>& desfaz) noexcept;
+
   void VerificaVersaoIndice();
   void VerificaVersaoDeclaracao();
   void AtualizaVersaoIndice();
@@ -159,6 +166,8 @@ class TColecao {
 
  private:
   bd::Transacao* m_transacao = nullptr;  // set through DefineTransacao, read through GetTransacao
+  const int m_excecoesNaCriacao;         // exceptions in flight when the collection was made
+  bool m_encerrada = false;
   std::weak_ptr<bd::Transacao* const> m_referenciaTransacao;
 
   bd::Transacao* TransacaoDaConsulta(const bd::Consulta& consulta) const;

@@ -27,6 +27,21 @@ const QString kAnterioresRra = QStringLiteral(
 
 constexpr int kQuantidadeInterativa = 100;
 
+// The lists read the beneficiaries that have a line straight from their table, by kind and number
+// or by name; the number cut to the length of its kind, as the windows give it.
+const QString kListaPorNumero = QStringLiteral(
+    "SELECT B.IN_PF_PJ, IIF(B.IN_PF_PJ = '1', LEFT(B.NR_PF_PJ, 9), LEFT(B.NR_PF_PJ, 12)) AS NR_PF_PJ, B.NM_NM_EMPR\n"
+    "FROM BENEFICIARIOS B\n"
+    "WHERE (B.IN_PF_PJ > '' OR B.NR_PF_PJ > '')\n"
+    "AND EXISTS (SELECT 1 FROM TOLV_ITENS I WHERE I.E_IN_PF_PJ = B.IN_PF_PJ AND I.E_NR_PF_PJ = B.NR_PF_PJ)\n"
+    "PLAN (B ORDER PK_BENEFICIARIOS)\n"
+    "ORDER BY B.IN_PF_PJ, B.NR_PF_PJ");
+const QString kListaPorNome = QStringLiteral(
+    "SELECT B.IN_PF_PJ, IIF(B.IN_PF_PJ = '1', LEFT(B.NR_PF_PJ, 9), LEFT(B.NR_PF_PJ, 12)) AS NR_PF_PJ, B.NM_NM_EMPR\n"
+    "FROM BENEFICIARIOS B\n"
+    "WHERE EXISTS (SELECT 1 FROM TOLV_ITENS I WHERE I.E_IN_PF_PJ = B.IN_PF_PJ AND I.E_NR_PF_PJ = B.NR_PF_PJ)\n"
+    "ORDER BY B.NM_NM_EMPR, B.IN_PF_PJ, B.NR_PF_PJ");
+
 bool TemLinhas(const bd::Consulta& consulta) { return consulta.aberta() && !consulta.vazia(); }
 
 }  // namespace
@@ -61,10 +76,7 @@ TColecaoBeneficiario::TColecaoBeneficiario(TTolv& declaracao)
   m_pronta = true;
 }
 
-TColecaoBeneficiario::~TColecaoBeneficiario() {
-  ConfirmaTransacaoRetendo();
-  m_declaracao = nullptr;
-}
+TColecaoBeneficiario::~TColecaoBeneficiario() { m_declaracao = nullptr; }
 
 void TColecaoBeneficiario::SetModoLista(bool modoLista) {
   ConfirmaTransacaoRetendo();
@@ -77,9 +89,9 @@ void TColecaoBeneficiario::SetModoLista(bool modoLista) {
     m_consultaLista.defineModo(bd::Consulta::Modo::Sequencial);
     m_consultaLista.defineTransacao(transacao);
     if (m_ordem == kPorNumero)
-      m_consultaLista.defineSql(QStringLiteral("Select * from BUSCA_BENEFICIARIOS"));
+      m_consultaLista.defineSql(kListaPorNumero);
     else if (m_ordem == kPorNome)
-      m_consultaLista.defineSql(QStringLiteral("Select * from BUSCA_BENEFICIARIOS_NOME"));
+      m_consultaLista.defineSql(kListaPorNome);
     else
       m_consultaLista.defineSql({});
     m_consultaAtual = &m_consultaLista;
@@ -136,10 +148,20 @@ void TColecaoBeneficiario::CarregaObjeto(TContribuinte& beneficiario, bd::Consul
     beneficiario.LimpaTudo();
     return;
   }
-  const QString numero = dados.campo(QStringLiteral("NR_PF_PJ")).texto();
-  const bool pessoa = dados.campo(QStringLiteral("IN_PF_PJ")).texto() == u"1";
+  // Where the three columns stand, found once per statement.
+  if (m_colunas.consulta != &dados || m_colunas.preparo != dados.preparo() || m_colunas.preparo == 0) {
+    m_colunas.tipo = dados.campo(QStringLiteral("IN_PF_PJ"));
+    m_colunas.numero = dados.campo(QStringLiteral("NR_PF_PJ"));
+    m_colunas.nome = dados.campo(QStringLiteral("NM_NM_EMPR"));
+    m_colunas.consulta = &dados;
+    m_colunas.preparo = dados.preparo();
+  }
+  // The beneficiary's observers hear of the load once, when it is over.
+  TNotificacaoAdiada adiada;
+  const QString numero = m_colunas.numero->texto();
+  const bool pessoa = m_colunas.tipo->igual(QLatin1StringView("1"));
   beneficiario.SetNiPelaBaseComErro(numero.left(pessoa ? 9 : 12));
-  beneficiario.GetNome().SetNomeComErro(dados.campo(QStringLiteral("NM_NM_EMPR")).texto());
+  beneficiario.GetNome().SetNomeComErro(m_colunas.nome->texto());
   AcompanhaBuscado(beneficiario);
 }
 

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 
 #include "nucleo/NavegacaoJanelas.h"
 #include "nucleo/TBeneficiarioTolv.h"
@@ -109,4 +110,10 @@ class TColecaoBeneficiario : public TColecao {
   std::unique_ptr<bd::Consulta> m_rraAntesAtual;
   std::unique_ptr<bd::Consulta> m_rraDepois;
   NavegacaoJanelas m_janelas;
+  // The columns read from the rows, for the statement they were found in.
+  struct Colunas {
+    const bd::Consulta* consulta = nullptr;
+    uint64_t preparo = 0;
+    std::optional<bd::Campo> tipo, numero, nome;
+  } m_colunas;
 };

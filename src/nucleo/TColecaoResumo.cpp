@@ -21,10 +21,7 @@ TColecaoResumo::TColecaoResumo(TTolv& declaracao) {
   m_consultaTotal.prepara();
 }
 
-TColecaoResumo::~TColecaoResumo() {
-  ConfirmaTransacaoRetendo();
-  m_declaracao = nullptr;
-}
+TColecaoResumo::~TColecaoResumo() { m_declaracao = nullptr; }
 
 void TColecaoResumo::AbreConsulta(bd::Consulta& consulta) {
   consulta.fecha();
@@ -36,6 +33,10 @@ void TColecaoResumo::CarregaObjeto(TResumo& resumo, bd::Consulta& dados) {
     resumo.Zera();
     return;
   }
+  LeTotais(resumo, dados);
+}
+
+void TColecaoResumo::LeTotais(TResumo& resumo, const bd::Consulta& dados) {
   for (int i = 0; i < TResumo::kTotais; ++i) {
     const auto total = TResumo::Total(i);
     resumo.GetTotal(total).SetValorMonetario(
@@ -61,14 +62,7 @@ void TColecaoResumo::CarregaResumoTotal(TResumo& resumo) {
   if (!AbreDataSet(m_consultaTotal)) return;
   m_total = m_consultaTotal.campo(QStringLiteral("TOTAL")).inteiro();
   // The totals of every source, so that an opened declaration shows them before any recalculation.
-  if (m_total > 0) {
-    for (int i = 0; i < TResumo::kTotais; ++i) {
-      const auto total = TResumo::Total(i);
-      resumo.GetTotal(total).SetValorMonetario(
-          Valor::deDezMilesimos(m_consultaTotal.campo(QString::fromLatin1(TResumo::NomeColuna(total))).dezMilesimos()));
-    }
-    resumo.SetOk(uint8_t(m_consultaTotal.campo(QStringLiteral("OK")).inteiro()));
-  }
+  if (m_total > 0) LeTotais(resumo, m_consultaTotal);
   m_consultaTotal.fecha();
 }
 

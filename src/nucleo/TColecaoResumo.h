@@ -25,6 +25,9 @@ class TColecaoResumo : public TColecaoDe<TResumo> {
   // Recomputes every source's row from the stored lines (ATUALIZAR_RESUMO).
   void AtualizaResumos();
 
+  // The ten totals and the up-to-date mark of a row of RESUMOS or BUSCA_RESUMO_TOTAL.
+  static void LeTotais(TResumo& resumo, const bd::Consulta& dados);
+
  protected:
   void AbreConsulta(bd::Consulta& consulta) override;
   void CarregaObjeto(TResumo& resumo, bd::Consulta& dados) override;

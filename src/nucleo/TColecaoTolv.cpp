@@ -269,11 +269,7 @@ TColecaoTolv::TColecaoTolv() : m_transacaoDeclaracao(Parametros()) {
 }
 
 TColecaoTolv::~TColecaoTolv() {
-  try {
-    ConfirmaTransacaoRetendo();
-  } catch (...) {
-    // Only a message box of the tests can throw here; nothing is left to undo.
-  }
+  Encerra([this] { ConfirmaTransacaoRetendo(); }, [this] { DesfazTransacaoRetendo(); });
 }
 
 void TColecaoTolv::AbreConsulta(bd::Consulta& consulta) {
@@ -311,14 +307,54 @@ void TColecaoTolv::EsqueceLeituras() {
 }
 
 void TColecaoTolv::CarregaObjeto(TTolv& tolv, bd::Consulta& dados) {
+  CarregaCabecalho(tolv, dados);
+  CarregaResumosDaLinha(tolv);
+  GuardaCopia(tolv);
+}
+
+void TColecaoTolv::CarregaCabecalho(TTolv& tolv, bd::Consulta& dados) {
   m_chaveAtual = dados.campo(QStringLiteral("TOLV_DK")).inteiro();
   CarregaLinha(tolv, dados, true);
+}
+
+void TColecaoTolv::GuardaCopia(TTolv& tolv) {
   if (!m_tolv) return;
   m_tolv->Limpar();
   try {
     tolv.Atribui(*m_tolv);
   } catch (const TErro&) {
     // The copy is only a convenience; the loaded declaration already lists the bad value.
+  }
+}
+
+void TColecaoTolv::CarregaResumosDaLinha(TTolv& tolv) {
+  const QString caminho = Caminho(tolv.GetNomeBancoDeclaracao());
+  const bd::Conexao* declaracao = GetBancoDeclaracao();
+  if (declaracao && declaracao->conectada() && declaracao->arquivo().toUpper() == caminho.toUpper()) {
+    if (!FalhaBanco) tolv.CarregaResumos();
+    return;
+  }
+  tolv.GetResumoGeral().Zera();
+  tolv.GetResumo().Zera();
+  if (!QFile::exists(caminho)) return;
+  try {
+    bd::Conexao conexao(caminho);
+    conexao.conecta();
+    bd::Transacao transacao(conexao, Parametros());
+    bd::Consulta propria(transacao, QStringLiteral("Select * from RESUMOS where E_FONTE_DK = 1"));
+    propria.abre();
+    if (!propria.eof()) TColecaoResumo::LeTotais(tolv.GetResumo(), propria);
+    if (tolv.GetInAdmFC() || tolv.GetInAdvogado()) {
+      bd::Consulta todas(transacao, QStringLiteral("Select * from BUSCA_RESUMO_TOTAL"));
+      todas.abre();
+      if (!todas.eof() && todas.campo(QStringLiteral("TOTAL")).inteiro() > 0)
+        TColecaoResumo::LeTotais(tolv.GetResumoGeral(), todas);
+    } else if (!propria.eof()) {
+      TColecaoResumo::LeTotais(tolv.GetResumoGeral(), propria);
+    }
+  } catch (const bd::ErroBanco& e) {
+    // A listing goes on without the summaries of a database it cannot read.
+    qWarning("resumos de %s ilegíveis: %s", qUtf8Printable(caminho), e.what());
   }
 }
 
@@ -341,12 +377,13 @@ bool TColecaoTolv::Localiza(TTolv& tolv) {
 bool TColecaoTolv::CarregaTolv(TTolv& tolv) {
   if (!Localiza(tolv)) return false;
   tolv.LiberaItens();
-  CarregaObjeto(tolv, m_consultaLista);
+  CarregaCabecalho(tolv, m_consultaLista);
   const QString arquivo = tolv.GetNomeBancoDeclaracao();
   AbrirBancoDeclaracao(arquivo, false);
   // The file in use from now on, whatever the row remembered.
   tolv.SetArquivo(arquivo);
   if (!FalhaBanco) tolv.CarregaResumos();
+  GuardaCopia(tolv);
   return true;
 }
 
@@ -464,6 +501,35 @@ void TColecaoTolv::GravaBancos(TTolv& tolv) {
   tolv.SetFonteDK(QStringLiteral("1"));
   PreencheDeclaracao(tolv);
   if (ExecutaProcedure(*m_procedimentoDeclaracao)) ConfirmaTransacao();
+  EsqueceLeituras();
+}
+
+void TColecaoTolv::SalvaComEncerramento(TTolv& tolv, const QDate& encerramento) {
+  if (tolv.GetAnoCalendario().isEmpty() || !m_procedimento) return;
+  const QString arquivo = tolv.GetNomeBancoDeclaracao();
+  if (!tolv.GetArquivo().isEmpty() && tolv.GetArquivo().toUpper() != arquivo.toUpper()) GravaBancos(tolv);
+  AbrirBancoDeclaracao(arquivo, false);
+  if (FalhaBanco || FalhaBancoIndice || !m_procedimentoDeclaracao) return;
+  IniciaTransacao();
+  PreencheDeclaracao(tolv);
+  if (!ExecutaProcedure(*m_procedimentoDeclaracao)) return;
+  bd::Procedimento fechamento(m_transacaoDeclaracao, QStringLiteral("ATU_ENCERRAMENTO"));
+  fechamento.param(QStringLiteral("Data_Encerramento"), encerramento);
+  if (!ExecutaProcedure(fechamento)) return;
+  PreencheIndice(tolv, false);
+  if (!ExecutaProcedure(*m_procedimento)) return;
+  // The declaration side first: its values are what a half-done save would lose.
+  Opera(&m_transacaoDeclaracao, Lado::Declaracao, &bd::Transacao::commit,
+        QStringLiteral("Não foi possível salvar as alterações. Mensagem retornada: "), 0);
+  if (FalhaBanco) {
+    DesfazTransacao();
+    return;
+  }
+  Opera(m_transacaoIndice.get(), Lado::Indice, &bd::Transacao::commit,
+        QStringLiteral("Não foi possível salvar as alterações no banco Tolv. Mensagem retornada: "), 0);
+  tolv.SetTolvDK(QString::number(m_procedimento->saida(QStringLiteral("TOLV_DK_OUT")).inteiro()));
+  tolv.SetArquivo(arquivo);
+  tolv.SetFonteDK(QStringLiteral("1"));
   EsqueceLeituras();
 }
 

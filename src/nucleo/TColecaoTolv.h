@@ -49,6 +49,11 @@ class TColecaoTolv : public TColecaoDe<TTolv> {
   // name is kept in the declaration) and its header follows; a new number that another row
   // already lists is refused with EColecaoError 46 or 47, a file that cannot be renamed with 95.
   void GravaBancos(TTolv& tolv);
+  // Stores the header and zeroes every value after the month of `encerramento` in the
+  // declaration's database in one transaction, committed before the index takes the header: a
+  // failure on the way leaves the amounts and the stored header as they were. A declarant whose
+  // number changed is stored first as GravaBancos does.
+  void SalvaComEncerramento(TTolv& tolv, const QDate& encerramento);
   // Removes the row and the database file; a file that cannot be deleted keeps the row and
   // raises EColecaoError 98.
   void Exclui(TTolv& tolv);
@@ -88,7 +93,8 @@ class TColecaoTolv : public TColecaoDe<TTolv> {
 
  protected:
   void AbreConsulta(bd::Consulta& consulta) override;
-  // Fills the declaration from the row, without touching the declaration connection.
+  // Fills the declaration from the row with its summaries, without touching the declaration
+  // connection.
   void CarregaObjeto(TTolv& tolv, bd::Consulta& dados) override;
   bool EhColecaoIndice() const override { return true; }
 
@@ -98,6 +104,13 @@ class TColecaoTolv : public TColecaoDe<TTolv> {
   void Opera(bd::Transacao* transacao, Lado lado, void (bd::Transacao::*operacao)(), const QString& prefixo,
              int codigo);
   bool ListaAberta();
+  // The row's header, then the copy of what was loaded.
+  void CarregaCabecalho(TTolv& tolv, bd::Consulta& dados);
+  void GuardaCopia(TTolv& tolv);
+  // The summaries of a row loaded by browsing the list: from the declaration's own database, read
+  // through a connection of their own unless the declaration connection is on it; a file that is
+  // missing or unreadable leaves them zeroed.
+  void CarregaResumosDaLinha(TTolv& tolv);
   void PreparaProcedimentoDeclaracao(const char* nome);
   // The index procedure's parameters for the declaration (the shared part of a save and an
   // adoption).

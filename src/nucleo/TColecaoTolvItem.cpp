@@ -32,6 +32,24 @@ const QString kBusca = QStringLiteral(
     "Select * from BUSCA_TOLV_ITEM(:NumReg, :FONTE_DK, :TRIB_TRIBU_IN, :E_IN_PF_PJ_IN , :E_NR_PF_PJ_IN, "
     ":E_PROCESSO_IN, :E_VARA_IN, :E_MUNICIPIO_IN)");
 const QString kOrdemChave = QStringLiteral("\norder by TOLV_ITEM_DK");
+// The lists read the lines with their child values straight from the view, in the order of each
+// list, walking an index of the section: no procedure stands between the rows and the reader.
+const QString kListaPorChave = QStringLiteral(
+    "SELECT C.* FROM TOLV_ITENS_COMPLETOS C\n"
+    "WHERE C.E_FONTE_DK = :FONTE_DK\n"
+    "PLAN JOIN (JOIN (C I ORDER PK_TOLV_ITENS, C J INDEX (PK_JUDICIAIS)), C S INDEX (PK_ISENTOS))\n"
+    "ORDER BY C.E_FONTE_DK, C.TOLV_ITEM_DK");
+const QString kListaPorBeneficiario = QStringLiteral(
+    "SELECT C.* FROM TOLV_ITENS_COMPLETOS C\n"
+    "WHERE C.E_FONTE_DK = :FONTE_DK\n"
+    "PLAN JOIN (JOIN (C I ORDER TOLV_ITENS_CODIGO_BENEF, C J INDEX (PK_JUDICIAIS)), C S INDEX (PK_ISENTOS))\n"
+    "ORDER BY C.E_FONTE_DK, C.E_IN_PF_PJ, C.E_NR_PF_PJ, C.TRIB_TRIBU");
+// Every line of a beneficiary, of every source: the income statement.
+const QString kLinhasDoBeneficiario = QStringLiteral(
+    "SELECT C.* FROM TOLV_ITENS_COMPLETOS C\n"
+    "WHERE C.E_IN_PF_PJ = :E_IN_PF_PJ_IN AND C.E_NR_PF_PJ = :E_NR_PF_PJ_IN\n"
+    "PLAN SORT (JOIN (JOIN (C I INDEX (TOLV_ITENS_BENEF), C J INDEX (PK_JUDICIAIS)), C S INDEX (PK_ISENTOS)))\n"
+    "ORDER BY C.E_FONTE_DK, C.TOLV_ITEM_DK");
 
 // 1-based columns of a row of lines (TOLV_ITENS_COMPLETOS): each group holds January to December,
 // then the thirteenth salary.
@@ -68,17 +86,21 @@ const std::array<Serie, 8> kGruposLinha = {Serie::kRendimento, Serie::kDeducao, 
 
 const QDate kDataZero(1899, 12, 30);
 
+int g_intervaloConfirmacao = 50000;
+
 bool TemLinhas(const bd::Consulta& consulta) { return consulta.aberta() && !consulta.vazia(); }
 
 Valor Le(const bd::Consulta& dados, int coluna) { return Valor::deDezMilesimos(dados.campo(coluna).dezMilesimos()); }
 
 bd::Dado Quantia(const TMonetario& m) { return bd::DezMilesimos{m.GetValorMonetario().dezMilesimos()}; }
 
-// Thirteen months from a column; the thirteenth as 0 when the code admits none, everything 0 when
-// the series may not be read.
+// Thirteen months from a column, decoded at once; the thirteenth as 0 when the code admits none,
+// everything 0 when the series may not be read.
 void LeSerie(TSerieMensal& serie, const bd::Consulta& dados, int coluna, bool le, bool semDecimo) {
-  for (int mes = 1; mes <= kMeses; ++mes)
-    serie.Mes(mes).SetValorMonetario(le && !(semDecimo && mes == kMeses) ? Le(dados, coluna + mes - 1) : Valor());
+  std::array<int64_t, kMeses> valores{};
+  if (le) dados.dezMilesimos(coluna, kMeses, valores.data());
+  if (semDecimo) valores[kMeses - 1] = 0;
+  for (int mes = 1; mes <= kMeses; ++mes) serie.Mes(mes).SetValorMonetario(Valor::deDezMilesimos(valores[size_t(mes - 1)]));
 }
 
 bool AdmiteDeducao(const TCodigoRetencao& codigo, Serie serie) {
@@ -97,14 +119,6 @@ bool EhEmpresa(const TTolvItem& linha) { return linha.GetBeneficiario().GetTipo(
 QString TextoData(const bd::Campo& campo) {
   const QDate data = campo.nulo() ? QDate() : campo.data();
   return (data.isValid() ? data : kDataZero).toString(QStringLiteral("dd/MM/yyyy"));
-}
-
-// The number without check digits as stored: 9 characters of a CPF, 12 of a CNPJ, all 20 of a
-// process number used as a beneficiary.
-QString BaseGravada(const QString& tipo, const QString& numero) {
-  if (tipo == u"1") return numero.left(9);
-  if (tipo == u"3") return numero.left(20);
-  return numero.left(12);
 }
 
 QDate DataDoLaudo(const QString& texto) {
@@ -129,6 +143,24 @@ bool JudiciaisZerados(const TTolvItem& linha) {
 }
 
 }  // namespace
+
+QString TColecaoTolvItem::SqlLista(uint8_t ordem) {
+  switch (ordem) {
+    case kTodas:
+    case kPorChave:
+    case kVerificacao: return kListaPorChave;
+    case kPorBeneficiario: return kListaPorBeneficiario;
+    default: return {};
+  }
+}
+
+int TColecaoTolvItem::IntervaloConfirmacao() { return g_intervaloConfirmacao; }
+
+int TColecaoTolvItem::DefineIntervaloConfirmacao(int intervalo) {
+  const int anterior = g_intervaloConfirmacao;
+  g_intervaloConfirmacao = intervalo;
+  return anterior;
+}
 
 EDataInvalida::EDataInvalida(const QString& texto)
     : std::runtime_error(QStringLiteral("'%1' não é uma data válida").arg(texto).toStdString()) {}
@@ -173,7 +205,7 @@ void TColecaoTolvItem::PreparaLeitura() {
   };
   m_judiciais = prepara(QStringLiteral("SELECT * FROM JUDICIAIS\nWHERE E_TOLV_ITEM_DK = :E_TOLV_ITEM_DK"));
   m_isentos = prepara(QStringLiteral("SELECT * FROM ISENTOS\nWHERE E_TOLV_ITEM_DK = :E_TOLV_ITEM_DK"));
-  m_beneficiario = prepara(QStringLiteral("SELECT * FROM TOLV_ITENS_DO_BENEF(:E_IN_PF_PJ_IN, :E_NR_PF_PJ_IN)"));
+  m_beneficiario = prepara(kLinhasDoBeneficiario);
   m_consultaTotal.defineTransacao(&tr);
   // The key given as a parameter, never as text in the statement.
   m_consultaTotal.defineSql(QStringLiteral("Select TOTAL FROM TOTAL_TOLV_ITENS(:FONTE_DK)"));
@@ -195,20 +227,29 @@ void TColecaoTolvItem::PreparaGravacao() {
 }
 
 TColecaoTolvItem::~TColecaoTolvItem() {
-  try {
-    if (m_modoLista)
-      ConfirmaTransacao();
-    else
-      ConfirmaTransacaoRetendo();
-    if (m_gravacao && !m_interativo) {
-      bd::Consulta limpa(*GetTransacao(), QStringLiteral("DELETE FROM IMPITENS"));
-      ExecutaConsulta(limpa);
-      ConfirmaTransacaoRetendo();
-      GravaResumoDoAnexo();
-    }
-  } catch (...) {
-    // Only an exit hook that does not end the process (the tests') can throw here.
-  }
+  const bool lote = m_gravacao && !m_interativo;
+  Encerra(
+      [this, lote] {
+        if (m_modoLista)
+          ConfirmaTransacao();
+        else
+          ConfirmaTransacaoRetendo();
+        if (!lote) return;
+        bd::Consulta limpa(*GetTransacao(), QStringLiteral("DELETE FROM IMPITENS"));
+        ExecutaConsulta(limpa);
+        ConfirmaTransacaoRetendo();
+        GravaResumoDoAnexo();
+      },
+      [this, lote] {
+        if (m_modoLista)
+          DesfazTransacao();
+        else
+          DesfazTransacaoRetendo();
+        // The totals kept in memory took in saves that are gone: they wait for a recalculation.
+        if (!lote) return;
+        m_anexo->GetResumo().SetOk(0);
+        m_declaracao->GetResumoGeral().SetOk(0);
+      });
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -224,15 +265,7 @@ void TColecaoTolvItem::SetModoLista(bool modoLista) {
     for (int i = NavegacaoJanelas::kAnterior; i <= NavegacaoJanelas::kUltima; ++i) m_navegacao[size_t(i)].reset();
     m_consultaLista.defineModo(bd::Consulta::Modo::Sequencial);
     m_consultaLista.defineTransacao(tr);
-    switch (m_ordem) {
-      case kTodas:
-      case kVerificacao: m_consultaLista.defineSql(QStringLiteral("Select * from BUSCA_TOLV_ITENS(:FONTE_DK)")); break;
-      case kPorChave: m_consultaLista.defineSql(QStringLiteral("Select * from BUSCA_TOLV_ITENS_CHAVE(:FONTE_DK)")); break;
-      case kPorBeneficiario:
-        m_consultaLista.defineSql(QStringLiteral("Select * from BUSCA_TOLV_ITENS_BENEF(:FONTE_DK)"));
-        break;
-      default: m_consultaLista.defineSql({}); break;
-    }
+    m_consultaLista.defineSql(SqlLista(m_ordem));
     m_consultaAtual = &m_consultaLista;
     // In list mode the first navigation query holds the lookup of batch saves.
     m_navegacao[NavegacaoJanelas::kPrimeira] = std::make_unique<bd::Consulta>(*tr, kBusca, bd::Consulta::Modo::Sequencial);
@@ -301,8 +334,9 @@ void TColecaoTolvItem::CarregaObjeto(TTolvItem& linha, bd::Consulta& dados) {
   LeLinha(linha, dados, Leitura::Navegacao);
   linha.SetModificado(false);
   linha.GetBeneficiario().SetModificado(false);
+  // The stored line is read again by every save and delete before they look at it.
+  TNotificacaoAdiada adiada;
   linha.CopiaPara(*m_carregada);
-  linha.CopiaPara(*m_armazenada);
 }
 
 void TColecaoTolvItem::CarregaLinha(TTolvItem& linha, bd::Consulta& dados) {
@@ -313,24 +347,55 @@ void TColecaoTolvItem::CarregaItemProcesso(TTolvItem& linha, bd::Consulta& dados
   if (m_pronta) LeLinha(linha, dados, Leitura::Processo);
 }
 
+const TColecaoTolvItem::Colunas& TColecaoTolvItem::ColunasDe(const bd::Consulta& dados) {
+  ColunasResolvidas& c = m_colunas;
+  if (c.consulta == &dados && c.preparo == dados.preparo() && c.preparo != 0) return c.colunas;
+  static const char* const nomes[kColunasNomeadas] = {
+      "TOLV_ITEM_DK", "E_FONTE_DK", "TRIB_TRIBU", "E_IN_PF_PJ",  "E_NR_PF_PJ",            "NM_NM_EMPR",    "E_PROCESSO",
+      "E_VARA",       "E_MUNICIPIO", "IN_MOLESTIA", "DATA_LAUDO", "DEDUCAO_ESPECIALIZADA", "TEM_SUBJUDICE", "TEM_ISENTO"};
+  for (int i = 0; i < kColunasNomeadas; ++i) {
+    const QString nome = QString::fromLatin1(nomes[i]);
+    const int indice = dados.indiceCampo(nome);
+    // A row without one of them fails as reading it by name would.
+    if (indice <= 0) dados.campo(nome);
+    c.colunas[size_t(i)] = indice;
+  }
+  c.consulta = &dados;
+  c.preparo = dados.preparo();
+  return c.colunas;
+}
+
+QString TColecaoTolvItem::TextoDaData(const bd::Campo& campo) {
+  const QDate data = campo.nulo() ? QDate() : campo.data();
+  // A walk meets the same few dates over and over.
+  if (data != m_ultimaData || m_textoUltimaData.isEmpty()) {
+    m_ultimaData = data;
+    m_textoUltimaData = (data.isValid() ? data : kDataZero).toString(QStringLiteral("dd/MM/yyyy"));
+  }
+  return m_textoUltimaData;
+}
+
 void TColecaoTolvItem::LeLinha(TTolvItem& linha, bd::Consulta& dados, Leitura leitura) {
-  const int chave = dados.campo(kChave).inteiro();
+  const Colunas& col = ColunasDe(dados);
+  auto campo = [&dados, &col](ColunaNomeada c) { return dados.campo(col[c]); };
+  // The line's observers hear of the load once, when it is over.
+  TNotificacaoAdiada adiada;
+  const int chave = campo(kCampoChave).inteiro();
   if (leitura != Leitura::Linha) m_chaveAtual = chave;
   linha.SetTolvItemDK(QString::number(chave));
   if (leitura == Leitura::Linha)
-    linha.SetIndicadorAnexo(dados.campo(QStringLiteral("E_FONTE_DK")).inteiro() >= 2 ? QStringLiteral("1")
-                                                                                      : QStringLiteral("0"));
+    linha.SetIndicadorAnexo(campo(kCampoFonte).inteiro() >= 2 ? QStringLiteral("1") : QStringLiteral("0"));
 
-  const QString codigoTexto = dados.campo(QStringLiteral("TRIB_TRIBU")).texto();
+  const QString codigoTexto = campo(kCampoCodigo).texto();
   TBeneficiarioTolv& beneficiario = linha.GetBeneficiario();
   beneficiario.SetCodigoRetencao(codigoTexto);
-  linha.GetProcesso().SetValor(dados.campo(QStringLiteral("E_PROCESSO")).texto());
-  linha.GetVara().SetValor(dados.campo(QStringLiteral("E_VARA")).texto());
-  linha.GetMunicipio().SetValor(dados.campo(QStringLiteral("E_MUNICIPIO")).texto());
-  const QString molestia = dados.campo(QStringLiteral("IN_MOLESTIA")).texto();
+  linha.GetProcesso().SetValor(campo(kCampoProcesso).texto());
+  linha.GetVara().SetValor(campo(kCampoVara).texto());
+  linha.GetMunicipio().SetValor(campo(kCampoMunicipio).texto());
+  const QString molestia = campo(kCampoMolestia).texto();
   linha.GetInMolestia().SetValor(molestia);
-  linha.GetDataLaudo().SetValor(TextoData(dados.campo(QStringLiteral("DATA_LAUDO"))));
-  linha.SetDeducaoEspecializada(dados.campo(QStringLiteral("DEDUCAO_ESPECIALIZADA")).texto().trimmed() != u"F");
+  linha.GetDataLaudo().SetValor(TextoDaData(campo(kCampoLaudo)));
+  linha.SetDeducaoEspecializada(!campo(kCampoEspecializada).igual(QLatin1StringView("F")));
 
   // The code's row; a code found nowhere leaves every flag clear.
   TCodigoRetencao& codigo = linha.GetCodigoRetencao();
@@ -347,9 +412,12 @@ void TColecaoTolvItem::LeLinha(TTolvItem& linha, bd::Consulta& dados, Leitura le
   codigo.SetAnexo(anexoCodigo);
   m_codigos->BuscaCodigo(codigo);
 
-  const QString tipo = dados.campo(QStringLiteral("E_IN_PF_PJ")).texto();
-  beneficiario.SetNiPelaBaseComErro(BaseGravada(tipo, dados.campo(QStringLiteral("E_NR_PF_PJ")).texto()));
-  beneficiario.GetNome().SetNomeComErro(dados.campo(QStringLiteral("NM_NM_EMPR")).texto());
+  // The number without check digits as stored: 9 characters of a CPF, 12 of a CNPJ, all 20 of a
+  // process number used as a beneficiary.
+  const bd::Campo tipo = campo(kCampoTipo);
+  const qsizetype corte = tipo.igual(QLatin1StringView("1")) ? 9 : tipo.igual(QLatin1StringView("3")) ? 20 : 12;
+  beneficiario.SetNiPelaBaseComErro(campo(kCampoNumero).texto().left(corte));
+  beneficiario.GetNome().SetNomeComErro(campo(kCampoNome).texto());
 
   const bool semDecimo = !codigo.GetDecimoTerceiro();
   const bool empresa = EhEmpresa(linha);
@@ -363,7 +431,7 @@ void TColecaoTolvItem::LeLinha(TTolvItem& linha, bd::Consulta& dados, Leitura le
   LeSerie(t.GetSerie(Serie::kMolestia), dados, kColMolestia, leitura != Leitura::Linha || molestia == u"S", false);
 
   // Child values: 1 in their own table, 2 in this row.
-  const int temJudicial = dados.campo(QStringLiteral("TEM_SUBJUDICE")).inteiro();
+  const int temJudicial = campo(kCampoTemJudicial).inteiro();
   const bool leJudicial = leitura != Leitura::Linha || codigo.GetSubJudice();
   if (leJudicial && temJudicial == 1) {
     CarregaJudiciais(linha);
@@ -380,7 +448,7 @@ void TColecaoTolvItem::LeLinha(TTolvItem& linha, bd::Consulta& dados, Leitura le
     linha.GetSubJudice().ZeraValores();
     linha.GetCompensacao().ZeraValores();
   }
-  const int temIsento = dados.campo(QStringLiteral("TEM_ISENTO")).inteiro();
+  const int temIsento = campo(kCampoTemIsento).inteiro();
   if (codigo.GetAdmiteIsentos() && temIsento == 1)
     CarregaIsentos(linha);
   else if (codigo.GetAdmiteIsentos() && temIsento == 2)
@@ -405,12 +473,9 @@ void LeJudiciais(TTolvItem& linha, const bd::Consulta& dados, int base, bool ren
     LeSerie(s.GetSerie(kDeducoes[i]), dados, base + kJudDeducaoPO + 13 * int(i),
             admite && AdmiteDeducao(codigo, kDeducoes[i]), semDecimo);
   LeSerie(s.GetSerie(Serie::kRetido), dados, base + kJudRetido, admite, semDecimo);
-  for (int mes = 1; mes <= kMeses; ++mes) {
-    const bool decimo = semDecimo && mes == kMeses;
-    s.GetDeposito(mes).SetValorMonetario(decimo ? Valor() : Le(dados, base + kJudDeposito + mes - 1));
-    c.GetAnoAtual(mes).SetValorMonetario(admite && !decimo ? Le(dados, base + kJudAnoAtual + mes - 1) : Valor());
-    c.GetAnoAnterior(mes).SetValorMonetario(admite && !decimo ? Le(dados, base + kJudAnoAnterior + mes - 1) : Valor());
-  }
+  LeSerie(s.GetDepositos(), dados, base + kJudDeposito, true, semDecimo);
+  LeSerie(c.GetSerieAnoAtual(), dados, base + kJudAnoAtual, admite, semDecimo);
+  LeSerie(c.GetSerieAnoAnterior(), dados, base + kJudAnoAnterior, admite, semDecimo);
 }
 
 // The exempt values from their first column: an ISENTOS row (column 2) or a row of lines (249).
@@ -575,7 +640,7 @@ void TColecaoTolvItem::Proximo() {
     if (!m_consultaLista.aberta()) return;
     m_consultaLista.proximo();
     // A long read does not keep one transaction context for ever.
-    if (m_contador <= kIntervaloConfirmacao) {
+    if (m_contador <= g_intervaloConfirmacao) {
       ++m_contador;
     } else {
       m_contador = 0;
@@ -753,11 +818,14 @@ uint8_t TColecaoTolvItem::Grava(TTolvItem& linha) {
   p.param(QStringLiteral("CONTROLA_DUPLICATAS"), int(m_controleDuplicatas));
   p.param(QStringLiteral("E_IN_PF_PJ_ANT"), bd::Dado());
   p.param(QStringLiteral("E_NR_PF_PJ_ANT"), bd::Dado());
+  bool inclusao = true;
   if (!m_interativo) {
-    m_armazenada->Limpa();
+    LimpaArmazenada();
     p.param(kChave, bd::Dado());
   } else if (Localiza(linha)) {
+    inclusao = false;
     CarregaLinha(*m_armazenada, m_modoLista ? *m_navegacao[NavegacaoJanelas::kPrimeira] : m_consultaLista);
+    m_armazenadaLimpa = false;
     const TTolvItem& carregada = *m_carregada;
     if (!carregada.GetTolvItemDK().isEmpty() && !MesmaIdentidade(linha, carregada)) {
       // The line takes a code and beneficiary of its own: another stored line may hold them.
@@ -775,7 +843,7 @@ uint8_t TColecaoTolvItem::Grava(TTolvItem& linha) {
       p.param(QStringLiteral("E_NR_PF_PJ_ANT"), carregada.GetBeneficiario().GetBase());
     }
   } else {
-    m_armazenada->Limpa();
+    LimpaArmazenada();
     p.param(kChave, bd::Dado());
     linha.CopiaPara(*m_carregada);
   }
@@ -788,28 +856,31 @@ uint8_t TColecaoTolvItem::Grava(TTolvItem& linha) {
   ++m_contador;
   if (!m_modoLista) m_janelas.FechaExtremos();
   const int resultado = p.saida(QStringLiteral("RESULTADO")).inteiro();
-  const int chave = p.saida(QStringLiteral("TOLV_ITEM_DK_OUT")).inteiro();
-  if (resultado == kIncluida || resultado == kAlterada || resultado == kSomada) {
-    // A count not read yet is read with the line in it.
-    if (resultado == kIncluida && m_total >= 0) ++m_total;
+  const bd::Campo saida = p.saida(QStringLiteral("TOLV_ITEM_DK_OUT"));
+  // Without key only for a line the procedure refused outright.
+  const int chave = saida.nulo() ? -1 : saida.inteiro();
+
+  // Whatever the answer, the line and the collection stand on the stored line it names.
+  if (resultado == kIncluida && m_total >= 0) ++m_total;
+  if (chave > 0) {
     if (linha.GetTolvItemDK().isEmpty()) linha.SetTolvItemDK(QString::number(chave));
     m_chaveAtual = chave;
-    if (m_interativo && !m_modoLista && m_consultaAtual && m_consultaAtual->aberta())
-      AcompanhaGravacao(linha, resultado == kIncluida);
+    if (m_interativo && !m_modoLista && m_consultaAtual && m_consultaAtual->aberta()) AcompanhaGravacao(linha, inclusao);
+  }
+  TTolvItem& carregada = *m_carregada;
+  linha.GetProcesso().CopiaPara(carregada.GetProcesso());
+  linha.GetVara().CopiaPara(carregada.GetVara());
+  linha.GetMunicipio().CopiaPara(carregada.GetMunicipio());
+  const QString& nome = linha.GetBeneficiario().GetNome().GetValor();
+  if (m_interativo && !carregada.GetBeneficiario().GetNome().GetValor().isEmpty() &&
+      nome != carregada.GetBeneficiario().GetNome().GetValor()) {
+    carregada.GetBeneficiario().GetNome().SetNomeComErro(nome);
+    linha.GetInMolestia().CopiaPara(carregada.GetInMolestia());
+    linha.GetDataLaudo().CopiaPara(carregada.GetDataLaudo());
+    ConfirmaTransacao();
+  }
 
-    TTolvItem& carregada = *m_carregada;
-    linha.GetProcesso().CopiaPara(carregada.GetProcesso());
-    linha.GetVara().CopiaPara(carregada.GetVara());
-    linha.GetMunicipio().CopiaPara(carregada.GetMunicipio());
-    const QString& nome = linha.GetBeneficiario().GetNome().GetValor();
-    if (m_interativo && !carregada.GetBeneficiario().GetNome().GetValor().isEmpty() &&
-        nome != carregada.GetBeneficiario().GetNome().GetValor()) {
-      carregada.GetBeneficiario().GetNome().SetNomeComErro(nome);
-      linha.GetInMolestia().CopiaPara(carregada.GetInMolestia());
-      linha.GetDataLaudo().CopiaPara(carregada.GetDataLaudo());
-      ConfirmaTransacao();
-    }
-
+  if (resultado == kIncluida || resultado == kAlterada || resultado == kSomada) {
     if (m_declaracao->GetAnoCalendario() >= u"2000") {
       const TCodigoRetencao& codigo = linha.GetCodigoRetencao();
       const bool judiciaisAlterados = linha.GetCompensacao().GetModificado() || linha.GetSubJudice().GetModificado();
@@ -855,9 +926,16 @@ uint8_t TColecaoTolvItem::Grava(TTolvItem& linha) {
   return uint8_t(resultado);
 }
 
+void TColecaoTolvItem::LimpaArmazenada() {
+  // A batch clears it before every save: once is enough while nothing fills it.
+  if (m_armazenadaLimpa) return;
+  m_armazenada->Limpa();
+  m_armazenadaLimpa = true;
+}
+
 void TColecaoTolvItem::ConfirmaGravacao() {
   // A batch commits every 50,001 saves.
-  if (!m_interativo && m_contador <= kIntervaloConfirmacao) return;
+  if (!m_interativo && m_contador <= g_intervaloConfirmacao) return;
   m_contador = 0;
   ConfirmaTransacaoRetendo();
   if (m_anexo->GetResumo().GetOk()) GravaResumoDoAnexo();
@@ -1022,7 +1100,7 @@ void TColecaoTolvItem::Exclui(TTolvItem& linha) {
   if (!rodou) return;
   ConfirmaTransacaoRetendo();
   if (!m_modoLista) m_janelas.FechaExtremos();
-  m_armazenada->Limpa();
+  LimpaArmazenada();
   // A line never stored takes nothing out of the count or the totals.
   if (!chaveTexto.isEmpty()) {
     if (m_total > 0) --m_total;

@@ -1,7 +1,9 @@
 #pragma once
 
+#include <QDate>
 #include <QString>
 
+#include <array>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -43,8 +45,10 @@ class TColecaoTolvItem : public TColecao {
   // line replaced, 3 stored line replaced by the sum, 4 nothing written (the batch already holds
   // that beneficiary and code).
   enum Resultado : uint8_t { kNadaGravado = 0, kIncluida = 1, kAlterada = 2, kSomada = 3, kRepetida = 4 };
-  // Saves and list rows between two commits of a batch.
-  static constexpr int kIntervaloConfirmacao = 50000;
+  // Saves and list rows between two commits of a batch: 50,000, unless a test sets another.
+  static int IntervaloConfirmacao();
+  // Returns the interval it replaces.
+  static int DefineIntervaloConfirmacao(int intervalo);
 
   TColecaoTolvItem(TTolv& declaracao, TTolvAnexo& anexo);
   // The read-only variant of the annex checks: no procedure, no delete statement.
@@ -53,6 +57,9 @@ class TColecaoTolvItem : public TColecao {
 
   // Takes effect at the next SetModoLista(true).
   void SetOrdem(uint8_t ordem) { m_ordem = ordem; }
+  // The statement of the list of an order (its parameter is the source, FONTE_DK); empty for an
+  // order that lists nothing.
+  static QString SqlLista(uint8_t ordem);
   uint8_t GetOrdem() const { return m_ordem; }
   void SetModoLista(bool modoLista);
   bool GetModoLista() const { return m_modoLista; }
@@ -131,6 +138,20 @@ class TColecaoTolvItem : public TColecao {
   void PreparaLeitura();
   void PreparaGravacao();
 
+  // The columns of a row of lines read by name, found once per statement.
+  enum ColunaNomeada {
+    kCampoChave, kCampoFonte, kCampoCodigo, kCampoTipo, kCampoNumero, kCampoNome, kCampoProcesso, kCampoVara, kCampoMunicipio,
+    kCampoMolestia, kCampoLaudo, kCampoEspecializada, kCampoTemJudicial, kCampoTemIsento, kColunasNomeadas
+  };
+  using Colunas = std::array<int, kColunasNomeadas>;
+  struct ColunasResolvidas {
+    const bd::Consulta* consulta = nullptr;
+    uint64_t preparo = 0;
+    Colunas colunas{};
+  };
+  const Colunas& ColunasDe(const bd::Consulta& dados);
+  QString TextoDaData(const bd::Campo& campo);
+
   // How a row is read: which code table entry, which child values, which side effects.
   enum class Leitura { Navegacao, Linha, Processo };
   void LeLinha(TTolvItem& linha, bd::Consulta& dados, Leitura leitura);
@@ -155,6 +176,7 @@ class TColecaoTolvItem : public TColecao {
   void ConfirmaGravacao();
   void AtualizaResumos(TTolvItem& anterior, TTolvItem& nova, bool soma);
   void GravaResumoDoAnexo();
+  void LimpaArmazenada();
   void DefineParametrosLinha(TTolvItem& linha);
   // The common start of both child rows' saves: false when the procedure need not run (a delete
   // in batch use, or of a row the view knows is not there); the view takes the row's new state.
@@ -181,4 +203,8 @@ class TColecaoTolvItem : public TColecao {
   std::unique_ptr<bd::Procedimento> m_procJudiciais;
   std::unique_ptr<bd::Procedimento> m_procIsentos;
   NavegacaoJanelas m_janelas;
+  ColunasResolvidas m_colunas;
+  bool m_armazenadaLimpa = false;
+  QDate m_ultimaData;
+  QString m_textoUltimaData;
 };

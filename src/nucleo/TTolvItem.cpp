@@ -76,6 +76,7 @@ void TTolvItem::ArmaVerificacaoFundo() {
   m_beneficiario.SetVerificaFundo(fundo);
   if (!fundo) return;
   m_beneficiario.SetNiFundo(m_anexo->GetContribuinte().GetNiDigitos());
+  m_beneficiario.SetAnexoFundo(m_anexo);
   m_beneficiario.SetTipoIdentificacao(m_anexo->GetContribuinte().GetTipoIdentificacao());
 }
 
@@ -86,8 +87,8 @@ void TTolvItem::Limpa() {
   m_subJudice.ZeraValores();
   m_isentos.ZeraValores();
   m_beneficiario.LimpaTudo();
-  // The owner may have become another fund since the line was made: the check follows it.
-  if (m_beneficiario.GetVerificaFundo()) m_beneficiario.SetNiFundo(m_anexo->GetContribuinte().GetNiDigitos());
+  // The fund check reads the owner's number when it checks.
+  m_beneficiario.SetNiFundo(QString());
   m_codigo.Limpar();
   m_processo.Limpa();
   m_vara.Limpa();

@@ -20,6 +20,7 @@
 #include "controles/TErroEdit.h"
 #include "nucleo/DragMonetario.h"
 #include "nucleo/Erros.h"
+#include "nucleo/Fone.h"
 #include "nucleo/Monetario.h"
 #include "nucleo/Texto.h"
 #include "suporte/CaixaMensagemFalsa.h"
@@ -277,6 +278,21 @@ TEST_F(EditNaJanela, ValorRecusadoMostraAMensagemEMantemFocoETexto) {
   EXPECT_FALSE(edValor->Rejeitado());
   EXPECT_EQ(aposModificar.count(), 1);
   EXPECT_EQ(caixa.chamadas().size(), 2u);
+}
+
+TEST_F(EditNaJanela, ValorQueSeEsvaziaAoRecusarNaoLevaOTextoDigitado) {
+  TFoneNumero numero;
+  numero.SetValor(QStringLiteral("32145678"));
+  edLivre->AssociaDado(&numero);
+  foca(edLivre);
+  cola(edLivre, "0321");
+  // Back: forward lies the cancel button, which discards the text.
+  QTest::keyClick(edLivre, Qt::Key_Backtab);
+  ASSERT_EQ(caixa.chamadas().size(), 1u);
+  EXPECT_EQ(focado(), edLivre);
+  EXPECT_EQ(edLivre->text(), "0321");
+  EXPECT_TRUE(numero.GetValor().isEmpty());
+  edLivre->AssociaDado(nullptr);
 }
 
 TEST_F(EditNaJanela, TextoRecusadoNaoRedigitadoSaiComOValorAnterior) {

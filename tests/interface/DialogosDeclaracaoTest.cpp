@@ -72,7 +72,19 @@ class Dialogos : public indice_teste::ComIndice {
   }
 
   // Runs `acao` on the modal dialog once it shows.
-  static void QuandoAbrir(std::function<void()> acao) { QTimer::singleShot(0, qApp, std::move(acao)); }
+  // Runs once a modal dialog is up: the main window processes pending events on its way there
+  // (bringing its menus in line), so a plain zero timer could fire before the dialog exists.
+  static void QuandoAbrir(std::function<void()> acao) {
+    auto* espera = new QTimer(qApp);
+    espera->setInterval(0);
+    QObject::connect(espera, &QTimer::timeout, qApp, [espera, acao = std::move(acao)] {
+      if (!QApplication::activeModalWidget()) return;
+      espera->stop();
+      espera->deleteLater();
+      acao();
+    });
+    espera->start();
+  }
 
   // The row of the current list whose number (without check digits) is this.
   static int LinhaDe(TListaDeclaracoes* lista, const QString& numero, const QString& ano = QStringLiteral("2013")) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QKeySequence>
 #include <QLineEdit>
 #include <QString>
 #include <QStringList>
@@ -47,6 +48,15 @@ class PaginaFalsa : public TPaginaDeclaracao {
     anota(QStringLiteral("PermiteGeracao %1").arg(permitida ? 1 : 0));
   }
   void DefineTitulo(const QString& titulo) override { anota(QStringLiteral("DefineTitulo ") + titulo); }
+  bool TemAnexos() const override { return temAnexos; }
+  int TipoDoAnexo(int fonte) override {
+    anota(QStringLiteral("TipoDoAnexo %1").arg(fonte));
+    return tipoAnexo;
+  }
+  void TeclaAlt(int tecla, bool numerico) override {
+    anota(QStringLiteral("TeclaAlt %1%2").arg(QKeySequence(tecla).toString(), numerico ? QStringLiteral(" numérico") : QString()));
+  }
+  void GravaTextos() override { anota(QStringLiteral("GravaTextos")); }
 
   static int& vivas() {
     static int n = 0;
@@ -54,6 +64,8 @@ class PaginaFalsa : public TPaginaDeclaracao {
   }
 
   bool podeSair = true;
+  bool temAnexos = false;
+  int tipoAnexo = 0;
   TContextoPagina contexto;
   QLineEdit* campo = nullptr;
 

@@ -4,6 +4,7 @@
 #include "nucleo/Texto.h"
 #include "suporte/QtGtest.h"
 
+#include <array>
 #include <memory>
 #include <vector>
 
@@ -59,32 +60,61 @@ TEST(TDadoBasico, DestructionReleasesEveryRegistrationInOrder) {
   EXPECT_TRUE(a.alterados.empty());
 }
 
-// An observer that leaves the list while being notified.
-struct QueSai : IObservador {
+// An observer that, when told of a change, takes one observer out of the list (itself or another)
+// and may put a newcomer in.
+struct QueMexe : IObservador {
   TDadoBasico* dado = nullptr;
+  IObservador* tira = nullptr;
+  IObservador* poe = nullptr;
   int chamadas = 0;
   void Alterado(IObservavel*) override {
     ++chamadas;
-    dado->RemoveObservador(this);
+    if (tira) dado->RemoveObservador(tira);
+    if (poe) dado->AdicionaObservador(poe);
+    tira = poe = nullptr;
   }
   void Liberado(IObservavel*) override {}
 };
 
-TEST(TObservadores, ObserverLeavingDuringNotificationIsNotReadPastTheEnd) {
-  QueSai primeiro, segundo;  // outlive the value, which releases them
+// Three observers; the one at `quem` takes out the one at `tirado` (-1: none) while notified.
+struct Mudanca {
+  int quem;
+  int tirado;
+  std::array<int, 3> chamadas;  // of the first notification
+};
+
+class MudancaDuranteNotificacao : public testing::TestWithParam<Mudanca> {};
+
+TEST_P(MudancaDuranteNotificacao, EveryObserverStillRegisteredWhenItsTurnComesIsCalledOnce) {
+  const Mudanca& m = GetParam();
+  std::array<QueMexe, 3> obs;  // outlive the value, which releases them
+  QueMexe novo;
   TDadoBasico dado;
-  primeiro.dado = segundo.dado = &dado;
-  dado.AdicionaObservador(&primeiro);
-  dado.AdicionaObservador(&segundo);
+  for (auto& o : obs) {
+    o.dado = &dado;
+    dado.AdicionaObservador(&o);
+  }
+  if (m.tirado >= 0) obs[size_t(m.quem)].tira = &obs[size_t(m.tirado)];
+  obs[size_t(m.quem)].poe = &novo;
   dado.NotificaAlteracao();
-  // Walked by position: the second moved into the first's place and is not reached.
-  EXPECT_EQ(primeiro.chamadas, 1);
-  EXPECT_EQ(segundo.chamadas, 0);
-  EXPECT_TRUE(dado.TemObservador(&segundo));
-  EXPECT_FALSE(dado.TemObservador(&primeiro));
+  for (size_t i = 0; i < obs.size(); ++i) EXPECT_EQ(obs[i].chamadas, m.chamadas[i]) << i;
+  // A newcomer hears of the next change only.
+  EXPECT_EQ(novo.chamadas, 0);
+  dado.NotificaAlteracao();
+  EXPECT_EQ(novo.chamadas, 1);
+  for (size_t i = 0; i < obs.size(); ++i)
+    EXPECT_EQ(dado.TemObservador(&obs[i]), int(i) != m.tirado) << i;
+  EXPECT_EQ(dado.QuantidadeObservadores(), m.tirado >= 0 ? 3 : 4);
 }
 
-TEST(TObservadores, GrowsBeyondTheInlinePlace) {
+INSTANTIATE_TEST_SUITE_P(Observadores, MudancaDuranteNotificacao,
+                         testing::Values(Mudanca{0, 0, {1, 1, 1}},    // leaves: the next one is still called
+                                         Mudanca{1, 1, {1, 1, 1}},
+                                         Mudanca{0, 1, {1, 0, 1}},    // takes out one not yet called
+                                         Mudanca{2, 0, {1, 1, 1}},    // takes out one already called
+                                         Mudanca{1, -1, {1, 1, 1}}));  // only adds
+
+TEST(TObservadores, RemovedObserversAreNoLongerCalled) {
   std::vector<Espiao> espioes(5);
   TDadoBasico dado;
   for (auto& e : espioes) dado.AdicionaObservador(&e);

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <memory>
+#include <stdexcept>
 #include <vector>
 
 #include "LinhasTeste.h"
@@ -540,6 +541,121 @@ TEST_F(Lote, LeavingImportModeKeepsTheBatchWorking) {
   EXPECT_EQ(Grava(*lote, kMaria, 13), TColecaoTolvItem::kRepetida);
   lote.reset();
   EXPECT_EQ(Conta("TOLV_ITENS"), 2);
+}
+
+TEST_F(Lote, ASaveThatWritesNothingStillTakesTheKeyOfTheStoredLine) {
+  NovaLinha(kJose, "0561");
+  const int jose = Le("SELECT TOLV_ITEM_DK FROM TOLV_ITENS").toInt();
+  auto lote = NovoLote();
+  TTolvItem mantida(m_tolv, m_tolv);
+  Identifica(mantida, kJose, "JOSE", "0561");
+  mantida.SetAcao(TTolvItem::kMantem);
+  EXPECT_EQ(lote->Grava(mantida), TColecaoTolvItem::kNadaGravado);
+  EXPECT_EQ(mantida.GetTolvItemDK(), QString::number(jose));
+  EXPECT_EQ(lote->GetChaveAtual(), jose);
+
+  // A line the batch has stored already: the key of the one stored first.
+  TTolvItem primeira(m_tolv, m_tolv);
+  Identifica(primeira, kMaria, "MARIA", "0561");
+  ASSERT_EQ(lote->Grava(primeira), TColecaoTolvItem::kIncluida);
+  TTolvItem repetida(m_tolv, m_tolv);
+  Identifica(repetida, kMaria, "MARIA", "0561");
+  EXPECT_EQ(lote->Grava(repetida), TColecaoTolvItem::kRepetida);
+  EXPECT_FALSE(repetida.GetTolvItemDK().isEmpty());
+  EXPECT_EQ(repetida.GetTolvItemDK(), primeira.GetTolvItemDK());
+  EXPECT_EQ(lote->GetChaveAtual(), primeira.GetTolvItemDK().toInt());
+}
+
+// The interval between two commits of a batch, set for one test.
+class Intervalo {
+ public:
+  explicit Intervalo(int saves) : m_anterior(TColecaoTolvItem::DefineIntervaloConfirmacao(saves)) {}
+  ~Intervalo() { TColecaoTolvItem::DefineIntervaloConfirmacao(m_anterior); }
+
+ private:
+  int m_anterior;
+};
+
+TEST_F(Lote, CommitsAtTheSaveAfterTheInterval) {
+  Intervalo intervalo(3);
+  auto lote = NovoLote();
+  std::vector<int> visiveis, contadores;
+  for (const QString& numero : {kJose, kMaria, kAna, kEmpresa}) {
+    ASSERT_EQ(Grava(*lote, numero, 10), TColecaoTolvItem::kIncluida);
+    visiveis.push_back(Conta("TOLV_ITENS"));
+    contadores.push_back(lote->GetContadorGravacoes());
+  }
+  EXPECT_EQ(visiveis, (std::vector<int>{0, 0, 0, 4}));
+  EXPECT_EQ(contadores, (std::vector<int>{1, 2, 3, 0}));
+}
+
+TEST_F(Lote, ALongReadCommitsAfterTheIntervalToo) {
+  Roda("SET TERM ^ ;\n"
+       "EXECUTE BLOCK AS DECLARE I INTEGER = 1; BEGIN\n"
+       "  WHILE (I <= 6) DO BEGIN\n"
+       "    INSERT INTO TOLV_ITENS (TOLV_ITEM_DK, E_FONTE_DK, TRIB_TRIBU, E_IN_PF_PJ, E_NR_PF_PJ)\n"
+       "    VALUES (:I, 1, '0561', '1', LPAD(100000000 + :I, 9, '0'));\n"
+       "    I = I + 1;\n"
+       "  END\n"
+       "END^\n"
+       "SET TERM ; ^\n"
+       "ALTER SEQUENCE GEN_TOLV_ITEM_DK RESTART WITH 6;");
+  Intervalo intervalo(3);
+  TColecaoTolvItem& itens = m_tolv.GetItens();
+  itens.SetModoLista(true);
+  TTolvItem l(m_tolv, m_tolv);
+  itens.CarregaPrimeiro(l);
+  // A save of a batch on the same transaction waits for a commit.
+  auto lote = NovoLote();
+  ASSERT_EQ(Grava(*lote, kJose, 10), TColecaoTolvItem::kIncluida);
+  std::vector<int> visiveis, contadores;
+  for (int i = 0; i < 5; ++i) {
+    itens.CarregaProximo(l);
+    contadores.push_back(itens.GetContadorGravacoes());
+    visiveis.push_back(Conta("TOLV_ITENS"));
+  }
+  EXPECT_EQ(contadores, (std::vector<int>{1, 2, 3, 4, 0}));
+  EXPECT_EQ(visiveis, (std::vector<int>{6, 6, 6, 6, 7}));
+}
+
+TEST_F(Lote, ABatchLeftByAnExceptionIsRolledBackAndItsTotalsAwaitARecalculation) {
+  try {
+    auto lote = NovoLote();
+    ASSERT_EQ(Grava(*lote, kJose, 10), TColecaoTolvItem::kIncluida);
+    throw std::runtime_error("arquivo ilegível");
+  } catch (const std::runtime_error&) {
+  }
+  EXPECT_EQ(Conta("TOLV_ITENS"), 0);
+  EXPECT_EQ(Conta("IMPITENS"), 0);
+  EXPECT_EQ(m_tolv.GetResumo().GetOk(), 0);
+  EXPECT_TRUE(m_caixa.chamadas().empty());
+  // The declaration goes on working.
+  EXPECT_EQ(Grava(Itens(), kMaria, 20), TColecaoTolvItem::kIncluida);
+  EXPECT_EQ(Conta("TOLV_ITENS"), 1);
+}
+
+TEST_F(Lote, AFailureOfTheLastStoreIsShownAndEndsTheProcess) {
+  int fins = 0;
+  TColecao::DefineEncerramento([&fins] {
+    ++fins;
+    throw declaracao_teste::FimDoProcesso{};
+  });
+  {
+    auto lote = NovoLote();
+    ASSERT_EQ(Grava(*lote, kJose, 10), TColecaoTolvItem::kIncluida);
+    // The summaries' collection is made again when the batch ends, over a procedure that no longer
+    // takes what it is given: it fails before the procedure runs.
+    m_tolv.LiberaItens();
+    Roda("SET TERM ^ ;\nCREATE OR ALTER PROCEDURE INCLUI_ATU_RESUMO (E_FONTE_DK VARCHAR(10)) AS BEGIN END^\n"
+         "SET TERM ; ^");
+  }
+  EXPECT_EQ(fins, 1);
+  ASSERT_EQ(m_caixa.chamadas().size(), 1u);
+  EXPECT_TRUE(m_caixa.ultima().texto.startsWith(QStringLiteral("Não foi possível salvar as alterações.")))
+      << m_caixa.ultima().texto.toStdString();
+  EXPECT_TRUE(FalhaBanco);
+  // The lines went in before the summary was stored.
+  EXPECT_EQ(Conta("TOLV_ITENS"), 1);
 }
 
 // The totals kept line by line through real saves and deletes equal those the database recomputes.

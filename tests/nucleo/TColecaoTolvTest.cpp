@@ -239,6 +239,38 @@ TEST_F(ColecaoTolv, ListsInOrderOfKindNumberAndYearWithoutMovingTheDeclarationCo
   EXPECT_FALSE(QFile::exists(Dados(Banco(kOutraEmpresa))));
 }
 
+TEST_F(ColecaoTolv, EveryRoadThatLoadsARowLoadsItsSummaries) {
+  Cria(kMatriz);
+  Cria(kCpf, "2012");
+  Roda(Banco(kMatriz), "UPDATE RESUMOS SET TOT_BENEF = 3, TOT_REND = 1234.5678, OK = 1 WHERE E_FONTE_DK = 1");
+  Roda(Banco(kCpf, "2012"), "UPDATE RESUMOS SET TOT_BENEF = 1, TOT_IRRF = 10, OK = 0 WHERE E_FONTE_DK = 1");
+  ASSERT_EQ(QFileInfo(TColecao::GetBancoDeclaracao()->arquivo()).fileName(), Banco(kCpf, "2012"));
+
+  // Browsing the list: the declaration open on the connection, and one that is not.
+  Declaracao d;
+  m_colecao->CarregaPrimeiro(d.tolv);
+  ASSERT_EQ(d.tolv.GetContribuinte().GetNiDigitos(), kCpf);
+  EXPECT_EQ(d.tolv.GetResumo().GetTotIrrf().GetValorInterno(), Valor::deReais(10));
+  EXPECT_EQ(d.tolv.GetResumo().GetOk(), 0);
+  m_colecao->CarregaProximo(d.tolv);
+  ASSERT_EQ(d.tolv.GetContribuinte().GetNiDigitos(), kMatriz);
+  EXPECT_EQ(d.tolv.GetResumo().GetTotRend().GetValorInterno(), Valor::deDezMilesimos(12345678));
+  EXPECT_EQ(d.tolv.GetResumo().GetTotBenef().GetValorInterno(), Valor::deReais(3));
+  EXPECT_TRUE(d.tolv.GetResumo().GetTotIrrf().GetValorInterno().ehZero());
+  EXPECT_EQ(d.tolv.GetResumoGeral().GetTotRend().GetValorInterno(), Valor::deDezMilesimos(12345678));
+  EXPECT_EQ(d.tolv.GetResumo().GetOk(), 1);
+  // Browsing left the declaration connection where it was.
+  EXPECT_EQ(QFileInfo(TColecao::GetBancoDeclaracao()->arquivo()).fileName(), Banco(kCpf, "2012"));
+
+  // Loading the declaration to work on it.
+  Declaracao aberta;
+  aberta.tolv.GetContribuinte().SetNi(kMatriz);
+  aberta.tolv.SetAnoCalendario(QStringLiteral("2013"));
+  ASSERT_TRUE(m_colecao->CarregaTolv(aberta.tolv));
+  EXPECT_EQ(aberta.tolv.GetResumo().GetTotRend().GetValorInterno(), Valor::deDezMilesimos(12345678));
+  EXPECT_EQ(m_colecao->GetTolvCarregado()->GetResumo().GetTotRend().GetValorInterno(), Valor::deDezMilesimos(12345678));
+}
+
 TEST_F(ColecaoTolv, FindsByKeyByDeclarantAndYearAndNamesFromAnotherYear) {
   Cria(kMatriz, "2012");
   Declaracao criada;

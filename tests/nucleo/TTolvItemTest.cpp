@@ -258,14 +258,21 @@ TEST(TTolvItem, AFundAnnexLineMayNotPayTheFund) {
   EXPECT_FALSE(propria.GetBeneficiario().GetVerificaFundo());
 }
 
-TEST(TTolvItem, ClearingTheLineFollowsTheFundItsOwnerBecame) {
+TEST(TTolvItem, TheFundCheckReadsTheFundItsOwnerIsNowAndClearingEmptiesTheFundNumber) {
   TTolv tolv;
   AnexoFC fundo(tolv, {}, 0, 255);  // the page makes its line before the fund is chosen
   TTolvItem linha(tolv, fundo);
   EXPECT_EQ(linha.GetBeneficiario().Valida(Cnpj("112223330001")), 0);
   fundo.GetContribuinte().SetNi(Cnpj("112223330001"));
-  linha.Limpa();
   EXPECT_EQ(linha.GetBeneficiario().Valida(Cnpj("112223330001")), 133);
+  linha.Limpa();
+  EXPECT_TRUE(linha.GetBeneficiario().GetNiFundo().isEmpty());
+  EXPECT_EQ(linha.GetBeneficiario().Valida(Cnpj("112223330001")), 133);
+  EXPECT_EQ(linha.GetBeneficiario().Valida(Cnpj("112223330002")), 133);
+  // Another fund chosen for the same annex.
+  fundo.GetContribuinte().SetNi(Cnpj("443332220001"));
+  EXPECT_EQ(linha.GetBeneficiario().Valida(Cnpj("112223330001")), 0);
+  EXPECT_EQ(linha.GetBeneficiario().Valida(Cnpj("443332220001")), 133);
 }
 
 TEST(TBeneficiarioTolv, WithoutADeclarationAValidBeneficiaryGives11) {

@@ -214,9 +214,10 @@ END^
 -- process data, when given) is handled by ACAO: 0 asks and 1 keeps it, nothing written, RESULTADO 0
 -- with its key; 2 replaces it (RESULTADO 2); 3 adds the amounts to it (RESULTADO 3); with none, a new
 -- line is added (RESULTADO 1). With CONTROLA_DUPLICATAS 1 a batch that meets again a code and
--- beneficiary it has stored writes nothing (RESULTADO 4); a line without code or beneficiary is
--- refused the same way. TOLV_ITEM_DK_OUT is the line's key. The beneficiaries table keeps every name
--- by itself (its rows outlive the lines), so the previous beneficiary of a changed line needs nothing.
+-- beneficiary it has stored writes nothing (RESULTADO 4, with the key of the line it stored); a line
+-- without code or beneficiary is refused the same way, without key. TOLV_ITEM_DK_OUT is the line's key.
+-- The beneficiaries table keeps every name by itself (its rows outlive the lines), so the previous
+-- beneficiary of a changed line needs nothing.
 -- The seven parameters before the amounts and the amounts' order (positions 8 to 111) are a contract.
 CREATE OR ALTER PROCEDURE INCLUI_ATU_TOLV_ITEM (
   ACAO                  SMALLINT,
@@ -260,10 +261,16 @@ BEGIN
     K = (SELECT I.TOLV_ITEM_DK FROM TOLV_ITENS I WHERE I.E_FONTE_DK = :FONTE AND I.TOLV_ITEM_DK = :TOLV_ITEM_DK);
   ELSE
   BEGIN
-    IF (CONTROLA_DUPLICATAS = 1 AND EXISTS (SELECT 1 FROM IMPITENS X
-                                            WHERE X.E_FONTE_DK = :FONTE AND X.TRIB_TRIBU = :TRIB_TRIBU
-                                              AND X.E_IN_PF_PJ = :E_IN_PF_PJ AND X.E_NR_PF_PJ = :E_NR_PF_PJ)) THEN
-      EXIT;
+    IF (CONTROLA_DUPLICATAS = 1) THEN
+    BEGIN
+      -- The line the batch stored first under that code and beneficiary: its key is the answer.
+      SELECT FIRST 1 X.TOLV_ITEM_DK FROM IMPITENS X
+      WHERE X.E_FONTE_DK = :FONTE AND X.TRIB_TRIBU = :TRIB_TRIBU
+        AND X.E_IN_PF_PJ = :E_IN_PF_PJ AND X.E_NR_PF_PJ = :E_NR_PF_PJ
+      INTO :TOLV_ITEM_DK_OUT;
+      IF (ROW_COUNT > 0) THEN
+        EXIT;
+    END
     K = LINHA_DA_IDENTIDADE(FONTE, TRIB_TRIBU, E_IN_PF_PJ, E_NR_PF_PJ, E_PROCESSO, E_VARA, E_MUNICIPIO);
     IF (K IS NOT NULL AND A IN (0, 1)) THEN
     BEGIN

@@ -2,6 +2,8 @@
 
 #include "plataforma/bd/Interno.h"
 
+#include <cstring>
+
 namespace bd {
 
 const QString& Campo::nome() const { return m_fonte->descritor(m_indice).nome; }
@@ -17,18 +19,41 @@ Dado Campo::valor() const {
   return interno::decodifica(m_fonte->descritor(m_indice), linha, m_fonte->contextoBlob());
 }
 
-QString Campo::texto() const { return valor().comoTexto(); }
+QString Campo::texto() const {
+  if (const unsigned char* linha = m_fonte->linha())
+    if (auto t = interno::textoDireto(m_fonte->descritor(m_indice), linha)) return std::move(*t);
+  return valor().comoTexto();
+}
+
+bool Campo::igual(QLatin1StringView outro) const {
+  if (const unsigned char* linha = m_fonte->linha())
+    if (const auto bytes = interno::bytesDeTexto(m_fonte->descritor(m_indice), linha)) {
+      // ASCII reads the same in every character set the program uses.
+      bool ascii = true;
+      for (const char c : outro) ascii = ascii && uchar(c) < 0x80;
+      if (ascii) return bytes->size() == outro.size() && std::memcmp(bytes->data(), outro.data(), size_t(outro.size())) == 0;
+    }
+  return texto() == outro;
+}
 
 int Campo::inteiro() const {
-  const int64_t v = valor().comoInteiro();
+  const int64_t v = inteiro64();
   if (v < INT32_MIN || v > INT32_MAX)
     throw ErroBanco(QStringLiteral("O valor do campo %1 não cabe em um inteiro.").arg(nome()));
   return int(v);
 }
 
-int64_t Campo::inteiro64() const { return valor().comoInteiro(); }
+int64_t Campo::inteiro64() const {
+  if (const unsigned char* linha = m_fonte->linha())
+    if (const auto v = interno::inteiroDireto(m_fonte->descritor(m_indice), linha)) return *v;
+  return valor().comoInteiro();
+}
 
-int64_t Campo::dezMilesimos() const { return valor().comoDezMilesimos(); }
+int64_t Campo::dezMilesimos() const {
+  if (const unsigned char* linha = m_fonte->linha())
+    if (const auto v = interno::dezMilesimosDireto(m_fonte->descritor(m_indice), linha)) return *v;
+  return valor().comoDezMilesimos();
+}
 
 double Campo::real() const { return valor().comoReal(); }
 

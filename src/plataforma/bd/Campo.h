@@ -2,6 +2,7 @@
 
 #include <QDate>
 #include <QDateTime>
+#include <QLatin1StringView>
 #include <QString>
 
 #include <cstdint>
@@ -25,6 +26,8 @@ class Campo {
   bool nulo() const;
   Dado valor() const;
   QString texto() const;
+  // Whether the text equals `outro`, without building a text (a flag read row after row).
+  bool igual(QLatin1StringView outro) const;
   int inteiro() const;
   int64_t inteiro64() const;
   int64_t dezMilesimos() const;  // a decimal column read exactly, whatever its scale

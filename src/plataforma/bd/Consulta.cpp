@@ -2,6 +2,8 @@
 
 #include <QHash>
 
+#include <cstring>
+
 #include "plataforma/bd/Conexao.h"
 #include "plataforma/bd/Interno.h"
 #include "plataforma/bd/TextoSql.h"
@@ -51,6 +53,7 @@ struct Consulta::Nucleo : interno::Dependente, interno::FonteCampos {
   // The preparation.
   std::shared_ptr<NucleoConexao> conexaoPreparo;
   uint64_t geracaoPreparo = 0;
+  uint64_t idPreparo = 0;
   IStatement* stmt = nullptr;
   unsigned tipoComando = 0;
   IMessageMetadata* metaEntrada = nullptr;
@@ -142,6 +145,7 @@ struct Consulta::Nucleo : interno::Dependente, interno::FonteCampos {
     entradas.clear();
     saidas.clear();
     indiceSaida.clear();
+    idPreparo = 0;
     // The rows are as long as this statement's outputs: another statement needs its own.
     linhaExecucao.reset();
     linhaSeq.reset();
@@ -191,6 +195,8 @@ struct Consulta::Nucleo : interno::Dependente, interno::FonteCampos {
     }
     entradas = interno::descreve(metaEntrada);
     saidas = interno::descreve(metaSaida);
+    static uint64_t preparos = 0;
+    idPreparo = ++preparos;
     for (int i = 0; i < int(saidas.size()); ++i) {
       const QString k = chave(saidas[size_t(i)].nome);
       if (!indiceSaida.contains(k)) indiceSaida.insert(k, i);
@@ -594,6 +600,30 @@ Campo Consulta::campo(int posicao) const {
     throw ErroBanco(QStringLiteral("A consulta não tem o campo %1.").arg(posicao));
   return Campo(m.get(), posicao - 1);
 }
+
+void Consulta::dezMilesimos(int primeira, int quantidade, int64_t* destino) const {
+  m->exigeDescricao();
+  if (primeira < 1 || quantidade < 0 || primeira - 1 + quantidade > int(m->saidas.size()))
+    throw ErroBanco(QStringLiteral("A consulta não tem os campos %1 a %2.").arg(primeira).arg(primeira + quantidade - 1));
+  const unsigned char* linha = m->linha();
+  for (int i = 0; i < quantidade; ++i) {
+    const int indice = primeira - 1 + i;
+    const Descritor& d = m->saidas[size_t(indice)];
+    if (linha && d.tipo == SQL_INT64 && d.escala == -4) {
+      // The program's amounts, as stored.
+      int16_t nulo;
+      std::memcpy(&nulo, linha + d.deslocamentoNulo, sizeof nulo);
+      destino[i] = 0;
+      if (!nulo) std::memcpy(&destino[i], linha + d.deslocamento, sizeof(int64_t));
+      continue;
+    }
+    std::optional<int64_t> v;
+    if (linha) v = interno::dezMilesimosDireto(m->saidas[size_t(indice)], linha);
+    destino[i] = v ? *v : Campo(m.get(), indice).dezMilesimos();
+  }
+}
+
+uint64_t Consulta::preparo() const { return m->stmt ? m->idPreparo : 0; }
 
 void Consulta::acrescenta() {
   m->exigeAberta();

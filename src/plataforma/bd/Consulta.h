@@ -91,6 +91,12 @@ class Consulta {
   int indiceCampo(const QString& nome) const;  // 1-based, 0 when absent
   Campo campo(const QString& nome) const;  // raises when the name is not there
   Campo campo(int posicao) const;          // 1-based
+  // `quantidade` columns of the current row from `primeira` (1-based), as ten-thousandths, straight
+  // into `destino` (a row of amounts read at once); null reads 0. Raises as campo() would.
+  void dezMilesimos(int primeira, int quantidade, int64_t* destino) const;
+  // Changes whenever the statement is prepared again (0 while it is not): places found by name
+  // stay right while it stays the same.
+  uint64_t preparo() const;
 
   // Cache only, in memory: a new empty row at the end, made current; the current row removed.
   void acrescenta();

@@ -236,6 +236,14 @@ QString Quem::texto() const {
 
 void codifica(const Descritor& d, unsigned char* linha, const Dado& v, const ContextoBlob& ctx,
               const Quem& quem) {
+  if (v.tipo() == Dado::Tipo::DezMilesimos && d.tipo == SQL_INT64 && d.escala == -4) {
+    // The program's amounts go as they are: a save of a line sends a hundred of them.
+    const int64_t x = v.comoDezMilesimos();
+    const short presente = 0;
+    std::memcpy(linha + d.deslocamento, &x, sizeof x);
+    std::memcpy(linha + d.deslocamentoNulo, &presente, sizeof presente);
+    return;
+  }
   short ind = -1;
   unsigned char* p = linha + d.deslocamento;
   const bool texto = d.tipo == SQL_TEXT || d.tipo == SQL_VARYING || d.tipo == SQL_BLOB;
@@ -423,6 +431,70 @@ Dado decodifica(const Descritor& d, const unsigned char* linha, const ContextoBl
     default:
       throw ErroBanco(QStringLiteral("Tipo de dado %1 não suportado no campo %2.").arg(d.tipo).arg(d.nome));
   }
+}
+
+namespace {
+
+// The integer of an exact number's column, as stored.
+std::optional<int64_t> inteiroCru(const Descritor& d, const unsigned char* p) {
+  switch (d.tipo) {
+    case SQL_SHORT: {
+      int16_t x;
+      std::memcpy(&x, p, sizeof x);
+      return x;
+    }
+    case SQL_LONG: {
+      int32_t x;
+      std::memcpy(&x, p, sizeof x);
+      return x;
+    }
+    case SQL_INT64: {
+      int64_t x;
+      std::memcpy(&x, p, sizeof x);
+      return x;
+    }
+    default:
+      return std::nullopt;
+  }
+}
+
+}  // namespace
+
+std::optional<int64_t> dezMilesimosDireto(const Descritor& d, const unsigned char* linha) {
+  if (d.tipo != SQL_SHORT && d.tipo != SQL_LONG && d.tipo != SQL_INT64) return std::nullopt;
+  if (nulo(d, linha)) return 0;
+  const std::optional<int64_t> cru = inteiroCru(d, linha + d.deslocamento);
+  // The amounts of the program are stored with four decimals: no rescaling.
+  if (d.escala == -4) return cru;
+  return Decimal::reescala(*cru, d.escala, -4);
+}
+
+std::optional<int64_t> inteiroDireto(const Descritor& d, const unsigned char* linha) {
+  if (d.escala != 0) return std::nullopt;
+  if (d.tipo != SQL_SHORT && d.tipo != SQL_LONG && d.tipo != SQL_INT64) return std::nullopt;
+  if (nulo(d, linha)) return 0;
+  return inteiroCru(d, linha + d.deslocamento);
+}
+
+std::optional<QByteArrayView> bytesDeTexto(const Descritor& d, const unsigned char* linha) {
+  if ((d.tipo != SQL_VARYING && d.tipo != SQL_TEXT) || d.charset == kCharsetOctets) return std::nullopt;
+  if (nulo(d, linha)) return QByteArrayView();
+  const unsigned char* p = linha + d.deslocamento;
+  if (d.tipo == SQL_VARYING) {
+    uint16_t n;
+    std::memcpy(&n, p, sizeof n);
+    return QByteArrayView(reinterpret_cast<const char*>(p + sizeof n), n);
+  }
+  const char* c = reinterpret_cast<const char*>(p);
+  qsizetype n = d.tamanho;
+  while (n > 0 && c[n - 1] == ' ') --n;  // CHAR columns come padded with blanks
+  return QByteArrayView(c, n);
+}
+
+std::optional<QString> textoDireto(const Descritor& d, const unsigned char* linha) {
+  const auto bytes = bytesDeTexto(d, linha);
+  if (!bytes) return std::nullopt;
+  return textoDeBytes(bytes->data(), bytes->size(), d.charset);
 }
 
 NucleoConexao::~NucleoConexao() {

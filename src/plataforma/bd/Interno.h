@@ -5,12 +5,14 @@
 
 #include <firebird/Interface.h>
 
+#include <QByteArrayView>
 #include <QHash>
 #include <QString>
 #include <QStringList>
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "plataforma/bd/ErroBanco.h"
@@ -94,6 +96,15 @@ bool nulo(const Descritor& d, const unsigned char* linha);
 void codifica(const Descritor& d, unsigned char* linha, const Dado& v, const ContextoBlob& ctx,
               const Quem& quem);
 Dado decodifica(const Descritor& d, const unsigned char* linha, const ContextoBlob& ctx);
+// Straight from the row, without a Dado on the way: an exact number of an integer kind as
+// ten-thousandths or as an integer (null reads 0), a text column as its text (null reads empty).
+// Nothing for the kinds (or scales) that take the general road.
+std::optional<int64_t> dezMilesimosDireto(const Descritor& d, const unsigned char* linha);
+std::optional<int64_t> inteiroDireto(const Descritor& d, const unsigned char* linha);
+std::optional<QString> textoDireto(const Descritor& d, const unsigned char* linha);
+// The bytes of a text column as stored (a CHAR without its trailing blanks; null reads empty);
+// nothing for the other kinds. They live as long as the row.
+std::optional<QByteArrayView> bytesDeTexto(const Descritor& d, const unsigned char* linha);
 void anula(const std::vector<Descritor>& ds, unsigned char* linha);
 
 // What a field handle reads: the descriptors and the current row of a query.

@@ -103,6 +103,23 @@ TEST_F(ConsultaBanco, CamposPorNomeEPosicaoENulos) {
   EXPECT_EQ(c.campo(5).texto(), "10,5");
 }
 
+TEST_F(ConsultaBanco, TextoComparadoSemSerMontado) {
+  bd::Transacao t(m_conexao);
+  Consulta c(t, QStringLiteral("SELECT TIPO, NOME, CAST(TIPO AS CHAR(3)), SALDO FROM PESSOA WHERE ID = :ID"));
+  c.param("ID", 3);
+  c.abre();
+  EXPECT_TRUE(c.campo(1).igual(QLatin1StringView("2")));
+  EXPECT_FALSE(c.campo(1).igual(QLatin1StringView("1")));
+  EXPECT_FALSE(c.campo(1).igual(QLatin1StringView("2 ")));
+  EXPECT_TRUE(c.campo(3).igual(QLatin1StringView("2")));  // a CHAR without its padding
+  EXPECT_TRUE(c.campo(2).igual(QLatin1StringView("CONSTRU\xc7\xd5" "ES FILIAL")));
+  EXPECT_TRUE(c.campo(4).igual(QLatin1StringView("-0,0001")));
+  c.fecha();
+  c.param("ID", 2);
+  c.abre();
+  EXPECT_TRUE(c.campo(4).igual(QLatin1StringView("")));
+}
+
 TEST_F(ConsultaBanco, CacheAndaNosDoisSentidosComBofEof) {
   bd::Transacao t(m_conexao);
   Consulta c(t, QStringLiteral("SELECT ID FROM PESSOA ORDER BY ID"), Consulta::Modo::Cache);

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <array>
+
 #include <optional>
 
 #include "plataforma/bd/Consulta.h"
@@ -125,3 +127,41 @@ TEST_F(DecimalBanco, MenosCasasArredondaEEstouroEhRecusado) {
 }
 
 }  // namespace
+
+// A row of amounts read at once gives what each field gives by itself, whatever the column's kind
+// and scale; a null reads 0.
+TEST_F(DecimalBanco, UmaLinhaDeValoresLidaDeUmaVezEhExata) {
+  roda(QStringLiteral("INSERT INTO VALORES (ID, Q, C, P, I) VALUES (1, -12345678901.2345, 0.07, -3.5, 42);"
+                      "INSERT INTO VALORES (ID, Q, C, P, I) VALUES (2, NULL, NULL, NULL, NULL);"));
+  bd::Transacao t(m_conexao);
+  bd::Consulta sel(t, QStringLiteral("SELECT ID, Q, C, P, I, CAST('12,5' AS VARCHAR(10)) FROM VALORES ORDER BY ID"));
+  sel.abre();
+  for (int linha = 1; linha <= 2; ++linha, sel.proximo()) {
+    ASSERT_FALSE(sel.eof());
+    std::array<int64_t, 5> juntos{};
+    sel.dezMilesimos(2, 5, juntos.data());
+    for (int c = 2; c <= 6; ++c) EXPECT_EQ(juntos[size_t(c - 2)], sel.campo(c).dezMilesimos()) << linha << '/' << c;
+  }
+  sel.primeiro();
+  std::array<int64_t, 5> primeira{};
+  sel.dezMilesimos(2, 5, primeira.data());
+  EXPECT_EQ(primeira, (std::array<int64_t, 5>{-123456789012345, 700, -35000, 420000, 125000}));
+  int64_t sobra = 0;
+  EXPECT_THROW(sel.dezMilesimos(6, 2, &sobra), bd::ErroBanco);
+}
+
+TEST_F(DecimalBanco, APreparacaoDizQuandoOsCamposMudamDeLugar) {
+  bd::Transacao t(m_conexao);
+  bd::Consulta sel(t, QStringLiteral("SELECT Q, C FROM VALORES"));
+  EXPECT_EQ(sel.preparo(), 0u);
+  sel.prepara();
+  const uint64_t primeiro = sel.preparo();
+  EXPECT_NE(primeiro, 0u);
+  sel.abre();
+  sel.fecha();
+  EXPECT_EQ(sel.preparo(), primeiro);
+  sel.defineSql(QStringLiteral("SELECT C, Q FROM VALORES"));
+  EXPECT_EQ(sel.preparo(), 0u);
+  sel.prepara();
+  EXPECT_NE(sel.preparo(), primeiro);
+}
