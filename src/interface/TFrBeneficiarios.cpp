@@ -440,7 +440,7 @@ void TFrBeneficiarios::criaControles() {
   liga(m_bbDelete, &TFrBeneficiarios::BbDeleteClick);
   liga(m_bbDesfazer, &TFrBeneficiarios::BbDesfazerClick);
   connect(m_btnPesqBen, &QAbstractButton::clicked, this, [this] {
-    emit PesquisaBeneficiario(m_modo == Modo::Processo ? 1 : m_modo == Modo::Declarante ? 2 : 0);
+    emit PedePesquisa(m_modo == Modo::Processo ? 1 : m_modo == Modo::Declarante ? 2 : 0);
   });
 
   // The code box.
@@ -598,6 +598,44 @@ QString TFrBeneficiarios::Contador() const { return m_lblContador->text(); }
 
 void TFrBeneficiarios::DefineTitulo(const QString& titulo) {
   if (!titulo.isEmpty()) m_pnlDesc->setText(titulo);
+}
+
+void TFrBeneficiarios::TeclaAlt(int tecla, bool tecladoNumerico) {
+  TTolvButton* botao = nullptr;
+  switch (tecla) {
+    case Qt::Key_Backspace:
+      botao = m_bbDesfazer;
+      break;
+    case Qt::Key_PageUp:
+    case Qt::Key_Left:
+      botao = m_bbPrior;
+      break;
+    case Qt::Key_PageDown:
+    case Qt::Key_Right:
+      botao = m_bbNext;
+      break;
+    case Qt::Key_Home:
+      botao = m_bbFirst;
+      break;
+    case Qt::Key_End:
+      botao = m_bbLast;
+      break;
+    case Qt::Key_Insert:
+      botao = m_bbAdd;
+      break;
+    case Qt::Key_Delete:
+      botao = m_bbDelete;
+      break;
+    case Qt::Key_Plus:
+      if (tecladoNumerico) botao = m_bbAdd;
+      break;
+    case Qt::Key_Minus:
+      if (tecladoNumerico) botao = m_bbDelete;
+      break;
+    default:
+      break;
+  }
+  if (botao && botao->isEnabled()) botao->click();
 }
 
 void TFrBeneficiarios::mostraNo(int codigo) {

@@ -49,6 +49,8 @@ class TFrBeneficiarios : public TPaginaDeclaracao {
   bool PodeSair() override;
   void Posiciona(const QString& dono, const QString& objeto, int secao) override;
   void DefineTitulo(const QString& titulo) override;
+  // Alt with the list keys presses the line buttons, each only while enabled.
+  void TeclaAlt(int tecla, bool tecladoNumerico) override;
 
   // Binds the declarant's lines of the declaration and opens them on a new blank line.
   void Inicializa(TTolv& declaracao);
@@ -81,10 +83,6 @@ class TFrBeneficiarios : public TPaginaDeclaracao {
   TTolvGridCompensacao* GradeCompensacao() const { return m_dgcCompensacao; }
   TTolvGridSubJudiceDeducoes* GradeSubJudice() const { return m_dgsSubJudice; }
   TTolvGridIsentos* GradeIsentos() const { return m_dgsIsentos; }
-
- signals:
-  // The beneficiary-search button: scope 1 process page, 2 declarant page, 0 fund page.
-  void PesquisaBeneficiario(int escopo);
 
  protected:
   void hideEvent(QHideEvent* evento) override;

@@ -144,12 +144,12 @@ TEST_F(PaginaLinhas, AKeyedLineIsStoredOnLeavingAndShownAgainWhenBrowsedBack) {
   EXPECT_EQ(Le("SELECT CAST(VL_RENDIME_JAN * 100 AS BIGINT) FROM TOLV_ITENS"), "150025");
   EXPECT_EQ(pagina->Contador(), "1/1");
 
-  pagina->BbAddClick();
+  pagina->TeclaAlt(Qt::Key_Insert, false);
   esvazia();
   EXPECT_EQ(pagina->Contador(), "2/2");
   EXPECT_EQ(focado(), filho("DeCpfCnpjBenef"));
   EXPECT_TRUE(codigo()->currentText().isEmpty());
-  pagina->BbPriorClick();
+  pagina->TeclaAlt(Qt::Key_PageUp, false);
   esvazia();
   EXPECT_EQ(filho<QLineEdit>("DeCpfCnpjBenef")->text(), pagina->Logica()->Linha().GetBeneficiario().GetNiFormatado());
   EXPECT_EQ(pagina->Logica()->Linha().GetBeneficiario().GetNiDigitos(), Cpf(1));
