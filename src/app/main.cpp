@@ -9,6 +9,7 @@
 #include "interface/DialogosDeclaracao.h"
 #include "interface/IndicePrincipal.h"
 #include "interface/ProgramaTolv.h"
+#include "interface/TFrBeneficiarios.h"
 #include "interface/TFrDeclaracao.h"
 #include "interface/TFrInformacoesTolv.h"
 #include "nucleo/CaixaMensagem.h"
@@ -56,12 +57,15 @@ int main(int argc, char** argv) {
     indice.FecharColecoes();
     ExecutaRepararBanco(dono);
   };
-  // The header page, the accumulated-income editors (one per kind), the payments-abroad editor
-  // (tree nodes 600 to 602) and the health-plan editor (tree nodes 800 and 801), hosted by the
-  // page container.
+  // The header page, the declarant's beneficiary lines, the accumulated-income editors (one per
+  // kind), the payments-abroad editor (tree nodes 600 to 602) and the health-plan editor (tree
+  // nodes 800 and 801), hosted by the page container.
   opcoes.passos.registraPaginas = [anterior = std::move(opcoes.passos.registraPaginas)](TFrDeclaracao& conteiner) {
     if (anterior) anterior(conteiner);
     conteiner.RegistraPagina(TFrDeclaracao::Informacoes, [](QWidget* pai) { return new TFrInformacoesTolv(pai); });
+    conteiner.RegistraPagina(TFrDeclaracao::BeneficiariosTolv, [](QWidget* pai) {
+      return new TFrBeneficiarios(TFrBeneficiarios::Modo::Declarante, pai);
+    });
     conteiner.RegistraPagina(150, [](QWidget* pai) { return new TfrmRra(1, pai); });
     conteiner.RegistraPagina(450, [](QWidget* pai) { return new TfrmRra(2, pai); });
     conteiner.RegistraPagina(600, [](QWidget* pai) { return new TfrmRemessa(pai); });

@@ -233,6 +233,11 @@ bool TFrDeclaracao::PodeMudarDePagina() {
 bool TFrDeclaracao::AtivaPagina(Pagina pagina) {
   if (PaginaAtual() == pagina) return true;
   if (!PodeMudarDePagina()) return false;
+  // A lines page keeps what was keyed: stored now, or the user stays on it with the message.
+  const Pagina atual = PaginaAtual();
+  if ((atual == BeneficiariosTolv || atual == Fundos || atual == Advogado) && m_lugares[atual].inicializada &&
+      !m_lugares[atual].pagina->PodeSair())
+    return false;
   exibe(pagina);
   return true;
 }

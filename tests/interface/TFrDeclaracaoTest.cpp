@@ -184,9 +184,24 @@ TEST_F(ConteinerComPaginas, NodeCodesReachThePagesThatShowThem) {
   conteiner.MostraFundos(true);
   diario.clear();
   for (int codigo : {101, 203, 150, 450, 306, 601, 801, 404}) conteiner.MostraPagina(codigo);
-  EXPECT_EQ(diario, QStringList({"P101:MostraFicha 101", "P205:MostraFicha 203", "P205:MostraFicha 150",
-                                 "P150:MostraFicha 150", "P205:MostraFicha 450", "P450:MostraFicha 450",
-                                 "P305:MostraFicha 306", "P600:MostraFicha 601", "P800:MostraFicha 801"}));
+  // Leaving a lines page asks it first.
+  EXPECT_EQ(diario, QStringList({"P101:MostraFicha 101", "P205:MostraFicha 203", "P205:PodeSair",
+                                 "P205:MostraFicha 150", "P150:MostraFicha 150", "P205:MostraFicha 450",
+                                 "P450:MostraFicha 450", "P305:MostraFicha 306", "P305:PodeSair",
+                                 "P600:MostraFicha 601", "P800:MostraFicha 801"}));
+}
+
+TEST_F(ConteinerComPaginas, ALinesPageThatRefusesKeepsTheUserOnIt) {
+  abre();
+  conteiner.MostraPagina(201);
+  pagina(P::BeneficiariosTolv)->podeSair = false;
+  diario.clear();
+  conteiner.MostraPagina(101);
+  EXPECT_EQ(conteiner.PaginaAtual(), P::BeneficiariosTolv);
+  EXPECT_EQ(diario, QStringList({"P205:PodeSair"}));
+  pagina(P::BeneficiariosTolv)->podeSair = true;
+  conteiner.MostraPagina(101);
+  EXPECT_EQ(conteiner.PaginaAtual(), P::Informacoes);
 }
 
 TEST_F(ConteinerComPaginas, AnUnboundPageIsNotToldTheCode) {

@@ -1,0 +1,1230 @@
+#include "interface/TFrBeneficiarios.h"
+
+#include <QApplication>
+#include <QCalendarWidget>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPainterPath>
+#include <QRegularExpressionValidator>
+#include <QStackedWidget>
+#include <QStandardItemModel>
+#include <QTimer>
+#include <QTreeView>
+#include <QVBoxLayout>
+
+#include "controles/ControleDados.h"
+#include "controles/MolduraTolv.h"
+#include "controles/PaletaTolv.h"
+#include "controles/TRastreadorFoco.h"
+#include "controles/TTolvButton.h"
+#include "controles/TTolvEdit.h"
+#include "controles/TTolvGridCompensacao.h"
+#include "controles/TTolvGridIsentos.h"
+#include "controles/TTolvGridRendimentosDeducoes.h"
+#include "controles/TTolvGridSubJudiceDeducoes.h"
+#include "interface/MontagemArvore.h"
+#include "interface/TFrDeclaracao.h"
+#include "interface/TTzuqTree.h"
+#include "nucleo/CaixaMensagem.h"
+#include "nucleo/CursorEspera.h"
+#include "nucleo/Erros.h"
+#include "nucleo/Ni.h"
+#include "nucleo/TColecaoTolvItem.h"
+#include "nucleo/TTolv.h"
+#include "nucleo/TTolvItem.h"
+#include "plataforma/gui/GuardaEventos.h"
+
+namespace {
+
+constexpr int kOutrosInvalido = 235;
+constexpr int kOutrosSemValor = 236;
+const QString kSemLaudo = QStringLiteral("30/12/1899");
+const QString kFormatoData = QStringLiteral("dd/MM/yyyy");
+const QDate kDataVazia(1899, 12, 30);
+constexpr QRgb kSomenteLeitura = 0xE1E1E1;
+constexpr QRgb kFundoEntrada = 0xDFE8ED;
+constexpr int kAlturaSubPaginas = 268;
+
+bool podeFocar(const QWidget* w) { return w && w->isVisible() && w->isEnabled() && w->focusPolicy() != Qt::NoFocus; }
+
+enum class Glifo { Pesquisar, Primeiro, Anterior, Proximo, Ultimo, Inclui, Exclui, Desfaz };
+
+// The buttons' pictures, drawn in the colour of the page's headings.
+QImage desenha(Glifo g) {
+  QImage img(16, 16, QImage::Format_ARGB32_Premultiplied);
+  img.fill(Qt::transparent);
+  QPainter p(&img);
+  p.setRenderHint(QPainter::Antialiasing);
+  const QColor cor(0x57, 0x87, 0x9F);
+  p.setPen(QPen(cor, 1.6));
+  p.setBrush(cor);
+  const auto triangulo = [&p](bool direita, double x) {
+    QPainterPath t;
+    if (direita) {
+      t.moveTo(x, 3);
+      t.lineTo(x + 6, 8);
+      t.lineTo(x, 13);
+    } else {
+      t.moveTo(x + 6, 3);
+      t.lineTo(x, 8);
+      t.lineTo(x + 6, 13);
+    }
+    t.closeSubpath();
+    p.drawPath(t);
+  };
+  switch (g) {
+    case Glifo::Pesquisar:
+      p.setBrush(Qt::NoBrush);
+      p.drawEllipse(QRectF(2, 2, 8, 8));
+      p.drawLine(QPointF(9, 9), QPointF(14, 14));
+      break;
+    case Glifo::Primeiro:
+      p.drawLine(QPointF(3, 3), QPointF(3, 13));
+      triangulo(false, 5);
+      break;
+    case Glifo::Anterior:
+      triangulo(false, 5);
+      break;
+    case Glifo::Proximo:
+      triangulo(true, 5);
+      break;
+    case Glifo::Ultimo:
+      triangulo(true, 5);
+      p.drawLine(QPointF(13, 3), QPointF(13, 13));
+      break;
+    case Glifo::Inclui:
+      p.setPen(QPen(cor, 2.2));
+      p.drawLine(QPointF(8, 3), QPointF(8, 13));
+      p.drawLine(QPointF(3, 8), QPointF(13, 8));
+      break;
+    case Glifo::Exclui:
+      p.setPen(QPen(QColor(0xB0, 0x30, 0x30), 2.2));
+      p.drawLine(QPointF(4, 4), QPointF(12, 12));
+      p.drawLine(QPointF(12, 4), QPointF(4, 12));
+      break;
+    case Glifo::Desfaz: {
+      p.setBrush(Qt::NoBrush);
+      p.drawArc(QRectF(3, 4, 10, 9), 90 * 16, -270 * 16);
+      QPainterPath ponta;
+      ponta.moveTo(8, 1.5);
+      ponta.lineTo(4.5, 4);
+      ponta.lineTo(8, 6.5);
+      p.setBrush(cor);
+      p.drawPath(ponta);
+      break;
+    }
+  }
+  return img;
+}
+
+// Whether any amount of month 13 is there to lose.
+bool temDecimoTerceiro(TTolvItem& l) {
+  using R = TRendimentosTributaveis;
+  for (int s = 0; s < R::kSeries; ++s)
+    if (!l.GetTributaveis().GetSerie(R::Serie(s)).Mes(13).GetValorInterno().ehZero() ||
+        !l.GetSubJudice().GetSerie(R::Serie(s)).Mes(13).GetValorInterno().ehZero())
+      return true;
+  for (int s = 0; s < TRendimentosIsentos::kSeries; ++s)
+    if (!l.GetIsentos().GetSerie(TRendimentosIsentos::Serie(s)).Mes(13).GetValorInterno().ehZero()) return true;
+  return !l.GetSubJudice().GetDepositos().Mes(13).GetValorInterno().ehZero() ||
+         !l.GetCompensacao().GetSerieAnoAtual().Mes(13).GetValorInterno().ehZero() ||
+         !l.GetCompensacao().GetSerieAnoAnterior().Mes(13).GetValorInterno().ehZero();
+}
+
+}  // namespace
+
+template <typename F>
+void TFrBeneficiarios::acao(F&& f) {
+  GuardaEventos::executa([&] {
+    try {
+      f();
+    } catch (const TErro& e) {
+      e.Mostra();
+    }
+  });
+}
+
+TFrBeneficiarios::TFrBeneficiarios(Modo modo, QWidget* pai) : TPaginaDeclaracao(pai), m_modo(modo) {
+  setObjectName(modo == Modo::Declarante ? QStringLiteral("FrBeneficiariosTolv")
+                : modo == Modo::Fundo    ? QStringLiteral("FrBeneficiariosAnexo")
+                                         : QStringLiteral("FrBeneficiariosAdv"));
+  criaControles();
+}
+
+TFrBeneficiarios::~TFrBeneficiarios() { associa(false); }
+
+void TFrBeneficiarios::criaControles() {
+  PaletaTolv::pinta(this, PaletaTolv::kFundo);
+  setFont(PaletaTolv::arial(8));
+  const QColor moldura = PaletaTolv::cor(0xDED0B9);
+  const QColor caixa = PaletaTolv::cor(0xEDE8DF);
+
+  const auto rotulo = [](const QString& texto, QWidget* pai) {
+    auto* l = new QLabel(texto, pai);
+    PaletaTolv::pinta(l, PaletaTolv::kCaixa, PaletaTolv::kTexto);
+    l->setAutoFillBackground(false);
+    return l;
+  };
+  const auto secao = [](const QString& texto, QWidget* pai) {
+    auto* l = new QLabel(texto, pai);
+    l->setFont(PaletaTolv::arial(8, true));
+    PaletaTolv::pinta(l, PaletaTolv::kFundo, 0x57879F);
+    l->setAutoFillBackground(false);
+    return l;
+  };
+  const auto edit = [](const char* nome, QWidget* pai, TTipoDeDado tipo, int limite) {
+    auto* e = new TTolvEdit(pai);
+    e->setObjectName(QString::fromLatin1(nome));
+    e->SetTipoDeDado(tipo);
+    e->SetLimiteTexto(limite);
+    return e;
+  };
+  const auto somenteLeitura = [](QWidget* w) {
+    QPalette p = w->palette();
+    p.setColor(QPalette::Base, PaletaTolv::cor(kSomenteLeitura));
+    w->setPalette(p);
+  };
+  const auto botao = [](const char* nome, QWidget* pai, Glifo g, const QString& dica) {
+    auto* b = new TTolvButton(pai);
+    b->setObjectName(QString::fromLatin1(nome));
+    b->SetGlyph(desenha(g));
+    b->setToolTip(dica);
+    b->SetTabStop(false);
+    b->setFixedSize(26, 24);
+    return b;
+  };
+
+  auto* principal = new QVBoxLayout(this);
+  principal->setContentsMargins(0, 0, 0, 0);
+  principal->setSpacing(0);
+
+  m_pnlDesc = new QLabel(this);
+  m_pnlDesc->setObjectName(QStringLiteral("pnlDesc"));
+  m_pnlDesc->setFont(PaletaTolv::arial(11));
+  PaletaTolv::pinta(m_pnlDesc, PaletaTolv::kFundo, 0x002D52);
+  m_pnlDesc->setIndent(6);
+  m_pnlDesc->setFixedHeight(21);
+  principal->addWidget(m_pnlDesc);
+  principal->addSpacing(3);
+
+  m_grpBeneficiario = new QWidget(this);
+  m_grpBeneficiario->setObjectName(QStringLiteral("grpBeneficiario"));
+  auto* lBenef = new QVBoxLayout(m_grpBeneficiario);
+  lBenef->setContentsMargins(6, 0, 6, 2);
+  lBenef->setSpacing(2);
+  lBenef->addWidget(secao(QStringLiteral("  Identificação do beneficiário"), m_grpBeneficiario));
+  auto* chave = new MolduraTolv(moldura, caixa, m_grpBeneficiario);
+  m_pnChave = chave;
+  m_pnChave->setObjectName(QStringLiteral("PnChaveTolvItem"));
+  auto* lChave = chave->layoutInterno(5);
+  lChave->setSpacing(4);
+
+  m_panel2 = new QWidget(chave);
+  m_panel2->setObjectName(QStringLiteral("Panel2"));
+  auto* l2 = new QHBoxLayout(m_panel2);
+  l2->setContentsMargins(0, 0, 0, 0);
+  l2->setSpacing(6);
+  m_pnlNiBenef = new QWidget(m_panel2);
+  m_pnlNiBenef->setObjectName(QStringLiteral("pnlNiBenef"));
+  auto* lNi = new QHBoxLayout(m_pnlNiBenef);
+  lNi->setContentsMargins(0, 0, 0, 0);
+  lNi->setSpacing(6);
+  lNi->addWidget(rotulo(QStringLiteral("CPF/CNPJ"), m_pnlNiBenef));
+  m_deCpfCnpj = edit("DeCpfCnpjBenef", m_pnlNiBenef, TTipoDeDado::ApenasNumeros, 14);
+  m_deCpfCnpj->setFixedWidth(120);
+  lNi->addWidget(m_deCpfCnpj);
+  l2->addWidget(m_pnlNiBenef);
+  l2->addWidget(rotulo(QStringLiteral("Nome/Nome empresarial"), m_panel2));
+  m_deNome = edit("DeNomeBenef", m_panel2, TTipoDeDado::AlfaNumerico, 60);
+  l2->addWidget(m_deNome, 1);
+  m_lblContador = rotulo(QString(), m_panel2);
+  m_lblContador->setObjectName(QStringLiteral("lblContador"));
+  m_lblContador->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+  m_lblContador->setMinimumWidth(QFontMetrics(font()).horizontalAdvance(QStringLiteral("999999/999999")) + 4);
+  l2->addWidget(m_lblContador);
+  lChave->addWidget(m_panel2);
+
+  auto* linhaCodigo = new QHBoxLayout;
+  linhaCodigo->setSpacing(6);
+  linhaCodigo->addWidget(rotulo(QStringLiteral("Código de receita"), chave));
+  m_dblcCodRet = new QComboBox(chave);
+  m_dblcCodRet->setObjectName(QStringLiteral("DblcCodRet"));
+  m_dblcCodRet->setEditable(true);
+  m_dblcCodRet->setInsertPolicy(QComboBox::NoInsert);
+  m_dblcCodRet->setMaxVisibleItems(12);
+  m_dblcCodRet->setFixedWidth(70);
+  m_dblcCodRet->setToolTip(QStringLiteral("Código de receita.  Para descrição completa consulte a ajuda."));
+  m_dblcCodRet->lineEdit()->setMaxLength(4);
+  m_dblcCodRet->lineEdit()->setValidator(
+      new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{0,4}")), m_dblcCodRet));
+  m_dblcCodRet->setCompleter(nullptr);
+  m_modeloCodigos = new QStandardItemModel(0, 2, m_dblcCodRet);
+  m_modeloCodigos->setHorizontalHeaderLabels({QStringLiteral("  Código"), QStringLiteral("Descrição")});
+  auto* lista = new QTreeView(m_dblcCodRet);
+  lista->setRootIsDecorated(false);
+  lista->setAllColumnsShowFocus(true);
+  lista->header()->setStretchLastSection(true);
+  m_dblcCodRet->setModel(m_modeloCodigos);
+  m_dblcCodRet->setView(lista);
+  lista->setMinimumWidth(560);
+  lista->setColumnWidth(0, 60);
+  linhaCodigo->addWidget(m_dblcCodRet);
+  m_edtDescricao = new QLineEdit(chave);
+  m_edtDescricao->setObjectName(QStringLiteral("edtCdDescricao"));
+  m_edtDescricao->setReadOnly(true);
+  m_edtDescricao->setFocusPolicy(Qt::NoFocus);
+  somenteLeitura(m_edtDescricao);
+  linhaCodigo->addWidget(m_edtDescricao, 1);
+  lChave->addLayout(linhaCodigo);
+  lBenef->addWidget(chave);
+
+  m_panel10 = new QWidget(m_grpBeneficiario);
+  m_panel10->setObjectName(QStringLiteral("Panel10"));
+  auto* l10 = new QHBoxLayout(m_panel10);
+  l10->setContentsMargins(0, 2, 0, 0);
+  l10->setSpacing(2);
+  m_btnPesqBen = botao("btnPesqBen", m_panel10, Glifo::Pesquisar, QStringLiteral("Pesquisa beneficiário"));
+  m_bbFirst = botao("BbFirst", m_panel10, Glifo::Primeiro, QStringLiteral("Primeiro beneficiário"));
+  m_bbPrior = botao("BbPrior", m_panel10, Glifo::Anterior, QStringLiteral("Beneficiário anterior"));
+  m_bbNext = botao("BbNext", m_panel10, Glifo::Proximo, QStringLiteral("Próximo beneficiário"));
+  m_bbLast = botao("BbLast", m_panel10, Glifo::Ultimo, QStringLiteral("Último beneficiário"));
+  m_bbAdd = botao("BbAdd", m_panel10, Glifo::Inclui, QStringLiteral("Inclui beneficiário"));
+  m_bbDelete = botao("BbDelete", m_panel10, Glifo::Exclui, QStringLiteral("Exclui o beneficiário"));
+  m_bbDesfazer =
+      botao("BbDesfazer", m_panel10, Glifo::Desfaz, QStringLiteral("Desfaz as últimas alterações do beneficiário"));
+  l10->addWidget(m_btnPesqBen);
+  l10->addSpacing(8);
+  for (TTolvButton* b : {m_bbFirst, m_bbPrior, m_bbNext, m_bbLast}) l10->addWidget(b);
+  l10->addSpacing(8);
+  for (TTolvButton* b : {m_bbAdd, m_bbDelete, m_bbDesfazer}) l10->addWidget(b);
+  l10->addStretch(1);
+  lBenef->addWidget(m_panel10);
+
+  auto* fMolestia = new MolduraTolv(moldura, caixa, m_grpBeneficiario);
+  m_pnlMolestia = fMolestia;
+  m_pnlMolestia->setObjectName(QStringLiteral("pnlMolestia"));
+  auto* lMolestia = new QHBoxLayout;
+  lMolestia->setSpacing(6);
+  fMolestia->layoutInterno(4)->addLayout(lMolestia);
+  m_pnlChkMolestia = new QWidget(fMolestia);
+  m_pnlChkMolestia->setObjectName(QStringLiteral("pnlChkMolestia"));
+  auto* lChk = new QHBoxLayout(m_pnlChkMolestia);
+  lChk->setContentsMargins(0, 0, 0, 0);
+  m_chkMolestia = new QCheckBox(QStringLiteral("Beneficiário é portador de moléstia grave atestada por laudo médico"),
+                                m_pnlChkMolestia);
+  m_chkMolestia->setObjectName(QStringLiteral("chkMolestia"));
+  lChk->addWidget(m_chkMolestia);
+  lMolestia->addWidget(m_pnlChkMolestia);
+  m_pnlDtMolestia = new QWidget(fMolestia);
+  m_pnlDtMolestia->setObjectName(QStringLiteral("pnlDtMolestia"));
+  auto* lData = new QHBoxLayout(m_pnlDtMolestia);
+  lData->setContentsMargins(0, 0, 0, 0);
+  lData->setSpacing(6);
+  lData->addWidget(rotulo(QStringLiteral("Data atribuída pelo laudo"), m_pnlDtMolestia));
+  m_edtDataMolestia = new QDateEdit(m_pnlDtMolestia);
+  m_edtDataMolestia->setObjectName(QStringLiteral("edtDataMolestia"));
+  m_edtDataMolestia->setDisplayFormat(kFormatoData);
+  m_edtDataMolestia->setCalendarPopup(true);
+  m_edtDataMolestia->setMinimumDate(kDataVazia);
+  m_edtDataMolestia->setSpecialValueText(QStringLiteral(" "));
+  m_edtDataMolestia->setDate(kDataVazia);
+  m_edtDataMolestia->setFixedWidth(105);
+  m_edtDataMolestia->setContextMenuPolicy(Qt::NoContextMenu);
+  m_edtDataMolestia->calendarWidget()->installEventFilter(this);
+  m_edtDataMolestia->installEventFilter(this);
+  connect(m_edtDataMolestia, &QDateEdit::dateChanged, this, [this] { m_dataAlterada = true; });
+  lData->addWidget(m_edtDataMolestia);
+  lMolestia->addWidget(m_pnlDtMolestia);
+  lMolestia->addStretch(1);
+  lBenef->addWidget(fMolestia);
+  principal->addWidget(m_grpBeneficiario);
+
+  m_pcTolvItem = new QStackedWidget(this);
+  m_pcTolvItem->setObjectName(QStringLiteral("PCTolvItem"));
+  const auto folha = [this](const char* nome, QWidget* grade) {
+    auto* f = new QWidget(m_pcTolvItem);
+    f->setObjectName(QString::fromLatin1(nome));
+    auto* l = new QHBoxLayout(f);
+    l->setContentsMargins(6, 2, 6, 0);
+    grade->setParent(f);
+    grade->setFixedSize(590, 269);
+    l->addWidget(grade);
+    l->addStretch(1);
+    m_pcTolvItem->addWidget(f);
+  };
+  m_dgrRendimentos = new TTolvGridRendimentosDeducoes(this);
+  m_dgrRendimentos->setObjectName(QStringLiteral("DgrRendimentosDeducoes"));
+  m_dgcCompensacao = new TTolvGridCompensacao(this);
+  m_dgcCompensacao->setObjectName(QStringLiteral("DgcCompensacao"));
+  m_dgsSubJudice = new TTolvGridSubJudiceDeducoes(this);
+  m_dgsSubJudice->setObjectName(QStringLiteral("DgsSubJudiceDeducoes"));
+  m_dgsIsentos = new TTolvGridIsentos(this);
+  m_dgsIsentos->setObjectName(QStringLiteral("DgsRendimentosIsentos"));
+  folha("TSRendimentosTrib", m_dgrRendimentos);
+  folha("TSCompensacao", m_dgcCompensacao);
+  folha("TSSubJudice", m_dgsSubJudice);
+  folha("TsRendimentosIsentos", m_dgsIsentos);
+  m_pcTolvItem->setFixedHeight(kAlturaSubPaginas + 4);
+  principal->addWidget(m_pcTolvItem);
+
+  m_panel6 = new QWidget(this);
+  m_panel6->setObjectName(QStringLiteral("Panel6"));
+  auto* l6 = new QVBoxLayout(m_panel6);
+  l6->setContentsMargins(6, 4, 6, 0);
+  l6->setSpacing(2);
+  auto* titulo6 = secao(QStringLiteral("  Rendimentos isentos anuais"), m_panel6);
+  titulo6->setObjectName(QStringLiteral("Panel7"));
+  l6->addWidget(titulo6);
+  auto* grp = new MolduraTolv(moldura, caixa, m_panel6);
+  grp->setObjectName(QStringLiteral("grpRendimentosAnuais"));
+  auto* lGrp = grp->layoutInterno(5);
+  lGrp->setSpacing(3);
+  const auto painelAnual = [&](const char* nome, const QString& texto, TTolvEdit*& valor, const char* nomeValor,
+                               TTolvEdit** descricao) {
+    auto* p = new QWidget(grp);
+    p->setObjectName(QString::fromLatin1(nome));
+    auto* l = new QHBoxLayout(p);
+    l->setContentsMargins(0, 0, 0, 0);
+    l->setSpacing(6);
+    auto* r = rotulo(texto, p);
+    r->setWordWrap(true);
+    l->addWidget(r, 1);
+    if (descricao) {
+      *descricao = edit("edtAnualEspecificarOutros", p, TTipoDeDado::AlfaNumerico, 60);
+      (*descricao)->setToolTip(QStringLiteral("Especificação dos demais rendimentos isentos."));
+      (*descricao)->setMinimumWidth(260);
+      l->addWidget(*descricao, 1);
+    }
+    valor = edit(nomeValor, p, TTipoDeDado::Numerico, 0);
+    valor->setFixedWidth(120);
+    valor->SetAlignment(Qt::AlignRight);
+    l->addWidget(valor);
+    lGrp->addWidget(p);
+    return p;
+  };
+  m_pnlLucros = painelAnual("pnlLucros", QStringLiteral("Lucros e dividendos pagos a partir de 1996"), m_edtAnualLucros,
+                            "edtAnualLucrosDiv96", nullptr);
+  m_pnlTitular = painelAnual("pnlTitular",
+                             QStringLiteral("Valores pagos a titular ou sócio de microempresa ou empresa de pequeno "
+                                            "porte, exceto pró-labore e aluguéis"),
+                             m_edtAnualTitular, "edtAnualTitularSocio", nullptr);
+  m_pnlOutros = painelAnual("pnlOutros", QStringLiteral("Outros (especificar)"), m_edtAnualOutros, "edtAnualOutros",
+                            &m_edtAnualDescricao);
+  m_edtAnualOutros->setToolTip(QStringLiteral("Total dos demais rendimentos isentos."));
+  l6->addWidget(grp);
+  principal->addWidget(m_panel6);
+  principal->addStretch(1);
+
+  setTabOrder(m_deCpfCnpj, m_deNome);
+  setTabOrder(m_deNome, m_dblcCodRet);
+  setTabOrder(m_dblcCodRet, m_chkMolestia);
+  setTabOrder(m_chkMolestia, m_edtDataMolestia);
+  setTabOrder(m_edtDataMolestia, m_dgrRendimentos);
+
+  // Buttons.
+  const auto liga = [this](TTolvButton* b, void (TFrBeneficiarios::*f)()) {
+    connect(b, &QAbstractButton::clicked, this, [this, f] { (this->*f)(); });
+  };
+  liga(m_bbFirst, &TFrBeneficiarios::BbFirstClick);
+  liga(m_bbPrior, &TFrBeneficiarios::BbPriorClick);
+  liga(m_bbNext, &TFrBeneficiarios::BbNextClick);
+  liga(m_bbLast, &TFrBeneficiarios::BbLastClick);
+  liga(m_bbAdd, &TFrBeneficiarios::BbAddClick);
+  liga(m_bbDelete, &TFrBeneficiarios::BbDeleteClick);
+  liga(m_bbDesfazer, &TFrBeneficiarios::BbDesfazerClick);
+  connect(m_btnPesqBen, &QAbstractButton::clicked, this, [this] {
+    emit PedePesquisa(m_modo == Modo::Processo ? 1 : m_modo == Modo::Declarante ? 2 : 0);
+  });
+
+  // The code box.
+  connect(m_dblcCodRet, &QComboBox::editTextChanged, this, [this](const QString& t) { codigoMudou(t); });
+  connect(m_dblcCodRet, qOverload<int>(&QComboBox::activated), this, [this] { acao([this] { codigoEscolhido(); }); });
+  m_dblcCodRet->lineEdit()->installEventFilter(this);
+  m_dblcCodRet->installEventFilter(this);
+  m_chkMolestia->installEventFilter(this);
+  connect(m_chkMolestia, &QCheckBox::toggled, this, [this](bool marcado) {
+    if (!m_redesenhando) acao([this, marcado] { aoMarcarMolestia(marcado); });
+  });
+  connect(m_dgrRendimentos, &TTolvCustomGrid::OnPressEnter, this, [this] { BbAddClick(); });
+  connect(m_edtAnualDescricao, &QLineEdit::textEdited, this, [this] {
+    if (m_logica) m_logica->Linha().GetIsentos().SetModificado(true);
+  });
+
+  TRastreadorFoco& r = TRastreadorFoco::instancia();
+  r.registra(m_deCpfCnpj, [this](QWidget*) {
+    if (!podeTrabalhar()) return true;
+    const bool pessoa = m_logica->Linha().GetBeneficiario().GetTipo() == kNiCpf;
+    m_deNome->SetLimiteTexto(pessoa ? 60 : 150);
+    acao([this] { m_logica->ValidaChave(false); });
+    return true;
+  });
+  r.registra(
+      m_pnlNiBenef,
+      [this](QWidget*) {
+        if (!podeTrabalhar()) return true;
+        bool segue = true;
+        acao([this, &segue] { segue = m_logica->SaiPainelNumero(); });
+        return segue;
+      },
+      [this](QWidget*) {
+        if (podeTrabalhar() && !m_indoAoCampo) RefazTela();
+      });
+  r.registra(
+      m_deNome,
+      [this](QWidget*) {
+        if (!podeTrabalhar()) return true;
+        acao([this] { m_logica->ValidaChave(true); });
+        return true;
+      },
+      [this](QWidget*) {
+        if (podeTrabalhar() && !m_indoAoCampo && m_logica->Linha().GetBeneficiario().GetNiDigitos().isEmpty())
+          focaCampo(Campo::Numero);
+      });
+  r.registra(m_panel2, [this](QWidget* destino) { return saiPainelNome(destino); });
+  r.registra(
+      m_dblcCodRet, [this](QWidget* destino) { return saiCodigo(destino); },
+      [this](QWidget*) {
+        if (!podeTrabalhar() || m_indoAoCampo) return;
+        const TBeneficiarioTolv& b = m_logica->Linha().GetBeneficiario();
+        if (b.GetNiDigitos().isEmpty() || b.GetNome().GetValor().isEmpty()) focaCampo(Campo::Numero);
+      });
+  r.registra(
+      m_pnChave, [this](QWidget* destino) { return saiChave(destino); },
+      [this](QWidget*) {
+        if (podeTrabalhar()) atualizaDescricao();
+      });
+  r.registra(
+      m_pcTolvItem,
+      [this](QWidget*) {
+        salvaNaSaida();
+        return true;
+      },
+      [this](QWidget*) {
+        if (!podeTrabalhar() || m_indoAoCampo) return;
+        if (m_logica->Linha().GetBeneficiario().GetNiDigitos().isEmpty()) focaCampo(Campo::Numero);
+      });
+  r.registra(m_panel6, [this](QWidget*) {
+    salvaNaSaida();
+    return true;
+  });
+  r.registra(m_edtAnualDescricao, [this](QWidget*) {
+    acao([this] { verificaOutros(true); });
+    return true;
+  });
+  r.registra(m_edtAnualOutros, [this](QWidget*) {
+    acao([this] { verificaOutros(false); });
+    return true;
+  });
+  r.registra(m_edtDataMolestia, [this](QWidget*) {
+    acao([this] { aoSairData(); });
+    return true;
+  });
+  r.registra(m_pnlDtMolestia, [this](QWidget*) {
+    if (podeTrabalhar() && m_logica->LinhaModificada()) salvaNaSaida();
+    return true;
+  });
+
+  m_pnlMolestia->hide();
+  m_panel6->hide();
+  atualizaBotoes();
+}
+
+void TFrBeneficiarios::associa(bool associar) {
+  TTolvItem* linha = associar && m_logica ? &m_logica->Linha() : nullptr;
+  m_deCpfCnpj->AssociaDado(linha ? &linha->GetBeneficiario() : nullptr);
+  m_deNome->AssociaDado(linha ? &linha->GetBeneficiario().GetNome() : nullptr);
+  for (TTolvGridMeses* g :
+       std::initializer_list<TTolvGridMeses*>{m_dgrRendimentos, m_dgcCompensacao, m_dgsSubJudice, m_dgsIsentos})
+    g->SetTolvItem(linha);
+  m_edtAnualLucros->AssociaDado(linha ? &linha->GetIsentos().GetAnualLucrosDiv96() : nullptr);
+  m_edtAnualTitular->AssociaDado(linha ? &linha->GetIsentos().GetAnualTitularSocio() : nullptr);
+  m_edtAnualOutros->AssociaDado(linha ? &linha->GetIsentos().GetAnualOutros() : nullptr);
+  m_edtAnualDescricao->AssociaDado(linha ? &linha->GetIsentos().GetAnualEspecificarOutros() : nullptr);
+}
+
+bool TFrBeneficiarios::podeTrabalhar() const { return m_logica && !m_indoAoCampo && !m_redesenhando; }
+
+void TFrBeneficiarios::Inicializa(const TContextoPagina& contexto) {
+  if (contexto.declaracao && m_modo == Modo::Declarante) Inicializa(*contexto.declaracao);
+}
+
+void TFrBeneficiarios::Inicializa(TTolv& declaracao) {
+  Finaliza();
+  m_declaracao = &declaracao;
+  bool ok = false;
+  const int ano = declaracao.GetAnoCalendario().toInt(&ok);
+  m_edtDataMolestia->setMaximumDate(ok ? QDate(ano, 12, 31) : QDate(7999, 12, 31));
+  m_logica = std::make_unique<TLogicaBeneficiarios>(declaracao, declaracao, m_modo);
+  m_logica->DefineFoca([this](Campo c) { focaCampo(c); });
+  m_logica->DefineRedesenha([this] { RefazTela(); });
+  {
+    CursorEspera espera;
+    m_logica->CarregaItens();
+  }
+  associa(true);
+  m_pcTolvItem->setCurrentIndex(0);
+  m_edtDescricao->clear();
+  RefazTela();
+  m_bbLast->setEnabled(false);
+  m_bbNext->setEnabled(false);
+}
+
+void TFrBeneficiarios::Finaliza() { liberaItem(); }
+
+void TFrBeneficiarios::liberaItem() {
+  associa(false);
+  m_logica.reset();
+  m_listaMostrada = nullptr;
+  m_declaracao = nullptr;
+  m_naSaida = m_indoAoCampo = m_dataAlterada = false;
+  m_lblContador->clear();
+  atualizaBotoes();
+}
+
+int TFrBeneficiarios::NoBase() const { return m_modo == Modo::Declarante ? 201 : m_modo == Modo::Fundo ? 301 : 401; }
+
+int TFrBeneficiarios::SubPagina() const { return m_pcTolvItem->currentIndex(); }
+
+QString TFrBeneficiarios::Titulo() const { return m_pnlDesc->text(); }
+
+QString TFrBeneficiarios::Contador() const { return m_lblContador->text(); }
+
+void TFrBeneficiarios::DefineTitulo(const QString& titulo) {
+  if (!titulo.isEmpty()) m_pnlDesc->setText(titulo);
+}
+
+void TFrBeneficiarios::TeclaAlt(int tecla, bool tecladoNumerico) {
+  TTolvButton* botao = nullptr;
+  switch (tecla) {
+    case Qt::Key_Backspace:
+      botao = m_bbDesfazer;
+      break;
+    case Qt::Key_PageUp:
+    case Qt::Key_Left:
+      botao = m_bbPrior;
+      break;
+    case Qt::Key_PageDown:
+    case Qt::Key_Right:
+      botao = m_bbNext;
+      break;
+    case Qt::Key_Home:
+      botao = m_bbFirst;
+      break;
+    case Qt::Key_End:
+      botao = m_bbLast;
+      break;
+    case Qt::Key_Insert:
+      botao = m_bbAdd;
+      break;
+    case Qt::Key_Delete:
+      botao = m_bbDelete;
+      break;
+    case Qt::Key_Plus:
+      if (tecladoNumerico) botao = m_bbAdd;
+      break;
+    case Qt::Key_Minus:
+      if (tecladoNumerico) botao = m_bbDelete;
+      break;
+    default:
+      break;
+  }
+  if (botao && botao->isEnabled()) botao->click();
+}
+
+void TFrBeneficiarios::mostraNo(int codigo) {
+  QString titulo;
+  if (TTzuqTree* arvore = TTzuqTree::Instancia()) arvore->SelecionaNo(codigo, titulo);
+  if (titulo.isEmpty())
+    if (const auto texto = TituloDoCodigo(codigo)) titulo = *texto;
+  if (!titulo.isEmpty()) m_pnlDesc->setText(titulo);
+}
+
+void TFrBeneficiarios::atualizaDescricao() {
+  const int base = NoBase() - 1;
+  switch (SubPagina()) {
+    case 0: {
+      const bool molestia = m_modo == Modo::Declarante ? m_pnlDtMolestia->isVisible() && m_pnlMolestia->isVisible()
+                                                       : m_ultimaFicha == base + 6;
+      mostraNo(base + (molestia ? 6 : 1));
+      break;
+    }
+    case 1:
+      mostraNo(base + 2);
+      break;
+    case 2:
+      mostraNo(base + 3);
+      break;
+    case 3:
+      if (m_modo != Modo::Processo) mostraNo(base + 4);
+      break;
+    default:
+      break;
+  }
+}
+
+void TFrBeneficiarios::descricaoInicial() { mostraNo(NoBase()); }
+
+void TFrBeneficiarios::Entra() {
+  if (!m_logica) return;
+  acao([this] {
+    TTolvItem& linha = m_logica->Linha();
+    // Another page may have changed the stored line: the shown one is read again, unless the
+    // user keyed into it.
+    if (!m_logica->LinhaNova() && !m_logica->LinhaModificada()) m_logica->Itens().Busca(linha);
+    m_dblcCodRet->setEnabled(true);
+    RefazTela();
+  });
+}
+
+bool TFrBeneficiarios::PodeSair() {
+  if (!m_logica) return true;
+  // One user action may ask twice (the main window, then the page container): the refusal
+  // already shown stands for both.
+  if (m_recusouAgora) return false;
+  bool pode = false;
+  acao([this, &pode] {
+    QWidget* foco = window()->focusWidget();
+    if (foco && isAncestorOf(foco)) {
+      if (auto* edit = qobject_cast<TTolvCustomEdit*>(foco); edit && edit->Rejeitado()) edit->setModified(true);
+      if (!ConfirmaControleDados(foco)) return;
+      if (foco == m_edtDataMolestia) aoSairData();
+    }
+    m_logica->SetTextoCodigo(m_dblcCodRet->currentText().trimmed());
+    pode = m_logica->DeixaLinha();
+    RefazTela();
+  });
+  if (!pode) {
+    m_recusouAgora = true;
+    QTimer::singleShot(0, this, [this] { m_recusouAgora = false; });
+  }
+  return pode;
+}
+
+void TFrBeneficiarios::Posiciona(const QString&, const QString& objeto, int) { PosicionaItem(objeto); }
+
+bool TFrBeneficiarios::PosicionaItem(const QString& chave) {
+  if (!m_logica) return false;
+  bool ok = false;
+  acao([this, &chave, &ok] {
+    CursorEspera espera;
+    ok = m_logica->Posiciona(chave);
+  });
+  return ok;
+}
+
+void TFrBeneficiarios::focaCampo(Campo campo) {
+  QWidget* alvo = nullptr;
+  switch (campo) {
+    case Campo::Numero:
+      alvo = m_deCpfCnpj;
+      break;
+    case Campo::Nome:
+      alvo = m_deNome;
+      break;
+    case Campo::Codigo:
+      alvo = m_dblcCodRet;
+      break;
+    case Campo::Grade:
+      alvo = primeiraGrade();
+      break;
+  }
+  foca(alvo);
+}
+
+void TFrBeneficiarios::foca(QWidget* alvo) {
+  if (!alvo) return;
+  if (!m_naSaida && podeFocar(alvo)) {
+    m_indoAoCampo = true;
+    alvo->setFocus(Qt::OtherFocusReason);
+    m_indoAoCampo = false;
+    return;
+  }
+  // Inside an exit handler the focus first goes back where it was; the field follows, and the
+  // way there checks nothing.
+  QTimer::singleShot(0, this, [this, alvo = QPointer<QWidget>(alvo)] {
+    if (!alvo || !podeFocar(alvo)) return;
+    m_indoAoCampo = true;
+    alvo->setFocus(Qt::OtherFocusReason);
+    m_indoAoCampo = false;
+  });
+}
+
+QWidget* TFrBeneficiarios::primeiraGrade() const {
+  for (QWidget* g : std::initializer_list<QWidget*>{m_dgrRendimentos, m_dgcCompensacao, m_dgsSubJudice, m_dgsIsentos})
+    if (podeFocar(g)) return g;
+  return nullptr;
+}
+
+void TFrBeneficiarios::atualizaBotoes() {
+  const TLogicaBeneficiarios::Botoes b = m_logica ? m_logica->EstadoBotoes() : TLogicaBeneficiarios::Botoes{};
+  m_bbFirst->setEnabled(b.primeiro);
+  m_bbPrior->setEnabled(b.anterior);
+  m_bbNext->setEnabled(b.proximo);
+  m_bbLast->setEnabled(b.ultimo);
+  m_bbAdd->setEnabled(b.inclui);
+  m_bbDelete->setEnabled(b.exclui);
+  m_bbDesfazer->setEnabled(b.desfaz);
+  m_btnPesqBen->setEnabled(b.pesquisa);
+}
+
+void TFrBeneficiarios::preencheCodigos() {
+  const uint8_t tipo = m_logica->Linha().GetBeneficiario().GetTipo();
+  const auto& lista = m_logica->Codigos(tipo);
+  if (&lista == m_listaMostrada) return;
+  m_listaMostrada = &lista;
+  const QSignalBlocker bloqueio(m_dblcCodRet);
+  const QString texto = m_dblcCodRet->currentText();
+  m_modeloCodigos->removeRows(0, m_modeloCodigos->rowCount());
+  m_modeloCodigos->setRowCount(int(lista.size()));
+  for (int i = 0; i < int(lista.size()); ++i) {
+    m_modeloCodigos->setItem(i, 0, new QStandardItem(lista[size_t(i)].codigo));
+    m_modeloCodigos->setItem(i, 1, new QStandardItem(lista[size_t(i)].resumo));
+  }
+  m_dblcCodRet->setCurrentIndex(-1);
+  m_dblcCodRet->setEditText(texto);
+}
+
+void TFrBeneficiarios::mostraCodigo(const QString& codigo) {
+  const QSignalBlocker bloqueio(m_dblcCodRet);
+  const int indice = m_dblcCodRet->findText(codigo);
+  m_dblcCodRet->setCurrentIndex(indice);
+  m_dblcCodRet->setEditText(codigo);
+}
+
+void TFrBeneficiarios::codigoMudou(const QString& texto) {
+  if (!m_logica) return;
+  m_logica->SetTextoCodigo(texto.trimmed());
+  if (texto.trimmed().isEmpty()) return;
+  m_logica->Linha().GetBeneficiario().SetCodigoRetencao(texto.trimmed());
+  m_dgrRendimentos->SetTituloColuna(
+      TModeloGridMesesDeducoes::kRetido,
+      TLogicaBeneficiarios::TituloRetido(texto, m_dgrRendimentos->Modelo().columnCount() >= 5));
+}
+
+void TFrBeneficiarios::codigoEscolhido() {
+  if (!m_logica) return;
+  m_logica->SetTextoCodigo(m_dblcCodRet->currentText().trimmed());
+  if (m_logica->AtualizaCodigo() == 0 && m_modo != Modo::Processo) {
+    mostraSubPagina(0);
+    if (!podeFocar(m_dgrRendimentos)) {
+      if (podeFocar(m_dgcCompensacao))
+        foca(m_dgcCompensacao);
+      else if (podeFocar(m_dgsSubJudice))
+        foca(m_dgsSubJudice);
+    }
+  }
+}
+
+bool TFrBeneficiarios::saiCodigo(QWidget* destino) {
+  if (!podeTrabalhar()) return true;
+  if (m_logica->Linha().GetBeneficiario().GetNome().GetValor().isEmpty()) return true;
+  m_logica->SetTextoCodigo(m_dblcCodRet->currentText().trimmed());
+  if (m_logica->TextoCodigo().isEmpty()) {
+    // The code is wanted before the amounts and before another beneficiary is keyed.
+    for (QWidget* w : std::initializer_list<QWidget*>{m_pcTolvItem, m_deCpfCnpj, m_deNome, m_dgrRendimentos,
+                                                      m_dgcCompensacao, m_dgsSubJudice})
+      if (destino && (destino == w || w->isAncestorOf(destino))) return false;
+    return true;
+  }
+  int r = 0;
+  m_naSaida = true;
+  acao([this, &r] { r = m_logica->SaiCodigo(); });
+  m_naSaida = false;
+  if (r != 0) return false;
+  mostraCodigo(m_logica->TextoCodigo());
+  return true;
+}
+
+bool TFrBeneficiarios::saiPainelNome(QWidget* destino) {
+  if (!podeTrabalhar() || !destino) return true;
+  bool paraGrade = false;
+  for (QWidget* g : std::initializer_list<QWidget*>{m_dgrRendimentos, m_dgcCompensacao, m_dgsSubJudice, m_dgsIsentos})
+    paraGrade = paraGrade || destino == g || g->isAncestorOf(destino);
+  if (!paraGrade) return true;
+  const TBeneficiarioTolv& b = m_logica->Linha().GetBeneficiario();
+  QWidget* vazio = b.GetNiDigitos().isEmpty()                        ? static_cast<QWidget*>(m_deCpfCnpj)
+                   : b.GetNome().GetValor().isEmpty()                ? static_cast<QWidget*>(m_deNome)
+                   : m_dblcCodRet->currentText().trimmed().isEmpty() ? static_cast<QWidget*>(m_dblcCodRet)
+                                                                     : nullptr;
+  if (!vazio) return true;
+  m_naSaida = true;
+  foca(vazio);
+  m_naSaida = false;
+  return false;
+}
+
+bool TFrBeneficiarios::saiChave(QWidget* destino) {
+  if (!podeTrabalhar()) return true;
+  // The line buttons take no focus; a click on them stores through their own path.
+  if (destino && m_panel10->isAncestorOf(destino)) return true;
+  salvaNaSaida();
+  return true;
+}
+
+void TFrBeneficiarios::salvaNaSaida() {
+  if (!podeTrabalhar()) return;
+  m_naSaida = true;
+  acao([this] {
+    m_logica->SetTextoCodigo(m_dblcCodRet->currentText().trimmed());
+    m_logica->SalvaTolvItem();
+    m_lblContador->setText(m_logica->Contador());
+    atualizaBotoes();
+  });
+  m_naSaida = false;
+}
+
+void TFrBeneficiarios::RefazTela() {
+  if (!m_logica || m_redesenhando) return;
+  m_redesenhando = true;
+  struct Fim {
+    bool& f;
+    ~Fim() { f = false; }
+  } fim{m_redesenhando};
+  TTolvItem& linha = m_logica->Linha();
+  preencheCodigos();
+  if (m_modo != Modo::Processo) mostraCodigo(m_logica->TextoCodigo());
+  associa(true);
+  const TLogicaBeneficiarios::Regras regras = m_logica->RegrasAtuais();
+  m_deNome->SetLimiteTexto(regras.limiteNome);
+
+  const bool molestiaMarcada = linha.GetInMolestia().GetValor() == u"S";
+  m_pnlMolestia->setVisible(regras.molestia && m_modo == Modo::Declarante);
+  if (regras.molestia) {
+    const bool soData = molestiaMarcada && (NoCorrente == 206 || NoCorrente == 306 || NoCorrente == 406);
+    m_pnlChkMolestia->setVisible(!soData);
+    m_pnlDtMolestia->setVisible(soData || molestiaMarcada);
+  } else {
+    m_pnlDtMolestia->hide();
+  }
+
+  for (TTolvGridMesesDeducoes* g :
+       {static_cast<TTolvGridMesesDeducoes*>(m_dgrRendimentos), static_cast<TTolvGridMesesDeducoes*>(m_dgsSubJudice)}) {
+    g->SetDeducao(regras.deducao);
+    g->SetDeducaoPO(regras.deducaoPO);
+    g->SetDeducaoPP(regras.deducaoPP);
+    g->SetDeducaoDP(regras.deducaoDP);
+    g->SetDeducaoPA(regras.deducaoPA);
+    g->SetMultiLinha(regras.multiLinha);
+  }
+  emit MudouCodigo(regras.compensacaoExigibilidade, regras.rendimentosIsentos);
+
+  {
+    const QSignalBlocker bloqueio(m_edtDataMolestia);
+    const QString laudo = linha.GetDataLaudo().GetValor();
+    QDate data = kDataVazia;
+    if (!laudo.isEmpty() && laudo != kSemLaudo && laudo != u"30.12.1899")
+      data = QDate::fromString(QString(laudo).replace(u'.', u'/'), kFormatoData);
+    if (!data.isValid()) data = kDataVazia;
+    if (data > m_edtDataMolestia->maximumDate()) m_edtDataMolestia->setMaximumDate(data);
+    m_edtDataMolestia->setDate(data);
+    m_dataAlterada = false;
+  }
+  {
+    const QSignalBlocker bloqueio(m_chkMolestia);
+    m_chkMolestia->setChecked(regras.molestia && molestiaMarcada);
+  }
+  m_dgrRendimentos->SetMolestia(regras.molestia && molestiaMarcada);
+
+  RefazTelaDependeCodigo();
+  m_pcTolvItem->setProperty("contextoAjuda", 12060);
+  const QString codigo = m_logica->TextoCodigo();
+  m_edtDescricao->setText(codigo.isEmpty() ? QString() : m_logica->Resumo(codigo));
+  m_edtDescricao->setCursorPosition(0);
+  if (!codigo.isEmpty())
+    m_dgrRendimentos->SetTituloColuna(
+        TModeloGridMesesDeducoes::kRetido,
+        TLogicaBeneficiarios::TituloRetido(codigo, m_dgrRendimentos->Modelo().columnCount() >= 5));
+  m_logica->AtualizaContador();
+  m_lblContador->setText(m_logica->Contador());
+  atualizaBotoes();
+  if (SubPagina() == 3)
+    mostraIsentosAnuais(regras.rendimentosIsentos || linha.GetCodigoRetencao().GetAdmiteIsentos());
+  else
+    m_panel6->hide();
+  for (QWidget* g : std::initializer_list<QWidget*>{m_dgrRendimentos, m_dgcCompensacao, m_dgsSubJudice, m_dgsIsentos})
+    g->update();
+}
+
+void TFrBeneficiarios::RefazTelaDependeCodigo() {
+  if (!m_logica) return;
+  TTolvItem& linha = m_logica->Linha();
+  const TLogicaBeneficiarios::Regras regras = m_logica->RegrasAtuais();
+  for (int col = 1; col <= 6; ++col) m_dgsIsentos->SetColunaVisivel(col, regras.isentos[size_t(col - 1)]);
+  const bool colapsa = regras.semIsentosMensais && SubPagina() == 3;
+  m_pcTolvItem->setFixedHeight(colapsa ? 0 : kAlturaSubPaginas + 4);
+  m_pcTolvItem->setVisible(!colapsa);
+  m_dgsIsentos->AtualizaLayout();
+  for (TTolvGridMeses* g :
+       std::initializer_list<TTolvGridMeses*>{m_dgrRendimentos, m_dgcCompensacao, m_dgsSubJudice, m_dgsIsentos})
+    g->SetDecimoTerceiro(regras.decimoTerceiro);
+  // A month 13 the code or the beneficiary does not admit would still be stored and filed.
+  if (!regras.decimoTerceiro && temDecimoTerceiro(linha)) linha.ZeraDecimoTerceiro();
+}
+
+void TFrBeneficiarios::mostraSubPagina(int indice) {
+  m_pcTolvItem->setCurrentIndex(indice);
+  static const int kAjuda[] = {12060, 12070, 12080, 2010001};
+  m_pcTolvItem->setProperty("contextoAjuda", kAjuda[indice]);
+  if (!m_logica) return;
+  const bool isentos = m_logica->Linha().GetCodigoRetencao().GetAdmiteIsentos();
+  if (indice == 3)
+    mostraIsentosAnuais(isentos);
+  else
+    m_panel6->hide();
+  RefazTelaDependeCodigo();
+}
+
+void TFrBeneficiarios::mostraIsentosAnuais(bool admiteIsentos) {
+  const TLogicaBeneficiarios::Regras regras = m_logica ? m_logica->RegrasAtuais() : TLogicaBeneficiarios::Regras{};
+  const bool mostra = admiteIsentos && (regras.anualOutros || regras.anualLucrosTitular);
+  m_pnlLucros->setVisible(regras.anualLucrosTitular);
+  m_pnlTitular->setVisible(regras.anualLucrosTitular);
+  m_pnlOutros->setVisible(regras.anualOutros);
+  m_panel6->setVisible(mostra);
+}
+
+void TFrBeneficiarios::MostraFicha(int codigo) {
+  m_ultimaFicha = codigo;
+  if (!m_logica) return;
+  acao([this, codigo] {
+    const int secao = codigo % 100;
+    const bool numero = !m_logica->Linha().GetBeneficiario().GetNiDigitos().isEmpty();
+    const TCodigoRetencao& cod = m_logica->Linha().GetCodigoRetencao();
+    const auto caixaEmVezDeData = [this] {
+      if (m_chkMolestia->isChecked() && m_pnlMolestia->isVisible()) {
+        m_pnlChkMolestia->show();
+        m_pnlDtMolestia->hide();
+      }
+    };
+    switch (secao) {
+      case 1:
+      case 6: {
+        mostraSubPagina(0);
+        static const std::pair<int, int> kAjudas[] = {{201, 12060}, {301, 50100}, {401, 50500}};
+        int ajuda = 2010002;
+        for (const auto& [no, contexto] : kAjudas)
+          if (no == codigo) ajuda = contexto;
+        m_pcTolvItem->setProperty("contextoAjuda", ajuda);
+        if (!numero) {
+          foca(m_deCpfCnpj);
+          break;
+        }
+        if (secao == 6) {
+          m_dgrRendimentos->SetVisaoMolestia(true);
+          if (m_pnlMolestia->isVisible()) {
+            m_pnlChkMolestia->hide();
+            m_pnlDtMolestia->show();
+          }
+        } else {
+          m_dgrRendimentos->SetVisaoMolestia(false);
+          caixaEmVezDeData();
+        }
+        foca(m_dgrRendimentos);
+        m_dgrRendimentos->SelecionaCelula(secao == 6 ? 2 : 1, 1);
+        break;
+      }
+      case 2:
+      case 3:
+        if (cod.GetSubJudice()) {
+          mostraSubPagina(secao == 2 ? 1 : 2);
+          foca(secao == 2 ? static_cast<QWidget*>(m_dgcCompensacao) : m_dgsSubJudice);
+          caixaEmVezDeData();
+        }
+        break;
+      case 4:
+        if (m_modo == Modo::Processo) break;
+        mostraSubPagina(3);
+        if (m_pcTolvItem->isVisible() && podeFocar(m_dgsIsentos))
+          foca(m_dgsIsentos);
+        else if (podeFocar(m_edtAnualLucros))
+          foca(m_edtAnualLucros);
+        else if (podeFocar(m_edtAnualTitular))
+          foca(m_edtAnualTitular);
+        else if (podeFocar(m_edtAnualDescricao))
+          foca(m_edtAnualDescricao);
+        else
+          foca(m_deCpfCnpj);
+        caixaEmVezDeData();
+        break;
+      default:
+        return;
+    }
+    atualizaDescricao();
+  });
+}
+
+void TFrBeneficiarios::voltaTributaveis() {
+  const int secao = NoCorrente % 100;
+  const int grupo = NoCorrente / 100;
+  if (grupo == NoBase() / 100 && (secao == 1 || secao == 2 || secao == 3 || secao == 4 || secao == 6)) {
+    NoCorrente = NoBase();
+    MostraFicha(NoBase());
+  }
+  mostraSubPagina(0);
+  descricaoInicial();
+}
+
+void TFrBeneficiarios::BbFirstClick() {
+  if (!m_logica) return;
+  acao([this] {
+    CursorEspera espera;
+    if (m_logica->Primeiro()) voltaTributaveis();
+  });
+}
+
+void TFrBeneficiarios::BbPriorClick() {
+  if (!m_logica) return;
+  acao([this] {
+    CursorEspera espera;
+    if (m_logica->Anterior()) voltaTributaveis();
+  });
+}
+
+void TFrBeneficiarios::BbNextClick() {
+  if (!m_logica) return;
+  acao([this] {
+    CursorEspera espera;
+    if (m_logica->Proximo()) voltaTributaveis();
+  });
+}
+
+void TFrBeneficiarios::BbLastClick() {
+  if (!m_logica) return;
+  acao([this] {
+    CursorEspera espera;
+    if (m_logica->Ultimo()) voltaTributaveis();
+  });
+}
+
+void TFrBeneficiarios::BbAddClick() {
+  if (!m_logica) return;
+  acao([this] {
+    QWidget* foco = window()->focusWidget();
+    if (foco && isAncestorOf(foco) && !ConfirmaControleDados(foco)) return;
+    m_logica->SetTextoCodigo(m_dblcCodRet->currentText().trimmed());
+    if (!m_logica->Inclui()) return;
+    mostraSubPagina(0);
+    RefazTela();
+    descricaoInicial();
+    atualizaDescricao();
+  });
+}
+
+void TFrBeneficiarios::BbDeleteClick() {
+  if (!m_logica) return;
+  acao([this] {
+    const bool guardada = !m_logica->LinhaNova();
+    m_logica->SetTextoCodigo(m_dblcCodRet->currentText().trimmed());
+    m_logica->Exclui();
+    mostraSubPagina(0);
+    RefazTela();
+    if (guardada) descricaoInicial();
+  });
+}
+
+void TFrBeneficiarios::BbDesfazerClick() {
+  if (!m_logica) return;
+  acao([this] {
+    if (auto* grade = qobject_cast<TTolvCustomGrid*>(window()->focusWidget()); grade && grade->EditorAberto())
+      grade->FechaEditor(false);
+    m_logica->Desfaz();
+    RefazTela();
+  });
+}
+
+void TFrBeneficiarios::aoMarcarMolestia(bool marcado) {
+  if (!m_logica) return;
+  m_dgrRendimentos->SetMolestia(marcado);
+  emit MudouMolestia(marcado);
+  m_logica->MudaMolestia(marcado);
+  if (!marcado) {
+    const QSignalBlocker bloqueio(m_edtDataMolestia);
+    m_edtDataMolestia->setDate(kDataVazia);
+  }
+  m_pnlDtMolestia->setVisible(marcado);
+  m_lblContador->setText(m_logica->Contador());
+  atualizaBotoes();
+  const int base = NoBase() - 1;
+  const int secao = NoCorrente / 100 == base / 100 ? NoCorrente % 100 : 1;
+  int no = base + 1;
+  if (secao >= 1 && secao <= 5 && !(m_modo == Modo::Processo && secao == 4))
+    no = base + secao;
+  else if (secao == 6)
+    no = base + (marcado ? 6 : 1);
+  mostraNo(no);
+}
+
+void TFrBeneficiarios::aoSairData() {
+  if (!m_logica || !m_dataAlterada) return;
+  m_dataAlterada = false;
+  const QDate data = m_edtDataMolestia->date();
+  m_logica->DefineDataLaudo(data <= kDataVazia ? QString() : data.toString(kFormatoData));
+}
+
+void TFrBeneficiarios::verificaOutros(bool doTexto) {
+  if (!m_logica) return;
+  TRendimentosIsentos& isentos = m_logica->Linha().GetIsentos();
+  const bool comValor = !isentos.GetAnualOutros().GetValorInterno().ehZero();
+  const QString texto = isentos.GetAnualEspecificarOutros().GetValor();
+  if (comValor && !DescricaoOutrosValida(texto))
+    TErro::MostraTexto(TErro::FormataMensagem(kOutrosInvalido, {}), TipoMensagem::Erro);
+  else if (!doTexto && !comValor && !texto.trimmed().isEmpty())
+    TErro::MostraTexto(TErro::FormataMensagem(kOutrosSemValor, {}), TipoMensagem::Erro);
+}
+
+void TFrBeneficiarios::hideEvent(QHideEvent* evento) {
+  TPaginaDeclaracao::hideEvent(evento);
+  // Another page took the place without asking (a go-to from another window): what the line
+  // holds is stored now, or refused with its message while the page can still be found.
+  if (!evento->spontaneous() && m_logica && m_logica->LinhaModificada()) PodeSair();
+}
+
+bool TFrBeneficiarios::eventFilter(QObject* objeto, QEvent* evento) {
+  if (evento->type() == QEvent::KeyPress) {
+    const auto* tecla = static_cast<QKeyEvent*>(evento);
+    const bool enter = tecla->key() == Qt::Key_Return || tecla->key() == Qt::Key_Enter;
+    const bool caixaCodigo = objeto == m_dblcCodRet || objeto == m_dblcCodRet->lineEdit();
+    if (caixaCodigo && tecla->key() == Qt::Key_Escape && m_logica) {
+      mostraCodigo(m_logica->CodigoAnterior());
+      m_logica->SetTextoCodigo(m_logica->CodigoAnterior());
+      return true;
+    }
+    if (caixaCodigo && enter && m_modo != Modo::Processo) {
+      if (podeFocar(m_chkMolestia))
+        m_chkMolestia->setFocus(Qt::TabFocusReason);
+      else if (QWidget* g = primeiraGrade())
+        g->setFocus(Qt::TabFocusReason);
+      return true;
+    }
+    if (enter && objeto == m_chkMolestia) {
+      if (podeFocar(m_edtDataMolestia))
+        m_edtDataMolestia->setFocus(Qt::TabFocusReason);
+      else if ((NoCorrente == 204 || NoCorrente == 304) && podeFocar(m_dgsIsentos))
+        m_dgsIsentos->setFocus(Qt::TabFocusReason);
+      else
+        focusNextChild();
+      return true;
+    }
+    if (enter && objeto == m_edtDataMolestia) {
+      if (QWidget* g = primeiraGrade()) g->setFocus(Qt::TabFocusReason);
+      return true;
+    }
+    if (objeto == m_edtDataMolestia && tecla->key() == Qt::Key_Delete) {
+      m_edtDataMolestia->setDate(kDataVazia);
+      return true;
+    }
+  } else if (evento->type() == QEvent::Show && objeto == m_edtDataMolestia->calendarWidget() && m_declaracao &&
+             m_edtDataMolestia->date() == kDataVazia) {
+    bool ok = false;
+    const int ano = m_declaracao->GetAnoCalendario().toInt(&ok);
+    if (ok) m_edtDataMolestia->calendarWidget()->setCurrentPage(ano, 1);
+  }
+  return TPaginaDeclaracao::eventFilter(objeto, evento);
+}
