@@ -16,6 +16,7 @@
 #include "controles/PaletaTolv.h"
 #include "controles/TFoNovidade.h"
 #include "controles/TVerificacaoEmCurso.h"
+#include "interface/CaixaSilenciosa.h"
 #include "interface/MontagemArvore.h"
 #include "interface/TFrDeclaracao.h"
 #include "interface/TTzuqTree.h"
@@ -357,6 +358,18 @@ void TTolv2014::FormClose() {
   if (!m_miCopiaAuto->isChecked() || m_passos.falhaBancoIndice()) return;
   setEnabled(false);
   m_passos.gravaCopiaAutomatica(this);
+}
+
+void TTolv2014::EncerraSemPerguntar() {
+  CaixaSilenciosa silenciosa;
+  if (m_passos.falhaBanco()) return;
+  if (m_declaracaoAberta && m_frDeclaracao->PaginasAbertas()) m_frDeclaracao->PodeSair();
+  // A verification asked to stop cannot go on: the loop it ran in is over.
+  if (!m_passos.fecharDeclaracao() && m_fechamentoPendente) {
+    concluiFechamento();
+    atualizaMenus();
+  }
+  FecharColecoes();
 }
 
 TTolv& TTolv2014::GetTolv() {

@@ -58,6 +58,10 @@ class TTolv2014 : public QMainWindow {
   bool FecharDeclaracao();
   // Frees the declaration and the index and disconnects the index database.
   void FecharColecoes();
+  // The exit when the system asks the program to end (its event loop is over): no question, no
+  // automatic backup. What the current page stores when left is stored if it passes its checks
+  // (a refused value is dropped, and nothing shows), then the declaration and the index close.
+  void EncerraSemPerguntar();
   bool DeclaracaoAberta() const { return m_declaracaoAberta; }
   // Actions, caption and year label in line with the state.
   void atualizaMenus();

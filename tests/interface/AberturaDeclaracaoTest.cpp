@@ -363,4 +363,29 @@ TEST_F(DeclaracaoNaJanela, GoToRequestsShowTheSupplementaryPages) {
   EXPECT_EQ(diario, QStringList({"P600:Posiciona 3 7 7", "P800:Posiciona 4 9 55", "P450:Posiciona 5 -1 58"}));
 }
 
+TEST_F(DeclaracaoNaJanela, EndingOnTheSystemsRequestAsksNothingAndClosesEverything) {
+  cria({true, false, false, false});
+  ASSERT_TRUE(abre());
+  Clica(arvore(), 205);
+  // The page holds a value that fails its checks: dropped, and its message shows nowhere.
+  pagina(P::BeneficiariosTolv)->podeSair = false;
+  int copias = 0;
+  janela->passos().gravaCopiaAutomatica = [&](QWidget*) { ++copias; };
+  caixa.limpa();
+  diario.clear();
+
+  janela->EncerraSemPerguntar();
+  EXPECT_TRUE(caixa.chamadas().empty());
+  EXPECT_TRUE(diario.contains("P101:PodeSair"));
+  EXPECT_TRUE(diario.contains("P205:PodeSair"));
+  EXPECT_EQ(diario.count("P205:Finaliza"), 1);
+  EXPECT_FALSE(janela->DeclaracaoAberta());
+  EXPECT_FALSE(TColecao::GetBancoDeclaracao()->conectada());
+  EXPECT_FALSE(TColecao::GetBancoIndice()->conectada());
+  EXPECT_EQ(copias, 0);
+  // The program's own box is back for whatever comes next.
+  ExibeMensagem(QStringLiteral("depois"), TipoMensagem::Aviso);
+  EXPECT_EQ(caixa.chamadas().size(), 1u);
+}
+
 }  // namespace
