@@ -15,6 +15,7 @@
 #include "controles/ArteTolv.h"
 #include "controles/PaletaTolv.h"
 #include "controles/TFoNovidade.h"
+#include "controles/TRastreadorFoco.h"
 #include "controles/TVerificacaoEmCurso.h"
 #include "interface/CaixaSilenciosa.h"
 #include "interface/MontagemArvore.h"
@@ -62,6 +63,10 @@ constexpr int kCodigoFontesGrandes = 107;
 constexpr int kCodigoFormatoData = 186;
 constexpr int kLarguraArvore = 191;
 constexpr int kLarguraMaximaArvore = 280;
+constexpr int kLarguraArvoreRecolhida = 50;
+// The pages need this much of the window; below it they take kLarguraPaginas from the tree.
+constexpr int kLarguraMinimaPaginas = 604;
+constexpr int kLarguraPaginas = 610;
 
 }  // namespace
 
@@ -149,6 +154,8 @@ void TTolv2014::criaComponentes() {
   m_arvore = new TTzuqTree(m_splDivisor);
   m_arvore->setObjectName(QStringLiteral("tzuqtrArvore"));
   m_arvore->setMaximumWidth(kLarguraMaximaArvore);
+  // Dragged below this the tree folds away, and comes back at this width.
+  m_arvore->setMinimumWidth(kLarguraArvoreRecolhida);
   m_arvore->setMostraFC(true);
   m_arvore->setMostraProcesso(true);
   m_arvore->setMostraRemessa(true);
@@ -158,12 +165,21 @@ void TTolv2014::criaComponentes() {
   m_splDivisor->addWidget(m_arvore);
   m_splDivisor->addWidget(m_frDeclaracao);
   m_splDivisor->setStretchFactor(1, 1);
+  m_splDivisor->setCollapsible(0, true);
+  m_splDivisor->setCollapsible(1, false);
   m_area->addWidget(m_splDivisor);
   coluna->addWidget(area, 1);
   mostraArea(false);
 
   connect(m_arvore, &TTzuqTree::onChangeCE, this,
-          [this](int codigo) { GuardaEventos::executa([&] { escolheNo(codigo); }); });
+          [this](int codigo) { GuardaEventos::executa([this, codigo] { escolheNo(codigo); }); });
+  // Entering the tree, by mouse or keyboard, brings the selected node's page to the front, which
+  // takes the focus: the next click into the tree enters it again.
+  TRastreadorFoco::instancia().registra(
+      m_arvore, [](QWidget*) { return true; },
+      [this](QWidget*) { GuardaEventos::executa([this] { entraArvore(); }); });
+  m_arvore->installEventFilter(this);
+  connect(m_splDivisor, &QSplitter::splitterMoved, this, [this] { pedeAjusteArvore(); });
   m_arvore->DefineVerificacaoClique([this] {
     bool pode = false;
     GuardaEventos::executa([&] { pode = VerificaPagina(); });
@@ -563,6 +579,44 @@ bool TTolv2014::VerificaPagina() {
     default:
       return true;
   }
+}
+
+void TTolv2014::entraArvore() {
+  if (!m_declaracaoAberta || !m_frDeclaracao->PaginasAbertas()) return;
+  if (const auto codigo = m_arvore->CodigoSelecionado())
+    escolheNo(*codigo);
+  else
+    m_frDeclaracao->FocaPaginaAtiva();
+}
+
+bool TTolv2014::eventFilter(QObject* objeto, QEvent* evento) {
+  if (objeto == m_arvore && evento->type() == QEvent::Resize) pedeAjusteArvore();
+  return QMainWindow::eventFilter(objeto, evento);
+}
+
+// After the divider has laid both sides out: a new size given in the middle of that would be
+// undone by it.
+void TTolv2014::pedeAjusteArvore() {
+  if (m_ajusteArvorePendente) return;
+  m_ajusteArvorePendente = true;
+  QMetaObject::invokeMethod(
+      this,
+      [this] {
+        m_ajusteArvorePendente = false;
+        GuardaEventos::executa([this] { arvoreRedimensionada(); });
+      },
+      Qt::QueuedConnection);
+}
+
+void TTolv2014::arvoreRedimensionada() {
+  if (!m_splDivisor->isVisible()) return;
+  const QList<int> tamanhos = m_splDivisor->sizes();
+  const int total = tamanhos.value(0) + tamanhos.value(1);
+  // A folded tree keeps its own width but is given none.
+  int arvore = tamanhos.value(0);
+  if (arvore < 10) arvore = kLarguraArvoreRecolhida;
+  if (width() - arvore < kLarguraMinimaPaginas) arvore = qMax(kLarguraArvoreRecolhida, total - kLarguraPaginas);
+  if (arvore != tamanhos.value(0)) m_splDivisor->setSizes({arvore, qMax(1, total - arvore)});
 }
 
 void TTolv2014::escolheNo(int codigo) {

@@ -82,6 +82,7 @@ class TTolv2014 : public QMainWindow {
   void showEvent(QShowEvent* evento) override;
   void resizeEvent(QResizeEvent* evento) override;
   void closeEvent(QCloseEvent* evento) override;
+  bool eventFilter(QObject* objeto, QEvent* evento) override;
 
  private:
   void FormCreate(const IAmbienteSistema& ambiente);
@@ -98,6 +99,11 @@ class TTolv2014 : public QMainWindow {
   void completaPassos();
   void mostraArea(bool declaracao);
   void escolheNo(int codigo);
+  void entraArvore();
+  // The tree's width rules: folded away it comes back at 50 pixels, and it gives way so that
+  // the pages keep 610 pixels of a narrow window.
+  void arvoreRedimensionada();
+  void pedeAjusteArvore();
   void mudouPagina();
   void ligaPaginasDeLinhas();
   void recalculaResumo();
@@ -119,6 +125,7 @@ class TTolv2014 : public QMainWindow {
   bool m_declaracaoAberta = false;
   bool m_fechamentoPendente = false;
   bool m_recusaPagina = false;
+  bool m_ajusteArvorePendente = false;
   int m_escopoPesquisa = 3;
   int m_codigoMostrado = 101;
   int m_larguraArvore = 191;
