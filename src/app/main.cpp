@@ -1,10 +1,11 @@
 #include "controles/CaixaMensagemTolv.h"
+#include "controles/ExibicaoErros.h"
+#include "controles/GanchosNucleo.h"
 #include "controles/PaletaTolv.h"
 #include "interface/IndicePrincipal.h"
 #include "interface/ProgramaTolv.h"
 #include "nucleo/CaixaMensagem.h"
 #include "plataforma/gui/AplicacaoGuardada.h"
-#include "plataforma/gui/GuardaEventos.h"
 #include "plataforma/gui/ImpressorasSistema.h"
 #include "plataforma/sistema/Impressoras.h"
 
@@ -12,7 +13,8 @@ int main(int argc, char** argv) {
   AplicacaoGuardada aplicacao(argc, argv);
   CaixaMensagemTolv caixa;
   InstalaCaixaMensagem(&caixa);
-  GuardaEventos::defineExibidor([](const QString& texto) { ExibeMensagem(texto, TipoMensagem::Erro); });
+  InstalaExibicaoErros();
+  InstalaGanchosNucleo();
   PaletaTolv::aplicaNaAplicacao();
   // The system's printers beside the always-present PDF one.
   ImpressorasSistema impressoras;
