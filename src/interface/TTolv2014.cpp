@@ -182,7 +182,7 @@ void TTolv2014::criaComponentes() {
   connect(m_splDivisor, &QSplitter::splitterMoved, this, [this] { pedeAjusteArvore(); });
   m_arvore->DefineVerificacaoClique([this] {
     bool pode = false;
-    GuardaEventos::executa([&] { pode = VerificaPagina(); });
+    GuardaEventos::executa([this, &pode] { pode = VerificaPagina(); });
     return pode;
   });
   connect(m_frDeclaracao, &TFrDeclaracao::OnChange, this, [this] { GuardaEventos::executa([this] { mudouPagina(); }); });
@@ -633,50 +633,76 @@ void TTolv2014::escolheNo(int codigo) {
     if (TPaginaDeclaracao* p = m_frDeclaracao->PaginaDe(lugar)) p->DefineTitulo(m_tituloNo);
 }
 
+namespace {
+
+// The tree's switches that each page of lines drives: the property that holds a switch and the
+// setter that writes it.
+struct ChavesDaArvore {
+  const char* compensacao;
+  void (TTzuqTree::*escreveCompensacao)(bool);
+  const char* isentos;
+  void (TTzuqTree::*escreveIsentos)(bool);
+  const char* molestia;
+  void (TTzuqTree::*escreveMolestia)(bool);
+};
+
+const ChavesDaArvore* chavesDaPagina(TFrDeclaracao::Pagina pagina) {
+  static const ChavesDaArvore kBeneficiarios{
+      "mostraCompensacaoExigibilidade", &TTzuqTree::setMostraCompensacaoExigibilidade,
+      "mostraRendimentosIsentos",       &TTzuqTree::setMostraRendimentosIsentos,
+      "mostraMolestia",                 &TTzuqTree::setMostraMolestia};
+  static const ChavesDaArvore kFundos{
+      "mostraCompensacaoExigibilidadeFC", &TTzuqTree::setMostraCompensacaoExigibilidadeFC,
+      "mostraRendimentosIsentosFC",       &TTzuqTree::setMostraRendimentosIsentosFC,
+      "mostraMolestiaAnexo",              &TTzuqTree::setMostraMolestiaAnexo};
+  static const ChavesDaArvore kAdvogado{
+      "mostraCompensacaoExigibilidadeProc", &TTzuqTree::setMostraCompensacaoExigibilidadeProc,
+      "mostraRendimentosIsentosProc",       &TTzuqTree::setMostraRendimentosIsentosProc,
+      "mostraMolestiaProc",                 &TTzuqTree::setMostraMolestiaProc};
+  switch (pagina) {
+    case TFrDeclaracao::BeneficiariosTolv: return &kBeneficiarios;
+    case TFrDeclaracao::Fundos: return &kFundos;
+    case TFrDeclaracao::Advogado: return &kAdvogado;
+    default: return nullptr;
+  }
+}
+
+}  // namespace
+
+// The slots keep the window and the page's place, both by value: they run long after this
+// function returned.
 void TTolv2014::ligaPaginasDeLinhas() {
-  struct Ligacao {
-    TFrDeclaracao::Pagina pagina;
-    void (TTzuqTree::*compensacao)(bool);
-    void (TTzuqTree::*isentos)(bool);
-    void (TTzuqTree::*molestia)(bool);
-  };
-  const Ligacao ligacoes[] = {
-      {TFrDeclaracao::BeneficiariosTolv, &TTzuqTree::setMostraCompensacaoExigibilidade,
-       &TTzuqTree::setMostraRendimentosIsentos, &TTzuqTree::setMostraMolestia},
-      {TFrDeclaracao::Fundos, &TTzuqTree::setMostraCompensacaoExigibilidadeFC, &TTzuqTree::setMostraRendimentosIsentosFC,
-       &TTzuqTree::setMostraMolestiaAnexo},
-      {TFrDeclaracao::Advogado, &TTzuqTree::setMostraCompensacaoExigibilidadeProc,
-       &TTzuqTree::setMostraRendimentosIsentosProc, &TTzuqTree::setMostraMolestiaProc},
-  };
-  // A switch is written only when it changes: each write rebuilds the tree, which then shows
-  // the node of the page again.
-  const auto escreve = [this](const char* propriedade, void (TTzuqTree::*escritor)(bool), bool valor) {
-    if (m_arvore->property(propriedade).toBool() == valor) return;
-    (m_arvore->*escritor)(valor);
-    QString titulo;
-    m_arvore->SelecionaNo(m_codigoMostrado, titulo);
-  };
-  for (const Ligacao& l : ligacoes) {
-    TPaginaDeclaracao* pagina = m_frDeclaracao->PaginaDe(l.pagina);
+  for (const auto lugar : {TFrDeclaracao::BeneficiariosTolv, TFrDeclaracao::Fundos, TFrDeclaracao::Advogado}) {
+    TPaginaDeclaracao* pagina = m_frDeclaracao->PaginaDe(lugar);
     if (!pagina) continue;
-    const QString sufixo = l.pagina == TFrDeclaracao::BeneficiariosTolv ? QString()
-                           : l.pagina == TFrDeclaracao::Fundos          ? QStringLiteral("FC")
-                                                                        : QStringLiteral("Proc");
-    const QByteArray compensacao = ("mostraCompensacaoExigibilidade" + sufixo).toLatin1();
-    const QByteArray isentos = ("mostraRendimentosIsentos" + sufixo).toLatin1();
-    const QByteArray molestia = l.pagina == TFrDeclaracao::BeneficiariosTolv ? QByteArray("mostraMolestia")
-                                : l.pagina == TFrDeclaracao::Fundos          ? QByteArray("mostraMolestiaAnexo")
-                                                                             : QByteArray("mostraMolestiaProc");
-    connect(pagina, &TPaginaDeclaracao::MudouCodigo, this, [=](bool comp, bool ise) {
-      GuardaEventos::executa([&] {
-        escreve(compensacao.constData(), l.compensacao, comp);
-        escreve(isentos.constData(), l.isentos, ise);
-      });
+    connect(pagina, &TPaginaDeclaracao::MudouCodigo, this, [this, lugar](bool compensacao, bool isentos) {
+      GuardaEventos::executa([this, lugar, compensacao, isentos] { mudouCodigoDaPagina(lugar, compensacao, isentos); });
     });
-    connect(pagina, &TPaginaDeclaracao::MudouMolestia, this, [=](bool valor) {
-      GuardaEventos::executa([&] { escreve(molestia.constData(), l.molestia, valor); });
+    connect(pagina, &TPaginaDeclaracao::MudouMolestia, this, [this, lugar](bool molestia) {
+      GuardaEventos::executa([this, lugar, molestia] { mudouMolestiaDaPagina(lugar, molestia); });
     });
   }
+}
+
+void TTolv2014::mudouCodigoDaPagina(int lugar, bool compensacao, bool isentos) {
+  const ChavesDaArvore* chaves = chavesDaPagina(TFrDeclaracao::Pagina(lugar));
+  if (!chaves) return;
+  escreveChaveDaArvore(chaves->compensacao, chaves->escreveCompensacao, compensacao);
+  escreveChaveDaArvore(chaves->isentos, chaves->escreveIsentos, isentos);
+}
+
+void TTolv2014::mudouMolestiaDaPagina(int lugar, bool molestia) {
+  if (const ChavesDaArvore* chaves = chavesDaPagina(TFrDeclaracao::Pagina(lugar)))
+    escreveChaveDaArvore(chaves->molestia, chaves->escreveMolestia, molestia);
+}
+
+// A switch is written only when it changes: each write rebuilds the tree, which then shows the
+// node of the page again.
+void TTolv2014::escreveChaveDaArvore(const char* propriedade, void (TTzuqTree::*escreve)(bool), bool valor) {
+  if (m_arvore->property(propriedade).toBool() == valor) return;
+  (m_arvore->*escreve)(valor);
+  QString titulo;
+  m_arvore->SelecionaNo(m_codigoMostrado, titulo);
 }
 
 void TTolv2014::mudouPagina() {

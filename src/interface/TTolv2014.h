@@ -106,6 +106,9 @@ class TTolv2014 : public QMainWindow {
   void pedeAjusteArvore();
   void mudouPagina();
   void ligaPaginasDeLinhas();
+  void mudouCodigoDaPagina(int lugar, bool compensacao, bool isentos);
+  void mudouMolestiaDaPagina(int lugar, bool molestia);
+  void escreveChaveDaArvore(const char* propriedade, void (TTzuqTree::*escreve)(bool), bool valor);
   void recalculaResumo();
   void concluiFechamento();
   void desligaBancoDeclaracao();
