@@ -195,7 +195,7 @@ void TTolvCustomEdit::digita(QChar caractere) {
     case TTipoDeDado::Numerico: {
       const int inicio = hasSelectedText() ? selectionStart() : cursorPosition();
       const DecisaoTeclaMonetaria d =
-          FiltraTeclaMonetaria(text(), inicio, selectionLength(), caractere);
+          FiltraTeclaMonetaria(text(), inicio, selectionLength(), caractere, MaxDigitosInteiros());
       if (!d.aceita) return;
       caractere = d.caractere;
       avanca = d.avanca;
@@ -212,7 +212,7 @@ void TTolvCustomEdit::cola(QClipboard::Mode modo) {
   // One line goes into a line edit: the first.
   const qsizetype quebra = texto.indexOf(QRegularExpression(QStringLiteral("[\r\n]")));
   if (quebra >= 0) texto.truncate(quebra);
-  insere(PreparaColagem(texto));
+  ColaLinha(texto);
 }
 
 bool TTolvCustomEdit::insere(QString texto) {

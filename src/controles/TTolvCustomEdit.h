@@ -76,6 +76,13 @@ class TTolvCustomEdit : public QLineEdit {
   void contextMenuEvent(QContextMenuEvent* evento) override;
   // What a paste inserts, once the kind of data let it through.
   virtual QString PreparaColagem(const QString& texto) const { return texto; }
+  // Takes the first line of a paste that the kind of data let through. Base: inserts
+  // PreparaColagem of it as typing does.
+  virtual void ColaLinha(const QString& linha) { insere(PreparaColagem(linha)); }
+  // The integer digits that an amount (Numerico) takes.
+  virtual int MaxDigitosInteiros() const { return 11; }
+  // Replaces the selection as typing does, within the limits; false when nothing went in.
+  bool insere(QString texto);
   // Only digits may be typed, whatever the kind of data (pasting stays free).
   void SetSomenteDigitos(bool somente) { m_somenteDigitos = somente; }
 
@@ -85,8 +92,6 @@ class TTolvCustomEdit : public QLineEdit {
   void restaura();
   void digita(QChar caractere);
   void cola(QClipboard::Mode modo);
-  // Replaces the selection as typing does, within the limits; false when nothing went in.
-  bool insere(QString texto);
   bool cabeNaLargura(const QString& texto) const;
 
   QPointer<TRastreadorFoco> m_rastreador;

@@ -21,6 +21,9 @@ PassosPrincipal PassosPrincipal::desligados() {
   p.fecharColecoes = [] {};
   p.dialogoInicial = [](QWidget*) { return false; };
   p.abrirDeclaracao = [](QWidget*) {};
+  p.novaDeclaracao = [](QWidget*) { return false; };
+  p.escolheDeclaracao = [](QWidget*, const QString&) { return false; };
+  p.excluiDeclaracao = [](QWidget*) { return false; };
   p.gravaCopiaAutomatica = [](QWidget*) {};
   p.assistenteCopia = [](QWidget*) {};
   p.assistenteRestauracao = [](QWidget*) {};

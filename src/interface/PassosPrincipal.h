@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 #include <functional>
 
 class QWidget;
@@ -40,6 +42,14 @@ struct PassosPrincipal {
   std::function<bool(QWidget* dono)> dialogoInicial;
   // Brings the declaration chosen into the main window.
   std::function<void(QWidget* dono)> abrirDeclaracao;
+
+  // The declaration dialogs over the main window's declaration and index (`dono` is the main
+  // window). A new declaration, and the open dialog with its caption: true when the window's
+  // declaration now holds one loaded from the index, to be opened. The delete dialog: true when it
+  // ended with OK.
+  std::function<bool(QWidget* dono)> novaDeclaracao;
+  std::function<bool(QWidget* dono, const QString& titulo)> escolheDeclaracao;
+  std::function<bool(QWidget* dono)> excluiDeclaracao;
 
   // The automatic backup on exit (TFormCopSegAuto.GravaCopiaAutomatica): the index database and
   // every declaration database into the automatic archive, in a window owned by `dono`.

@@ -102,6 +102,9 @@ void TTolv2014::completaPassos() {
   if (!p.abrirDeclaracao) p.abrirDeclaracao = [this](QWidget*) { AbrirDeclaracao(); };
   if (!p.indiceVazio) p.indiceVazio = [] { return true; };
   if (!p.dialogoInicial) p.dialogoInicial = [](QWidget*) { return false; };
+  if (!p.novaDeclaracao) p.novaDeclaracao = [](QWidget*) { return false; };
+  if (!p.escolheDeclaracao) p.escolheDeclaracao = [](QWidget*, const QString&) { return false; };
+  if (!p.excluiDeclaracao) p.excluiDeclaracao = [](QWidget*) { return false; };
   for (auto* passo : {&p.abreIndice, &p.atualizaIndice, &p.fecharColecoes})
     if (!*passo) *passo = [] {};
   for (auto* passo : {&p.verificaExistenciaBancos, &p.gravaCopiaAutomatica, &p.assistenteCopia,
@@ -222,6 +225,8 @@ QAction* TTolv2014::novaAcao(const char* nome, const QString& texto, bool marcav
 
 void TTolv2014::criaAcoes() {
   m_miCopiaAuto = novaAcao("MiCopiaAuto", QStringLiteral("Cópia de segurança &automática"), true);
+  // The user's choice only: reading the setting at start writes nothing.
+  connect(m_miCopiaAuto, &QAction::triggered, this, [](bool marcada) { ConfiguracoesTolv::GravaCopiaAutomatica(marcada); });
   m_actHabilitarAnalisador = novaAcao("actHabilitarAnalisador", QStringLiteral("&Habilitar analisador"), true);
   m_actHabilitarAnalisador->setVisible(false);
   m_actAnalisarGravar = novaAcao("actAnalisarGravar", QStringLiteral("&Analisar arquivo..."), false);

@@ -1,6 +1,7 @@
 #include "nucleo/CabecalhoDeclaracao.h"
 
 #include "nucleo/NumeroRecibo.h"
+#include "plataforma/integridade/EnvelopeTolv.h"
 #include "plataforma/sistema/Cp1252.h"
 
 #include <QByteArrayMatcher>
@@ -65,11 +66,8 @@ QString campo(const QByteArray& linha, int indice) {
   return indice < campos.size() ? Cp1252::decodifica(campos[indice]) : QString();
 }
 
-QString reciboDoControle(const QByteArray& linha) {
-  const qsizetype aspas = linha.indexOf('"');
-  if (aspas < 0) return {};
-  QByteArray valor = linha.mid(aspas + 1);
-  valor.chop(3);
+// The receipt number is the envelope's control value with its check digits.
+QString reciboDoControle(const QByteArray& valor) {
   if (valor.size() != 10) return {};
   const QString base = QString::fromLatin1(valor);
   const QString dv = TNumeroRecibo::CalculaDVRecibo(base);
@@ -98,7 +96,14 @@ void LeCabecalhoDeclaracao(TCabecalhoDeclaracao& cabecalho, const QString& nomeA
     cabecalho.ni = campo(*declarante, 1);
     cabecalho.nome = campo(*declarante, 2);
   }
-  if (const auto controle = linhaCom(arquivo, QByteArrayLiteral("controle_bvd")))
-    cabecalho.recibo = reciboDoControle(*controle);
+  // The envelope is read from the file's end; a file whose envelope does not close with its size
+  // is searched for the control line.
+  EnvelopeTolv envelope;
+  if (envelope.Abrir(1, nomeArquivo) == EnvelopeTolv::kOk && envelope.GetTamanhoEnvelope() > 0) {
+    if (const auto controle = envelope.Valor(QString::fromLatin1(EnvelopeTolv::kMarcaControle)))
+      cabecalho.recibo = reciboDoControle(controle->toLatin1());
+  } else if (const auto controle = linhaCom(arquivo, QByteArray(EnvelopeTolv::kMarcaControle))) {
+    cabecalho.recibo = reciboDoControle(EnvelopeTolv::ValorDaLinha(*controle));
+  }
   resultado = QStringLiteral("OK");
 }

@@ -10,7 +10,7 @@ constexpr uint16_t kCpfNaoInformado = 38;
 constexpr uint16_t kCpfResponsavelCnpj = 192;
 
 // Numbers whose check digits are right and that are refused all the same.
-constexpr std::array<const char16_t*, 11> kCpfsRecusados = {
+constexpr std::array<QStringView, 11> kCpfsRecusados = {
     u"00000000000", u"11111111111", u"22222222222", u"33333333333", u"44444444444", u"55555555555",
     u"66666666666", u"77777777777", u"88888888888", u"99999999999", u"00000000191"};
 }  // namespace
@@ -25,9 +25,9 @@ QString TCpf::FormataCpf(const QString& texto) {
 int TCpf::ValidaCpf(const QString& texto, bool opcional) {
   if (texto.isEmpty()) return opcional ? 0 : kCpfNaoInformado;
   if (texto.size() != 11) return kCpfInvalido;
-  if (CalculaDVCpf(texto.left(9)) != texto.mid(9)) return kCpfInvalido;
-  for (const char16_t* recusado : kCpfsRecusados)
-    if (texto == QStringView(recusado)) return kCpfInvalido;
+  if (!DigitosModulo11Conferem(texto, 9, 11)) return kCpfInvalido;
+  for (const QStringView recusado : kCpfsRecusados)
+    if (texto == recusado) return kCpfInvalido;
   return 0;
 }
 

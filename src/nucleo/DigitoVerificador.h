@@ -8,3 +8,7 @@
 // rest is 0 or 1; the second digit is computed over the base followed by the first.
 // Empty for a base that is not `tamanhoBase` digits long.
 QString DigitosModulo11(QStringView base, int tamanhoBase, int pesoMaximo);
+
+// Whether the number's last two characters are the check digits of the `tamanhoBase` digits before
+// them, as DigitosModulo11 computes them; without building any text (the checks of large imports).
+bool DigitosModulo11Conferem(QStringView numero, int tamanhoBase, int pesoMaximo);

@@ -26,6 +26,11 @@ bool permitido(QChar c, uint8_t tipo) {
 
 // Trims and turns every run of blanks into one.
 QString semBrancosDuplos(const QString& nome) {
+  // Most names are trimmed with single blanks already: those are kept as they are, not copied.
+  bool normal = nome.isEmpty() || (nome.front().unicode() > u' ' && nome.back().unicode() > u' ');
+  for (qsizetype i = 1; normal && i < nome.size(); ++i)
+    if (nome[i] == u' ' && nome[i - 1] == u' ') normal = false;
+  if (normal) return nome;
   const QString aparado = Apara(nome);
   QString saida;
   saida.reserve(aparado.size());
@@ -73,7 +78,10 @@ int TNomeContribuinte::ValidaNome(QString& nome, uint8_t tipo, bool opcional) {
   }
   if (nome.size() - nome.count(u' ') < 2) return kNomeMinimoDuasLetras;
   if (ContaPalavras(nome) > 15) return kNomeMaximoQuinzePartes;
-  for (const QStringView palavra : QStringView(nome).split(u' ', Qt::SkipEmptyParts)) {
+  for (qsizetype inicio = 0, fim = 0; inicio < nome.size(); inicio = fim) {
+    while (inicio < nome.size() && nome[inicio] == u' ') ++inicio;
+    for (fim = inicio; fim < nome.size() && nome[fim] != u' ';) ++fim;
+    const QStringView palavra = QStringView(nome).mid(inicio, fim - inicio);
     if (palavra.size() > 20) return kParteMaximoVinte;
     if (quatroIguaisSeguidos(palavra)) return kRepeticaoQuatro;
   }

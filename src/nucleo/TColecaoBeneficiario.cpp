@@ -31,7 +31,8 @@ bool TemLinhas(const bd::Consulta& consulta) { return consulta.aberta() && !cons
 
 }  // namespace
 
-TColecaoBeneficiario::TColecaoBeneficiario(TTolv& declaracao) : m_declaracao(&declaracao), m_atual(&declaracao) {
+TColecaoBeneficiario::TColecaoBeneficiario(TTolv& declaracao)
+    : m_declaracao(&declaracao), m_atual(&declaracao), m_janelas(m_navegacao, m_consultaAtual, LigacaoJanelas()) {
   bd::Transacao& transacao = declaracao.GetTransacaoDeclaracao();
   DefineTransacao(&transacao);
   AbrirBancoDeclaracao(declaracao.GetNomeBancoDeclaracao(), false);
@@ -84,15 +85,9 @@ void TColecaoBeneficiario::SetModoLista(bool modoLista) {
     m_consultaAtual = &m_consultaLista;
     return;
   }
-  const QString* sqls[] = {&kProximos, &kAnteriores, &kProximos, &kAnteriores};
-  for (int i = 0; i < int(m_navegacao.size()); ++i) {
-    if (!m_navegacao[i]) m_navegacao[i] = std::make_unique<bd::Consulta>(bd::Consulta::Modo::Cache);
-    bd::Consulta& janela = *m_navegacao[i];
-    janela.fecha();
-    janela.defineModo(bd::Consulta::Modo::Cache);
-    janela.defineTransacao(transacao);
-    janela.defineSql(*sqls[i]);
-  }
+  // The first and last windows are read again at every visit: one kept open would miss the
+  // beneficiaries that the lines saved since.
+  m_janelas.Define(transacao, {kProximos, kAnteriores, kProximos, kAnteriores}, true);
   m_consultaLista.defineModo(bd::Consulta::Modo::Cache);
   m_consultaLista.defineTransacao(transacao);
   m_consultaLista.defineSql(kBusca);
@@ -200,17 +195,38 @@ bool TColecaoBeneficiario::Posiciona(TBeneficiarioTolv& beneficiario) {
   return false;
 }
 
+NavegacaoJanelas::Ligacao TColecaoBeneficiario::LigacaoJanelas() {
+  NavegacaoJanelas::Ligacao l;
+  l.abre = [this](bd::Consulta& consulta) { AbreConsulta(consulta); };
+  // The current beneficiary, copied from every row loaded, gives the position.
+  l.posiciona = [this](bd::Consulta& janela, NavegacaoJanelas::Janela qual, const bd::Consulta*) {
+    switch (qual) {
+      case NavegacaoJanelas::kPrimeira:
+        janela.param(kTipo, kTipoInicio);
+        janela.param(kNumero, kNumeroInicio);
+        break;
+      case NavegacaoJanelas::kUltima:
+        janela.param(kTipo, kTipoFim);
+        janela.param(kNumero, kNumeroFim);
+        break;
+      default:
+        janela.param(kTipo, TipoAtual());
+        janela.param(kNumero, m_atual.GetBase());
+        break;
+    }
+  };
+  l.semPosicao = [this] { return m_atual.GetNiFormatado().isEmpty(); };
+  l.total = [this] { return m_total; };
+  return l;
+}
+
 void TColecaoBeneficiario::Primeiro() {
   if (m_modoLista) {
     AbreConsulta(m_consultaLista);
     m_consultaAtual = &m_consultaLista;
     return;
   }
-  if (!m_navegacao[kPrimeira]) return;
-  // Read again at every visit: a window kept open would miss the beneficiaries saved since.
-  bd::Consulta& primeira = JanelaDe(kPrimeira);
-  AbreEm(primeira, kTipoInicio, kNumeroInicio);
-  if (TornaAtual(primeira)) primeira.primeiro();
+  if (m_pronta) m_janelas.Primeiro();
 }
 
 void TColecaoBeneficiario::Ultimo() {
@@ -218,27 +234,11 @@ void TColecaoBeneficiario::Ultimo() {
     while (m_consultaLista.aberta() && !m_consultaLista.eof()) m_consultaLista.proximo();
     return;
   }
-  if (!m_navegacao[kUltima]) return;
-  bd::Consulta& ultima = JanelaDe(kUltima);
-  AbreEm(ultima, kTipoFim, kNumeroFim);
-  if (TornaAtual(ultima)) ultima.ultimo();
+  if (m_pronta) m_janelas.Ultimo();
 }
 
 void TColecaoBeneficiario::Anterior() {
-  if (m_modoLista || !m_navegacao[kAnterior]) return;
-  if (m_atual.GetNiFormatado().isEmpty()) {
-    Ultimo();
-    return;
-  }
-  bd::Consulta& atual = *m_consultaAtual;
-  if (atual.aberta()) {
-    // A forward-only order has no way back but the window before its beneficiary.
-    if (atual.modo() == bd::Consulta::Modo::Cache) atual.anterior();
-    if (atual.modo() == bd::Consulta::Modo::Cache && (!atual.bof() || &atual == &JanelaDe(kPrimeira))) return;
-  }
-  bd::Consulta& anterior = JanelaDe(kAnterior);
-  AbreDoAtual(anterior);
-  if (TornaAtual(anterior)) anterior.ultimo();
+  if (!m_modoLista && m_pronta) m_janelas.Anterior();
 }
 
 void TColecaoBeneficiario::Proximo() {
@@ -246,15 +246,7 @@ void TColecaoBeneficiario::Proximo() {
     if (m_consultaLista.aberta()) m_consultaLista.proximo();
     return;
   }
-  if (!m_navegacao[kProxima]) return;
-  bd::Consulta& atual = *m_consultaAtual;
-  if (atual.aberta()) {
-    atual.proximo();
-    if (!atual.eof() || &atual == &JanelaDe(kUltima)) return;
-  }
-  bd::Consulta& proxima = JanelaDe(kProxima);
-  AbreDoAtual(proxima);
-  TornaAtual(proxima);
+  if (m_pronta) m_janelas.Proximo();
 }
 
 void TColecaoBeneficiario::Reposiciona() {

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <memory>
 
+#include "nucleo/NavegacaoJanelas.h"
 #include "nucleo/TBeneficiarioTolv.h"
 #include "nucleo/TColecao.h"
 
@@ -82,9 +83,8 @@ class TColecaoBeneficiario : public TColecao {
   void CarregaObjeto(TContribuinte& beneficiario, bd::Consulta& dados);
 
  private:
-  enum Janela { kPrimeira = 0, kAnterior = 1, kProxima = 2, kUltima = 3 };
-
-  bd::Consulta& JanelaDe(Janela janela) { return *m_navegacao[janela]; }
+  // The windows of the browsing, on the base's four navigation queries.
+  NavegacaoJanelas::Ligacao LigacaoJanelas();
   // Opens a query of windowed browsing or of the combined order at a kind and number.
   void AbreEm(bd::Consulta& consulta, const QString& tipo, const QString& numero);
   void AbreDoAtual(bd::Consulta& consulta);
@@ -108,4 +108,5 @@ class TColecaoBeneficiario : public TColecao {
   std::unique_ptr<bd::Consulta> m_rraAntes;
   std::unique_ptr<bd::Consulta> m_rraAntesAtual;
   std::unique_ptr<bd::Consulta> m_rraDepois;
+  NavegacaoJanelas m_janelas;
 };

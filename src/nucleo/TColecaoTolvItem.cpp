@@ -143,7 +143,7 @@ std::unique_ptr<TColecaoTolvItem> TColecaoTolvItem::CreateVerificacao(TTolv& dec
 }
 
 TColecaoTolvItem::TColecaoTolvItem(TTolv& declaracao, TTolvAnexo& anexo, SoLeitura)
-    : m_declaracao(&declaracao), m_anexo(&anexo) {
+    : m_declaracao(&declaracao), m_anexo(&anexo), m_janelas(m_navegacao, m_consultaAtual, LigacaoJanelas()) {
   m_interativo = true;
   if (!Conecta()) {
     m_total = 0;
@@ -218,10 +218,10 @@ void TColecaoTolvItem::SetModoLista(bool modoLista) {
   ConfirmaTransacaoRetendo();
   m_modoLista = modoLista;
   if (!m_pronta) return;
-  EsquecePosicoes();
+  m_janelas.EsqueceTudo();
   bd::Transacao* tr = GetTransacao();
   if (modoLista) {
-    for (int i = kAnterior; i <= kUltima; ++i) m_navegacao[size_t(i)].reset();
+    for (int i = NavegacaoJanelas::kAnterior; i <= NavegacaoJanelas::kUltima; ++i) m_navegacao[size_t(i)].reset();
     m_consultaLista.defineModo(bd::Consulta::Modo::Sequencial);
     m_consultaLista.defineTransacao(tr);
     switch (m_ordem) {
@@ -234,22 +234,15 @@ void TColecaoTolvItem::SetModoLista(bool modoLista) {
       default: m_consultaLista.defineSql({}); break;
     }
     m_consultaAtual = &m_consultaLista;
-    m_navegacao[kPrimeira] = std::make_unique<bd::Consulta>(*tr, kBusca, bd::Consulta::Modo::Sequencial);
+    // In list mode the first navigation query holds the lookup of batch saves.
+    m_navegacao[NavegacaoJanelas::kPrimeira] = std::make_unique<bd::Consulta>(*tr, kBusca, bd::Consulta::Modo::Sequencial);
     return;
   }
-  const QString* sqls[] = {&kJanelaInicio, &kJanelaAnterior, &kJanelaProxima, &kJanelaFim};
-  for (int i = kPrimeira; i <= kUltima; ++i) {
-    if (!m_navegacao[size_t(i)]) m_navegacao[size_t(i)] = std::make_unique<bd::Consulta>(bd::Consulta::Modo::Cache);
-    bd::Consulta& janela = *m_navegacao[size_t(i)];
-    janela.fecha();
-    janela.defineModo(bd::Consulta::Modo::Cache);
-    janela.defineTransacao(tr);
-    janela.defineSql(*sqls[i]);
-  }
+  m_janelas.Define(tr, {kJanelaInicio, kJanelaAnterior, kJanelaProxima, kJanelaFim}, false);
   m_consultaLista.defineModo(bd::Consulta::Modo::Cache);
   m_consultaLista.defineTransacao(tr);
   m_consultaLista.defineSql(kBusca + kOrdemChave);
-  m_consultaAtual = &JanelaDe(kPrimeira);
+  m_consultaAtual = &m_janelas.JanelaDe(NavegacaoJanelas::kPrimeira);
 }
 
 void TColecaoTolvItem::SetInterativo(bool interativo) {
@@ -468,7 +461,7 @@ void TColecaoTolvItem::CarregaIsentosDaLinha(TTolvItem& linha, bd::Consulta& dad
 
 bool TColecaoTolvItem::Localiza(TTolvItem& linha) {
   if (!m_pronta) return false;
-  bd::Consulta* busca = m_modoLista ? m_navegacao[kPrimeira].get() : &m_consultaLista;
+  bd::Consulta* busca = m_modoLista ? m_navegacao[NavegacaoJanelas::kPrimeira].get() : &m_consultaLista;
   if (!busca) return false;
   busca->fecha();
   const int chave = linha.GetTolvItemDK().toInt();
@@ -481,7 +474,7 @@ bool TColecaoTolvItem::Localiza(TTolvItem& linha) {
   busca->param(QStringLiteral("E_VARA_IN"), linha.GetVara().GetValor());
   busca->param(QStringLiteral("E_MUNICIPIO_IN"), linha.GetMunicipio().GetValor());
   AbreConsulta(*busca);
-  m_inicioJanela.erase(busca);
+  m_janelas.Esquece(*busca);
   if (!TemLinhas(*busca)) return false;
   if (busca->campo(kChave).inteiro() > 0) return true;
   if (m_interativo && linha.GetBeneficiario().GetNome().GetValor().isEmpty()) {
@@ -503,7 +496,7 @@ bool TColecaoTolvItem::Localiza(TTolvItem& linha) {
 
 bool TColecaoTolvItem::Busca(TTolvItem& linha) {
   if (!Localiza(linha)) return false;
-  bd::Consulta& busca = m_modoLista ? *m_navegacao[kPrimeira] : m_consultaLista;
+  bd::Consulta& busca = m_modoLista ? *m_navegacao[NavegacaoJanelas::kPrimeira] : m_consultaLista;
   CarregaObjeto(linha, busca);
   if (m_interativo) {
     m_noInicio = m_noFim = Vazia();
@@ -531,37 +524,29 @@ int TColecaoTolvItem::LinhaComIdentidade(TTolvItem& linha) {
 // ---------------------------------------------------------------------------------------------
 // Browsing
 
-bool TColecaoTolvItem::EhJanela(const bd::Consulta& consulta, Janela janela) const {
-  return m_navegacao[janela] && m_navegacao[janela].get() == &consulta;
+NavegacaoJanelas::Ligacao TColecaoTolvItem::LigacaoJanelas() {
+  NavegacaoJanelas::Ligacao l;
+  l.abre = [this](bd::Consulta& consulta) { AbreConsulta(consulta); };
+  l.posiciona = [this](bd::Consulta& janela, NavegacaoJanelas::Janela qual, const bd::Consulta* atual) {
+    // The first and last windows take only the source, which every opening sets.
+    if (qual == NavegacaoJanelas::kAnterior || qual == NavegacaoJanelas::kProxima)
+      janela.param(kNumReg, ChaveDaPosicao(atual));
+  };
+  l.semPosicao = [this] { return m_chaveAtual == -1 && !AtualTemLinhas(); };
+  l.total = [this] { return m_total; };
+  return l;
 }
 
-bool TColecaoTolvItem::TornaAtual(bd::Consulta& consulta) {
-  if (!TemLinhas(consulta)) return false;
-  m_consultaAtual = &consulta;
-  return true;
-}
-
-int TColecaoTolvItem::ChaveDaPosicao() const {
-  if (AtualTemLinhas() && m_consultaAtual->posicao() > 0) return m_consultaAtual->campo(kChave).inteiro();
+int TColecaoTolvItem::ChaveDaPosicao(const bd::Consulta* consulta) const {
+  if (consulta && TemLinhas(*consulta) && consulta->posicao() > 0) return consulta->campo(kChave).inteiro();
   return m_chaveAtual;
 }
 
-int TColecaoTolvItem::PosicaoAtual() const {
-  if (!AtualTemLinhas() || m_consultaAtual->posicao() < 1) return -1;
-  const int inicio = InicioJanela(*m_consultaAtual);
-  return inicio > 0 ? inicio + m_consultaAtual->posicao() - 1 : -1;
-}
-
-int TColecaoTolvItem::InicioJanela(const bd::Consulta& consulta) const {
-  const auto it = m_inicioJanela.find(&consulta);
-  return it == m_inicioJanela.end() ? -1 : it->second;
-}
-
-bool TColecaoTolvItem::AbreJanela(bd::Consulta& consulta, int chave) {
-  if (consulta.temParametro(kNumReg)) consulta.param(kNumReg, chave);
-  AbreConsulta(consulta);
-  m_inicioJanela.erase(&consulta);
-  return TemLinhas(consulta);
+bool TColecaoTolvItem::AbreBusca(int chave) {
+  m_consultaLista.param(kNumReg, chave);
+  AbreConsulta(m_consultaLista);
+  m_janelas.Esquece(m_consultaLista);
+  return TemLinhas(m_consultaLista);
 }
 
 void TColecaoTolvItem::Primeiro() {
@@ -570,10 +555,7 @@ void TColecaoTolvItem::Primeiro() {
     m_consultaAtual = &m_consultaLista;
     return;
   }
-  if (!m_pronta || !m_navegacao[kPrimeira]) return;
-  bd::Consulta& primeira = JanelaDe(kPrimeira);
-  if (!primeira.aberta() && AbreJanela(primeira, 0)) m_inicioJanela[&primeira] = 1;
-  if (TornaAtual(primeira)) primeira.primeiro();
+  if (m_pronta) m_janelas.Primeiro();
 }
 
 void TColecaoTolvItem::Ultimo() {
@@ -581,31 +563,11 @@ void TColecaoTolvItem::Ultimo() {
     while (m_consultaLista.aberta() && !m_consultaLista.eof()) m_consultaLista.proximo();
     return;
   }
-  if (!m_pronta || !m_navegacao[kUltima]) return;
-  bd::Consulta& ultima = JanelaDe(kUltima);
-  if (!ultima.aberta() && AbreJanela(ultima, 0) && m_total >= 0)
-    m_inicioJanela[&ultima] = m_total - ultima.quantidade() + 1;
-  if (TornaAtual(ultima)) ultima.ultimo();
+  if (m_pronta) m_janelas.Ultimo();
 }
 
 void TColecaoTolvItem::Anterior() {
-  if (m_modoLista || !m_pronta || !m_navegacao[kAnterior]) return;
-  if (m_chaveAtual == -1 && !AtualTemLinhas()) {
-    Ultimo();
-    return;
-  }
-  bd::Consulta* atual = m_consultaAtual;
-  if (atual && atual->aberta()) {
-    atual->anterior();
-    if (!atual->bof() || EhJanela(*atual, kPrimeira)) return;
-  }
-  const int chave = ChaveDaPosicao();
-  const int posicao = PosicaoAtual();
-  bd::Consulta& anterior = JanelaDe(kAnterior);
-  if (!AbreJanela(anterior, chave)) return;
-  if (posicao > 0) m_inicioJanela[&anterior] = posicao - anterior.quantidade();
-  TornaAtual(anterior);
-  anterior.ultimo();
+  if (!m_modoLista && m_pronta) m_janelas.Anterior();
 }
 
 void TColecaoTolvItem::Proximo() {
@@ -621,24 +583,13 @@ void TColecaoTolvItem::Proximo() {
     }
     return;
   }
-  if (!m_pronta || !m_navegacao[kProxima]) return;
-  bd::Consulta* atual = m_consultaAtual;
-  if (atual && atual->aberta()) {
-    atual->proximo();
-    if (!atual->eof() || EhJanela(*atual, kUltima)) return;
-  }
-  const int chave = ChaveDaPosicao();
-  const int posicao = PosicaoAtual();
-  bd::Consulta& proxima = JanelaDe(kProxima);
-  if (!AbreJanela(proxima, chave)) return;
-  if (posicao > 0) m_inicioJanela[&proxima] = posicao + 1;
-  TornaAtual(proxima);
+  if (m_pronta) m_janelas.Proximo();
 }
 
 void TColecaoTolvItem::Reposiciona() {
   if (AtualTemLinhas()) return;
   m_consultaLista.fecha();
-  if (AbreJanela(m_consultaLista, m_chaveAtual)) {
+  if (AbreBusca(m_chaveAtual)) {
     m_consultaLista.primeiro();
     m_consultaAtual = &m_consultaLista;
   }
@@ -684,14 +635,6 @@ void TColecaoTolvItem::CarregaAtual(TTolvItem& linha) {
   if (AtualTemLinhas()) CarregaObjeto(linha, *m_consultaAtual);
 }
 
-void TColecaoTolvItem::FechaExtremos() {
-  for (Janela janela : {kUltima, kPrimeira}) {
-    if (!m_navegacao[janela] || m_navegacao[janela].get() == m_consultaAtual) continue;
-    m_navegacao[janela]->fecha();
-    m_inicioJanela.erase(m_navegacao[janela].get());
-  }
-}
-
 // ---------------------------------------------------------------------------------------------
 // Counts
 
@@ -722,7 +665,7 @@ int TColecaoTolvItem::PosicaoItem(const QString& fonte, const QString& item) {
   const int chave = item.toInt();
   const bool atual = fonte == m_anexo->GetFonteDK() && !m_modoLista && AtualTemLinhas() &&
                      m_consultaAtual->posicao() > 0 && m_consultaAtual->campo(kChave).inteiro() == chave;
-  if (atual && PosicaoAtual() > 0) return PosicaoAtual();
+  if (atual && m_janelas.PosicaoAtual() > 0) return m_janelas.PosicaoAtual();
   bd::Consulta total(*GetTransacao(), QStringLiteral("SELECT COUNT(*) As Total FROM TOLV_ITENS\n"
                                                       "WHERE (E_FONTE_DK = :ID_FONTE) AND (TOLV_ITEM_DK <= :ID_ITEM)\n"
                                                       "PLAN (TOLV_ITENS INDEX (PK_TOLV_ITENS))"));
@@ -730,7 +673,7 @@ int TColecaoTolvItem::PosicaoItem(const QString& fonte, const QString& item) {
   total.param(QStringLiteral("ID_ITEM"), chave);
   const int posicao = Conta(*this, total);
   // The window that holds the line now knows where it stands: the next moves are not counted.
-  if (atual && posicao > 0) m_inicioJanela[m_consultaAtual] = posicao - m_consultaAtual->posicao() + 1;
+  if (atual && posicao > 0) m_janelas.ConhecePosicao(posicao);
   return posicao;
 }
 
@@ -814,7 +757,7 @@ uint8_t TColecaoTolvItem::Grava(TTolvItem& linha) {
     m_armazenada->Limpa();
     p.param(kChave, bd::Dado());
   } else if (Localiza(linha)) {
-    CarregaLinha(*m_armazenada, m_modoLista ? *m_navegacao[kPrimeira] : m_consultaLista);
+    CarregaLinha(*m_armazenada, m_modoLista ? *m_navegacao[NavegacaoJanelas::kPrimeira] : m_consultaLista);
     const TTolvItem& carregada = *m_carregada;
     if (!carregada.GetTolvItemDK().isEmpty() && !MesmaIdentidade(linha, carregada)) {
       // The line takes a code and beneficiary of its own: another stored line may hold them.
@@ -843,7 +786,7 @@ uint8_t TColecaoTolvItem::Grava(TTolvItem& linha) {
   // Nothing ran (the index database is unusable): nothing was stored, and the line says so.
   if (!ExecutaProcedure(p)) return kNadaGravado;
   ++m_contador;
-  if (!m_modoLista) FechaExtremos();
+  if (!m_modoLista) m_janelas.FechaExtremos();
   const int resultado = p.saida(QStringLiteral("RESULTADO")).inteiro();
   const int chave = p.saida(QStringLiteral("TOLV_ITEM_DK_OUT")).inteiro();
   if (resultado == kIncluida || resultado == kAlterada || resultado == kSomada) {
@@ -951,7 +894,7 @@ bool TColecaoTolvItem::PosicionaNaVista(int chave) {
 void TColecaoTolvItem::AcompanhaGravacao(TTolvItem& linha, bool inclusao) {
   const int chave = m_chaveAtual;
   if (inclusao) {
-    bd::Consulta& ultima = JanelaDe(kUltima);
+    bd::Consulta& ultima = m_janelas.JanelaDe(NavegacaoJanelas::kUltima);
     if (m_consultaAtual == &ultima) {
       ultima.acrescenta();
     } else {
@@ -1078,7 +1021,7 @@ void TColecaoTolvItem::Exclui(TTolvItem& linha) {
   }
   if (!rodou) return;
   ConfirmaTransacaoRetendo();
-  if (!m_modoLista) FechaExtremos();
+  if (!m_modoLista) m_janelas.FechaExtremos();
   m_armazenada->Limpa();
   // A line never stored takes nothing out of the count or the totals.
   if (!chaveTexto.isEmpty()) {

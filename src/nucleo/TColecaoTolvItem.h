@@ -4,10 +4,10 @@
 
 #include <cstdint>
 #include <functional>
-#include <map>
 #include <memory>
 #include <stdexcept>
 
+#include "nucleo/NavegacaoJanelas.h"
 #include "nucleo/TColecao.h"
 
 class TBeneficiarioTolv;
@@ -123,7 +123,6 @@ class TColecaoTolvItem : public TColecao {
   void CarregaObjeto(TTolvItem& linha, bd::Consulta& dados);
 
  private:
-  enum Janela { kPrimeira = 0, kAnterior = 1, kProxima = 2, kUltima = 3 };
   struct SoLeitura {};
   TColecaoTolvItem(TTolv& declaracao, TTolvAnexo& anexo, SoLeitura);
 
@@ -140,21 +139,14 @@ class TColecaoTolvItem : public TColecao {
   void CarregaIsentos(TTolvItem& linha);
   void CarregaIsentosDaLinha(TTolvItem& linha, bd::Consulta& dados);
 
-  bd::Consulta& JanelaDe(Janela janela) { return *m_navegacao[janela]; }
-  bool EhJanela(const bd::Consulta& consulta, Janela janela) const;
-  // Opens a window (or the lookup) from a key; true when it has rows.
-  bool AbreJanela(bd::Consulta& consulta, int chave);
-  bool TornaAtual(bd::Consulta& consulta);
-  // The key of the row the current query stands on, else the current key.
-  int ChaveDaPosicao() const;
+  // The windows of the browsing, on the base's four navigation queries.
+  NavegacaoJanelas::Ligacao LigacaoJanelas();
+  // The key of the row the query stands on, else the current key.
+  int ChaveDaPosicao(const bd::Consulta* consulta) const;
+  // Opens the browsing lookup at a key; true when it has rows.
+  bool AbreBusca(int chave);
   void Reposiciona();
   std::function<void(bd::Consulta&)> Carregador(TTolvItem& linha);
-  // The first and last windows hold stale rows after a write; the current query stays.
-  void FechaExtremos();
-  void EsquecePosicoes() { m_inicioJanela.clear(); }
-  // The place of a query's first row, and of the current row, when known; -1 otherwise.
-  int InicioJanela(const bd::Consulta& consulta) const;
-  int PosicaoAtual() const;
 
   // The browsing view after a save: the row of the line edited, or a row appended at the end.
   void AcompanhaGravacao(TTolvItem& linha, bool inclusao);
@@ -188,6 +180,5 @@ class TColecaoTolvItem : public TColecao {
   std::unique_ptr<bd::Consulta> m_beneficiario;
   std::unique_ptr<bd::Procedimento> m_procJudiciais;
   std::unique_ptr<bd::Procedimento> m_procIsentos;
-  // The place of the first row of each open window, where known.
-  std::map<const bd::Consulta*, int> m_inicioJanela;
+  NavegacaoJanelas m_janelas;
 };

@@ -8,6 +8,7 @@
 #include <optional>
 
 #include "nucleo/Erros.h"
+#include "nucleo/TColecao.h"
 #include "nucleo/TColecaoAnexo.h"
 #include "nucleo/TColecaoBeneficiario.h"
 #include "nucleo/TColecaoCodigoRetencao.h"
@@ -76,6 +77,7 @@ TTolv::TTolv()
 }
 
 TTolv::~TTolv() {
+  m_colecoesSecoes.clear();
   m_colecaoComprovante.reset();
   m_colecaoAnexo.reset();
   m_colecaoBeneficiario.reset();
@@ -83,6 +85,17 @@ TTolv::~TTolv() {
   // The lines collection stores its summary through the summaries collection when it goes.
   LiberaColecoesDoDono();
   m_colecaoResumo.reset();
+}
+
+TColecao* TTolv::GetColecaoSecao(int chave) const {
+  const auto it = m_colecoesSecoes.find(chave);
+  return it == m_colecoesSecoes.end() ? nullptr : it->second.get();
+}
+
+TColecao& TTolv::DefineColecaoSecao(int chave, std::unique_ptr<TColecao> colecao) {
+  auto& lugar = m_colecoesSecoes[chave];
+  lugar = std::move(colecao);
+  return *lugar;
 }
 
 QDateTime TTolv::DataZero() { return QDateTime(QDate(1899, 12, 30), QTime(0, 0)); }
@@ -116,6 +129,7 @@ void TTolv::Limpar() {
 }
 
 void TTolv::LiberaItens() {
+  m_colecoesSecoes.clear();
   TTolvAnexo::LiberaItens();
   LiberaColecaoCodigoRetencao();
   // The summaries collection goes last, after the lines collection that stores through it.

@@ -4,6 +4,7 @@
 #include <QString>
 
 #include <cstdint>
+#include <map>
 #include <memory>
 
 #include "nucleo/Cpf.h"
@@ -18,6 +19,7 @@
 namespace bd {
 class Transacao;
 }
+class TColecao;
 class TColecaoAnexo;
 class TColecaoBeneficiario;
 class TColecaoComprovante;
@@ -57,6 +59,10 @@ class TTolv : public TTolvAnexo {
   TColecaoAnexo& GetColecaoAnexo();
   // The totals over all sources; created on first use.
   TResumo& GetResumoGeral();
+  // Collections of the layers above that live with this declaration, one per key: kept until the
+  // collections are freed (first of all), so that they end before the connection moves on.
+  TColecao* GetColecaoSecao(int chave) const;
+  TColecao& DefineColecaoSecao(int chave, std::unique_ptr<TColecao> colecao);
 
   // The two transactions the declaration's collections share ("read_committed", "rec_version",
   // "nowait"), each created by the first collection that asks: the annexes collections and the
@@ -235,6 +241,7 @@ class TTolv : public TTolvAnexo {
   std::unique_ptr<TColecaoAnexo> m_colecaoAnexo;
   std::unique_ptr<TColecaoBeneficiario> m_colecaoBeneficiario;
   std::unique_ptr<TColecaoComprovante> m_colecaoComprovante;
+  std::map<int, std::unique_ptr<TColecao>> m_colecoesSecoes;
   QString m_arquivo;
   int16_t m_tipoAnexo = 0;
   uint8_t m_tipoEvento = 0;

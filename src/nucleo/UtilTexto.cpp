@@ -64,8 +64,11 @@ QString Apara(QStringView texto) {
 }
 
 QString NormalizaTexto(QStringView texto, bool trataApostrofo) {
+  return NormalizaTextoArquivo(texto, trataApostrofo && apostrofoViraBranco());
+}
+
+QString NormalizaTextoArquivo(QStringView texto, bool apostrofo) {
   const QString aparado = Apara(texto);
-  const bool apostrofo = trataApostrofo && apostrofoViraBranco();
   QString saida;
   saida.reserve(aparado.size());
   for (QChar c : aparado) {

@@ -19,6 +19,9 @@ QString Apara(QStringView texto);
 // replaced by plain letters, single blanks; with `trataApostrofo`, an apostrophe becomes a
 // blank unless the report kind is 1 or 3 to 9. Other characters stay as they are.
 QString NormalizaTexto(QStringView texto, bool trataApostrofo);
+// The same for the declaration file, whatever report was printed last: with `apostrofoParaBranco`
+// an apostrophe always becomes a blank, so that a declaration always gives the same bytes.
+QString NormalizaTextoArquivo(QStringView texto, bool apostrofoParaBranco);
 // Upper case; every accented letter of Windows-1252 to its plain letter (A C E I N O U Y);
 // every other character outside ASCII to a blank.
 QString RemoveAcentos(QStringView texto);

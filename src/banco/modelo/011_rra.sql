@@ -1,8 +1,7 @@
--- The tables of the supplementary sections that the summaries, the beneficiaries and the income
--- statements read. The sections add what only they use.
-
--- Income received cumulatively: IN_TIPO_RRA 1 the declarant's, 2 by court order; seven series of
--- twelve months.
+-- Income received cumulatively, one row per item: IN_TIPO_RRA '1' paid by the declarant, '2' by court
+-- order; the beneficiary (always a person) and the lawyer by kind and number without check digits
+-- (their names live in BENEFICIARIOS); DATA_LAUDO 30/12/1899 when there is no report; seven series
+-- of twelve months (the number of months keeps its two decimals).
 CREATE TABLE RRA_ITEM (
   RRA_ITEM_ID       INTEGER NOT NULL,
   IN_TIPO_RRA       VARCHAR(1) NOT NULL,
@@ -86,19 +85,22 @@ CREATE TABLE RRA_ITEM (
   VL_CUSTAS_OUT         NUMERIC(18,4) DEFAULT 0 NOT NULL,
   VL_CUSTAS_NOV         NUMERIC(18,4) DEFAULT 0 NOT NULL,
   VL_CUSTAS_DEZ         NUMERIC(18,4) DEFAULT 0 NOT NULL,
-  QTDE_MESES_JAN    NUMERIC(18,4) DEFAULT 0 NOT NULL,
-  QTDE_MESES_FEV    NUMERIC(18,4) DEFAULT 0 NOT NULL,
-  QTDE_MESES_MAR    NUMERIC(18,4) DEFAULT 0 NOT NULL,
-  QTDE_MESES_ABR    NUMERIC(18,4) DEFAULT 0 NOT NULL,
-  QTDE_MESES_MAI    NUMERIC(18,4) DEFAULT 0 NOT NULL,
-  QTDE_MESES_JUN    NUMERIC(18,4) DEFAULT 0 NOT NULL,
-  QTDE_MESES_JUL    NUMERIC(18,4) DEFAULT 0 NOT NULL,
-  QTDE_MESES_AGO    NUMERIC(18,4) DEFAULT 0 NOT NULL,
-  QTDE_MESES_SET    NUMERIC(18,4) DEFAULT 0 NOT NULL,
-  QTDE_MESES_OUT    NUMERIC(18,4) DEFAULT 0 NOT NULL,
-  QTDE_MESES_NOV    NUMERIC(18,4) DEFAULT 0 NOT NULL,
-  QTDE_MESES_DEZ    NUMERIC(18,4) DEFAULT 0 NOT NULL,
+  QTDE_MESES_JAN        NUMERIC(18,4) DEFAULT 0 NOT NULL,
+  QTDE_MESES_FEV        NUMERIC(18,4) DEFAULT 0 NOT NULL,
+  QTDE_MESES_MAR        NUMERIC(18,4) DEFAULT 0 NOT NULL,
+  QTDE_MESES_ABR        NUMERIC(18,4) DEFAULT 0 NOT NULL,
+  QTDE_MESES_MAI        NUMERIC(18,4) DEFAULT 0 NOT NULL,
+  QTDE_MESES_JUN        NUMERIC(18,4) DEFAULT 0 NOT NULL,
+  QTDE_MESES_JUL        NUMERIC(18,4) DEFAULT 0 NOT NULL,
+  QTDE_MESES_AGO        NUMERIC(18,4) DEFAULT 0 NOT NULL,
+  QTDE_MESES_SET        NUMERIC(18,4) DEFAULT 0 NOT NULL,
+  QTDE_MESES_OUT        NUMERIC(18,4) DEFAULT 0 NOT NULL,
+  QTDE_MESES_NOV        NUMERIC(18,4) DEFAULT 0 NOT NULL,
+  QTDE_MESES_DEZ        NUMERIC(18,4) DEFAULT 0 NOT NULL,
   CONSTRAINT PK_RRA_ITEM PRIMARY KEY (RRA_ITEM_ID)
 );
 CREATE INDEX RRA_ITEM_BENEF ON RRA_ITEM (IN_PF_PJ, NR_PF_PJ);
+-- Each type's items in key order, both ways: moves, windows and positions walk these.
+CREATE INDEX RRA_ITEM_TIPO ON RRA_ITEM (IN_TIPO_RRA, RRA_ITEM_ID);
+CREATE DESCENDING INDEX RRA_ITEM_TIPO_DESC ON RRA_ITEM (IN_TIPO_RRA, RRA_ITEM_ID);
 CREATE SEQUENCE GEN_RRA_ITEM_ID;

@@ -1,0 +1,3 @@
+#include "controles/TTolvGridCompensacao.h"
+
+TTolvGridCompensacao::TTolvGridCompensacao(QWidget* pai) : TTolvGridMeses(pai, new TModeloGridCompensacao) { AjustaDimensoes(); }

@@ -1,0 +1,3 @@
+#include "controles/TTolvGridRendimentosDeducoes.h"
+
+TTolvGridRendimentosDeducoes::TTolvGridRendimentosDeducoes(QWidget* pai) : TTolvGridMesesDeducoes(pai, new TModeloGridRendimentosDeducoes) { AjustaDimensoes(); }

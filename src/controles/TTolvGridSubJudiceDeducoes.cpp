@@ -1,0 +1,3 @@
+#include "controles/TTolvGridSubJudiceDeducoes.h"
+
+TTolvGridSubJudiceDeducoes::TTolvGridSubJudiceDeducoes(QWidget* pai) : TTolvGridMesesDeducoes(pai, new TModeloGridSubJudiceDeducoes) { AjustaDimensoes(); }

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QString>
+
+class TTolv;
+
+// Where a declaration file is written and what it is called.
+namespace ArquivoDeclaracao {
+
+// "<tax number>-TOLV-2014-<calendar year>-ORIGI|RETIF-NORMAL|ESPOLIOSAIDA|EXTINCAO.<extensao>":
+// ESPOLIOSAIDA for a person's special-situation declaration, EXTINCAO for a company's.
+QString Nome(const TTolv& declaracao, const QString& extensao = QStringLiteral("DEC"));
+// "<raiz>/Declaracoes Gravadas BVD/Tolv2014/<tax number>/<calendar year>/"; the root is a
+// drive's mount point, the fixed default drive (the home folder) when empty.
+QString PastaPadrao(const TTolv& declaracao, const QString& raiz = {});
+// The path with its last three characters replaced (a name ending ".dec" becomes ".DEC").
+QString TrocaExtensao(const QString& caminho, const QString& extensao);
+// The delivery receipt of a declaration file in the file's folder: the same name with the
+// extension "REC" in any letter case; empty when there is none.
+QString ReciboAoLado(const QString& caminhoDeclaracao);
+
+}  // namespace ArquivoDeclaracao
