@@ -17,8 +17,9 @@
 
 namespace {
 
-const QString kCnpj = QStringLiteral("11444777000161");
-const QString kCnpjAnexos = QStringLiteral("11222333000181");
+// Declarants of their own: the other groups share the program folder.
+const QString kCnpj = QStringLiteral("33444555000181");
+const QString kCnpjAnexos = QStringLiteral("44555666000181");
 
 struct Indicadores {
   bool fundos = false;
