@@ -12,8 +12,54 @@ function(tolv_autogen_atual nome lista)
   endif()
 endfunction()
 
+# A layer's headers are reached as "<layer>/X.h" only through an include folder of its own in the
+# build tree, holding links to its sources; a target gets that folder only from the layers it
+# links. So an include of a layer that is not linked fails to compile. EXCETO names entries of the
+# source folder left out.
+set(TOLV_PASTA_CABECALHOS "${CMAKE_BINARY_DIR}/camadas")
+function(tolv_cabecalhos alvo prefixo origem)
+  cmake_parse_arguments(A "" "" "EXCETO" ${ARGN})
+  set(destino "${TOLV_PASTA_CABECALHOS}/${alvo}")
+  file(MAKE_DIRECTORY "${destino}")
+  if(NOT A_EXCETO)
+    if(IS_SYMLINK "${destino}/${prefixo}")
+      file(REMOVE "${destino}/${prefixo}")
+    endif()
+    file(CREATE_LINK "${origem}" "${destino}/${prefixo}" SYMBOLIC)
+  else()
+    # Only the links go, one by one: never a recursive removal through a link into the sources.
+    file(GLOB antigos LIST_DIRECTORIES true "${destino}/${prefixo}/*")
+    foreach(a IN LISTS antigos)
+      if(IS_SYMLINK "${a}")
+        file(REMOVE "${a}")
+      endif()
+    endforeach()
+    file(MAKE_DIRECTORY "${destino}/${prefixo}")
+    file(GLOB entradas LIST_DIRECTORIES true RELATIVE "${origem}" "${origem}/*")
+    foreach(e IN LISTS entradas)
+      if(e STREQUAL "CMakeLists.txt" OR e IN_LIST A_EXCETO)
+        continue()
+      endif()
+      file(CREATE_LINK "${origem}/${e}" "${destino}/${prefixo}/${e}" SYMBOLIC)
+    endforeach()
+  endif()
+  get_target_property(tipo ${alvo} TYPE)
+  if(tipo STREQUAL "INTERFACE_LIBRARY")
+    target_include_directories(${alvo} INTERFACE "${destino}")
+  else()
+    target_include_directories(${alvo} PUBLIC "${destino}")
+  endif()
+endfunction()
+
+# What each layer links, for the include check (tests/CMakeLists.txt).
+function(tolv_registra_camada nome)
+  list(JOIN ARGN "," deps)
+  set_property(GLOBAL APPEND PROPERTY TOLV_CAMADAS "${nome}:${deps}")
+endfunction()
+
 # One static library per layer, made of every source file of its folder.
-# A layer links only what stands below it: the DEPENDE list says which.
+# A layer links only what stands below it: DEPENDE for the layers (and Qt modules) that its
+# public headers use, PRIVADO for what only its sources use.
 function(tolv_camada nome)
   cmake_parse_arguments(A "" "" "DEPENDE;PRIVADO" ${ARGN})
   file(GLOB_RECURSE fontes CONFIGURE_DEPENDS
@@ -24,13 +70,13 @@ function(tolv_camada nome)
     file(GLOB_RECURSE cabecalhos CONFIGURE_DEPENDS "${CMAKE_CURRENT_SOURCE_DIR}/*.h")
     add_library(${nome} STATIC ${fontes} ${cabecalhos})
     tolv_autogen_atual(${nome} "${fontes};${cabecalhos}")
-    target_include_directories(${nome} PUBLIC "${PROJECT_SOURCE_DIR}/src")
     target_link_libraries(${nome} PUBLIC ${A_DEPENDE} PRIVATE ${A_PRIVADO})
   else()
     add_library(${nome} INTERFACE)
-    target_include_directories(${nome} INTERFACE "${PROJECT_SOURCE_DIR}/src")
-    target_link_libraries(${nome} INTERFACE ${A_DEPENDE})
+    target_link_libraries(${nome} INTERFACE ${A_DEPENDE} ${A_PRIVADO})
   endif()
+  tolv_cabecalhos(${nome} ${nome} "${CMAKE_CURRENT_SOURCE_DIR}")
+  tolv_registra_camada(${nome} ${A_DEPENDE} ${A_PRIVADO})
 endfunction()
 
 # One test program per folder of tests/, linking the layers it names and the test support.

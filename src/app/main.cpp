@@ -1,5 +1,7 @@
 #include "EntradasPrograma.h"
 #include "controles/CaixaMensagemTolv.h"
+#include "controles/ExibicaoErros.h"
+#include "controles/GanchosNucleo.h"
 #include "controles/PaletaTolv.h"
 #include "controles/PontosEntrada.h"
 #include "copia/TFormAssistCopSeg.h"
@@ -15,7 +17,6 @@
 #include "nucleo/CaixaMensagem.h"
 #include "nucleo/TColecao.h"
 #include "plataforma/gui/AplicacaoGuardada.h"
-#include "plataforma/gui/GuardaEventos.h"
 #include "plataforma/gui/ImpressorasSistema.h"
 #include "plataforma/sistema/Impressoras.h"
 #include "interface/TTolv2014.h"
@@ -29,7 +30,8 @@ int main(int argc, char** argv) {
   AplicacaoGuardada aplicacao(argc, argv);
   CaixaMensagemTolv caixa;
   InstalaCaixaMensagem(&caixa);
-  GuardaEventos::defineExibidor([](const QString& texto) { ExibeMensagem(texto, TipoMensagem::Erro); });
+  InstalaExibicaoErros();
+  InstalaGanchosNucleo();
   PaletaTolv::aplicaNaAplicacao();
   // The system's printers beside the always-present PDF one.
   ImpressorasSistema impressoras;

@@ -9,27 +9,12 @@
 #include <algorithm>
 #include <exception>
 
-#include "nucleo/CaixaMensagem.h"
-#include "nucleo/Erros.h"
+#include "plataforma/gui/GuardaEventos.h"
 
 namespace {
 
 // Handlers that keep sending the focus to one another would otherwise never end.
 constexpr int kMaximoPassos = 16;
-
-template <typename F>
-void protegido(F&& f) {
-  try {
-    f();
-  } catch (const TErro& e) {
-    e.Mostra();
-  } catch (const std::exception& e) {
-    ExibeMensagem(QString::fromLocal8Bit(e.what()), TipoMensagem::Erro);
-  } catch (...) {
-    // Nothing to show, and nothing may cross the event loop: the move goes on.
-    qWarning("Exceção desconhecida num tratador de foco");
-  }
-}
 
 bool contem(const QWidget* conteiner, const QWidget* w) {
   return conteiner == w || conteiner->isAncestorOf(w);
@@ -207,7 +192,7 @@ bool TRastreadorFoco::chamaSaidas(QWidget* widget, QWidget* destino) {
     if (!r || !r->aoSair) continue;
     const Saida aoSair = r->aoSair;  // the handler may end its own registration
     bool aceita = true;
-    protegido([&] { aceita = aoSair(pDestino); });
+    GuardaEventos::executa([&] { aceita = aoSair(pDestino); });
     if (!aceita) return false;
   }
   return true;
@@ -219,7 +204,7 @@ void TRastreadorFoco::chamaEntradas(QWidget* widget, QWidget* origem) {
     const Registro* r = registro(widget, id);
     if (!r || !r->aoEntrar) continue;
     const Entrada aoEntrar = r->aoEntrar;
-    protegido([&] { aoEntrar(pOrigem); });
+    GuardaEventos::executa([&] { aoEntrar(pOrigem); });
   }
 }
 

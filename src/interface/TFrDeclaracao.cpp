@@ -349,6 +349,18 @@ QWidget* TFrDeclaracao::ControleAtivo() const {
   return janela->focusWidget();
 }
 
+bool TFrDeclaracao::FocaPaginaAtiva() {
+  QWidget* aba = m_pg->currentWidget();
+  if (!aba || !aba->isVisible() || !aba->isEnabled()) return false;
+  QWidget* pagina = m_lugares[PaginaAtual()].pagina ? static_cast<QWidget*>(m_lugares[PaginaAtual()].pagina) : aba;
+  QWidget* alvo = podeFocar(pagina) ? pagina : nullptr;
+  for (QWidget* w = pagina->nextInFocusChain(); !alvo && w && w != pagina; w = w->nextInFocusChain())
+    if (pagina->isAncestorOf(w) && podeFocar(w) && (w->focusPolicy() & Qt::TabFocus)) alvo = w;
+  if (!alvo) return false;
+  alvo->setFocus(Qt::OtherFocusReason);
+  return true;
+}
+
 void TFrDeclaracao::PosicionarRemessa(const QString& dono, const QString& secao, const QString& objeto) {
   if (m_lugares[Remessa].inicializada) m_lugares[Remessa].pagina->Posiciona(dono, objeto, secao.toInt());
 }

@@ -85,6 +85,9 @@ class TFrDeclaracao : public QWidget {
   bool PodeMudarDePagina();
   // The focused control of the main window.
   QWidget* ControleAtivo() const;
+  // Gives the focus to the shown page when it can take it: the page itself when it takes the
+  // focus, else its first control in tab order that does. False when nothing could.
+  bool FocaPaginaAtiva();
 
   // Go-to requests for the supplementary sections' editors.
   void PosicionarRemessa(const QString& dono, const QString& secao, const QString& objeto);

@@ -17,8 +17,10 @@
 #include "controles/PontosEntrada.h"
 #include "controles/PaletaTolv.h"
 #include "controles/TFoNovidade.h"
+#include "controles/TRastreadorFoco.h"
 #include "controles/TVerificacaoEmCurso.h"
 #include "interface/AcoesPrincipal.h"
+#include "interface/CaixaSilenciosa.h"
 #include "interface/MontagemArvore.h"
 #include "interface/NavegacaoCampo.h"
 #include "interface/ServicosJanelaPrincipal.h"
@@ -67,6 +69,10 @@ constexpr int kCodigoFontesGrandes = 107;
 constexpr int kCodigoFormatoData = 186;
 constexpr int kLarguraArvore = 191;
 constexpr int kLarguraMaximaArvore = 280;
+constexpr int kLarguraArvoreRecolhida = 50;
+// The pages need this much of the window; below it they take kLarguraPaginas from the tree.
+constexpr int kLarguraMinimaPaginas = 604;
+constexpr int kLarguraPaginas = 610;
 
 }  // namespace
 
@@ -157,6 +163,8 @@ void TTolv2014::criaComponentes() {
   m_arvore = new TTzuqTree(m_splDivisor);
   m_arvore->setObjectName(QStringLiteral("tzuqtrArvore"));
   m_arvore->setMaximumWidth(kLarguraMaximaArvore);
+  // Dragged below this the tree folds away, and comes back at this width.
+  m_arvore->setMinimumWidth(kLarguraArvoreRecolhida);
   m_arvore->setMostraFC(true);
   m_arvore->setMostraProcesso(true);
   m_arvore->setMostraRemessa(true);
@@ -166,15 +174,24 @@ void TTolv2014::criaComponentes() {
   m_splDivisor->addWidget(m_arvore);
   m_splDivisor->addWidget(m_frDeclaracao);
   m_splDivisor->setStretchFactor(1, 1);
+  m_splDivisor->setCollapsible(0, true);
+  m_splDivisor->setCollapsible(1, false);
   m_area->addWidget(m_splDivisor);
   coluna->addWidget(area, 1);
   mostraArea(false);
 
   connect(m_arvore, &TTzuqTree::onChangeCE, this,
-          [this](int codigo) { GuardaEventos::executa([&] { escolheNo(codigo); }); });
+          [this](int codigo) { GuardaEventos::executa([this, codigo] { escolheNo(codigo); }); });
+  // Entering the tree, by mouse or keyboard, brings the selected node's page to the front, which
+  // takes the focus: the next click into the tree enters it again.
+  TRastreadorFoco::instancia().registra(
+      m_arvore, [](QWidget*) { return true; },
+      [this](QWidget*) { GuardaEventos::executa([this] { entraArvore(); }); });
+  m_arvore->installEventFilter(this);
+  connect(m_splDivisor, &QSplitter::splitterMoved, this, [this] { pedeAjusteArvore(); });
   m_arvore->DefineVerificacaoClique([this] {
     bool pode = false;
-    GuardaEventos::executa([&] { pode = VerificaPagina(); });
+    GuardaEventos::executa([this, &pode] { pode = VerificaPagina(); });
     return pode;
   });
   connect(m_frDeclaracao, &TFrDeclaracao::OnChange, this, [this] { GuardaEventos::executa([this] { mudouPagina(); }); });
@@ -359,6 +376,18 @@ void TTolv2014::FormClose() {
   if (!m_acoes->acao(Acao::MiCopiaAuto)->isChecked() || m_passos.falhaBancoIndice()) return;
   setEnabled(false);
   m_passos.gravaCopiaAutomatica(this);
+}
+
+void TTolv2014::EncerraSemPerguntar() {
+  CaixaSilenciosa silenciosa;
+  if (m_passos.falhaBanco()) return;
+  if (m_declaracaoAberta && m_frDeclaracao->PaginasAbertas()) m_frDeclaracao->PodeSair();
+  // A verification asked to stop cannot go on: the loop it ran in is over.
+  if (!m_passos.fecharDeclaracao() && m_fechamentoPendente) {
+    concluiFechamento();
+    atualizaMenus();
+  }
+  FecharColecoes();
 }
 
 TTolv& TTolv2014::GetTolv() {
@@ -547,6 +576,44 @@ bool TTolv2014::VerificaPagina() {
   }
 }
 
+void TTolv2014::entraArvore() {
+  if (!m_declaracaoAberta || !m_frDeclaracao->PaginasAbertas()) return;
+  if (const auto codigo = m_arvore->CodigoSelecionado())
+    escolheNo(*codigo);
+  else
+    m_frDeclaracao->FocaPaginaAtiva();
+}
+
+bool TTolv2014::eventFilter(QObject* objeto, QEvent* evento) {
+  if (objeto == m_arvore && evento->type() == QEvent::Resize) pedeAjusteArvore();
+  return QMainWindow::eventFilter(objeto, evento);
+}
+
+// After the divider has laid both sides out: a new size given in the middle of that would be
+// undone by it.
+void TTolv2014::pedeAjusteArvore() {
+  if (m_ajusteArvorePendente) return;
+  m_ajusteArvorePendente = true;
+  QMetaObject::invokeMethod(
+      this,
+      [this] {
+        m_ajusteArvorePendente = false;
+        GuardaEventos::executa([this] { arvoreRedimensionada(); });
+      },
+      Qt::QueuedConnection);
+}
+
+void TTolv2014::arvoreRedimensionada() {
+  if (!m_splDivisor->isVisible()) return;
+  const QList<int> tamanhos = m_splDivisor->sizes();
+  const int total = tamanhos.value(0) + tamanhos.value(1);
+  // A folded tree keeps its own width but is given none.
+  int arvore = tamanhos.value(0);
+  if (arvore < 10) arvore = kLarguraArvoreRecolhida;
+  if (width() - arvore < kLarguraMinimaPaginas) arvore = qMax(kLarguraArvoreRecolhida, total - kLarguraPaginas);
+  if (arvore != tamanhos.value(0)) m_splDivisor->setSizes({arvore, qMax(1, total - arvore)});
+}
+
 void TTolv2014::escolheNo(int codigo) {
   m_frDeclaracao->MostraPagina(codigo);
   const auto pagina = TFrDeclaracao::PaginaDoCodigo(codigo);
@@ -561,50 +628,76 @@ void TTolv2014::escolheNo(int codigo) {
     if (TPaginaDeclaracao* p = m_frDeclaracao->PaginaDe(lugar)) p->DefineTitulo(m_tituloNo);
 }
 
+namespace {
+
+// The tree's switches that each page of lines drives: the property that holds a switch and the
+// setter that writes it.
+struct ChavesDaArvore {
+  const char* compensacao;
+  void (TTzuqTree::*escreveCompensacao)(bool);
+  const char* isentos;
+  void (TTzuqTree::*escreveIsentos)(bool);
+  const char* molestia;
+  void (TTzuqTree::*escreveMolestia)(bool);
+};
+
+const ChavesDaArvore* chavesDaPagina(TFrDeclaracao::Pagina pagina) {
+  static const ChavesDaArvore kBeneficiarios{
+      "mostraCompensacaoExigibilidade", &TTzuqTree::setMostraCompensacaoExigibilidade,
+      "mostraRendimentosIsentos",       &TTzuqTree::setMostraRendimentosIsentos,
+      "mostraMolestia",                 &TTzuqTree::setMostraMolestia};
+  static const ChavesDaArvore kFundos{
+      "mostraCompensacaoExigibilidadeFC", &TTzuqTree::setMostraCompensacaoExigibilidadeFC,
+      "mostraRendimentosIsentosFC",       &TTzuqTree::setMostraRendimentosIsentosFC,
+      "mostraMolestiaAnexo",              &TTzuqTree::setMostraMolestiaAnexo};
+  static const ChavesDaArvore kAdvogado{
+      "mostraCompensacaoExigibilidadeProc", &TTzuqTree::setMostraCompensacaoExigibilidadeProc,
+      "mostraRendimentosIsentosProc",       &TTzuqTree::setMostraRendimentosIsentosProc,
+      "mostraMolestiaProc",                 &TTzuqTree::setMostraMolestiaProc};
+  switch (pagina) {
+    case TFrDeclaracao::BeneficiariosTolv: return &kBeneficiarios;
+    case TFrDeclaracao::Fundos: return &kFundos;
+    case TFrDeclaracao::Advogado: return &kAdvogado;
+    default: return nullptr;
+  }
+}
+
+}  // namespace
+
+// The slots keep the window and the page's place, both by value: they run long after this
+// function returned.
 void TTolv2014::ligaPaginasDeLinhas() {
-  struct Ligacao {
-    TFrDeclaracao::Pagina pagina;
-    void (TTzuqTree::*compensacao)(bool);
-    void (TTzuqTree::*isentos)(bool);
-    void (TTzuqTree::*molestia)(bool);
-  };
-  const Ligacao ligacoes[] = {
-      {TFrDeclaracao::BeneficiariosTolv, &TTzuqTree::setMostraCompensacaoExigibilidade,
-       &TTzuqTree::setMostraRendimentosIsentos, &TTzuqTree::setMostraMolestia},
-      {TFrDeclaracao::Fundos, &TTzuqTree::setMostraCompensacaoExigibilidadeFC, &TTzuqTree::setMostraRendimentosIsentosFC,
-       &TTzuqTree::setMostraMolestiaAnexo},
-      {TFrDeclaracao::Advogado, &TTzuqTree::setMostraCompensacaoExigibilidadeProc,
-       &TTzuqTree::setMostraRendimentosIsentosProc, &TTzuqTree::setMostraMolestiaProc},
-  };
-  // A switch is written only when it changes: each write rebuilds the tree, which then shows
-  // the node of the page again.
-  const auto escreve = [this](const char* propriedade, void (TTzuqTree::*escritor)(bool), bool valor) {
-    if (m_arvore->property(propriedade).toBool() == valor) return;
-    (m_arvore->*escritor)(valor);
-    QString titulo;
-    m_arvore->SelecionaNo(m_codigoMostrado, titulo);
-  };
-  for (const Ligacao& l : ligacoes) {
-    TPaginaDeclaracao* pagina = m_frDeclaracao->PaginaDe(l.pagina);
+  for (const auto lugar : {TFrDeclaracao::BeneficiariosTolv, TFrDeclaracao::Fundos, TFrDeclaracao::Advogado}) {
+    TPaginaDeclaracao* pagina = m_frDeclaracao->PaginaDe(lugar);
     if (!pagina) continue;
-    const QString sufixo = l.pagina == TFrDeclaracao::BeneficiariosTolv ? QString()
-                           : l.pagina == TFrDeclaracao::Fundos          ? QStringLiteral("FC")
-                                                                        : QStringLiteral("Proc");
-    const QByteArray compensacao = ("mostraCompensacaoExigibilidade" + sufixo).toLatin1();
-    const QByteArray isentos = ("mostraRendimentosIsentos" + sufixo).toLatin1();
-    const QByteArray molestia = l.pagina == TFrDeclaracao::BeneficiariosTolv ? QByteArray("mostraMolestia")
-                                : l.pagina == TFrDeclaracao::Fundos          ? QByteArray("mostraMolestiaAnexo")
-                                                                             : QByteArray("mostraMolestiaProc");
-    connect(pagina, &TPaginaDeclaracao::MudouCodigo, this, [=](bool comp, bool ise) {
-      GuardaEventos::executa([&] {
-        escreve(compensacao.constData(), l.compensacao, comp);
-        escreve(isentos.constData(), l.isentos, ise);
-      });
+    connect(pagina, &TPaginaDeclaracao::MudouCodigo, this, [this, lugar](bool compensacao, bool isentos) {
+      GuardaEventos::executa([this, lugar, compensacao, isentos] { mudouCodigoDaPagina(lugar, compensacao, isentos); });
     });
-    connect(pagina, &TPaginaDeclaracao::MudouMolestia, this, [=](bool valor) {
-      GuardaEventos::executa([&] { escreve(molestia.constData(), l.molestia, valor); });
+    connect(pagina, &TPaginaDeclaracao::MudouMolestia, this, [this, lugar](bool molestia) {
+      GuardaEventos::executa([this, lugar, molestia] { mudouMolestiaDaPagina(lugar, molestia); });
     });
   }
+}
+
+void TTolv2014::mudouCodigoDaPagina(int lugar, bool compensacao, bool isentos) {
+  const ChavesDaArvore* chaves = chavesDaPagina(TFrDeclaracao::Pagina(lugar));
+  if (!chaves) return;
+  escreveChaveDaArvore(chaves->compensacao, chaves->escreveCompensacao, compensacao);
+  escreveChaveDaArvore(chaves->isentos, chaves->escreveIsentos, isentos);
+}
+
+void TTolv2014::mudouMolestiaDaPagina(int lugar, bool molestia) {
+  if (const ChavesDaArvore* chaves = chavesDaPagina(TFrDeclaracao::Pagina(lugar)))
+    escreveChaveDaArvore(chaves->molestia, chaves->escreveMolestia, molestia);
+}
+
+// A switch is written only when it changes: each write rebuilds the tree, which then shows the
+// node of the page again.
+void TTolv2014::escreveChaveDaArvore(const char* propriedade, void (TTzuqTree::*escreve)(bool), bool valor) {
+  if (m_arvore->property(propriedade).toBool() == valor) return;
+  (m_arvore->*escreve)(valor);
+  QString titulo;
+  m_arvore->SelecionaNo(m_codigoMostrado, titulo);
 }
 
 void TTolv2014::mudouPagina() {

@@ -60,6 +60,10 @@ class TTolv2014 : public QMainWindow {
   bool FecharDeclaracao();
   // Frees the declaration and the index and disconnects the index database.
   void FecharColecoes();
+  // The exit when the system asks the program to end (its event loop is over): no question, no
+  // automatic backup. What the current page stores when left is stored if it passes its checks
+  // (a refused value is dropped, and nothing shows), then the declaration and the index close.
+  void EncerraSemPerguntar();
   bool DeclaracaoAberta() const { return m_declaracaoAberta; }
   // Actions, caption and year label in line with the state.
   void atualizaMenus();
@@ -91,6 +95,7 @@ class TTolv2014 : public QMainWindow {
   void showEvent(QShowEvent* evento) override;
   void resizeEvent(QResizeEvent* evento) override;
   void closeEvent(QCloseEvent* evento) override;
+  bool eventFilter(QObject* objeto, QEvent* evento) override;
 
  private:
   void FormCreate(const IAmbienteSistema& ambiente);
@@ -103,8 +108,16 @@ class TTolv2014 : public QMainWindow {
   void completaPassos();
   void mostraArea(bool declaracao);
   void escolheNo(int codigo);
+  void entraArvore();
+  // The tree's width rules: folded away it comes back at 50 pixels, and it gives way so that
+  // the pages keep 610 pixels of a narrow window.
+  void arvoreRedimensionada();
+  void pedeAjusteArvore();
   void mudouPagina();
   void ligaPaginasDeLinhas();
+  void mudouCodigoDaPagina(int lugar, bool compensacao, bool isentos);
+  void mudouMolestiaDaPagina(int lugar, bool molestia);
+  void escreveChaveDaArvore(const char* propriedade, void (TTzuqTree::*escreve)(bool), bool valor);
   void recalculaResumo();
   void concluiFechamento();
   void desligaBancoDeclaracao();
@@ -124,6 +137,7 @@ class TTolv2014 : public QMainWindow {
   bool m_declaracaoAberta = false;
   bool m_fechamentoPendente = false;
   bool m_recusaPagina = false;
+  bool m_ajusteArvorePendente = false;
   int m_escopoPesquisa = 3;
   int m_codigoMostrado = 101;
   int m_larguraArvore = 191;

@@ -55,7 +55,10 @@ TTzuqTree::TTzuqTree(QWidget* parent) : QWidget(parent) {
   m_arvore->setObjectName(QStringLiteral("tArvore"));
   m_arvore->setColumnCount(1);
   m_arvore->setHeaderHidden(true);
-  m_arvore->header()->setStretchLastSection(true);
+  // Long captions scroll sideways, whole, instead of ending in an ellipsis.
+  m_arvore->header()->setStretchLastSection(false);
+  m_arvore->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
+  m_arvore->setTextElideMode(Qt::ElideNone);
   m_arvore->setEditTriggers(QAbstractItemView::NoEditTriggers);
   m_arvore->setSelectionMode(QAbstractItemView::SingleSelection);
   m_arvore->setFrameShape(QFrame::NoFrame);
@@ -146,6 +149,8 @@ void TTzuqTree::Reconstroi(int codigoExpansao) {
   for (const TNoArvore& no : nos) {
     auto* item = no.pai < 0 ? new QTreeWidgetItem(m_arvore) : new QTreeWidgetItem(itens[no.pai]);
     item->setText(0, no.legenda);
+    // The whole caption, for a tree too narrow to show it.
+    item->setToolTip(0, no.legenda);
     item->setData(0, Qt::UserRole, no.codigo);
     itens.push_back(item);
   }

@@ -1,6 +1,6 @@
 #include "nucleo/TAnexoFC.h"
 
-#include <QCoreApplication>
+#include <QString>
 
 #include "nucleo/EAnexoInvalido.h"
 #include "nucleo/ETolvError.h"
@@ -12,6 +12,7 @@
 #include "nucleo/TColecaoAnexo.h"
 #include "nucleo/TDeclaranteAnexo.h"
 #include "nucleo/TTolv.h"
+#include "nucleo/UtilJanelas.h"
 #include "plataforma/bd/Consulta.h"
 
 namespace {
@@ -47,7 +48,7 @@ void ContaLinha(int& contador, IQuadroVerificacao& quadro) {
   ++contador;
   if (contador % kIntervaloAtualizacao == 0) {
     quadro.SetVerificados(contador);
-    QCoreApplication::processEvents();
+    ProcessaEventos();
   }
 }
 

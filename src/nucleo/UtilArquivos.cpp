@@ -1,6 +1,5 @@
 #include "nucleo/UtilArquivos.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFileInfo>
@@ -8,6 +7,7 @@
 #include <functional>
 
 #include "nucleo/CaixaMensagem.h"
+#include "nucleo/UtilJanelas.h"
 #include "plataforma/sistema/ArquivoBinario.h"
 #include "plataforma/sistema/ArquivoTexto.h"
 #include "plataforma/sistema/Unidades.h"
@@ -22,10 +22,9 @@ constexpr int kErroOk = 16;
 // 50 ms: once per line would cost more than the reading itself on a large import.
 void processaMensagens() {
   thread_local QElapsedTimer relogio;
-  if (!QCoreApplication::instance()) return;
   if (relogio.isValid() && relogio.elapsed() < 50) return;
   relogio.start();
-  QCoreApplication::processEvents();
+  ProcessaEventos();
 }
 
 bool abreComPergunta(const std::function<bool()>& abre, const QString& pergunta) {

@@ -3,6 +3,7 @@
 namespace {
 std::function<void(const QString&)> g_ganchoTitulo;
 IJanelaAguarde* g_aguarde = nullptr;
+std::function<void()> g_ganchoEventos;
 }  // namespace
 
 QString TextoTitulo(const QString& texto) {
@@ -30,3 +31,9 @@ void MostraAguarde() {
 void FechaAguarde() {
   if (g_aguarde) g_aguarde->fecha();
 }
+
+void ProcessaEventos() {
+  if (g_ganchoEventos) g_ganchoEventos();
+}
+
+void DefineGanchoEventos(std::function<void()> gancho) { g_ganchoEventos = std::move(gancho); }

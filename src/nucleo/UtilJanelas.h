@@ -23,3 +23,8 @@ class IJanelaAguarde {
 IJanelaAguarde* InstalaJanelaAguarde(IJanelaAguarde* janela);
 void MostraAguarde();
 void FechaAguarde();
+
+// Keeps the windows alive during long work of the model: the pending events of the program run
+// here. The program's controls install the hook (DefineGanchoEventos); without it nothing runs.
+void ProcessaEventos();
+void DefineGanchoEventos(std::function<void()> gancho);

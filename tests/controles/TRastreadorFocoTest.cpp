@@ -15,7 +15,9 @@
 #include <memory>
 #include <set>
 
+#include "controles/ExibicaoErros.h"
 #include "nucleo/Erros.h"
+#include "plataforma/gui/GuardaEventos.h"
 #include "suporte/CaixaMensagemFalsa.h"
 #include "suporte/JanelaAtiva.h"
 #include "suporte/QtGtest.h"
@@ -30,6 +32,8 @@ using Diario = std::vector<QString>;
 class RastreadorFoco : public testing::Test {
  protected:
   void SetUp() override {
+    // The program's display of what a handler raises.
+    InstalaExibicaoErros();
     rastreador = std::make_unique<TRastreadorFoco>();
     janela = std::make_unique<QWidget>();
     janela->setObjectName("janela");

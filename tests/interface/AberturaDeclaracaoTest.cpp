@@ -1,6 +1,7 @@
 #include <QApplication>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QSplitter>
 #include <QStackedWidget>
 #include <QTest>
 #include <QTreeWidget>
@@ -25,6 +26,7 @@
 #include "nucleo/TTolv.h"
 #include "plataforma/bd/Conexao.h"
 #include "suporte/CaixaMensagemFalsa.h"
+#include "suporte/JanelaAtiva.h"
 #include "suporte/PastaProgramaTemp.h"
 #include "suporte/QtGtest.h"
 
@@ -360,5 +362,100 @@ TEST_F(DeclaracaoNaJanela, GoToRequestsShowTheSupplementaryPages) {
   EXPECT_EQ(janela->FrDeclaracao()->PaginaAtual(), P::Informacoes);
   EXPECT_EQ(diario, QStringList({"P600:Posiciona 3 7 7", "P800:Posiciona 4 9 55", "P450:Posiciona 5 -1 58"}));
 }
+
+TEST_F(DeclaracaoNaJanela, EndingOnTheSystemsRequestAsksNothingAndClosesEverything) {
+  cria({true, false, false, false});
+  ASSERT_TRUE(abre());
+  Clica(arvore(), 205);
+  // The page holds a value that fails its checks: dropped, and its message shows nowhere.
+  pagina(P::BeneficiariosTolv)->podeSair = false;
+  int copias = 0;
+  janela->passos().gravaCopiaAutomatica = [&](QWidget*) { ++copias; };
+  caixa.limpa();
+  diario.clear();
+
+  janela->EncerraSemPerguntar();
+  EXPECT_TRUE(caixa.chamadas().empty());
+  EXPECT_TRUE(diario.contains("P101:PodeSair"));
+  EXPECT_TRUE(diario.contains("P205:PodeSair"));
+  EXPECT_EQ(diario.count("P205:Finaliza"), 1);
+  EXPECT_FALSE(janela->DeclaracaoAberta());
+  EXPECT_FALSE(TColecao::GetBancoDeclaracao()->conectada());
+  EXPECT_FALSE(TColecao::GetBancoIndice()->conectada());
+  EXPECT_EQ(copias, 0);
+  // The program's own box is back for whatever comes next.
+  ExibeMensagem(QStringLiteral("depois"), TipoMensagem::Aviso);
+  EXPECT_EQ(caixa.chamadas().size(), 1u);
+}
+
+TEST_F(DeclaracaoNaJanela, EnteringTheTreeByKeyboardShowsTheSelectedNodesPage) {
+  cria({true, false, false, false});
+  ASSERT_TRUE(abre());
+  ASSERT_TRUE(AtivaJanela(janela.get()));
+  pagina(P::Informacoes)->campo->setFocus(Qt::OtherFocusReason);
+  QCoreApplication::processEvents();
+  // The keyboard moved the selection without a click: nothing was shown yet.
+  arvore().Arvore()->setCurrentItem(NoDeCodigo(arvore(), 301));
+  ASSERT_EQ(janela->FrDeclaracao()->PaginaAtual(), P::Informacoes);
+  diario.clear();
+
+  arvore().Arvore()->setFocus(Qt::TabFocusReason);
+  QCoreApplication::processEvents();
+  EXPECT_EQ(janela->FrDeclaracao()->PaginaAtual(), P::Fundos);
+  EXPECT_TRUE(diario.contains("P305:MostraFicha 301"));
+  const QString titulo = "Fundo ou clube de investimentos - Rendimentos tributáveis";
+  EXPECT_TRUE(diario.contains("P205:DefineTitulo " + titulo));
+  EXPECT_TRUE(diario.contains("P305:DefineTitulo " + titulo));
+}
+
+TEST_F(DeclaracaoNaJanela, EnteringTheTreeWithNoNodeSelectedFocusesTheActivePage) {
+  cria();
+  ASSERT_TRUE(abre());
+  ASSERT_TRUE(AtivaJanela(janela.get()));
+  Clica(arvore(), 205);
+  pagina(P::BeneficiariosTolv)->campo->setFocus(Qt::OtherFocusReason);
+  QCoreApplication::processEvents();
+  arvore().Arvore()->clearSelection();
+  diario.clear();
+
+  arvore().Arvore()->setFocus(Qt::TabFocusReason);
+  QCoreApplication::processEvents();
+  EXPECT_EQ(QApplication::focusWidget(), pagina(P::BeneficiariosTolv)->campo);
+  EXPECT_EQ(janela->FrDeclaracao()->PaginaAtual(), P::BeneficiariosTolv);
+  EXPECT_FALSE(diario.contains("P205:MostraFicha 205"));
+}
+
+struct CasoLargura {
+  int janela;    // the window's width
+  int arvore;    // the tree's width asked for through the divider
+  int esperada;  // the tree's width that stays
+};
+
+class LarguraDaArvore : public DeclaracaoNaJanela, public testing::WithParamInterface<CasoLargura> {};
+
+TEST_P(LarguraDaArvore, FollowsTheWindowsRules) {
+  cria();
+  janela->resize(GetParam().janela, 700);
+  ASSERT_TRUE(abre());
+  QCoreApplication::processEvents();
+  auto* divisor = janela->findChild<QSplitter*>("splDivisor");
+  const int total = divisor->width() - divisor->handleWidth();
+  // The user drags the divider.
+  QWidget* alca = divisor->handle(1);
+  const QPoint meio(alca->width() / 2, alca->height() / 2);
+  QTest::mousePress(alca, Qt::LeftButton, Qt::NoModifier, meio);
+  QTest::mouseMove(alca, meio + QPoint(GetParam().arvore - arvore().width(), 0));
+  QTest::mouseRelease(alca, Qt::LeftButton, Qt::NoModifier, meio + QPoint(GetParam().arvore - arvore().width(), 0));
+  QCoreApplication::processEvents();
+  const int esperada = GetParam().esperada > 0 ? GetParam().esperada : total - 610;
+  EXPECT_EQ(arvore().width(), esperada);
+  EXPECT_EQ(janela->FrDeclaracao()->width(), total - esperada);
+}
+
+// 0 in esperada: the pages take 610 pixels and the tree the rest.
+INSTANTIATE_TEST_SUITE_P(Casos, LarguraDaArvore,
+                         testing::Values(CasoLargura{1024, 250, 250}, CasoLargura{1024, 400, 280},
+                                         CasoLargura{1024, 0, 50}, CasoLargura{1024, 30, 50},
+                                         CasoLargura{800, 260, 0}, CasoLargura{800, 150, 150}));
 
 }  // namespace

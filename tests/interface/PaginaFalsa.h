@@ -11,6 +11,7 @@
 
 #include "controles/TPaginaDeclaracao.h"
 #include "interface/TFrDeclaracao.h"
+#include "nucleo/CaixaMensagem.h"
 
 // A data-entry page that writes every call it receives in a shared diary ("name:call"), can
 // refuse to be left, and counts the pages alive.
@@ -38,6 +39,8 @@ class PaginaFalsa : public TPaginaDeclaracao {
   void Entra() override { anota(QStringLiteral("Entra")); }
   bool PodeSair() override {
     anota(QStringLiteral("PodeSair"));
+    // A page that refuses says why, as the real ones do.
+    if (!podeSair) ExibeMensagem(QStringLiteral("Valor inválido na página ") + objectName(), TipoMensagem::Erro);
     return podeSair;
   }
   void Posiciona(const QString& dono, const QString& objeto, int secao) override {

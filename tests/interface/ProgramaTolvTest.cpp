@@ -1,6 +1,10 @@
 #include <QApplication>
 #include <QDeadlineTimer>
+#include <QEventLoop>
 #include <QTemporaryDir>
+#include <QTimer>
+
+#include <csignal>
 
 #include <gtest/gtest.h>
 
@@ -117,3 +121,44 @@ TEST_F(Programa, SecondCopyRaisesTheFirstAndEndsQuietly) {
   while (!pedido && !prazo.hasExpired()) QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
   EXPECT_TRUE(pedido);
 }
+
+struct CasoTermino {
+  int sinal;
+  bool emDialogo;  // the signal comes while a modal dialog waits for the user
+};
+
+class TerminoPedido : public Programa, public testing::WithParamInterface<CasoTermino> {};
+
+TEST_P(TerminoPedido, EndsTheRunWithoutAQuestionOrTheBackup) {
+  contados.indiceVazio = false;
+  bool dialogoTerminou = false;
+  const int sinal = GetParam().sinal;
+  contados.passos.dialogoInicial = [&](QWidget*) {
+    QTimer::singleShot(0, [sinal] { ::raise(sinal); });
+    if (GetParam().emDialogo) {
+      // The initial dialog's own loop, which only the user would end.
+      QEventLoop dialogo;
+      dialogo.exec();
+      dialogoTerminou = true;
+    }
+    return false;
+  };
+  ProgramaTolv::Opcoes o = opcoes();
+  o.executaLaco = true;
+  {
+    ProgramaTolv programa(std::move(o));
+    EXPECT_EQ(programa.executa(), 0);
+  }
+  EXPECT_EQ(dialogoTerminou, GetParam().emDialogo);
+  EXPECT_EQ(contados.fecharColecoes, 1);
+  EXPECT_EQ(contados.copiaAutomatica, 0);
+  EXPECT_TRUE(caixa.chamadas().empty());
+  // The request ended every loop for good; a loop of the application's own clears that for the
+  // tests that follow.
+  QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+  QCoreApplication::exec();
+}
+
+INSTANTIATE_TEST_SUITE_P(Sinais, TerminoPedido,
+                         testing::Values(CasoTermino{SIGTERM, false}, CasoTermino{SIGINT, false},
+                                         CasoTermino{SIGHUP, false}, CasoTermino{SIGTERM, true}));

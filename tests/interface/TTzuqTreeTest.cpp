@@ -4,6 +4,7 @@
 #include <QImage>
 #include <QMouseEvent>
 #include <QPointingDevice>
+#include <QScrollBar>
 #include <QTreeWidget>
 #include <QTreeWidgetItemIterator>
 
@@ -246,8 +247,8 @@ TEST_F(ArvoreVisivel, HeadsAndSelectionAreDrawnInTheirColours) {
   QTreeWidget* t = arvore.Arvore();
   const QImage imagem = t->viewport()->grab().toImage();
   const auto escuro = [&](QTreeWidgetItem* no) {
-    // the darkest pixel of the row lies in its caption
-    const QRect r = t->visualItemRect(no);
+    // the darkest pixel of the row lies in its caption; a long one runs past the viewport
+    const QRect r = t->visualItemRect(no).intersected(imagem.rect());
     QColor cor = Qt::white;
     for (int y = r.top(); y <= r.bottom(); ++y)
       for (int x = r.left(); x <= r.right(); ++x) {
@@ -262,13 +263,29 @@ TEST_F(ArvoreVisivel, HeadsAndSelectionAreDrawnInTheirColours) {
            std::abs(a.blue() - b.blue()) < 24;
   };
   const auto fundo = [&](QTreeWidgetItem* no) {
-    const QRect r = t->visualItemRect(no);
+    const QRect r = t->visualItemRect(no).intersected(imagem.rect());
     return imagem.pixelColor(r.right() - 2, r.center().y());
   };
   EXPECT_PRED2(perto, escuro(NoDeCodigo(arvore, 100)), QColor(0x09, 0x41, 0x81));
   EXPECT_PRED2(perto, escuro(NoDeCodigo(arvore, 101)), QColor(0x4E, 0x5C, 0x67));
   EXPECT_EQ(fundo(NoDeCodigo(arvore, 201)), QColor(0xB9, 0xD0, 0xDE));
   EXPECT_EQ(fundo(NoDeCodigo(arvore, 101)), QColor(Qt::white));
+}
+
+TEST_F(ArvoreVisivel, ALongCaptionScrollsWholeAndShowsAsATip) {
+  arvore.setMostraMolestia(true);
+  arvore.Arvore()->expandAll();
+  arvore.resize(191, 600);
+  QApplication::processEvents();
+  QTreeWidgetItem* no = NoDeCodigo(arvore, 206);
+  ASSERT_NE(no, nullptr);
+  QTreeWidget* t = arvore.Arvore();
+  QFont fonte = t->font();
+  fonte.setPointSize(9);
+  EXPECT_GE(t->visualItemRect(no).right() + 1 - t->visualItemRect(no).left(),
+            QFontMetrics(fonte).horizontalAdvance(no->text(0)));
+  EXPECT_TRUE(t->horizontalScrollBar()->isVisible());
+  EXPECT_EQ(no->toolTip(0), "Pensão, aposentadoria ou reforma por moléstia grave ou acidente em serviço");
 }
 
 TEST(TTzuqTree, RegisteredTreeIsReachedUntilItIsDestroyed) {

@@ -101,7 +101,7 @@ class ColecaoResumo : public ComDeclaracao {
     for (const auto& [prefixo, serie] : series)
       for (int m = 1; m <= 13; ++m) {
         colunas << QString::fromLatin1(prefixo) + QString::fromLatin1(kMeses[m - 1]);
-        valores.push_back(bd::DezMilesimos{serie->Mes(m).GetValorInterno().dezMilesimos()});
+        valores.emplace_back(bd::DezMilesimos{serie->Mes(m).GetValorInterno().dezMilesimos()});
       }
     QStringList marcas;
     for (qsizetype i = 0; i < colunas.size(); ++i) marcas << QStringLiteral("?");

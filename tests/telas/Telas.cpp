@@ -12,6 +12,7 @@
 #include <map>
 #include <string>
 
+#include "controles/PaletaTolv.h"
 #include "suporte/CaixaMensagemFalsa.h"
 #include "suporte/PastaProgramaTemp.h"
 
@@ -57,6 +58,8 @@ int main(int argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication app(argc, argv);
   QApplication::setQuitOnLastWindowClosed(false);
+  // The look the program gives itself at start.
+  PaletaTolv::aplicaNaAplicacao();
   const QStringList argumentos = app.arguments();
   if (argumentos.size() < 2) {
     std::fputs("uso: telas <pasta de saída> [grupo...]\n", stderr);

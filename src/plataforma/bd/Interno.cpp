@@ -5,12 +5,15 @@
 #include <QStringDecoder>
 #include <QStringEncoder>
 
+#include <ibase.h>
+
 #include <cmath>
 #include <cstring>
 #include <limits>
 
 #include "plataforma/bd/Transacao.h"
 #include "plataforma/sistema/Cp1252.h"
+#include "plataforma/sistema/PedidoTermino.h"
 
 using namespace Firebird;
 
@@ -168,8 +171,22 @@ IUtil* util() {
   return u;
 }
 
+namespace {
+
+// Asked by the engine before it shuts itself down; a signal is the program's to handle while
+// it has its own handlers for it.
+int confirmaDesligamento(const int motivo, const int, void*) {
+  return motivo == fb_shutrsn_signal && PedidoTermino::instalado() ? 1 : 0;
+}
+
+}  // namespace
+
 IProvider* provedor() {
-  static IProvider* p = mestre()->getDispatcher();
+  static IProvider* p = [] {
+    ISC_STATUS vetor[ISC_STATUS_LENGTH] = {};
+    fb_shutdown_callback(vetor, confirmaDesligamento, fb_shut_confirmation, nullptr);
+    return mestre()->getDispatcher();
+  }();
   return p;
 }
 
@@ -509,11 +526,14 @@ void NucleoConexao::exigeConectada() const {
   if (!att) throw ErroBanco(QStringLiteral("O banco de dados %1 não está conectado.").arg(arquivo));
 }
 
+RetomaSinais::~RetomaSinais() { PedidoTermino::retoma(); }
+
 void NucleoConexao::conecta() {
   if (att) return;
   if (arquivo.isEmpty()) throw ErroBanco(QStringLiteral("Nenhum arquivo de banco de dados foi indicado."));
   protegido([&] {
     Status st;
+    RetomaSinais retoma;
     IXpbBuilder* dpb = util()->getXpbBuilder(st.get(), IXpbBuilder::DPB, nullptr, 0);
     try {
       dpb->insertString(st.get(), isc_dpb_user_name, "sysdba");

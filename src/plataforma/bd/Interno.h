@@ -28,6 +28,19 @@ Firebird::IMaster* mestre();
 Firebird::IUtil* util();
 Firebird::IProvider* provedor();
 
+// The engine puts in handlers of its own for SIGINT and SIGTERM at its first attachment, even a
+// failed one, and shuts itself down on them unless the program declines (the provider registers
+// the refusal while PedidoTermino is installed). Around each attachment: the program's handlers,
+// when installed, take over again once the attachment is done, so that its signals reach them
+// first.
+class RetomaSinais {
+ public:
+  RetomaSinais() = default;
+  ~RetomaSinais();
+  RetomaSinais(const RetomaSinais&) = delete;
+  RetomaSinais& operator=(const RetomaSinais&) = delete;
+};
+
 // A status for one call; engine failures come out as Firebird::FbException.
 class Status {
  public:

@@ -30,6 +30,7 @@ void executaAcao(const QByteArray& acao) {
   acrescentaTexto(conexao, char(isc_spb_password), "quintapel");
   interno::protegido([&] {
     interno::Status st;
+    interno::RetomaSinais retoma;
     IService* servico = interno::provedor()->attachServiceManager(
         st.get(), "service_mgr", unsigned(conexao.size()),
         reinterpret_cast<const unsigned char*>(conexao.constData()));

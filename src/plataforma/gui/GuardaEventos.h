@@ -7,16 +7,20 @@
 
 // Exceptions never cross Qt's event loop. Slots and event overrides that can raise run their
 // body through GuardaEventos::executa; QApplication::notify (AplicacaoGuardada) catches the rest.
-// A caught exception's text is shown through the display that the program installs (its message
-// box, as an error) and the program goes on.
+// A caught exception is shown through the display that the program installs (its message box)
+// and the program goes on.
 namespace GuardaEventos {
 
-using Exibidor = std::function<void(const QString& texto)>;
+// Shows a caught exception; e is null for one of unknown type.
+using Exibidor = std::function<void(const std::exception* e)>;
 
 // Installs the display of caught exceptions; empty restores the default (a log line).
 void defineExibidor(Exibidor exibidor);
 
-// Shows a caught exception: what() read as UTF-8; unknown exceptions get a text of their own.
+// The text of a caught exception, decoded here only: what() read as UTF-8; an exception of
+// unknown type (null) has a text of its own.
+QString texto(const std::exception* e);
+
 void mostra(const std::exception& e);
 void mostraDesconhecida();
 

@@ -10,7 +10,7 @@ namespace {
 
 struct Exibidos {
   Exibidos() {
-    GuardaEventos::defineExibidor([this](const QString& t) { textos << t; });
+    GuardaEventos::defineExibidor([this](const std::exception* e) { textos << GuardaEventos::texto(e); });
   }
   ~Exibidos() { GuardaEventos::defineExibidor({}); }
   QStringList textos;
@@ -30,8 +30,8 @@ TEST(GuardaEventos, ShowsTheTextOfWhatWasRaisedAndGoesOn) {
 
 TEST(GuardaEventos, FailureWhileShowingIsLoggedNotStacked) {
   QStringList textos;
-  GuardaEventos::defineExibidor([&](const QString& t) {
-    textos << t;
+  GuardaEventos::defineExibidor([&](const std::exception* e) {
+    textos << GuardaEventos::texto(e);
     // What a repaint behind the open box would do.
     GuardaEventos::executa([] { throw std::runtime_error("segundo"); });
     throw std::runtime_error("a própria caixa falhou");

@@ -1,0 +1,108 @@
+#include <QApplication>
+
+#include <memory>
+#include <stdexcept>
+
+#include "Telas.h"
+#include "interface/IndicePrincipal.h"
+#include "interface/InicioFalso.h"
+#include "interface/TFrDeclaracao.h"
+#include "interface/TTolv2014.h"
+#include "interface/TTzuqTree.h"
+#include "nucleo/Erros.h"
+#include "nucleo/TColecao.h"
+#include "nucleo/TColecaoTolv.h"
+#include "nucleo/TTolv.h"
+#include "suporte/PastaProgramaTemp.h"
+
+namespace {
+
+// Declarants of their own: the other groups share the program folder.
+const QString kCnpj = QStringLiteral("33444555000181");
+const QString kCnpjAnexos = QStringLiteral("44555666000181");
+
+struct Indicadores {
+  bool fundos = false;
+  bool processos = false;
+  bool remessa = false;
+  bool planoSaude = false;
+};
+
+// A company declaration of 2013 in the index of the shared program folder.
+void CriaDeclaracao(TTolv2014& janela, const QString& cnpj, const Indicadores& indicadores) {
+  TErros erros;
+  TTolv t;
+  t.SetErros(&erros);
+  t.GetContribuinte().SetNi(cnpj);
+  t.GetContribuinte().GetNome().SetValor(QStringLiteral("EMPRESA DE DEMONSTRAÇÃO LTDA"));
+  t.GetEstabelecimentoResponsavel().SetNi(cnpj);
+  t.SetNatureza(t.GetNaturezas().BuscaNatureza(0));
+  t.SetInAdmFC(indicadores.fundos);
+  t.SetInAdvogado(indicadores.processos);
+  t.SetInRemessa(indicadores.remessa);
+  t.SetInPlanoSaude(indicadores.planoSaude);
+  janela.GetColecaoTolv().Inclui(t);
+  t.LiberaItens();
+}
+
+void AbreDeclaracao(TTolv2014& janela, const QString& cnpj) {
+  TTolv& t = janela.GetTolv();
+  t.GetContribuinte().SetNi(cnpj);
+  t.SetAnoCalendario(QStringLiteral("2013"));
+  if (!janela.GetColecaoTolv().CarregaTolv(t)) throw std::runtime_error("declaração fora do índice");
+  if (!janela.AbrirDeclaracao()) throw std::runtime_error("a declaração não abriu");
+}
+
+}  // namespace
+
+TOLV_TELAS(Interface) {
+  ctx.pasta();
+  const auto fimAnterior = TColecao::DefineEncerramento([] { throw std::runtime_error("falha do banco"); });
+  AmbienteFalso ambiente;
+  {
+    // Nothing open: the picture fills the window.
+    TTolv2014 vazia(ambiente, PassosPrincipal::desligados());
+    vazia.setEnabled(true);
+    ctx.salva(vazia, "TTolv2014");
+  }
+  {
+    IndicePrincipal indice;
+    PassosPrincipal passos;
+    indice.Conecta(passos);
+    auto janela = std::make_unique<TTolv2014>(ambiente, passos);
+    janela->resize(1024, 700);
+    janela->setEnabled(true);
+    janela->show();
+    CriaDeclaracao(*janela, kCnpj, {});
+    AbreDeclaracao(*janela, kCnpj);
+    ctx.salva(*janela, "TTolv2014-declaracao");
+
+    // Every group of the tree, on the narrowest window the program allows.
+    janela->FecharDeclaracao();
+    CriaDeclaracao(*janela, kCnpjAnexos, {true, true, true, true});
+    janela->resize(800, 600);
+    AbreDeclaracao(*janela, kCnpjAnexos);
+    ctx.salva(*janela, "TTolv2014-declaracao-anexos");
+
+    janela->FecharDeclaracao();
+    janela.reset();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    indice.FecharColecoes();
+  }
+  TColecao::FechaConexoes();
+  TColecao::DefineEncerramento(fimAnterior);
+
+  // Every node the tree can show, at its widest.
+  TTzuqTree arvore;
+  for (const char* chave : {"mostraFC", "mostraPlanoSaude", "mostraProcesso", "mostraRemessa", "mostraComprovante",
+                            "mostraRendimentosIsentos", "mostraRendimentosIsentosFC", "mostraMolestia",
+                            "mostraMolestiaProc", "mostraMolestiaAnexo", "mostraCompRendimentosTributaveis",
+                            "mostraCompRendimentosIsentos", "mostraCompTributacaoExclusiva",
+                            "mostraCompInformacoesComplementares", "mostraCompNaturezaRendimento",
+                            "mostraCompInfCompRetencoes", "mostraCompInfCompRetencoesOrgaos", "mostraExpandido"})
+    arvore.setProperty(chave, true);
+  QString titulo;
+  arvore.SelecionaNo(301, titulo);
+  arvore.resize(280, 700);
+  ctx.salva(arvore, "TTzuqTree");
+}
