@@ -1,7 +1,9 @@
 #include "entrega/TVerificacaoSecoes.h"
 
+#include "entrega/ChecagensDeclaracao.h"
 #include "entrega/TVerificacaoPendencias.h"
 #include "entrega/TVerificacaoTolvItem.h"
+#include "entrega/VerificacaoPlanosSaude.h"
 #include "nucleo/Erros.h"
 #include "nucleo/TAnexoFC.h"
 #include "nucleo/TColecaoAnexo.h"
@@ -22,20 +24,49 @@ bool TVerificacaoSecoes::Verificar(TTolv& declaracao, TErros& erros, TVerificaca
   // Fund lines until the processes start.
   declaracao.SetTipoAnexo(TAnexoFC::kFundo);
   TVerificacaoTolvItem linhas(declaracao);
+  m_marcadores = MarcadoresSecoes{};
+  m_fatos = FatosSecoes::Le(declaracao);
+  // The writer lets a section into the file under the same gate.
+  const IndicadoresSecoes indicadores = IndicadoresSecoes::De(declaracao);
 
-  if (erros.GetQuantidade() > 0) {
-    verificacao.IncluiTitulo(QStringLiteral("10Identificação do declarante"));
-    verificacao.IncluiErros(erros);
-    erros.Limpa();
+  // Findings the run handed over come first, under the identification.
+  VerificaIdentificacao(declaracao, erros);
+  VerificaIndicadores(declaracao, indicadores, m_fatos, erros, m_marcadores);
+  if (!m_marcadores.FundosClubes) declaracao.SetFundoClubeSemPendencia(0);
+  if (!m_marcadores.Justica) declaracao.SetJusticaSemPendencia(0);
+  Secao(QStringLiteral("Identificação do declarante"), erros, verificacao);
+
+  declaracao.GetResponsavel().VerificaResponsavel(erros);
+  Secao(QStringLiteral("Responsável pelo preenchimento da declaração"), erros, verificacao);
+  if (declaracao.GetContribuinte().GetTipo() == kNiCnpj) {
+    VerificaRespCnpj(declaracao, erros);
+    Secao(QStringLiteral("Responsável perante o CNPJ"), erros, verificacao);
   }
+
   VerificaBeneficiarios(declaracao, erros, verificacao, contador, linhas);
-  if (declaracao.GetInAdmFC() == 1) VerificaFundos(declaracao, erros, verificacao, contador, linhas);
-  if (declaracao.GetInAdvogado() == 1 && !verificacao.GetParado())
+  if (SecaoLiberada(SecaoIndicada::PlanosSaude, indicadores) && m_fatos.PlanosSaude && !verificacao.GetParado()) {
+    VerificaPlanosSaude(declaracao, erros, verificacao, contador, m_marcadores.PlanosSaude);
+    if (m_marcadores.PlanosSaude && !verificacao.GetParado())
+      verificacao.IncluiTitulo(QStringLiteral("20Plano privado de assistência à saúde - coletivo empresarial"));
+  }
+  if (SecaoLiberada(SecaoIndicada::FundosClubes, indicadores))
+    VerificaFundos(declaracao, erros, verificacao, contador, linhas);
+  if (SecaoLiberada(SecaoIndicada::Processos, indicadores) && !verificacao.GetParado())
     VerificaJustica(declaracao, erros, verificacao, contador, linhas);
 
   verificacao.IncluiTitulo(kFimDeclaracao);
   verificacao.SetOcioso(true);
   return verificacao.GetNumErros() == 0;
+}
+
+void TVerificacaoSecoes::Secao(const QString& titulo, TErros& erros, TVerificacaoPendencias& verificacao) {
+  if (erros.GetQuantidade() > 0) {
+    verificacao.IncluiTitulo(QStringLiteral("10") + titulo);
+    verificacao.IncluiErros(erros);
+    erros.Limpa();
+  } else {
+    verificacao.IncluiTitulo(QStringLiteral("20") + titulo);
+  }
 }
 
 void TVerificacaoSecoes::VerificaBeneficiarios(TTolv& declaracao, TErros& erros, TVerificacaoPendencias& verificacao,
@@ -73,7 +104,10 @@ void TVerificacaoSecoes::VerificaBeneficiarios(TTolv& declaracao, TErros& erros,
   if (!achou && !verificacao.GetParado()) verificacao.IncluiTitulo(QStringLiteral("20Beneficiários"));
 }
 
-void TVerificacaoSecoes::VerificaSemBeneficiario(TTolv&, TErros&, bool) {}
+void TVerificacaoSecoes::VerificaSemBeneficiario(TTolv& declaracao, TErros& erros, bool) {
+  ::VerificaSemBeneficiario(declaracao.GetTipoDeclaracao(), IndicadoresSecoes::De(declaracao), m_fatos,
+                            QStringLiteral("1"), erros);
+}
 
 void TVerificacaoSecoes::VerificaFundos(TTolv& declaracao, TErros& erros, TVerificacaoPendencias& verificacao,
                                         int& contador, TVerificacaoTolvItem& linhas) {

@@ -165,6 +165,9 @@ TEST_F(FrameVerificacao, DuranteAExecucao) {
 // the report.
 TEST_F(FrameVerificacao, NosAssistentes) {
   Cria(kMatriz);
+  Roda(kMatriz, QStringLiteral(
+                    "INSERT INTO TOLV_ITENS (TOLV_ITEM_DK, E_FONTE_DK, TRIB_TRIBU, E_IN_PF_PJ, E_NR_PF_PJ, NM_NM_EMPR,"
+                    " VL_RENDIME_JAN) VALUES (1, 1, '0561', '1', '111444777', 'FULANO DE TAL', 1000);"));
   m_frame->SetPodePosicionar(false);
   m_frame->SetMostraParar(false);
   Executa({Entrada(kMatriz)});

@@ -21,6 +21,8 @@ namespace {
 using namespace verificacao_teste;
 
 const QString kFim = QString(18, u' ');
+const QString kSemBeneficiario =
+    QStringLiteral("E 22 1  Não é permitida a entrega de declaração original sem beneficiário.");
 
 class Verificacao : public ComIndice {
  protected:
@@ -60,6 +62,9 @@ INSERT INTO TOLV_ITENS (TOLV_ITEM_DK, E_FONTE_DK, TRIB_TRIBU, E_IN_PF_PJ, E_NR_P
   EXPECT_EQ(Linhas(),
             QStringList({
                 "0811.444.777/0001-61     EMPRESA TESTE LTDA     Ano-calendário: 2013",
+                "20Identificação do declarante",
+                "20Responsável pelo preenchimento da declaração",
+                "20Responsável perante o CNPJ",
                 "10Beneficiários",
                 "E 25 1 2 Dedução indevida para código/beneficiário: 3208 529.982.247-25 Abr.",
                 "0911.222.333/0001-81     CLUBE BETA     Fundos ou clubes de investimentos",
@@ -86,7 +91,8 @@ TEST_F(Verificacao, DeclaracaoSemPendencias) {
   Executa({Entrada(kMatriz)});
   // The closing row of the last declaration goes.
   EXPECT_EQ(Linhas(), QStringList({"0811.444.777/0001-61     EMPRESA TESTE LTDA     Ano-calendário: 2013",
-                                   "20Beneficiários"}));
+                                   "20Identificação do declarante", "20Responsável pelo preenchimento da declaração",
+                                   "20Responsável perante o CNPJ", "20Beneficiários"}));
   EXPECT_TRUE(m_run.SemPendencias());
   EXPECT_EQ(m_contador, 1);
 }
@@ -97,26 +103,32 @@ TEST_F(Verificacao, NaturezaDivergenteEntreEstabelecimentos) {
   Cria(kFilial, 2, false, false, QStringLiteral("EMPRESA TESTE LTDA FILIAL"));
   Executa({Entrada(kMatriz), Entrada(kFilial)});
   EXPECT_EQ(Linhas(),
-            QStringList({"0811.444.777/0001-61     EMPRESA TESTE LTDA     Ano-calendário: 2013", "20Beneficiários", kFim,
+            QStringList({"0811.444.777/0001-61     EMPRESA TESTE LTDA     Ano-calendário: 2013",
+                         "20Identificação do declarante", "20Responsável pelo preenchimento da declaração",
+                         "20Responsável perante o CNPJ", "10Beneficiários", kSemBeneficiario, kFim,
                          "0811.444.777/0002-42     EMPRESA TESTE LTDA FILIAL     Ano-calendário: 2013",
                          "10Identificação do declarante",
                          "E 11 1 11.444.777/0 Divergência da natureza do declarante entre estabelecimentos da "
                          "mesma empresa.",
-                         "20Beneficiários"}));
+                         "20Responsável pelo preenchimento da declaração", "20Responsável perante o CNPJ",
+                         "10Beneficiários", kSemBeneficiario}));
 }
 
 // An entry that the index does not list is an error of its own, never a run without pendencies.
 // (Keys are cut to the width of their column, as the list keeps them.)
 TEST_F(Verificacao, DeclaracaoForaDoIndiceEhErro) {
   Cria(kMatriz);
+  Roda(kMatriz, QStringLiteral(
+                    "INSERT INTO TOLV_ITENS (TOLV_ITEM_DK, E_FONTE_DK, TRIB_TRIBU, E_IN_PF_PJ, E_NR_PF_PJ, NM_NM_EMPR,"
+                    " VL_RENDIME_JAN) VALUES (1, 1, '0561', '1', '111444777', 'FULANO DE TAL', 1000);"));
   Executa({QStringLiteral("2013999999990001"), Entrada(kMatriz), QStringLiteral("2013123456789")});
   const QStringList linhas = Linhas();
-  ASSERT_EQ(linhas.size(), 8) << linhas.join(u'\n').toStdString();
+  ASSERT_EQ(linhas.size(), 11) << linhas.join(u'\n').toStdString();
   EXPECT_EQ(linhas.mid(0, 3), QStringList({"0899.999.999/0001-91     Ano-calendário: 2013",
                                            "E 255 1 99.999.999/0 Não consta declaração para este CNPJ: "
                                            "99.999.999/0001-91, ano-calendário 2013.",
                                            kFim}));
-  EXPECT_EQ(linhas.mid(6), QStringList({"08123.456.789-09     Ano-calendário: 2013",
+  EXPECT_EQ(linhas.mid(9), QStringList({"08123.456.789-09     Ano-calendário: 2013",
                                         "E 255 1 123.456.789- Não consta declaração para este CPF: 123.456.789-09, "
                                         "ano-calendário 2013."}));
   EXPECT_EQ(m_run.GetNumErros(), 2);
@@ -307,7 +319,8 @@ TEST_F(Verificacao, PararNasLinhasDoDeclarante) {
   });
   Executa({Entrada(kMatriz)});
   EXPECT_EQ(m_contador, 1);
-  EXPECT_EQ(Linhas().size(), 3);
+  // The header, the three sections before the lines, the lines' title and the finding.
+  EXPECT_EQ(Linhas().size(), 6);
   EXPECT_FALSE(m_run.SemPendencias());
 }
 

@@ -80,7 +80,8 @@ class ComIndice : public testing::Test {
 
   // A company's declaration (nature 0 unless told) with the indicators given.
   void Cria(const QString& ni, int natureza = 0, bool fundos = false, bool processos = false,
-            const QString& nome = QStringLiteral("EMPRESA TESTE LTDA")) {
+            const QString& nome = QStringLiteral("EMPRESA TESTE LTDA"),
+            const QString& respCnpj = QStringLiteral("98765432100")) {
     TErros erros;
     TTolv t;
     t.SetErros(&erros);
@@ -94,6 +95,11 @@ class ComIndice : public testing::Test {
     TResponsavel& r = t.GetResponsavel();
     r.SetNi(QStringLiteral("98765432100"));
     r.GetNome().SetValor(QStringLiteral("FULANO DE TAL"));
+    r.GetFone().GetDDD().SetValor(QStringLiteral("61"));
+    r.GetFone().GetNumero().SetValor(QStringLiteral("33334444"));
+    r.GetEmail().SetValor(QStringLiteral("fulano@empresa.com.br"));
+    if (!respCnpj.isEmpty()) t.GetRespCnpj().SetNi(respCnpj);
+    if (m_ajusta) m_ajusta(t);
     TColecaoTolv colecao;
     colecao.Inclui(t);
     t.LiberaItens();
@@ -105,6 +111,8 @@ class ComIndice : public testing::Test {
 
   PastaProgramaTemp m_pasta{true};
   CaixaMensagemFalsa m_caixa;
+  // Header values that Cria leaves alone.
+  std::function<void(TTolv&)> m_ajusta;
 };
 
 // The rows as text: titles and headers as they stand, findings as "E|W <object> <owner> <subject>
