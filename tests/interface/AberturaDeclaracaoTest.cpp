@@ -215,7 +215,7 @@ TEST_F(DeclaracaoNaJanela, ChoosingANodeShowsThePageOfItsCode) {
   cria({true, false, false, false});
   ASSERT_TRUE(abre());
   // Entering the tree shows its selected node's page; only the click itself is under test.
-  arvore().setFocus();
+  janela->tzuqtrArvore()->setFocus();
   QCoreApplication::processEvents();
   diario.clear();
   Clica(arvore(), 205);
