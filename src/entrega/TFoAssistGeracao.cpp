@@ -5,6 +5,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -666,7 +667,15 @@ void TFoAssistGeracao::EntraGravacao() {
     m_gauge1->setValue(maximo > 0 ? int(posicao * 100 / maximo) : 100);
     QCoreApplication::processEvents();
   };
-  ganchos.Cancelado = [this] { return m_cancelaGravacao; };
+  // Cancelar and Escape are heard from the first row on, before any progress is shown.
+  QElapsedTimer eventos;
+  ganchos.Cancelado = [this, &eventos] {
+    if (!eventos.isValid() || eventos.elapsed() >= 50) {
+      QCoreApplication::processEvents();
+      eventos.start();
+    }
+    return m_cancelaGravacao;
+  };
 
   PedidoGravacao pedido;
   pedido.Arquivo = m_caminhoCompleto;
@@ -682,6 +691,7 @@ void TFoAssistGeracao::EntraGravacao() {
     } fim{m_gravando};
     m_resultado = m_driver->GravaArquivo(pedido, m_tolv);
   }
+  ganchos.Cancelado = nullptr;
   m_caminhoCompleto = pedido.Arquivo;
   m_lbTempo->setText(m_tolv.TempoDecorrido());
   m_declaracoes.clear();
