@@ -271,6 +271,21 @@ TEST_F(AssistGeracao, ReciboExistenteNaoDeixaGravar) {
   EXPECT_FALSE(QFileInfo::exists(Gravado()));
 }
 
+// The writer looks for the receipt at the default place of the drive that receives the file,
+// whatever folder of that drive was chosen.
+TEST_F(AssistGeracao, ReciboNoLocalPadraoDaUnidadeTambemImpede) {
+  QDir().mkpath(PastaPadrao());
+  escreve(ArquivoDeclaracao::TrocaExtensao(Gravado(), QStringLiteral("REC")), "recibo");
+  AteLocal();
+  const QString outra = m_casa.path() + QStringLiteral("/outra/pasta/");
+  Filho<QLineEdit>("EdArquivo")->setText(outra);
+  A().BtnAvancarClick();
+  ASSERT_EQ(A().PaginaAtual(), 6);
+  EXPECT_TRUE(A().ReciboExistenteVisivel());
+  EXPECT_EQ(A().Resultado(), 100);
+  EXPECT_EQ(QDir(outra).entryList(QDir::Files | QDir::Hidden), QStringList());
+}
+
 TEST_F(AssistGeracao, DiscoCheioMostraAFalhaENadaFica) {
   AteLocal();
   A().Driver().GetGanchos().Destino = [](QFileDevice&) { return std::make_unique<DestinoCheio>(); };
@@ -314,6 +329,38 @@ TEST_F(AssistGeracao, CancelarOuEscapeDuranteAGravacaoNaoDeixamArquivo) {
     }
     EXPECT_FALSE(A().ImprimeRecibo());
   }
+}
+
+// Escape during the verification stops it; the wizard closes once the run has returned.
+TEST_F(AssistGeracao, EscapeDuranteAVerificacaoFechaAposOTermino) {
+  bool abertoDuranteARun = false;
+  bool paradoNaRun = false;
+  m_paraVerificacao = [&](TVerificacaoPendencias& v) {
+    QKeyEvent esc(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+    QCoreApplication::sendEvent(&A(), &esc);
+    abertoDuranteARun = A().isVisible();
+    paradoNaRun = v.GetParado();
+  };
+  Abre();
+  Uf(m_uf);
+  A().BtnAvancarClick();
+  EXPECT_TRUE(abertoDuranteARun);
+  EXPECT_TRUE(paradoNaRun);
+  EXPECT_FALSE(A().isVisible());
+  EXPECT_TRUE(A().Cancelado());
+  EXPECT_TRUE(m_caixa.chamadas().empty());
+}
+
+TEST_F(AssistGeracao, CancelarNaPaginaDoLocalPerguntaEEscapeNao) {
+  AteLocal();
+  m_caixa.responde(ResultadoMensagem::Nao);
+  A().CancelBtnClick();
+  EXPECT_TRUE(A().isVisible());
+  EXPECT_EQ(Textos(), QStringList{kPerguntaCancelar});
+  QTest::keyClick(Filho<QLineEdit>("EdArquivo"), Qt::Key_Escape);
+  EXPECT_FALSE(A().isVisible());
+  EXPECT_TRUE(A().Cancelado());
+  EXPECT_EQ(Textos(), QStringList{kPerguntaCancelar});
 }
 
 TEST_F(AssistGeracao, CancelarNaPaginaDoLocalPerguntaEFecha) {
