@@ -297,6 +297,29 @@ TEST_F(AssistGeracao, DiscoCheioMostraAFalhaENadaFica) {
   EXPECT_FALSE(A().ImprimeRecibo());
 }
 
+// The writer's refusals end on page 6 with the catalogue's text: too little free space, and an
+// existing file the user will not have replaced (left as it was).
+TEST_F(AssistGeracao, RecusasDoGravadorTerminamNaPaginaDeFalha) {
+  QDir().mkpath(PastaPadrao());
+  for (int codigo : {99, 102}) {
+    ASSERT_TRUE(escreve(Gravado(), "anterior"));
+    m_caixa.limpa();
+    m_caixa.responde(ResultadoMensagem::Nao);
+    AteLocal();
+    if (codigo == 99) A().Driver().DefineEspacoLivre([](const QString&) { return int64_t(102400); });
+    A().BtnAvancarClick();
+    ASSERT_EQ(A().PaginaAtual(), 6) << codigo;
+    EXPECT_EQ(A().Resultado(), codigo);
+    EXPECT_EQ(A().TextoErro(), TErro::FormataMensagem(codigo, QString()));
+    EXPECT_TRUE(A().TextoErro().endsWith(u'.'));
+    EXPECT_EQ(conteudo(Gravado()), QByteArray("anterior"));
+    if (codigo == 102) {
+      EXPECT_EQ(Textos(), QStringList{QStringLiteral("Esta declaração já foi gravada, deseja sobrescrevê-la?")});
+    }
+    m_assistente.reset();
+  }
+}
+
 // Cancelar (confirmed, message 300) and Escape (no question) during the writing both stop it:
 // the writer deletes its file and returns 102 before the wizard closes.
 TEST_F(AssistGeracao, CancelarOuEscapeDuranteAGravacaoNaoDeixamArquivo) {
