@@ -75,7 +75,7 @@ TEST_F(ArquivosIntegridade, Md5DeixaDeForaOFimDoArquivo) {
 
 TEST_F(ArquivosIntegridade, DigestosNumaLeituraSoIguaisAosSeparadosEmArquivoGrande) {
   QByteArray bytes(3 * 1024 * 1024 + 17, '\0');
-  for (int i = 0; i < bytes.size(); ++i) bytes[i] = char((i * 7919) % 251);
+  for (int i = 0; i < bytes.size(); ++i) bytes[i] = char((qint64(i) * 7919) % 251);
   const QString caminho = Arquivo(bytes);
   const DigestosArquivo d = CalculaDigestosArquivo(caminho);
   EXPECT_EQ(d.md5, CalculaMD5ArquivoCompleto(caminho));
