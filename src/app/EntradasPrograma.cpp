@@ -2,12 +2,14 @@
 
 #include "controles/PontosEntrada.h"
 #include "entrega/TFoAssistAlteracao.h"
+#include "entrega/TFoAssistTransmissao.h"
 #include "nucleo/TColecaoResumo.h"
 #include "nucleo/TTolv.h"
 #include "secoes/TFrPesquisarTolv.h"
 
 void RegistraEntradas(PontosEntrada& entradas) {
   entradas.alteracaoMatriz = ExecutaAlteracaoMatriz;
+  entradas.transmissao = ExecutaTransmissao;
   // The summary recalculation, until its window with progress exists.
   entradas.calculaResumo = [](QWidget*, TTolv& tolv) {
     tolv.GetColecaoResumo().AtualizaResumos();

@@ -14,6 +14,7 @@
 
 #include "controles/PaletaTolv.h"
 #include "controles/TEstadoNovo.h"
+#include "entrega/PaginaEntrega.h"
 #include "nucleo/CaixaMensagem.h"
 #include "nucleo/Cnpj.h"
 #include "nucleo/Erros.h"
@@ -80,27 +81,6 @@ class TEstadoTrans4 : public EstadoAlteracao {
   using EstadoAlteracao::EstadoAlteracao;
 };
 
-QVBoxLayout* PreparaPagina(QWidget* painel, const QString& titulo) {
-  auto* layout = new QVBoxLayout(painel);
-  layout->setContentsMargins(24, 18, 24, 12);
-  layout->setSpacing(8);
-  auto* rotulo = new QLabel(titulo, painel);
-  rotulo->setObjectName(QStringLiteral("LbTitulo"));
-  rotulo->setFont(PaletaTolv::arial(11, true));
-  rotulo->setWordWrap(true);
-  PaletaTolv::pinta(rotulo, PaletaTolv::kFundo, PaletaTolv::kAnoRetencao);
-  layout->addWidget(rotulo);
-  layout->addSpacing(4);
-  return layout;
-}
-
-QLabel* Texto(QWidget* pai, const QString& texto) {
-  auto* rotulo = new QLabel(texto, pai);
-  rotulo->setTextFormat(Qt::PlainText);
-  rotulo->setWordWrap(true);
-  return rotulo;
-}
-
 QLineEdit* Caixa(QWidget* pai, const QString& nome, int largura, bool somenteLeitura) {
   auto* caixa = new QLineEdit(pai);
   caixa->setObjectName(nome);
@@ -165,20 +145,20 @@ TFoAssistAlteracao::~TFoAssistAlteracao() = default;
 void TFoAssistAlteracao::criaPaginas() {
   {
     QWidget* p = CriaPainel(1);
-    QVBoxLayout* l = PreparaPagina(p, kTitulo);
-    l->addWidget(Texto(p, QStringLiteral("A legislação permite que a pessoa jurídica altere a indicação do estabelecimento "
+    QVBoxLayout* l = PaginaEntrega::Prepara(p, kTitulo);
+    l->addWidget(PaginaEntrega::Texto(p, QStringLiteral("A legislação permite que a pessoa jurídica altere a indicação do estabelecimento "
                                          "matriz. Para mais informações, consulte o sítio da BVD na Internet: "
                                          "www.bvd.gov.br.")));
     l->addSpacing(6);
-    l->addWidget(Texto(p, QStringLiteral("Antes  de transmitir a declaração,  certifique-se  de que    essa   alteração   "
+    l->addWidget(PaginaEntrega::Texto(p, QStringLiteral("Antes  de transmitir a declaração,  certifique-se  de que    essa   alteração   "
                                          "tenha   sido   realizada   no Cadastro Nacional da Pessoa Jurídica  (CNPJ) na "
                                          "BVD.")));
     l->addStretch(1);
   }
   {
     QWidget* p = CriaPainel(2);
-    QVBoxLayout* l = PreparaPagina(p, kTitulo);
-    l->addWidget(Texto(p, QStringLiteral("Selecione a declaração que deseja abrir")));
+    QVBoxLayout* l = PaginaEntrega::Prepara(p, kTitulo);
+    l->addWidget(PaginaEntrega::Texto(p, QStringLiteral("Selecione a declaração que deseja abrir")));
     auto* forma = new QFrame(p);
     forma->setObjectName(QStringLiteral("ShpLista"));
     forma->setFrameShape(QFrame::Box);
@@ -219,7 +199,7 @@ void TFoAssistAlteracao::criaPaginas() {
   }
   {
     QWidget* p = CriaPainel(3);
-    QVBoxLayout* l = PreparaPagina(p, QStringLiteral("Informe o número de ordem e dígito verificador do CNPJ da matriz"));
+    QVBoxLayout* l = PaginaEntrega::Prepara(p, QStringLiteral("Informe o número de ordem e dígito verificador do CNPJ da matriz"));
     auto* grade = new QGridLayout;
     grade->setHorizontalSpacing(10);
     grade->setVerticalSpacing(8);
@@ -242,7 +222,7 @@ void TFoAssistAlteracao::criaPaginas() {
   }
   {
     QWidget* p = CriaPainel(4);
-    QVBoxLayout* l = PreparaPagina(p, QStringLiteral("Resultado da alteração"));
+    QVBoxLayout* l = PaginaEntrega::Prepara(p, QStringLiteral("Resultado da alteração"));
     auto* grade = new QGridLayout;
     grade->setHorizontalSpacing(10);
     grade->setVerticalSpacing(8);

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QString>
+
+class QLabel;
+class QVBoxLayout;
+class QWidget;
+
+// How the pages of the delivery wizards are laid out: a title in the program's blue at the top,
+// the page's controls below it, the program's margins.
+namespace PaginaEntrega {
+
+QVBoxLayout* Prepara(QWidget* painel, const QString& titulo);
+// A label that wraps its plain text.
+QLabel* Texto(QWidget* pai, const QString& texto);
+
+}  // namespace PaginaEntrega
