@@ -43,7 +43,7 @@ const Titulo kTitulos[kColunas] = {
     {u"Data de Gravação", "DATA_GERA", 125},
     {u"Número do Recibo", "HASH", 125},
     {u"Tipo", "TIPO", 85},
-    {u"Nome do arquivo", "NOME_ARQUIVO", 300},
+    {u"Nome do arquivo", "NOME_ARQUIVO", 360},
     {u"Pasta", "CAMINHO", 250},
     {u"Nome/Nome Empresarial", "NOME", 250},
 };

@@ -73,9 +73,8 @@ class DesenhoLinha : public QStyledItemDelegate {
   }
 
   QSize sizeHint(const QStyleOptionViewItem& opcao, const QModelIndex& indice) const override {
-    QSize s = QStyledItemDelegate::sizeHint(opcao, indice);
-    s.setHeight(kAlturaLinha);
-    return s;
+    // Long paths are cut in the middle to the list's width, never scrolled sideways.
+    return QSize(1, kAlturaLinha);
   }
 
   static QPixmap Icone(const QString& prefixo) {
@@ -122,6 +121,7 @@ TFrResultTrans::TFrResultTrans(QWidget* pai) : QFrame(pai) {
   m_lbxResultado->setObjectName(QStringLiteral("LbxResultado"));
   m_lbxResultado->setItemDelegate(new DesenhoLinha(m_lbxResultado));
   m_lbxResultado->setUniformItemSizes(true);
+  m_lbxResultado->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   lt->addWidget(m_lbxResultado, 3);
   m_meErro = new QPlainTextEdit(m_pnTrans);
   m_meErro->setObjectName(QStringLiteral("MeErro"));
