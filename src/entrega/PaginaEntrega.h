@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QColor>
 #include <QString>
 
 class QLabel;
@@ -13,5 +14,8 @@ namespace PaginaEntrega {
 QVBoxLayout* Prepara(QWidget* painel, const QString& titulo);
 // A label that wraps its plain text.
 QLabel* Texto(QWidget* pai, const QString& texto);
+// The link LbSite to the tax authority's web site: navy, blue under the mouse; a click opens it
+// in the user's browser.
+QLabel* LinkSite(QWidget* pai, QRgb fundo);
 
 }  // namespace PaginaEntrega

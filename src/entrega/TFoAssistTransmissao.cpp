@@ -2,7 +2,6 @@
 
 #include <QCheckBox>
 #include <QDir>
-#include <QEvent>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -20,7 +19,6 @@
 #include "entrega/TFrResultTrans.h"
 #include "nucleo/CaixaMensagem.h"
 #include "nucleo/Erros.h"
-#include "nucleo/UtilSistema.h"
 
 namespace {
 
@@ -30,8 +28,6 @@ constexpr int kNenhumLocal = 299;
 constexpr int kLocalInvalido = 276;
 constexpr int kSimNao = 4;
 constexpr int kPergunta = 32;
-constexpr QRgb kAzul = 0x0000FF;
-constexpr QRgb kMarinho = 0x000080;
 
 // The four states, one per page: 1 → (4) → 2 → 3 → end.
 class EstadoTransmissao : public TEstadoNovo {
@@ -79,17 +75,6 @@ class TEstadoTrans4 : public EstadoTransmissao {
   int Proximo() const override { return 2; }
 };
 
-QLabel* Link(QWidget* pai) {
-  auto* link = new QLabel(kSiteInternet, pai);
-  link->setObjectName(QStringLiteral("LbSite"));
-  QFont fonte = PaletaTolv::arial(9, true);
-  fonte.setUnderline(true);
-  link->setFont(fonte);
-  link->setCursor(Qt::PointingHandCursor);
-  PaletaTolv::pinta(link, PaletaTolv::kFundo, kMarinho);
-  return link;
-}
-
 QString ComBarra(QString pasta) {
   pasta = pasta.trimmed();
   if (!pasta.isEmpty() && !pasta.endsWith(u'/')) pasta += u'/';
@@ -126,8 +111,7 @@ void TFoAssistTransmissao::criaPaginas() {
                           "transmitidas e as entrega ao Kalvorin, uma a uma.")));
     l->addWidget(PaginaEntrega::Texto(
         p, QStringLiteral("O Kalvorin pode ser copiado da página da Brenvald na Internet:")));
-    m_lbSite = Link(p);
-    m_lbSite->installEventFilter(this);
+    m_lbSite = PaginaEntrega::LinkSite(p, PaletaTolv::kFundo);
     l->addWidget(m_lbSite);
     l->addSpacing(12);
     m_checkCertDigi = new QCheckBox(QStringLiteral("Transmitir Utilizando Certificação Digital."), p);
@@ -323,18 +307,6 @@ void TFoAssistTransmissao::PerguntaRecibos() {
   PontosEntrada& entradas = PontosEntrada::doPrograma();
   if (entradas.recibos) entradas.recibos(recibos, false, QString());
   else AvisaIndisponivel(QStringLiteral("Recibo de entrega"));
-}
-
-bool TFoAssistTransmissao::eventFilter(QObject* objeto, QEvent* evento) {
-  if (objeto == m_lbSite) {
-    switch (evento->type()) {
-      case QEvent::Enter: PaletaTolv::pinta(m_lbSite, PaletaTolv::kFundo, kAzul); break;
-      case QEvent::Leave: PaletaTolv::pinta(m_lbSite, PaletaTolv::kFundo, kMarinho); break;
-      case QEvent::MouseButtonRelease: AbreSiteInternet(true); return true;
-      default: break;
-    }
-  }
-  return TFormAssistNovo::eventFilter(objeto, evento);
 }
 
 void TFoAssistTransmissao::showEvent(QShowEvent* evento) {

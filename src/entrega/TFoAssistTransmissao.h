@@ -38,7 +38,6 @@ class TFoAssistTransmissao : public TFormAssistNovo {
   QLineEdit* EdArquivo() const { return m_edArquivo; }
 
  protected:
-  bool eventFilter(QObject* objeto, QEvent* evento) override;
   void showEvent(QShowEvent* evento) override;
 
  private:

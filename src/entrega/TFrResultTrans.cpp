@@ -2,7 +2,6 @@
 
 #include <QApplication>
 #include <QCoreApplication>
-#include <QEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QPainter>
@@ -18,7 +17,7 @@
 #include "entrega/ArteVerificacao.h"
 #include "nucleo/CursorEspera.h"
 #include "nucleo/Erros.h"
-#include "nucleo/UtilSistema.h"
+#include "entrega/PaginaEntrega.h"
 #include "plataforma/transmissao/ProgramaTransmissao.h"
 
 namespace {
@@ -35,8 +34,6 @@ const QString kComAviso = QStringLiteral("40");
 const QString kRecusada = QStringLiteral("10");
 constexpr int kCaminhoNaLinha = 252;
 constexpr int kAlturaLinha = 19;
-constexpr QRgb kAzul = 0x0000FF;
-constexpr QRgb kMarinho = 0x000080;
 constexpr QRgb kPainel = 0xF2F2F2;
 // Marks a line that carries its status prefix.
 constexpr int kPapelComSituacao = Qt::UserRole + 1;
@@ -92,12 +89,6 @@ QString UmaLinha(QString mensagem) {
   return mensagem;
 }
 
-void PintaLink(QLabel* link, QRgb cor) {
-  QPalette p = link->palette();
-  p.setColor(QPalette::WindowText, PaletaTolv::cor(cor));
-  link->setPalette(p);
-}
-
 }  // namespace
 
 TFrResultTrans::TFrResultTrans(QWidget* pai) : QFrame(pai) {
@@ -142,14 +133,7 @@ TFrResultTrans::TFrResultTrans(QWidget* pai) : QFrame(pai) {
   m_lbAviso->setFont(PaletaTolv::arial(10, true));
   PaletaTolv::pinta(m_lbAviso, kPainel, PaletaTolv::kAnoRetencao);
   ld->addWidget(m_lbAviso);
-  m_lbSite = new QLabel(kSiteInternet, m_pnDownLoad);
-  m_lbSite->setObjectName(QStringLiteral("LbSite"));
-  QFont sublinhada = PaletaTolv::arial(9, true);
-  sublinhada.setUnderline(true);
-  m_lbSite->setFont(sublinhada);
-  m_lbSite->setCursor(Qt::PointingHandCursor);
-  PintaLink(m_lbSite, kMarinho);
-  m_lbSite->installEventFilter(this);
+  m_lbSite = PaginaEntrega::LinkSite(m_pnDownLoad, kPainel);
   ld->addWidget(m_lbSite);
   ld->addStretch(1);
   layout->addWidget(m_pnDownLoad, 1);
@@ -269,18 +253,6 @@ void TFrResultTrans::EnviaDeclaracoes() {
 
 void TFrResultTrans::LbxResultadoClick(int linha) {
   if (linha >= 0 && linha < m_mensagens.size()) m_meErro->setPlainText(m_mensagens[linha]);
-}
-
-bool TFrResultTrans::eventFilter(QObject* objeto, QEvent* evento) {
-  if (objeto == m_lbSite) {
-    switch (evento->type()) {
-      case QEvent::Enter: PintaLink(m_lbSite, kAzul); break;
-      case QEvent::Leave: PintaLink(m_lbSite, kMarinho); break;
-      case QEvent::MouseButtonRelease: AbreSiteInternet(true); return true;
-      default: break;
-    }
-  }
-  return QFrame::eventFilter(objeto, evento);
 }
 
 void AtualizaGaugeTransmissao(int32_t posicao) {

@@ -53,9 +53,6 @@ class TFrResultTrans : public QFrame {
   // The status of a library's result: "20", "40" or "10".
   static QString Prefixo(int resultado);
 
- protected:
-  bool eventFilter(QObject* objeto, QEvent* evento) override;
-
  private:
   void mostraAviso(const QString& texto, bool comSite);
   void defineLinha(int linha, const QString& texto);

@@ -2,15 +2,19 @@
 // library, and the transmission wizard's routes and messages over a folder of written files.
 
 #include <QCheckBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
+#include <QTest>
 
 #include "TransmissaoTeste.h"
 #include "controles/PontosEntrada.h"
 #include "entrega/TFoAssistTransmissao.h"
 #include "entrega/TFrPesquisaDeclaracoes.h"
 #include "entrega/TFrResultTrans.h"
+#include "nucleo/UtilSistema.h"
+#include "suporte/ShellFalso.h"
 
 namespace {
 
@@ -295,6 +299,16 @@ TEST_F(AssistTransmissao, OutraPastaProcuraDeNovo) {
   EXPECT_EQ(m_caixa.ultima().texto, QStringLiteral("Local inválido ou não informado. Procurar no local padrão do sistema?"));
   EXPECT_EQ(pasta->text(), Padrao());
   EXPECT_EQ(m_assistente->Pesquisa()->Geradas().quantidade(), 2);
+}
+
+TEST_F(AssistTransmissao, LinksAbremAPaginaNoNavegador) {
+  ShellFalso shell;
+  m_assistente->show();
+  QTest::mouseClick(m_assistente->findChild<QLabel*>(QStringLiteral("LbSite")), Qt::LeftButton);
+  auto* doResultado = m_assistente->Resultado()->findChild<QLabel*>(QStringLiteral("LbSite"));
+  QTest::mouseClick(doResultado, Qt::LeftButton);
+  EXPECT_EQ(shell.abertos(), QList<QUrl>({QUrl(kSiteInternet), QUrl(kSiteInternet)}));
+  m_assistente->hide();
 }
 
 TEST_F(AssistTransmissao, SemProgramaDizQueNaoEstaInstalado) {
