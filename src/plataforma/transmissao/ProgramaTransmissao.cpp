@@ -85,7 +85,7 @@ bool ProgramaTransmissao::DefineProgresso(Progresso progresso) {
 
 int ProgramaTransmissao::Envia(uintptr_t janela, const QString& caminho, int certificado, QString& mensagem) {
   mensagem.clear();
-  if (!m_impl->envia) return kCaminhoLongo;
+  if (!m_impl->envia) return kNaoCarregado;
   const QByteArray nome = QFile::encodeName(caminho);
   if (nome.size() >= kTamanhoCaminho) {
     mensagem = QStringLiteral("O caminho do arquivo tem mais de %1 caracteres e não pode ser entregue ao programa de "

@@ -26,6 +26,8 @@ class ProgramaTransmissao {
   static constexpr int kTamanhoReservado = 128;
   // Answered by Envia for a path that does not fit the library's buffer; the library is not called.
   static constexpr int kCaminhoLongo = -1;
+  // Answered by Envia before Carrega succeeded.
+  static constexpr int kNaoCarregado = -2;
 
   using Progresso = void (*)(int32_t posicao);
 
