@@ -238,7 +238,7 @@ void TFrResultTrans::EnviaDeclaracoes() {
     defineLinha(i, kEnviando + caminho);
     m_lbxResultado->repaint();
     QString mensagem;
-    const int resultado = programa.Envia(janela, caminho, g_certificado, mensagem);
+    const int resultado = EntregaArquivo(programa, janela, caminho, mensagem);
     const QString prefixo = Prefixo(resultado);
     if (resultado == 0 || resultado == 2) m_imprimeRecibos = true;
     defineLinha(i, prefixo + (prefixo == kRecusada ? caminho : caminho.left(kCaminhoNaLinha)));
@@ -249,6 +249,11 @@ void TFrResultTrans::EnviaDeclaracoes() {
   m_lbxResultado->setEnabled(true);
   if (m_lbxResultado->count() > 0) m_lbxResultado->setCurrentRow(0);
   LbxResultadoClick(0);
+}
+
+int TFrResultTrans::EntregaArquivo(ProgramaTransmissao& programa, uintptr_t janela, const QString& caminho,
+                                   QString& mensagem) {
+  return programa.Envia(janela, caminho, g_certificado, mensagem);
 }
 
 void TFrResultTrans::LbxResultadoClick(int linha) {

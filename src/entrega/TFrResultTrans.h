@@ -11,6 +11,7 @@ class QLabel;
 class QListWidget;
 class QPlainTextEdit;
 class QProgressBar;
+class ProgramaTransmissao;
 
 // Hands written declaration files to the separate transmission program and shows one status line
 // per file (FResultTrans): "30" being handed over, "20" accepted, "40" accepted with a warning,
@@ -52,6 +53,11 @@ class TFrResultTrans : public QFrame {
 
   // The status of a library's result: "20", "40" or "10".
   static QString Prefixo(int resultado);
+
+ protected:
+  // Hands one file to the loaded program: its result and message.
+  virtual int EntregaArquivo(ProgramaTransmissao& programa, uintptr_t janela, const QString& caminho,
+                             QString& mensagem);
 
  private:
   void mostraAviso(const QString& texto, bool comSite);

@@ -8,6 +8,8 @@
 #include <QPlainTextEdit>
 #include <QTest>
 
+#include <stdexcept>
+
 #include "TransmissaoTeste.h"
 #include "controles/PontosEntrada.h"
 #include "entrega/TFoAssistTransmissao.h"
@@ -137,6 +139,37 @@ TEST_F(Entrega, CertificadoEArquivoGravadoPorUltimo) {
   EXPECT_TRUE(Chamadas().startsWith(arquivo + QStringLiteral("|1|")));
   // The receipt beside the file.
   EXPECT_TRUE(QFile::exists(arquivo.chopped(3) + QStringLiteral("REC")));
+}
+
+// A hand-over that fails on our side for the second file.
+class ResultadoQueFalha : public TFrResultTrans {
+ protected:
+  int EntregaArquivo(ProgramaTransmissao& programa, uintptr_t janela, const QString& caminho, QString& mensagem) override {
+    if (++m_chamadas == 2) throw std::runtime_error("disco desconectado");
+    return TFrResultTrans::EntregaArquivo(programa, janela, caminho, mensagem);
+  }
+
+ private:
+  int m_chamadas = 0;
+};
+
+TEST_F(Entrega, FalhaNossaMostraLinhaDeFalhaEDeixaAListaUtil) {
+  InstalaPrograma();
+  ResultadoQueFalha frame;
+  const QString a = Arquivo(QStringLiteral("11144477735"));
+  const QString b = Arquivo(QStringLiteral("00000000191"));
+  const QString c = Arquivo(QStringLiteral("52998224725"));
+  frame.GetArquivos() = {a, b, c};
+  frame.Transmite();
+  // The failed file says so; the one never reached is not left "being handed over" either.
+  EXPECT_EQ(frame.Linhas(), QStringList({QStringLiteral("20") + a, QStringLiteral("10") + b, QStringLiteral("10") + c}));
+  ASSERT_EQ(frame.Mensagens().size(), 3);
+  EXPECT_TRUE(frame.Mensagens()[1].endsWith(QStringLiteral("disco desconectado")));
+  auto* lista = frame.findChild<QListWidget*>(QStringLiteral("LbxResultado"));
+  EXPECT_TRUE(lista->isEnabled());
+  lista->setCurrentRow(1);
+  EXPECT_EQ(frame.findChild<QPlainTextEdit*>(QStringLiteral("MeErro"))->toPlainText(), frame.Mensagens()[1]);
+  EXPECT_TRUE(frame.ImprimeRecibos());
 }
 
 TEST(PrefixoResultado, Tabela) {
