@@ -3,6 +3,7 @@
 #include "controles/PontosEntrada.h"
 #include "entrega/TFoAssistAlteracao.h"
 #include "entrega/TFoAssistGeracao.h"
+#include "entrega/TFoAssistTransmissao.h"
 #include "nucleo/TColecaoResumo.h"
 #include "nucleo/TTolv.h"
 #include "secoes/TFrPesquisarTolv.h"
@@ -10,6 +11,7 @@
 void RegistraEntradas(PontosEntrada& entradas) {
   entradas.alteracaoMatriz = ExecutaAlteracaoMatriz;
   entradas.gravacao = ExecutaAssistenteGeracao;
+  entradas.transmissao = ExecutaTransmissao;
   // The summary recalculation, until its window with progress exists.
   entradas.calculaResumo = [](QWidget*, TTolv& tolv) {
     tolv.GetColecaoResumo().AtualizaResumos();

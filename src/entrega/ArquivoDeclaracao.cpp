@@ -19,12 +19,16 @@ QString Nome(const TTolv& declaracao, const QString& extensao) {
   return nome + u'.' + extensao;
 }
 
-QString PastaPadrao(const TTolv& declaracao, const QString& raiz) {
+QString PastaGravadas(const QString& raiz) {
   QString base = raiz.isEmpty() ? Unidades().fixaPadrao() : raiz;
   while (base.size() > 1 && base.endsWith(u'/')) base.chop(1);
   if (base == u"/") base.clear();
-  return base + QStringLiteral("/Declaracoes Gravadas BVD/Tolv2014/") + declaracao.GetContribuinte().GetNiDigitos() +
-         u'/' + declaracao.GetAnoCalendario() + u'/';
+  return base + QStringLiteral("/Declaracoes Gravadas BVD/Tolv2014/");
+}
+
+QString PastaPadrao(const TTolv& declaracao, const QString& raiz) {
+  return PastaGravadas(raiz) + declaracao.GetContribuinte().GetNiDigitos() + u'/' + declaracao.GetAnoCalendario() +
+         u'/';
 }
 
 QString TrocaExtensao(const QString& caminho, const QString& extensao) {

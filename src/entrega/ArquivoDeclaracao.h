@@ -13,6 +13,8 @@ QString Nome(const TTolv& declaracao, const QString& extensao = QStringLiteral("
 // "<raiz>/Declaracoes Gravadas BVD/Tolv2014/<tax number>/<calendar year>/"; the root is a
 // drive's mount point, the fixed default drive (the home folder) when empty.
 QString PastaPadrao(const TTolv& declaracao, const QString& raiz = {});
+// "<raiz>/Declaracoes Gravadas BVD/Tolv2014/", where every declaration's default folder lies.
+QString PastaGravadas(const QString& raiz = {});
 // The path with its last three characters replaced (a name ending ".dec" becomes ".DEC").
 QString TrocaExtensao(const QString& caminho, const QString& extensao);
 // The delivery receipt of a declaration file in the file's folder: the same name with the

@@ -80,6 +80,15 @@ void visto(QPainter& p) {
   p.drawPolyline(QPolygonF({QPointF(4.5, 8.5), QPointF(7, 11), QPointF(11.5, 5)}));
 }
 
+void relogio(QPainter& p) {
+  p.setPen(QPen(QColor(0x2B, 0x55, 0x8C), 1.2));
+  p.setBrush(QColor(0xFF, 0xFF, 0xFF));
+  p.drawEllipse(QRectF(1.5, 1.5, 13, 13));
+  p.setPen(QPen(QColor(0x2B, 0x55, 0x8C), 1.5, Qt::SolidLine, Qt::RoundCap));
+  p.drawLine(QPointF(8, 8), QPointF(8, 4));
+  p.drawLine(QPointF(8, 8), QPointF(11, 9.5));
+}
+
 void parar(QPainter& p) {
   p.setPen(QPen(QColor(0x90, 0x18, 0x18), 1));
   p.setBrush(QColor(0xD8, 0x3A, 0x2E));
@@ -127,6 +136,7 @@ QPixmap desenhaIcone(Icone qual) {
     case Icone::Processo: balanca(p); break;
     case Icone::PlanoSaude: cruz(p); break;
     case Icone::Ok: visto(p); break;
+    case Icone::Relogio: relogio(p); break;
     default: break;
   }
   return pm;
@@ -137,7 +147,7 @@ QPixmap desenhaIcone(Icone qual) {
 QPixmap icone(Icone qual) {
   // Drawn once: the grid asks for them at every row it paints. Kept until the process ends, never
   // freed after the application that made them.
-  static auto* const feitos = new QPixmap[int(Icone::Ok) + 1];
+  static auto* const feitos = new QPixmap[int(Icone::Relogio) + 1];
   QPixmap& pm = feitos[int(qual)];
   if (pm.isNull()) pm = desenhaIcone(qual);
   return pm;

@@ -6,7 +6,7 @@
 // glyphs of its three buttons.
 namespace ArteVerificacao {
 
-enum class Icone { Declaracao, Clipes, Processo, PlanoSaude, Erro, Aviso, Ok };
+enum class Icone { Declaracao, Clipes, Processo, PlanoSaude, Erro, Aviso, Ok, Relogio };
 enum class Glifo { Parar, Posicionar, Relatorio };
 
 // 16 pixels on a transparent ground.

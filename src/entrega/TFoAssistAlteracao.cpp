@@ -14,7 +14,7 @@
 
 #include "controles/PaletaTolv.h"
 #include "controles/TEstadoNovo.h"
-#include "entrega/PaginaAssistente.h"
+#include "entrega/PaginaEntrega.h"
 #include "nucleo/CaixaMensagem.h"
 #include "nucleo/Cnpj.h"
 #include "nucleo/Erros.h"
@@ -145,20 +145,20 @@ TFoAssistAlteracao::~TFoAssistAlteracao() = default;
 void TFoAssistAlteracao::criaPaginas() {
   {
     QWidget* p = CriaPainel(1);
-    QVBoxLayout* l = PaginaAssistente::Prepara(p, kTitulo);
-    l->addWidget(PaginaAssistente::Texto(p, QStringLiteral("A legislação permite que a pessoa jurídica altere a indicação do estabelecimento "
+    QVBoxLayout* l = PaginaEntrega::Prepara(p, kTitulo);
+    l->addWidget(PaginaEntrega::Texto(p, QStringLiteral("A legislação permite que a pessoa jurídica altere a indicação do estabelecimento "
                                          "matriz. Para mais informações, consulte o sítio da BVD na Internet: "
                                          "www.bvd.gov.br.")));
     l->addSpacing(6);
-    l->addWidget(PaginaAssistente::Texto(p, QStringLiteral("Antes  de transmitir a declaração,  certifique-se  de que    essa   alteração   "
+    l->addWidget(PaginaEntrega::Texto(p, QStringLiteral("Antes  de transmitir a declaração,  certifique-se  de que    essa   alteração   "
                                          "tenha   sido   realizada   no Cadastro Nacional da Pessoa Jurídica  (CNPJ) na "
                                          "BVD.")));
     l->addStretch(1);
   }
   {
     QWidget* p = CriaPainel(2);
-    QVBoxLayout* l = PaginaAssistente::Prepara(p, kTitulo);
-    l->addWidget(PaginaAssistente::Texto(p, QStringLiteral("Selecione a declaração que deseja abrir")));
+    QVBoxLayout* l = PaginaEntrega::Prepara(p, kTitulo);
+    l->addWidget(PaginaEntrega::Texto(p, QStringLiteral("Selecione a declaração que deseja abrir")));
     auto* forma = new QFrame(p);
     forma->setObjectName(QStringLiteral("ShpLista"));
     forma->setFrameShape(QFrame::Box);
@@ -199,7 +199,7 @@ void TFoAssistAlteracao::criaPaginas() {
   }
   {
     QWidget* p = CriaPainel(3);
-    QVBoxLayout* l = PaginaAssistente::Prepara(p, QStringLiteral("Informe o número de ordem e dígito verificador do CNPJ da matriz"));
+    QVBoxLayout* l = PaginaEntrega::Prepara(p, QStringLiteral("Informe o número de ordem e dígito verificador do CNPJ da matriz"));
     auto* grade = new QGridLayout;
     grade->setHorizontalSpacing(10);
     grade->setVerticalSpacing(8);
@@ -222,7 +222,7 @@ void TFoAssistAlteracao::criaPaginas() {
   }
   {
     QWidget* p = CriaPainel(4);
-    QVBoxLayout* l = PaginaAssistente::Prepara(p, QStringLiteral("Resultado da alteração"));
+    QVBoxLayout* l = PaginaEntrega::Prepara(p, QStringLiteral("Resultado da alteração"));
     auto* grade = new QGridLayout;
     grade->setHorizontalSpacing(10);
     grade->setVerticalSpacing(8);

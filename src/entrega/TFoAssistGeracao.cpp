@@ -22,7 +22,7 @@
 #include "controles/TEstadoNovo.h"
 #include "controles/TZUQSaveDialogBox.h"
 #include "entrega/ArquivoDeclaracao.h"
-#include "entrega/PaginaAssistente.h"
+#include "entrega/PaginaEntrega.h"
 #include "entrega/TArquivoTolv.h"
 #include "entrega/TFrTolvVerifica.h"
 #include "entrega/TVerificacaoPendencias.h"
@@ -177,12 +177,12 @@ TFoAssistGeracao::~TFoAssistGeracao() = default;
 void TFoAssistGeracao::criaPaginas() {
   {
     QWidget* p = CriaPainel(1);
-    QVBoxLayout* l = PaginaAssistente::Prepara(p, kTitulo);
-    l->addWidget(PaginaAssistente::Texto(p, QStringLiteral("Será efetuada a gravação da declaração para entrega à BVD.\n"
+    QVBoxLayout* l = PaginaEntrega::Prepara(p, kTitulo);
+    l->addWidget(PaginaEntrega::Texto(p, QStringLiteral("Será efetuada a gravação da declaração para entrega à BVD.\n"
                                          "Certifique-se que haja espaço suficiente para a gravação na unidade desejada.")));
     l->addSpacing(12);
     auto* linha = new QHBoxLayout;
-    linha->addWidget(PaginaAssistente::Texto(p, QStringLiteral("Local de Transmissão:")));
+    linha->addWidget(PaginaEntrega::Texto(p, QStringLiteral("Local de Transmissão:")));
     m_dblcUf = new QComboBox(p);
     m_dblcUf->setObjectName(QStringLiteral("DBLCUF"));
     m_dblcUf->setEditable(true);
@@ -216,9 +216,9 @@ void TFoAssistGeracao::criaPaginas() {
   }
   {
     QWidget* p = CriaPainel(3);
-    QVBoxLayout* l = PaginaAssistente::Prepara(p, kTitulo);
-    l->addWidget(PaginaAssistente::Texto(p, QStringLiteral("Indique o local desejado para gravar a declaração:")));
-    l->addWidget(PaginaAssistente::Texto(p, QStringLiteral(
+    QVBoxLayout* l = PaginaEntrega::Prepara(p, kTitulo);
+    l->addWidget(PaginaEntrega::Texto(p, QStringLiteral("Indique o local desejado para gravar a declaração:")));
+    l->addWidget(PaginaEntrega::Texto(p, QStringLiteral(
                               "A gravação poderá ser efetuada em disco rígido, unidade de rede ou unidade removível.")));
     auto* linha = new QHBoxLayout;
     m_edArquivo = new QLineEdit(p);
@@ -243,8 +243,8 @@ void TFoAssistGeracao::criaPaginas() {
     m_pnTexto->setObjectName(QStringLiteral("PnTexto"));
     auto* lt = new QVBoxLayout(m_pnTexto);
     lt->setContentsMargins(0, 0, 0, 0);
-    lt->addWidget(PaginaAssistente::Texto(m_pnTexto, QStringLiteral("Deseja gravar declaração também em formato texto?")));
-    lt->addWidget(PaginaAssistente::Texto(m_pnTexto, QStringLiteral("A gravação em formato texto é opcional, utilizada para eventuais "
+    lt->addWidget(PaginaEntrega::Texto(m_pnTexto, QStringLiteral("Deseja gravar declaração também em formato texto?")));
+    lt->addWidget(PaginaEntrega::Texto(m_pnTexto, QStringLiteral("A gravação em formato texto é opcional, utilizada para eventuais "
                                                   "correções, e será gravada no mesmo local da declaração.")));
     m_rbGravaTxtSim = new QRadioButton(QStringLiteral("Sim"), m_pnTexto);
     m_rbGravaTxtSim->setObjectName(QStringLiteral("RbGravaTxtSim"));
@@ -259,32 +259,32 @@ void TFoAssistGeracao::criaPaginas() {
   }
   {
     QWidget* p = CriaPainel(4);
-    QVBoxLayout* l = PaginaAssistente::Prepara(p, kTitulo);
+    QVBoxLayout* l = PaginaEntrega::Prepara(p, kTitulo);
     l->addSpacing(30);
-    l->addWidget(PaginaAssistente::Texto(p, QStringLiteral("Gravando a Declaração ...")));
+    l->addWidget(PaginaEntrega::Texto(p, QStringLiteral("Gravando a Declaração ...")));
     m_gauge1 = Barra(p, "GaugeGravando1");
     l->addWidget(m_gauge1);
     m_gauge2 = Barra(p, "GaugeGravando2");
-    m_lbGravandoTexto = PaginaAssistente::Texto(p, QStringLiteral("Gravando a Declaração em formato texto..."), "LbGravandoTexto");
+    m_lbGravandoTexto = PaginaEntrega::Texto(p, QStringLiteral("Gravando a Declaração em formato texto..."), "LbGravandoTexto");
     m_gauge3 = Barra(p, "GaugeGravando3");
     for (QWidget* w : {static_cast<QWidget*>(m_lbGravandoTexto), static_cast<QWidget*>(m_gauge2),
                        static_cast<QWidget*>(m_gauge3)}) {
       l->addWidget(w);
       w->hide();
     }
-    m_lbTempo = PaginaAssistente::Texto(p, QString(), "LbTempo");
+    m_lbTempo = PaginaEntrega::Texto(p, QString(), "LbTempo");
     m_lbTempo->hide();
     l->addWidget(m_lbTempo);
     l->addStretch(1);
   }
   {
     QWidget* p = CriaPainel(5);
-    QVBoxLayout* l = PaginaAssistente::Prepara(p, kTitulo);
-    m_label16 = PaginaAssistente::Texto(p, QString(), "Label16");
+    QVBoxLayout* l = PaginaEntrega::Prepara(p, kTitulo);
+    m_label16 = PaginaEntrega::Texto(p, QString(), "Label16");
     m_label16->setFont(PaletaTolv::arial(9, true));
     l->addWidget(m_label16);
     l->addSpacing(8);
-    l->addWidget(PaginaAssistente::Texto(p, QStringLiteral(
+    l->addWidget(PaginaEntrega::Texto(p, QStringLiteral(
                               "ATENÇÃO : a declaração transmitida fora do prazo está sujeita a cobrança de multa por "
                               "atraso.")));
     m_cbRecibo = new QCheckBox(QStringLiteral("Imprimir Recibo"), p);
@@ -294,38 +294,38 @@ void TFoAssistGeracao::criaPaginas() {
   }
   {
     QWidget* p = CriaPainel(6);
-    QVBoxLayout* l = PaginaAssistente::Prepara(p, kTitulo);
+    QVBoxLayout* l = PaginaEntrega::Prepara(p, kTitulo);
     l->addStretch(1);
-    m_lErro = PaginaAssistente::Texto(p, kAtencaoRecibo, "LErro");
+    m_lErro = PaginaEntrega::Texto(p, kAtencaoRecibo, "LErro");
     m_lErro->setFont(PaletaTolv::arial(9, true));
     m_lErro->setAlignment(Qt::AlignCenter);
     m_lErro->hide();
     l->addWidget(m_lErro);
-    m_lbPrimeiraParteErro = PaginaAssistente::Texto(p, kReciboExiste, "LbPrimeiraParteErro");
+    m_lbPrimeiraParteErro = PaginaEntrega::Texto(p, kReciboExiste, "LbPrimeiraParteErro");
     m_lbPrimeiraParteErro->setFont(PaletaTolv::arial(9, true));
     l->addWidget(m_lbPrimeiraParteErro);
     l->addStretch(2);
   }
   {
     QWidget* p = CriaPainel(7);
-    QVBoxLayout* l = PaginaAssistente::Prepara(p, QStringLiteral(" Resultado da transmissão"));
+    QVBoxLayout* l = PaginaEntrega::Prepara(p, QStringLiteral(" Resultado da transmissão"));
     auto* frame = new QWidget(p);
     frame->setObjectName(QStringLiteral("FrResultTrans"));
     auto* lf = new QVBoxLayout(frame);
     lf->setContentsMargins(0, 0, 0, 0);
-    m_lbTransmitido = PaginaAssistente::Texto(frame, QString(), "LbxResultado");
+    m_lbTransmitido = PaginaEntrega::Texto(frame, QString(), "LbxResultado");
     lf->addWidget(m_lbTransmitido);
     l->addWidget(frame);
     l->addStretch(1);
   }
   {
     QWidget* p = CriaPainel(8);
-    QVBoxLayout* l = PaginaAssistente::Prepara(p, kTitulo);
-    l->addWidget(PaginaAssistente::Texto(p, QStringLiteral("A declaração gravada deverá ser transmitida à BVD com o programa de "
+    QVBoxLayout* l = PaginaEntrega::Prepara(p, kTitulo);
+    l->addWidget(PaginaEntrega::Texto(p, QStringLiteral("A declaração gravada deverá ser transmitida à BVD com o programa de "
                                          "transmissão Kalvorin, que pode ser obtido na página da BVD na Internet:")));
     l->addWidget(Link(p));
     l->addSpacing(10);
-    l->addWidget(PaginaAssistente::Texto(p, QStringLiteral("Deseja transmitir a declaração agora?")));
+    l->addWidget(PaginaEntrega::Texto(p, QStringLiteral("Deseja transmitir a declaração agora?")));
     auto* grupo = new QButtonGroup(p);
     m_rbSim = new QRadioButton(QStringLiteral("Sim"), p);
     m_rbSim->setObjectName(QStringLiteral("RBSim"));
@@ -346,10 +346,10 @@ void TFoAssistGeracao::criaPaginas() {
   }
   {
     QWidget* p = CriaPainel(9);
-    QVBoxLayout* l = PaginaAssistente::Prepara(p, kTitulo);
-    l->addWidget(PaginaAssistente::Texto(p, QStringLiteral("Informe abaixo o número do recibo da última declaração entregue. ")));
+    QVBoxLayout* l = PaginaEntrega::Prepara(p, kTitulo);
+    l->addWidget(PaginaEntrega::Texto(p, QStringLiteral("Informe abaixo o número do recibo da última declaração entregue. ")));
     auto* linha = new QHBoxLayout;
-    linha->addWidget(PaginaAssistente::Texto(p, QStringLiteral("Número do Recibo:")));
+    linha->addWidget(PaginaEntrega::Texto(p, QStringLiteral("Número do Recibo:")));
     m_meNumRec = new QLineEdit(p);
     m_meNumRec->setObjectName(QStringLiteral("MENumRec"));
     m_meNumRec->setInputMask(QStringLiteral("99.99.99.99.99-99;_"));
@@ -361,10 +361,10 @@ void TFoAssistGeracao::criaPaginas() {
   }
   {
     QWidget* p = CriaPainel(10);
-    QVBoxLayout* l = PaginaAssistente::Prepara(p, QStringLiteral("IMPORTANTE"));
-    l->addWidget(PaginaAssistente::Texto(p, kAvisoCertificado));
+    QVBoxLayout* l = PaginaEntrega::Prepara(p, QStringLiteral("IMPORTANTE"));
+    l->addWidget(PaginaEntrega::Texto(p, kAvisoCertificado));
     l->addSpacing(8);
-    l->addWidget(PaginaAssistente::Texto(p, QStringLiteral("Para mais informações, consulte o sítio da BVD na Internet:")));
+    l->addWidget(PaginaEntrega::Texto(p, QStringLiteral("Para mais informações, consulte o sítio da BVD na Internet:")));
     l->addWidget(Link(p));
     l->addStretch(1);
   }

@@ -16,6 +16,9 @@ namespace {
 // line breaks must not be loaded whole.
 constexpr qint64 kLinhaMaxima = 64 * 1024;
 constexpr qint64 kBloco = 1024 * 1024;
+// The envelope closes the file: without a readable one, the control line is looked for only in
+// this much of its end, so that a search over many large files reads their heads and tails alone.
+constexpr qint64 kCauda = 64 * 1024;
 
 QByteArray semQuebra(QByteArray linha) {
   while (linha.endsWith('\n') || linha.endsWith('\r')) linha.chop(1);
@@ -102,8 +105,19 @@ void LeCabecalhoDeclaracao(TCabecalhoDeclaracao& cabecalho, const QString& nomeA
   if (envelope.Abrir(1, nomeArquivo) == EnvelopeTolv::kOk && envelope.GetTamanhoEnvelope() > 0) {
     if (const auto controle = envelope.Valor(QString::fromLatin1(EnvelopeTolv::kMarcaControle)))
       cabecalho.recibo = reciboDoControle(controle->toLatin1());
-  } else if (const auto controle = linhaCom(arquivo, QByteArray(EnvelopeTolv::kMarcaControle))) {
-    cabecalho.recibo = reciboDoControle(EnvelopeTolv::ValorDaLinha(*controle));
+  } else {
+    const qint64 inicioCauda = arquivo.size() - kCauda;
+    bool posicionado = true;
+    if (inicioCauda > arquivo.pos()) {
+      // Landed inside a line: its rest is skipped, since the control line starts a line.
+      char anterior = '\n';
+      posicionado = arquivo.seek(inicioCauda - 1) && arquivo.getChar(&anterior);
+      if (posicionado && anterior != '\n') proximaLinha(arquivo);
+    }
+    if (posicionado) {
+      if (const auto controle = linhaCom(arquivo, QByteArray(EnvelopeTolv::kMarcaControle)))
+        cabecalho.recibo = reciboDoControle(EnvelopeTolv::ValorDaLinha(*controle));
+    }
   }
   resultado = QStringLiteral("OK");
 }

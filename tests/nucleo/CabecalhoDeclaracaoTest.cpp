@@ -74,6 +74,18 @@ TEST_F(LeCabecalho, ControlLineFoundAcrossReadingBlocks) {
   EXPECT_EQ(le(d).recibo, "123456789091");
 }
 
+TEST_F(LeCabecalho, WithoutEnvelopeOnlyTheTailIsSearched) {
+  // A control line far from the end is not read: the search over many large files reads their
+  // heads and tails alone.
+  QByteArray d = "TOLV|2014|2013|N|\r\nX\r\nDECPF|11144477735|ANA|\r\n<controle_bvd valor=\"1234567890\"/>\r\n";
+  const QByteArray registro = "BPFDEC|11144477735|BENEFICIARIO DE TESTE|1|2|3|4|5|6|7|8|9|\r\n";
+  while (d.size() < 200 * 1024) d += registro;
+  EXPECT_TRUE(le(d).recibo.isEmpty());
+  // A damaged envelope at the end (its size line is wrong) still gives its control line.
+  d += "<controle_bvd valor=\"9876543210\"/>\r\n<tamanho_envelope valor=\"9999999999\"/>\r\n";
+  EXPECT_EQ(le(d).recibo, "987654321009");
+}
+
 TEST_F(LeCabecalho, ShortOrForeignFilesAnswerEmptyFields) {
   const auto vazio = le(QByteArray());
   EXPECT_EQ(vazio.anoCalendario, 0);
