@@ -542,6 +542,8 @@ void TFrBeneficiarios::criaControles() {
 
   m_pnlMolestia->hide();
   m_panel6->hide();
+  // A process's court fixes the code of its lines.
+  if (m_modo == Modo::Processo) m_dblcCodRet->setEnabled(false);
   atualizaBotoes();
 }
 
@@ -1222,6 +1224,32 @@ void TFrBeneficiarios::hideEvent(QHideEvent* evento) {
 }
 
 bool TFrBeneficiarios::eventFilter(QObject* objeto, QEvent* evento) {
+  // A tax number of the identification is keyed as digits and shown formatted once left.
+  if (evento->type() == QEvent::FocusIn && objeto && (objeto == m_deCnpjFundo || objeto == m_deCpfCnpjAdv)) {
+    auto* e = static_cast<QLineEdit*>(objeto);
+    const QString digitos = TNi::SemFormatacao(e->text());
+    if (digitos != e->text()) {
+      e->setText(digitos);
+      e->selectAll();
+    }
+  }
+  if (evento->type() == QEvent::KeyPress && m_pnIdentificacao && objeto != m_dblcCodRet &&
+      m_pnIdentificacao->isAncestorOf(qobject_cast<QWidget*>(objeto))) {
+    const auto* tecla = static_cast<QKeyEvent*>(evento);
+    if (tecla->key() == Qt::Key_Return || tecla->key() == Qt::Key_Enter) {
+      QWidget* proximo = m_deCpfCnpj;
+      if (objeto == m_deCnpjFundo)
+        proximo = m_deNomeFundo;
+      else if (objeto == m_deNrProcesso)
+        proximo = m_cmbTipoProcesso;
+      else if (objeto == m_cmbTipoProcesso && m_cmbTipoProcesso->currentIndex() >= 0)
+        proximo = m_deCpfCnpjAdv;
+      else if (objeto == m_deCpfCnpjAdv && !m_deCpfCnpjAdv->text().trimmed().isEmpty())
+        proximo = m_deNomeAdv;
+      if (podeFocar(proximo)) proximo->setFocus(Qt::TabFocusReason);
+      return true;
+    }
+  }
   if (evento->type() == QEvent::KeyPress) {
     const auto* tecla = static_cast<QKeyEvent*>(evento);
     const bool enter = tecla->key() == Qt::Key_Return || tecla->key() == Qt::Key_Enter;
@@ -1271,6 +1299,17 @@ namespace {
 const char* const kJusticas[] = {"Federal", "Trabalho", "Estadual/Distrito Federal"};
 constexpr int kAvisoAnoRecebimento = 289;
 
+// Names are kept in capitals, as typed.
+void maiusculas(QLineEdit* e) {
+  QObject::connect(e, &QLineEdit::textEdited, e, [e](const QString& texto) {
+    const int cursor = e->cursorPosition();
+    if (texto != texto.toUpper()) {
+      e->setText(texto.toUpper());
+      e->setCursorPosition(cursor);
+    }
+  });
+}
+
 void corDeFundo(QWidget* w, QRgb cor) {
   QPalette p = w->palette();
   p.setColor(QPalette::Base, PaletaTolv::cor(cor));
@@ -1290,14 +1329,16 @@ void TFrBeneficiarios::criaIdentificacaoAnexo(QBoxLayout* principal) {
     l->setAutoFillBackground(false);
     return l;
   };
-  const auto edit = [](const char* nome, QWidget* pai, TTipoDeDado tipo, int limite) {
-    auto* e = new TTolvEdit(pai);
+  // Plain edits: the annex's value objects take their text on exit, through the page's own rules.
+  const auto edit = [](const char* nome, QWidget* pai, const QString& aceita, int limite) {
+    auto* e = new QLineEdit(pai);
     e->setObjectName(QString::fromLatin1(nome));
-    e->SetTipoDeDado(tipo);
-    e->SetLimiteTexto(limite);
     e->setMaxLength(limite);
+    if (!aceita.isEmpty()) e->setValidator(new QRegularExpressionValidator(QRegularExpression(aceita), e));
     return e;
   };
+  const QString numero = QStringLiteral("[0-9./-]{0,18}");
+  const QString nomeLivre;
   const auto botao = [](const char* nome, QWidget* pai, Glifo g, const QString& dica) {
     auto* b = new TTolvButton(pai);
     b->setObjectName(QString::fromLatin1(nome));
@@ -1330,17 +1371,15 @@ void TFrBeneficiarios::criaIdentificacaoAnexo(QBoxLayout* principal) {
   linha1->setSpacing(6);
   if (!processo) {
     linha1->addWidget(rotulo(QStringLiteral("CNPJ"), quadro));
-    m_deCnpjFundo = edit("DeCnpjFundo", quadro, TTipoDeDado::ApenasNumeros, 14);
+    m_deCnpjFundo = edit("DeCnpjFundo", quadro, numero, 18);
     m_deCnpjFundo->setFixedWidth(120);
     linha1->addWidget(m_deCnpjFundo);
     linha1->addWidget(rotulo(QStringLiteral("Nome empresarial"), quadro));
-    m_deNomeFundo = edit("DeNomeFundo", quadro, TTipoDeDado::AlfaNumerico, 150);
+    m_deNomeFundo = edit("DeNomeFundo", quadro, nomeLivre, 150);
     linha1->addWidget(m_deNomeFundo, 1);
   } else {
     linha1->addWidget(rotulo(QStringLiteral("Número do processo"), quadro));
-    m_deNrProcesso = edit("DeNrProcesso", quadro, TTipoDeDado::AlfaNumerico, 20);
-    m_deNrProcesso->setValidator(
-        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9A-Za-z]{0,20}")), m_deNrProcesso));
+    m_deNrProcesso = edit("DeNrProcesso", quadro, QStringLiteral("[0-9A-Za-z]{0,20}"), 20);
     m_deNrProcesso->setFixedWidth(150);
     linha1->addWidget(m_deNrProcesso);
     linha1->addWidget(rotulo(QStringLiteral("Justiça"), quadro));
@@ -1365,11 +1404,11 @@ void TFrBeneficiarios::criaIdentificacaoAnexo(QBoxLayout* principal) {
     lAdv->setContentsMargins(0, 0, 0, 0);
     lAdv->setSpacing(6);
     lAdv->addWidget(rotulo(QStringLiteral("CPF/CNPJ do advogado"), m_pnlAdvogado));
-    m_deCpfCnpjAdv = edit("DeCpfCnpjAdv", m_pnlAdvogado, TTipoDeDado::ApenasNumeros, 14);
+    m_deCpfCnpjAdv = edit("DeCpfCnpjAdv", m_pnlAdvogado, numero, 18);
     m_deCpfCnpjAdv->setFixedWidth(120);
     lAdv->addWidget(m_deCpfCnpjAdv);
     lAdv->addWidget(rotulo(QStringLiteral("Nome/Nome empresarial"), m_pnlAdvogado));
-    m_deNomeAdv = edit("DeNomeAdv", m_pnlAdvogado, TTipoDeDado::AlfaNumerico, 150);
+    m_deNomeAdv = edit("DeNomeAdv", m_pnlAdvogado, nomeLivre, 150);
     m_deNomeAdv->setEnabled(false);
     lAdv->addWidget(m_deNomeAdv, 1);
     m_bbDeleteAdv = botao("BbDeleteAdv", m_pnlAdvogado, Glifo::Exclui,
@@ -1423,11 +1462,11 @@ void TFrBeneficiarios::criaIdentificacaoAnexo(QBoxLayout* principal) {
   if (!processo) {
     r.registra(m_deCnpjFundo, [this](QWidget* d) { return saiCnpjFundo(d); });
     r.registra(m_deNomeFundo, [this](QWidget* d) { return saiNomeFundo(d); });
-    for (TTolvEdit* e : {m_deCnpjFundo, m_deNomeFundo}) e->installEventFilter(this);
+    for (QLineEdit* e : {m_deCnpjFundo, m_deNomeFundo}) e->installEventFilter(this);
+    maiusculas(m_deNomeFundo);
   } else {
     liga(m_bbDeleteAdv, [](TFrBeneficiarios* p) { p->BbDeleteAdvClick(); });
     liga(m_bbDesfazerAdv, [](TFrBeneficiarios* p) { p->BbDesfazerAdvClick(); });
-    m_dblcCodRet->setEnabled(false);
     r.registra(
         m_deNrProcesso, [this](QWidget* d) { return saiNumeroProcesso(d); },
         [this](QWidget*) {
@@ -1458,13 +1497,14 @@ void TFrBeneficiarios::criaIdentificacaoAnexo(QBoxLayout* principal) {
         m_deNomeAdv, [this](QWidget* d) { return saiNomeAdvogado(d); }, [this](QWidget*) { entraNomeAdvogado(); });
     connect(m_cmbTipoProcesso, qOverload<int>(&QComboBox::activated), this,
             [this](int indice) { EscolheJustica(indice); });
-    for (TTolvEdit* e : {m_deCpfCnpjAdv, m_deNomeAdv}) {
+    for (QLineEdit* e : {m_deCpfCnpjAdv, m_deNomeAdv}) {
       connect(e, &QLineEdit::textEdited, this, [this] {
         m_digitandoAdvogado = true;
         m_deNomeAdv->setEnabled(!m_deCpfCnpjAdv->text().isEmpty() || !m_deNomeAdv->text().isEmpty());
       });
       e->installEventFilter(this);
     }
+    maiusculas(m_deNomeAdv);
     m_deNrProcesso->installEventFilter(this);
     m_cmbTipoProcesso->installEventFilter(this);
   }

@@ -223,13 +223,13 @@ class TFrBeneficiarios : public TPaginaDeclaracao {
 
   // The annex identification (fund and process pages only).
   QWidget* m_pnIdentificacao = nullptr;
-  TTolvEdit* m_deCnpjFundo = nullptr;
-  TTolvEdit* m_deNomeFundo = nullptr;
-  TTolvEdit* m_deNrProcesso = nullptr;
+  QLineEdit* m_deCnpjFundo = nullptr;
+  QLineEdit* m_deNomeFundo = nullptr;
+  QLineEdit* m_deNrProcesso = nullptr;
   QComboBox* m_cmbTipoProcesso = nullptr;
   QWidget* m_pnlAdvogado = nullptr;
-  TTolvEdit* m_deCpfCnpjAdv = nullptr;
-  TTolvEdit* m_deNomeAdv = nullptr;
+  QLineEdit* m_deCpfCnpjAdv = nullptr;
+  QLineEdit* m_deNomeAdv = nullptr;
   TTolvButton* m_bbDeleteAdv = nullptr;
   TTolvButton* m_bbDesfazerAdv = nullptr;
   QLabel* m_lblContadorFC = nullptr;
