@@ -1561,6 +1561,7 @@ void TFrBeneficiarios::mostraAnexo() {
   if (m_deCnpjFundo) {
     m_deCnpjFundo->setText(id.GetNiFormatado());
     m_deNomeFundo->setText(id.GetNome().GetValor());
+    m_deNomeFundo->setCursorPosition(0);
   } else {
     m_deNrProcesso->setText(id.GetNiDigitos());
     m_deNrProcesso->setModified(false);
@@ -1573,6 +1574,7 @@ void TFrBeneficiarios::mostraAnexo() {
     const TAdvogadoAnexo& advogado = anexo.GetAdvogado();
     m_deCpfCnpjAdv->setText(advogado.GetNiFormatado());
     m_deNomeAdv->setText(advogado.GetNome().GetValor());
+    m_deNomeAdv->setCursorPosition(0);
     m_deNomeAdv->setEnabled(!m_deCpfCnpjAdv->text().isEmpty() || !m_deNomeAdv->text().isEmpty());
     m_advogadoSalvo = m_deCpfCnpjAdv->text();
     m_nomeAdvogadoSalvo = m_deNomeAdv->text();

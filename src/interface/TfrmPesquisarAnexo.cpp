@@ -133,9 +133,7 @@ TfrmPesquisarAnexo::TfrmPesquisarAnexo(TTolv& declaracao, Escolhido escolhido, c
 
   m_grid = new QTableView(this);
   m_grid->setObjectName(QStringLiteral("grdDbgTolvItem"));
-  int largura = 0;
   const QFontMetrics medida(PaletaTolv::arial(8));
-  for (const Coluna& c : colunas) largura += c.caracteres;
   m_modelo = new Modelo(colunas, this);
   m_grid->setModel(m_modelo);
   m_grid->setItemDelegate(new DesenhoResultado(m_grid));
@@ -151,10 +149,12 @@ TfrmPesquisarAnexo::TfrmPesquisarAnexo(TTolv& declaracao, Escolhido escolhido, c
   m_grid->setStyleSheet(QStringLiteral("QTableView { background: #DFE8ED; gridline-color: #DCE5EC; color: #525252; }"
                                        "QHeaderView::section { background: #638FC0; color: white; border: 0px;"
                                        " border-right: 1px solid #DCE5EC; padding: 3px; }"));
-  // Widths in characters, scaled so that the columns share the grid's width.
-  const int util = kLargura - 24;
-  for (int i = 0; i < int(colunas.size()); ++i)
-    m_grid->setColumnWidth(i, std::max(medida.averageCharWidth() * 4, util * colunas[size_t(i)].caracteres / largura));
+  // Widths in characters (of digits, the widest that the numbers show); the last column takes
+  // what is left.
+  const QFontMetrics negrito(PaletaTolv::arial(8, true));
+  for (int i = 0; i + 1 < int(colunas.size()); ++i)
+    m_grid->setColumnWidth(i, std::max(negrito.horizontalAdvance(colunas[size_t(i)].titulo),
+                                       negrito.horizontalAdvance(QString(colunas[size_t(i)].caracteres, u'0'))) + 10);
   auto* margem = new QHBoxLayout;
   margem->setContentsMargins(10, 0, 10, 0);
   margem->addWidget(m_grid);

@@ -15,7 +15,8 @@
 TfrmPesquisarProcesso::TfrmPesquisarProcesso(TTolv& declaracao, Escolhido escolhido, QWidget* pai)
     : TfrmPesquisarAnexo(declaracao, std::move(escolhido), QStringLiteral("frmPesquisarProcesso"),
                          QStringLiteral("Pesquisar justiça do trabalho/federal/estadual/Distrito Federal"),
-                         {{QStringLiteral("N. processo"), 17, false},
+                         // The number column fits the longest number (20 characters).
+                         {{QStringLiteral("N. processo"), 20, false},
                           {QStringLiteral("Justiça"), 25, false},
                           {QStringLiteral("CPF/CNPJ"), 21, true},
                           {QStringLiteral("Nome"), 65, false}},
