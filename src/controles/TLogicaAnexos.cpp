@@ -115,7 +115,7 @@ void TLogicaAnexos::Move(const QString& direcao) {
     m_colecao->NavegaFundo(trabalho, direcao);
   // Nothing in that direction: the annex stays.
   if (trabalho.GetFonteDK().isEmpty() || (trabalho.GetFonteDK() == antes && !antes.isEmpty())) return;
-  RecontaAnexos();
+  // Browsing changes no count: the one kept since the last store or deletion holds.
   if (direcao == u"PRI")
     m_posicao = 1;
   else if (direcao == u"ULT")
@@ -137,13 +137,15 @@ bool TLogicaAnexos::Posiciona(const QString& chave) {
   TAnexoFC trabalho(*m_declaracao, m_anexo->GetTipoAnexo());
   if (EhProcesso()) trabalho.GetContribuinte().SetTipo(kNiProcesso);
   trabalho.SetFonteDK(chave.trimmed());
-  if (!m_colecao->LocalizaAnexo(trabalho)) return false;
+  // Straight by its key: a hit among a hundred thousand processes must not read them all.
+  if (!m_colecao->BuscaPorChave(trabalho) ||
+      trabalho.GetIdentificacao().GetTipoIdentificacao() != m_anexo->GetTipoAnexo())
+    return false;
   m_anexo->LimpaAnexo();
   if (EhProcesso()) m_anexo->GetContribuinte().SetTipo(kNiProcesso);
   trabalho.Atribui(*m_anexo);
-  m_colecao->BuscaAnexo(*m_anexo);
+  m_anexo->SetTipoProcesso(trabalho.GetTipoProcesso());
   m_anexo->GetIdentificacao().SetModificado(false);
-  RecontaAnexos();
   if (EhProcesso()) {
     // The place among the processes comes with the lookup by number and court.
     TAnexoFC posicao(*m_declaracao, TAnexoFC::kProcesso);

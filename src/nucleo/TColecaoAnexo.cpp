@@ -219,6 +219,16 @@ bool TColecaoAnexo::BuscaAnexo(TAnexoFC& anexo) {
   return true;
 }
 
+bool TColecaoAnexo::BuscaPorChave(TAnexoFC& anexo) {
+  if (!m_declaracao || anexo.GetFonteDK().trimmed().isEmpty()) return false;
+  auto q = AbreNova(QStringLiteral("SELECT * FROM FONTES WHERE FONTE_DK = :FONTE_DK AND FONTE_DK > 1"),
+                    {{"FONTE_DK", Chave(anexo.GetFonteDK())}});
+  if (!q || q->eof()) return false;
+  anexo.LiberaItens();
+  CarregaObjeto(anexo, *q);
+  return true;
+}
+
 bool TColecaoAnexo::GravaFonte(TAnexoFC& anexo) {
   if (!m_declaracao || m_declaracao->GetFonteDK().isEmpty()) return false;
   bd::Procedimento& procedimento = *m_procedimento;

@@ -46,6 +46,9 @@ class TColecaoAnexo : public TColecaoDe<TAnexoFC> {
   bool LocalizaAnexo(TAnexoFC& anexo);
   // LocalizaAnexo, then the annex is loaded from the row found.
   bool BuscaAnexo(TAnexoFC& anexo);
+  // The annex of the annex's key loaded straight from its row, without the list (a search hit
+  // among many annexes); false when there is none.
+  bool BuscaPorChave(TAnexoFC& anexo);
   // Stores a fund: updated when found, otherwise inserted with a zeroed summary.
   void SalvaAnexo(TAnexoFC& anexo);
   // Stores a process: updated when its number and court are stored, otherwise inserted.
