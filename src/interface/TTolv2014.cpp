@@ -624,7 +624,7 @@ void TTolv2014::escolheNo(int codigo) {
   }
   m_codigoMostrado = codigo;
   if (const auto titulo = TituloDoCodigo(codigo)) m_tituloNo = *titulo;
-  for (const auto lugar : {TFrDeclaracao::BeneficiariosTolv, TFrDeclaracao::Fundos})
+  for (const auto lugar : {TFrDeclaracao::BeneficiariosTolv, TFrDeclaracao::Fundos, TFrDeclaracao::Advogado})
     if (TPaginaDeclaracao* p = m_frDeclaracao->PaginaDe(lugar)) p->DefineTitulo(m_tituloNo);
 }
 

@@ -6,11 +6,11 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLineEdit>
-#include <QStyledItemDelegate>
 #include <QTableView>
 #include <QVBoxLayout>
 
 #include "controles/PaletaTolv.h"
+#include "controles/TDesenhoResultado.h"
 #include "controles/TTolvButton.h"
 #include "nucleo/CaixaMensagem.h"
 #include "nucleo/ConfiguracoesTolv.h"
@@ -37,19 +37,6 @@ void guarda(F&& f) {
     }
   });
 }
-
-// The selected cell in bold black, the others in the text colour.
-class DesenhoResultado : public QStyledItemDelegate {
- public:
-  using QStyledItemDelegate::QStyledItemDelegate;
-  void initStyleOption(QStyleOptionViewItem* opcao, const QModelIndex& indice) const override {
-    QStyledItemDelegate::initStyleOption(opcao, indice);
-    const bool selecionada = opcao->state & QStyle::State_Selected;
-    opcao->state &= ~(QStyle::State_Selected | QStyle::State_HasFocus);
-    opcao->font.setBold(selecionada);
-    opcao->palette.setColor(QPalette::Text, selecionada ? QColor(Qt::black) : PaletaTolv::cor(PaletaTolv::kTexto));
-  }
-};
 
 }  // namespace
 
@@ -136,7 +123,7 @@ TfrmPesquisarAnexo::TfrmPesquisarAnexo(TTolv& declaracao, Escolhido escolhido, c
   const QFontMetrics medida(PaletaTolv::arial(8));
   m_modelo = new Modelo(colunas, this);
   m_grid->setModel(m_modelo);
-  m_grid->setItemDelegate(new DesenhoResultado(m_grid));
+  m_grid->setItemDelegate(new TDesenhoResultado(m_grid));
   m_grid->setSelectionBehavior(QAbstractItemView::SelectRows);
   m_grid->setSelectionMode(QAbstractItemView::SingleSelection);
   m_grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
