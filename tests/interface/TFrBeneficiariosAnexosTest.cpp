@@ -126,7 +126,24 @@ TEST_F(PaginaAnexos, AFundKeyedOnThePageIsStoredWhenTheUserGoesToItsLines) {
             QStringList({"FUNDO GAMA"}));
   EXPECT_EQ(pagina->ContadorAnexo(), QStringLiteral("3/3"));
   EXPECT_TRUE(filho("BbDeleteFundo")->isEnabled());
-  EXPECT_FALSE(pagina->LogicaAnexos()->Dono().GetFonteDK().isEmpty());
+  const QString chave = pagina->LogicaAnexos()->Dono().GetFonteDK();
+  ASSERT_FALSE(chave.isEmpty());
+  // Its lines are keyed next, and stored under it.
+  digita("DeCpfCnpjBenef", QStringLiteral("11144477735"));
+  vaiPara("DeNomeBenef");
+  digita("DeNomeBenef", QStringLiteral("JOSE DA SILVA"));
+  auto* codigo = filho<QComboBox>("DblcCodRet");
+  codigo->setFocus(Qt::TabFocusReason);
+  esvazia();
+  codigo->lineEdit()->selectAll();
+  QTest::keyClicks(codigo->lineEdit(), QStringLiteral("6800"));
+  QTest::keyClick(codigo->lineEdit(), Qt::Key_Tab);
+  esvazia();
+  arvore->setFocus(Qt::MouseFocusReason);
+  esvazia();
+  EXPECT_TRUE(m_caixa.chamadas().empty()) << m_caixa.ultima().texto.toStdString();
+  EXPECT_EQ(Coluna(QStringLiteral("SELECT E_NR_PF_PJ || '|' || TRIB_TRIBU FROM TOLV_ITENS WHERE E_FONTE_DK = ") + chave),
+            QStringList({QStringLiteral("111444777|6800")}));
 }
 
 TEST_F(PaginaAnexos, AnInvalidOrEmptyCnpjKeepsTheUserOnIt) {
@@ -165,6 +182,14 @@ TEST_F(PaginaAnexos, ANewProcessTakesTheCodeOfItsCourt) {
   EXPECT_EQ(Coluna(QStringLiteral("SELECT TIPO_PROCESSO FROM FONTES WHERE NR_PF_PJ = '99988877766655544'")),
             QStringList({"2"}));
   EXPECT_EQ(pagina->ContadorAnexo(), QStringLiteral("3/3"));
+  // A line keyed for it carries the court's code, which nobody typed.
+  digita("DeCpfCnpjBenef", QStringLiteral("11144477735"));
+  vaiPara("DeNomeBenef");
+  digita("DeNomeBenef", QStringLiteral("JOSE DA SILVA"));
+  arvore->setFocus(Qt::MouseFocusReason);
+  esvazia();
+  EXPECT_EQ(m_caixa.chamadas().size(), 1u) << m_caixa.ultima().texto.toStdString();
+  EXPECT_EQ(Codigos(pagina->LogicaAnexos()->Dono().GetFonteDK().toInt()), QStringList({"5936"}));
 }
 
 TEST_F(PaginaAnexos, ChangingTheCourtOfAStoredProcessRewritesItsLines) {
