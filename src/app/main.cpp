@@ -59,7 +59,7 @@ int main(int argc, char** argv) {
     indice.FecharColecoes();
     ExecutaRepararBanco(dono);
   };
-  // The header page, the declarant's beneficiary lines, the accumulated-income editors (one per
+  // The header page, the beneficiary lines of the declarant, of a fund and of a process, the accumulated-income editors (one per
   // kind), the payments-abroad editor (tree nodes 600 to 602) and the health-plan editor (tree
   // nodes 800 and 801), hosted by the page container.
   opcoes.passos.registraPaginas = [anterior = std::move(opcoes.passos.registraPaginas)](TFrDeclaracao& conteiner) {
@@ -67,6 +67,12 @@ int main(int argc, char** argv) {
     conteiner.RegistraPagina(TFrDeclaracao::Informacoes, [](QWidget* pai) { return new TFrInformacoesTolv(pai); });
     conteiner.RegistraPagina(TFrDeclaracao::BeneficiariosTolv, [](QWidget* pai) {
       return new TFrBeneficiarios(TFrBeneficiarios::Modo::Declarante, pai);
+    });
+    conteiner.RegistraPagina(TFrDeclaracao::Fundos, [](QWidget* pai) {
+      return new TFrBeneficiarios(TFrBeneficiarios::Modo::Fundo, pai);
+    });
+    conteiner.RegistraPagina(TFrDeclaracao::Advogado, [](QWidget* pai) {
+      return new TFrBeneficiarios(TFrBeneficiarios::Modo::Processo, pai);
     });
     conteiner.RegistraPagina(150, [](QWidget* pai) { return new TfrmRra(1, pai); });
     conteiner.RegistraPagina(450, [](QWidget* pai) { return new TfrmRra(2, pai); });

@@ -12,12 +12,15 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QPainterPath>
+#include <QProgressDialog>
 #include <QRegularExpressionValidator>
 #include <QStackedWidget>
 #include <QStandardItemModel>
 #include <QTimer>
 #include <QTreeView>
 #include <QVBoxLayout>
+
+#include <optional>
 
 #include "controles/ControleDados.h"
 #include "controles/MolduraTolv.h"
@@ -30,12 +33,17 @@
 #include "controles/TTolvGridRendimentosDeducoes.h"
 #include "controles/TTolvGridSubJudiceDeducoes.h"
 #include "interface/MontagemArvore.h"
+#include "interface/TfrmPesquisarFundo.h"
+#include "interface/TfrmPesquisarProcesso.h"
 #include "interface/TFrDeclaracao.h"
 #include "interface/TTzuqTree.h"
 #include "nucleo/CaixaMensagem.h"
 #include "nucleo/CursorEspera.h"
 #include "nucleo/Erros.h"
 #include "nucleo/Ni.h"
+#include "nucleo/TAdvogadoAnexo.h"
+#include "nucleo/TAnexoFC.h"
+#include "nucleo/TColecaoAnexo.h"
 #include "nucleo/TColecaoTolvItem.h"
 #include "nucleo/TTolv.h"
 #include "nucleo/TTolvItem.h"
@@ -213,6 +221,7 @@ void TFrBeneficiarios::criaControles() {
   m_pnlDesc->setFixedHeight(21);
   principal->addWidget(m_pnlDesc);
   principal->addSpacing(3);
+  if (m_modo != Modo::Declarante) criaIdentificacaoAnexo(principal);
 
   m_grpBeneficiario = new QWidget(this);
   m_grpBeneficiario->setObjectName(QStringLiteral("grpBeneficiario"));
@@ -533,6 +542,8 @@ void TFrBeneficiarios::criaControles() {
 
   m_pnlMolestia->hide();
   m_panel6->hide();
+  // A process's court fixes the code of its lines.
+  if (m_modo == Modo::Processo) m_dblcCodRet->setEnabled(false);
   atualizaBotoes();
 }
 
@@ -552,7 +563,7 @@ void TFrBeneficiarios::associa(bool associar) {
 bool TFrBeneficiarios::podeTrabalhar() const { return m_logica && !m_indoAoCampo && !m_redesenhando; }
 
 void TFrBeneficiarios::Inicializa(const TContextoPagina& contexto) {
-  if (contexto.declaracao && m_modo == Modo::Declarante) Inicializa(*contexto.declaracao);
+  if (contexto.declaracao) Inicializa(*contexto.declaracao);
 }
 
 void TFrBeneficiarios::Inicializa(TTolv& declaracao) {
@@ -561,13 +572,16 @@ void TFrBeneficiarios::Inicializa(TTolv& declaracao) {
   bool ok = false;
   const int ano = declaracao.GetAnoCalendario().toInt(&ok);
   m_edtDataMolestia->setMaximumDate(ok ? QDate(ano, 12, 31) : QDate(7999, 12, 31));
-  m_logica = std::make_unique<TLogicaBeneficiarios>(declaracao, declaracao, m_modo);
+  if (m_modo != Modo::Declarante) m_anexos = std::make_unique<TLogicaAnexos>(declaracao, m_modo);
+  m_logica = std::make_unique<TLogicaBeneficiarios>(
+      declaracao, m_anexos ? static_cast<TTolvAnexo&>(m_anexos->Dono()) : static_cast<TTolvAnexo&>(declaracao), m_modo);
   m_logica->DefineFoca([this](Campo c) { focaCampo(c); });
   m_logica->DefineRedesenha([this] { RefazTela(); });
   {
     CursorEspera espera;
     m_logica->CarregaItens();
   }
+  if (m_anexos) inicializaAnexos(declaracao);
   associa(true);
   m_pcTolvItem->setCurrentIndex(0);
   m_edtDescricao->clear();
@@ -581,6 +595,7 @@ void TFrBeneficiarios::Finaliza() { liberaItem(); }
 void TFrBeneficiarios::liberaItem() {
   associa(false);
   m_logica.reset();
+  m_anexos.reset();
   m_listaMostrada = nullptr;
   m_declaracao = nullptr;
   m_naSaida = m_indoAoCampo = m_dataAlterada = false;
@@ -602,6 +617,19 @@ void TFrBeneficiarios::DefineTitulo(const QString& titulo) {
 
 void TFrBeneficiarios::TeclaAlt(int tecla, bool tecladoNumerico) {
   TTolvButton* botao = nullptr;
+  // Within the identification the add, delete and undo keys act on the annex.
+  if (m_pnIdentificacao && m_pnIdentificacao->isAncestorOf(window()->focusWidget())) {
+    if (tecla == Qt::Key_Insert || (tecladoNumerico && tecla == Qt::Key_Plus))
+      botao = m_bbAddFundo;
+    else if (tecla == Qt::Key_Delete || (tecladoNumerico && tecla == Qt::Key_Minus))
+      botao = m_bbDeleteFundo;
+    else if (tecla == Qt::Key_Backspace)
+      botao = m_bbDesfazerFundo;
+    if (botao) {
+      if (botao->isEnabled()) botao->click();
+      return;
+    }
+  }
   switch (tecla) {
     case Qt::Key_Backspace:
       botao = m_bbDesfazer;
@@ -678,7 +706,8 @@ void TFrBeneficiarios::Entra() {
     // Another page may have changed the stored line: the shown one is read again, unless the
     // user keyed into it.
     if (!m_logica->LinhaNova() && !m_logica->LinhaModificada()) m_logica->Itens().Busca(linha);
-    m_dblcCodRet->setEnabled(true);
+    // A process's court fixes the code of its lines.
+    m_dblcCodRet->setEnabled(m_modo != Modo::Processo);
     RefazTela();
   });
 }
@@ -707,7 +736,11 @@ bool TFrBeneficiarios::PodeSair() {
   return pode;
 }
 
-void TFrBeneficiarios::Posiciona(const QString&, const QString& objeto, int) { PosicionaItem(objeto); }
+void TFrBeneficiarios::Posiciona(const QString& dono, const QString& objeto, int) {
+  if (m_anexos && !dono.trimmed().isEmpty() && dono.trimmed() != m_anexos->Dono().GetFonteDK())
+    PosicionaAnexo(dono.trimmed(), m_modo == Modo::Processo ? 1 : 0);
+  if (!objeto.trimmed().isEmpty()) PosicionaItem(objeto);
+}
 
 bool TFrBeneficiarios::PosicionaItem(const QString& chave) {
   if (!m_logica) return false;
@@ -873,6 +906,10 @@ void TFrBeneficiarios::salvaNaSaida() {
   m_naSaida = true;
   acao([this] {
     m_logica->SetTextoCodigo(m_dblcCodRet->currentText().trimmed());
+    // The process's lines take the court's code, which no exit of the code box applies.
+    if (m_modo == Modo::Processo && m_logica->Linha().GetCodigoRetencao().GetCodigo().trimmed().isEmpty() &&
+        !m_logica->TextoCodigo().isEmpty())
+      m_logica->AtualizaCodigo();
     m_logica->SalvaTolvItem();
     m_lblContador->setText(m_logica->Contador());
     atualizaBotoes();
@@ -889,7 +926,7 @@ void TFrBeneficiarios::RefazTela() {
   } fim{m_redesenhando};
   TTolvItem& linha = m_logica->Linha();
   preencheCodigos();
-  if (m_modo != Modo::Processo) mostraCodigo(m_logica->TextoCodigo());
+  mostraCodigo(m_logica->TextoCodigo());
   associa(true);
   const TLogicaBeneficiarios::Regras regras = m_logica->RegrasAtuais();
   m_deNome->SetLimiteTexto(regras.limiteNome);
@@ -1187,6 +1224,32 @@ void TFrBeneficiarios::hideEvent(QHideEvent* evento) {
 }
 
 bool TFrBeneficiarios::eventFilter(QObject* objeto, QEvent* evento) {
+  // A tax number of the identification is keyed as digits and shown formatted once left.
+  if (evento->type() == QEvent::FocusIn && objeto && (objeto == m_deCnpjFundo || objeto == m_deCpfCnpjAdv)) {
+    auto* e = static_cast<QLineEdit*>(objeto);
+    const QString digitos = TNi::SemFormatacao(e->text());
+    if (digitos != e->text()) {
+      e->setText(digitos);
+      e->selectAll();
+    }
+  }
+  if (evento->type() == QEvent::KeyPress && m_pnIdentificacao && objeto != m_dblcCodRet &&
+      m_pnIdentificacao->isAncestorOf(qobject_cast<QWidget*>(objeto))) {
+    const auto* tecla = static_cast<QKeyEvent*>(evento);
+    if (tecla->key() == Qt::Key_Return || tecla->key() == Qt::Key_Enter) {
+      QWidget* proximo = m_deCpfCnpj;
+      if (objeto == m_deCnpjFundo)
+        proximo = m_deNomeFundo;
+      else if (objeto == m_deNrProcesso)
+        proximo = m_cmbTipoProcesso;
+      else if (objeto == m_cmbTipoProcesso && m_cmbTipoProcesso->currentIndex() >= 0)
+        proximo = m_deCpfCnpjAdv;
+      else if (objeto == m_deCpfCnpjAdv && !m_deCpfCnpjAdv->text().trimmed().isEmpty())
+        proximo = m_deNomeAdv;
+      if (podeFocar(proximo)) proximo->setFocus(Qt::TabFocusReason);
+      return true;
+    }
+  }
   if (evento->type() == QEvent::KeyPress) {
     const auto* tecla = static_cast<QKeyEvent*>(evento);
     const bool enter = tecla->key() == Qt::Key_Return || tecla->key() == Qt::Key_Enter;
@@ -1227,4 +1290,707 @@ bool TFrBeneficiarios::eventFilter(QObject* objeto, QEvent* evento) {
     if (ok) m_edtDataMolestia->calendarWidget()->setCurrentPage(ano, 1);
   }
   return TPaginaDeclaracao::eventFilter(objeto, evento);
+}
+
+// ---- The annex identification of the fund and process pages.
+
+namespace {
+
+const char* const kJusticas[] = {"Federal", "Trabalho", "Estadual/Distrito Federal"};
+constexpr int kAvisoAnoRecebimento = 289;
+
+// Names are kept in capitals, as typed.
+void maiusculas(QLineEdit* e) {
+  QObject::connect(e, &QLineEdit::textEdited, e, [e](const QString& texto) {
+    const int cursor = e->cursorPosition();
+    if (texto != texto.toUpper()) {
+      e->setText(texto.toUpper());
+      e->setCursorPosition(cursor);
+    }
+  });
+}
+
+void corDeFundo(QWidget* w, QRgb cor) {
+  QPalette p = w->palette();
+  p.setColor(QPalette::Base, PaletaTolv::cor(cor));
+  p.setColor(QPalette::Button, PaletaTolv::cor(cor));
+  w->setPalette(p);
+}
+
+}  // namespace
+
+void TFrBeneficiarios::criaIdentificacaoAnexo(QBoxLayout* principal) {
+  const bool processo = m_modo == Modo::Processo;
+  const QColor moldura = PaletaTolv::cor(0xDED0B9);
+  const QColor caixa = PaletaTolv::cor(0xEDE8DF);
+  const auto rotulo = [](const QString& texto, QWidget* pai) {
+    auto* l = new QLabel(texto, pai);
+    PaletaTolv::pinta(l, PaletaTolv::kCaixa, PaletaTolv::kTexto);
+    l->setAutoFillBackground(false);
+    return l;
+  };
+  // Plain edits: the annex's value objects take their text on exit, through the page's own rules.
+  const auto edit = [](const char* nome, QWidget* pai, const QString& aceita, int limite) {
+    auto* e = new QLineEdit(pai);
+    e->setObjectName(QString::fromLatin1(nome));
+    e->setMaxLength(limite);
+    if (!aceita.isEmpty()) e->setValidator(new QRegularExpressionValidator(QRegularExpression(aceita), e));
+    return e;
+  };
+  const QString numero = QStringLiteral("[0-9./-]{0,18}");
+  const QString nomeLivre;
+  const auto botao = [](const char* nome, QWidget* pai, Glifo g, const QString& dica) {
+    auto* b = new TTolvButton(pai);
+    b->setObjectName(QString::fromLatin1(nome));
+    b->SetGlyph(desenha(g));
+    b->setToolTip(dica);
+    b->SetTabStop(false);
+    b->setFixedSize(26, 24);
+    return b;
+  };
+
+  auto* grupo = new QWidget(this);
+  grupo->setObjectName(QStringLiteral("grpAnexo"));
+  auto* lGrupo = new QVBoxLayout(grupo);
+  lGrupo->setContentsMargins(6, 0, 6, 2);
+  lGrupo->setSpacing(2);
+  auto* titulo = new QLabel(processo ? QStringLiteral("  Identificação do processo judicial")
+                                     : QStringLiteral("  Identificação do fundo ou clube de investimento"),
+                            grupo);
+  titulo->setFont(PaletaTolv::arial(8, true));
+  PaletaTolv::pinta(titulo, PaletaTolv::kFundo, 0x57879F);
+  titulo->setAutoFillBackground(false);
+  lGrupo->addWidget(titulo);
+
+  auto* quadro = new MolduraTolv(moldura, caixa, grupo);
+  m_pnIdentificacao = quadro;
+  m_pnIdentificacao->setObjectName(QStringLiteral("PnIdentificacaoFundo"));
+  auto* lQuadro = quadro->layoutInterno(5);
+  lQuadro->setSpacing(4);
+  auto* linha1 = new QHBoxLayout;
+  linha1->setSpacing(6);
+  if (!processo) {
+    linha1->addWidget(rotulo(QStringLiteral("CNPJ"), quadro));
+    m_deCnpjFundo = edit("DeCnpjFundo", quadro, numero, 18);
+    m_deCnpjFundo->setFixedWidth(120);
+    linha1->addWidget(m_deCnpjFundo);
+    linha1->addWidget(rotulo(QStringLiteral("Nome empresarial"), quadro));
+    m_deNomeFundo = edit("DeNomeFundo", quadro, nomeLivre, 150);
+    linha1->addWidget(m_deNomeFundo, 1);
+  } else {
+    linha1->addWidget(rotulo(QStringLiteral("Número do processo"), quadro));
+    m_deNrProcesso = edit("DeNrProcesso", quadro, QStringLiteral("[0-9A-Za-z]{0,20}"), 20);
+    m_deNrProcesso->setFixedWidth(150);
+    linha1->addWidget(m_deNrProcesso);
+    linha1->addWidget(rotulo(QStringLiteral("Justiça"), quadro));
+    m_cmbTipoProcesso = new QComboBox(quadro);
+    m_cmbTipoProcesso->setObjectName(QStringLiteral("cmbTipoProcesso"));
+    for (const char* j : kJusticas) m_cmbTipoProcesso->addItem(QString::fromUtf8(j));
+    m_cmbTipoProcesso->setCurrentIndex(-1);
+    m_cmbTipoProcesso->setMinimumWidth(QFontMetrics(font()).horizontalAdvance(QStringLiteral("Estadual/Distrito Federal")) + 40);
+    linha1->addWidget(m_cmbTipoProcesso);
+    linha1->addStretch(1);
+  }
+  m_lblContadorFC = rotulo(QString(), quadro);
+  m_lblContadorFC->setObjectName(QStringLiteral("lblContadorFC"));
+  m_lblContadorFC->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+  m_lblContadorFC->setMinimumWidth(QFontMetrics(font()).horizontalAdvance(QStringLiteral("999999/999999")) + 4);
+  linha1->addWidget(m_lblContadorFC);
+  lQuadro->addLayout(linha1);
+  if (processo) {
+    m_pnlAdvogado = new QWidget(quadro);
+    m_pnlAdvogado->setObjectName(QStringLiteral("pnlAdvogado"));
+    auto* lAdv = new QHBoxLayout(m_pnlAdvogado);
+    lAdv->setContentsMargins(0, 0, 0, 0);
+    lAdv->setSpacing(6);
+    lAdv->addWidget(rotulo(QStringLiteral("CPF/CNPJ do advogado"), m_pnlAdvogado));
+    m_deCpfCnpjAdv = edit("DeCpfCnpjAdv", m_pnlAdvogado, numero, 18);
+    m_deCpfCnpjAdv->setFixedWidth(120);
+    lAdv->addWidget(m_deCpfCnpjAdv);
+    lAdv->addWidget(rotulo(QStringLiteral("Nome/Nome empresarial"), m_pnlAdvogado));
+    m_deNomeAdv = edit("DeNomeAdv", m_pnlAdvogado, nomeLivre, 150);
+    m_deNomeAdv->setEnabled(false);
+    lAdv->addWidget(m_deNomeAdv, 1);
+    m_bbDeleteAdv = botao("BbDeleteAdv", m_pnlAdvogado, Glifo::Exclui,
+                          QStringLiteral("Exclui o advogado/escritório de advocacia"));
+    m_bbDesfazerAdv = botao("BbDesfazerAdv", m_pnlAdvogado, Glifo::Desfaz,
+                            QStringLiteral("Desfaz as alterações do advogado/escritório de advocacia"));
+    lAdv->addWidget(m_bbDeleteAdv);
+    lAdv->addWidget(m_bbDesfazerAdv);
+    lQuadro->addWidget(m_pnlAdvogado);
+  }
+  lGrupo->addWidget(quadro);
+
+  m_pnlBotoesAnexo = new QWidget(grupo);
+  m_pnlBotoesAnexo->setObjectName(QStringLiteral("pnlBotoesAnexo"));
+  auto* lBotoes = new QHBoxLayout(m_pnlBotoesAnexo);
+  lBotoes->setContentsMargins(0, 2, 0, 0);
+  lBotoes->setSpacing(2);
+  const QString nome = processo ? QStringLiteral("processo") : QStringLiteral("fundo ou clube");
+  m_btnPesquisar = botao("btnPesquisar", m_pnlBotoesAnexo, Glifo::Pesquisar, QStringLiteral("Pesquisa ") + nome);
+  m_btnPrimProc = botao("btnPrimProc", m_pnlBotoesAnexo, Glifo::Primeiro, QStringLiteral("Primeiro ") + nome);
+  m_btnPrevProc = botao("btnPrevProc", m_pnlBotoesAnexo, Glifo::Anterior, nome.front().toUpper() + nome.mid(1) +
+                                                                              QStringLiteral(" anterior"));
+  m_btnNextProc = botao("btnNextProc", m_pnlBotoesAnexo, Glifo::Proximo, QStringLiteral("Próximo ") + nome);
+  m_btnUltProc = botao("btnUltProc", m_pnlBotoesAnexo, Glifo::Ultimo, QStringLiteral("Último ") + nome);
+  m_bbAddFundo = botao("BbAddFundo", m_pnlBotoesAnexo, Glifo::Inclui, QStringLiteral("Inclui ") + nome);
+  m_bbDeleteFundo = botao("BbDeleteFundo", m_pnlBotoesAnexo, Glifo::Exclui, QStringLiteral("Exclui ") + nome);
+  m_bbDesfazerFundo = botao("BbDesfazerFundo", m_pnlBotoesAnexo, Glifo::Desfaz,
+                            QStringLiteral("Desfaz as últimas alterações do ") + nome);
+  lBotoes->addWidget(m_btnPesquisar);
+  lBotoes->addSpacing(8);
+  for (TTolvButton* b : {m_btnPrimProc, m_btnPrevProc, m_btnNextProc, m_btnUltProc}) lBotoes->addWidget(b);
+  lBotoes->addSpacing(8);
+  for (TTolvButton* b : {m_bbAddFundo, m_bbDeleteFundo, m_bbDesfazerFundo}) lBotoes->addWidget(b);
+  lBotoes->addStretch(1);
+  lGrupo->addWidget(m_pnlBotoesAnexo);
+  principal->addWidget(grupo);
+
+  const auto liga = [this](TTolvButton* b, auto f) {
+    connect(b, &QAbstractButton::clicked, this, [this, f] { f(this); });
+  };
+  liga(m_btnPesquisar, [](TFrBeneficiarios* p) { p->btnPesquisarClick(); });
+  liga(m_btnPrimProc, [](TFrBeneficiarios* p) { p->MoveAnexo(QStringLiteral("PRI")); });
+  liga(m_btnPrevProc, [](TFrBeneficiarios* p) { p->MoveAnexo(QStringLiteral("PREV")); });
+  liga(m_btnNextProc, [](TFrBeneficiarios* p) { p->MoveAnexo(QStringLiteral("NEXT")); });
+  liga(m_btnUltProc, [](TFrBeneficiarios* p) { p->MoveAnexo(QStringLiteral("ULT")); });
+  liga(m_bbAddFundo, [](TFrBeneficiarios* p) { p->BbAddFundoClick(); });
+  liga(m_bbDeleteFundo, [](TFrBeneficiarios* p) { p->BbDeleteFundoClick(); });
+  liga(m_bbDesfazerFundo, [](TFrBeneficiarios* p) { p->BbDesfazerFundoClick(); });
+
+  TRastreadorFoco& r = TRastreadorFoco::instancia();
+  if (!processo) {
+    r.registra(m_deCnpjFundo, [this](QWidget* d) { return saiCnpjFundo(d); });
+    r.registra(m_deNomeFundo, [this](QWidget* d) { return saiNomeFundo(d); });
+    for (QLineEdit* e : {m_deCnpjFundo, m_deNomeFundo}) e->installEventFilter(this);
+    maiusculas(m_deNomeFundo);
+  } else {
+    liga(m_bbDeleteAdv, [](TFrBeneficiarios* p) { p->BbDeleteAdvClick(); });
+    liga(m_bbDesfazerAdv, [](TFrBeneficiarios* p) { p->BbDesfazerAdvClick(); });
+    r.registra(
+        m_deNrProcesso, [this](QWidget* d) { return saiNumeroProcesso(d); },
+        [this](QWidget*) {
+          if (!podeTrabalhar() || !m_deNrProcesso->text().trimmed().isEmpty()) return;
+          const QSignalBlocker bloqueio(m_cmbTipoProcesso);
+          m_cmbTipoProcesso->setCurrentIndex(-1);
+          m_cmbTipoProcesso->setEnabled(true);
+          corDeFundo(m_cmbTipoProcesso, 0xFFFFFF);
+          mostraNo(400);
+        });
+    r.registra(
+        m_cmbTipoProcesso, [this](QWidget* d) { return saiJustica(d); },
+        [this](QWidget*) {
+          if (!podeTrabalhar()) return;
+          m_justicaNaEntrada = m_cmbTipoProcesso->currentIndex();
+          if (m_deNrProcesso->text().trimmed().isEmpty()) foca(m_deNrProcesso);
+        });
+    r.registra(
+        m_deCpfCnpjAdv, [this](QWidget* d) { return saiNiAdvogado(d); },
+        [this](QWidget*) {
+          if (!podeTrabalhar()) return;
+          if (m_deNrProcesso->text().trimmed().isEmpty())
+            foca(m_deNrProcesso);
+          else if (m_cmbTipoProcesso->currentIndex() < 0)
+            foca(m_cmbTipoProcesso);
+        });
+    r.registra(
+        m_deNomeAdv, [this](QWidget* d) { return saiNomeAdvogado(d); }, [this](QWidget*) { entraNomeAdvogado(); });
+    connect(m_cmbTipoProcesso, qOverload<int>(&QComboBox::activated), this,
+            [this](int indice) { EscolheJustica(indice); });
+    for (QLineEdit* e : {m_deCpfCnpjAdv, m_deNomeAdv}) {
+      connect(e, &QLineEdit::textEdited, this, [this] {
+        m_digitandoAdvogado = true;
+        m_deNomeAdv->setEnabled(!m_deCpfCnpjAdv->text().isEmpty() || !m_deNomeAdv->text().isEmpty());
+      });
+      e->installEventFilter(this);
+    }
+    maiusculas(m_deNomeAdv);
+    m_deNrProcesso->installEventFilter(this);
+    m_cmbTipoProcesso->installEventFilter(this);
+  }
+  r.registra(
+      m_pnIdentificacao, [this](QWidget* d) { return saiIdentificacao(d); }, [this](QWidget*) { entraIdentificacao(); });
+  atualizaBotoesAnexo();
+}
+
+void TFrBeneficiarios::inicializaAnexos(TTolv&) {
+  m_anexos->DefineLinhas(m_logica.get());
+  m_anexos->DefineTrocouDono([this](bool antes) { donoTrocado(antes); });
+  m_anexos->Inicia();
+  m_incluiNaEntrada = true;
+  m_avisoJustica = false;
+  m_digitandoAdvogado = false;
+  m_numeroSalvo.clear();
+  mostraAnexo();
+}
+
+int TFrBeneficiarios::TipoDoAnexo(int fonte) {
+  if (!m_anexos) return 0;
+  int tipo = 0;
+  acao([this, fonte, &tipo] { tipo = m_anexos->Colecao().TipoDaFonte(fonte); });
+  return tipo;
+}
+
+QString TFrBeneficiarios::ContadorAnexo() const { return m_lblContadorFC ? m_lblContadorFC->text() : QString(); }
+
+QString TFrBeneficiarios::CodigoMostrado() const { return m_dblcCodRet->currentText().trimmed(); }
+
+void TFrBeneficiarios::donoTrocado(bool antes) {
+  if (antes) {
+    associa(false);
+    return;
+  }
+  m_listaMostrada = nullptr;
+  associa(true);
+  RefazTela();
+}
+
+bool TFrBeneficiarios::paraBotoesAnexo(QWidget* destino) const {
+  return destino && m_pnlBotoesAnexo && (destino == m_pnlBotoesAnexo || m_pnlBotoesAnexo->isAncestorOf(destino));
+}
+
+void TFrBeneficiarios::mostraAnexo() {
+  if (!m_anexos) {
+    atualizaBotoesAnexo();
+    return;
+  }
+  const bool antes = m_redesenhando;
+  m_redesenhando = true;
+  TAnexoFC& anexo = m_anexos->Anexo();
+  TContribuinte& id = anexo.GetContribuinte();
+  if (m_deCnpjFundo) {
+    m_deCnpjFundo->setText(id.GetNiFormatado());
+    m_deNomeFundo->setText(id.GetNome().GetValor());
+    m_deNomeFundo->setCursorPosition(0);
+  } else {
+    m_deNrProcesso->setText(id.GetNiDigitos());
+    m_deNrProcesso->setModified(false);
+    const QSignalBlocker bloqueio(m_cmbTipoProcesso);
+    const int justica = anexo.GetTipoProcesso() <= 2 ? anexo.GetTipoProcesso() : -1;
+    m_cmbTipoProcesso->setCurrentIndex(justica);
+    // A stored process changes court only through the box's own choice.
+    const bool livre = m_anexos->AnexoNovo();
+    corDeFundo(m_cmbTipoProcesso, livre ? 0xFFFFFF : kSomenteLeitura);
+    const TAdvogadoAnexo& advogado = anexo.GetAdvogado();
+    m_deCpfCnpjAdv->setText(advogado.GetNiFormatado());
+    m_deNomeAdv->setText(advogado.GetNome().GetValor());
+    m_deNomeAdv->setCursorPosition(0);
+    m_deNomeAdv->setEnabled(!m_deCpfCnpjAdv->text().isEmpty() || !m_deNomeAdv->text().isEmpty());
+    m_advogadoSalvo = m_deCpfCnpjAdv->text();
+    m_nomeAdvogadoSalvo = m_deNomeAdv->text();
+    if (m_logica) mostraCodigo(m_logica->TextoCodigo());
+    if (m_logica)
+      m_edtDescricao->setText(m_logica->TextoCodigo().isEmpty() ? QString() : m_logica->Resumo(m_logica->TextoCodigo()));
+  }
+  m_lblContadorFC->setText(m_anexos->Contador());
+  m_redesenhando = antes;
+  atualizaBotoesAnexo();
+}
+
+void TFrBeneficiarios::atualizaBotoesAnexo() {
+  if (!m_pnIdentificacao) return;
+  const bool ativo = m_anexos != nullptr;
+  const int posicao = ativo ? m_anexos->Posicao() : 0;
+  const int quantidade = ativo ? m_anexos->Quantidade() : 0;
+  m_btnPrimProc->setEnabled(ativo && posicao > 1);
+  m_btnPrevProc->setEnabled(ativo && posicao > 1);
+  m_btnNextProc->setEnabled(ativo && posicao < quantidade);
+  m_btnUltProc->setEnabled(ativo && posicao < quantidade);
+  m_bbAddFundo->setEnabled(ativo);
+  m_bbDesfazerFundo->setEnabled(ativo);
+  m_bbDeleteFundo->setEnabled(ativo && !m_anexos->AnexoNovo());
+  m_btnPesquisar->setEnabled(ativo && quantidade > 0);
+  if (m_bbDeleteAdv) {
+    const bool advogado = ativo && !m_deCpfCnpjAdv->text().isEmpty();
+    m_bbDeleteAdv->setEnabled(advogado);
+    m_bbDesfazerAdv->setEnabled(advogado || m_digitandoAdvogado);
+  }
+}
+
+void TFrBeneficiarios::entraIdentificacao() {
+  if (!m_anexos || !podeTrabalhar()) return;
+  if (m_incluiNaEntrada && m_anexos->AnexoNovo()) {
+    m_incluiNaEntrada = false;
+    BbAddFundoClick();
+  }
+  m_incluiNaEntrada = false;
+  mostraNo(m_modo == Modo::Processo ? 400 : 300);
+}
+
+bool TFrBeneficiarios::saiIdentificacao(QWidget* destino) {
+  if (!m_anexos || !podeTrabalhar() || paraBotoesAnexo(destino)) return true;
+  acao([this] {
+    CursorEspera espera;
+    if (m_anexos->SalvaIdentificacao()) {
+      // The owner switch moved things under the user: the focus settles where it was going.
+      QTimer::singleShot(1, this, [this] {
+        if (QWidget* foco = window()->focusWidget(); foco && podeFocar(foco)) foco->setFocus(Qt::OtherFocusReason);
+      });
+    }
+    mostraAnexo();
+  });
+  return true;
+}
+
+bool TFrBeneficiarios::saiCnpjFundo(QWidget* destino) {
+  if (!m_anexos || !podeTrabalhar() || paraBotoesAnexo(destino)) return true;
+  const QString texto = m_deCnpjFundo->text();
+  const bool paraLinhas = destino && (destino == m_deNomeFundo || m_grpBeneficiario->isAncestorOf(destino) ||
+                                      m_pcTolvItem->isAncestorOf(destino) || destino == m_dblcCodRet);
+  if (texto.trimmed().isEmpty() && !paraLinhas) return true;
+  // The number shown is the annex's already: nothing to check again.
+  if (!texto.trimmed().isEmpty() && texto == m_anexos->Anexo().GetContribuinte().GetNiFormatado()) return true;
+  bool aceito = true;
+  GuardaEventos::executa([&] {
+    try {
+      m_anexos->DefineCnpjFundo(texto);
+    } catch (const TErro& e) {
+      aceito = false;
+      TLogicaAnexos::MostraErroCnpj(e);
+    }
+  });
+  if (!aceito) return false;
+  const bool antes = m_redesenhando;
+  m_redesenhando = true;
+  TContribuinte& id = m_anexos->Anexo().GetContribuinte();
+  m_deCnpjFundo->setText(id.GetNiFormatado());
+  if (!m_anexos->AnexoNovo()) m_deNomeFundo->setText(id.GetNome().GetValor());
+  m_lblContadorFC->setText(m_anexos->Contador());
+  m_redesenhando = antes;
+  atualizaBotoesAnexo();
+  return true;
+}
+
+bool TFrBeneficiarios::saiNomeFundo(QWidget* destino) {
+  if (!m_anexos || !podeTrabalhar() || paraBotoesAnexo(destino)) return true;
+  if (m_deCnpjFundo->text().trimmed().isEmpty()) return true;
+  bool aceito = true;
+  acao([&] {
+    try {
+      m_anexos->DefineNomeFundo(m_deNomeFundo->text().trimmed());
+    } catch (const TErro&) {
+      aceito = false;
+      throw;
+    }
+    m_anexos->SalvaIdentificacao();
+    mostraAnexo();
+  });
+  return aceito;
+}
+
+bool TFrBeneficiarios::saiNumeroProcesso(QWidget* destino) {
+  if (!m_anexos || !podeTrabalhar() || paraBotoesAnexo(destino)) return true;
+  const QString texto = m_deNrProcesso->text().trimmed();
+  TAnexoFC& anexo = m_anexos->Anexo();
+  if (texto == anexo.GetContribuinte().GetNiDigitos() && !m_deNrProcesso->isModified()) return true;
+  if (m_deNrProcesso->isModified() && m_anexos->AnexoNovo()) {
+    const QSignalBlocker bloqueio(m_cmbTipoProcesso);
+    m_cmbTipoProcesso->setEnabled(true);
+    corDeFundo(m_cmbTipoProcesso, 0xFFFFFF);
+  }
+  if (!m_anexos->AnexoNovo() && texto != anexo.GetContribuinte().GetNiDigitos()) {
+    // Another number on a stored process starts a new one: the stored process keeps its number.
+    m_anexos->Inclui();
+  }
+  bool aceito = true;
+  GuardaEventos::executa([&] {
+    try {
+      m_anexos->DefineNumeroProcesso(texto, m_cmbTipoProcesso->currentIndex());
+    } catch (const TErro& e) {
+      if (!texto.isEmpty()) {
+        aceito = false;
+        e.Mostra();
+      }
+    }
+  });
+  if (!aceito) return false;
+  m_deNrProcesso->setModified(false);
+  mostraAnexo();
+  if (!texto.isEmpty() && m_cmbTipoProcesso->currentIndex() < 0 && destino != m_cmbTipoProcesso) {
+    m_naSaida = true;
+    foca(m_cmbTipoProcesso);
+    m_naSaida = false;
+  }
+  return true;
+}
+
+void TFrBeneficiarios::EscolheJustica(int indice) {
+  if (!m_anexos) return;
+  acao([this, indice] {
+    if (m_deNrProcesso->text().trimmed().isEmpty()) {
+      const QSignalBlocker bloqueio(m_cmbTipoProcesso);
+      m_cmbTipoProcesso->setCurrentIndex(0);
+      foca(m_deNrProcesso);
+      return;
+    }
+    if (m_anexos->AnexoNovo() && m_anexos->Anexo().GetContribuinte().GetNiDigitos() != m_deNrProcesso->text().trimmed())
+      m_anexos->DefineNumeroProcesso(m_deNrProcesso->text().trimmed(), -1);
+    QProgressDialog progresso(QStringLiteral("Alterando o código de receita dos beneficiários do processo..."),
+                              QStringLiteral("Cancelar"), 0, 0, this);
+    progresso.setWindowTitle(QStringLiteral("Tolv 2014"));
+    progresso.setWindowModality(Qt::WindowModal);
+    progresso.setMinimumDuration(400);
+    progresso.setAutoReset(false);
+    progresso.setAutoClose(false);
+    const auto resultado = m_anexos->MudaJustica(indice, m_justicaNaEntrada, [&progresso](int feitas, int total) {
+      progresso.setMaximum(total);
+      progresso.setValue(feitas);
+      QCoreApplication::processEvents();
+      return !progresso.wasCanceled();
+    });
+    progresso.close();
+    using R = TLogicaAnexos::ResultadoJustica;
+    if (resultado == R::SemNumero) {
+      const QSignalBlocker bloqueio(m_cmbTipoProcesso);
+      m_cmbTipoProcesso->setCurrentIndex(0);
+      foca(m_deNrProcesso);
+      return;
+    }
+    m_justicaNaEntrada = m_cmbTipoProcesso->currentIndex();
+    mostraAnexo();
+    if (resultado == R::Recusada || resultado == R::OutroProcesso) {
+      const QSignalBlocker bloqueio(m_cmbTipoProcesso);
+      const uint8_t justica = m_anexos->Anexo().GetTipoProcesso();
+      m_cmbTipoProcesso->setCurrentIndex(justica <= 2 ? justica : -1);
+    }
+    const bool completo = m_cmbTipoProcesso->currentIndex() >= 0 && !m_deNrProcesso->text().trimmed().isEmpty();
+    atualizaBotoes();
+    if (!completo) {
+      m_bbAdd->setEnabled(false);
+      m_bbDesfazer->setEnabled(false);
+    }
+  });
+}
+
+bool TFrBeneficiarios::saiJustica(QWidget* destino) {
+  if (!m_anexos || !podeTrabalhar() || paraBotoesAnexo(destino)) return true;
+  const int indice = m_cmbTipoProcesso->currentIndex();
+  if (indice < 0) {
+    const bool paraLinhas = destino && (m_grpBeneficiario->isAncestorOf(destino) || m_pcTolvItem->isAncestorOf(destino) ||
+                                        (m_pnlAdvogado && m_pnlAdvogado->isAncestorOf(destino)));
+    if (paraLinhas && !m_deNrProcesso->text().trimmed().isEmpty()) return false;
+    acao([this] { m_anexos->FixaCodigoProcesso({}); });
+    mostraCodigo({});
+    return true;
+  }
+  acao([this, indice] {
+    m_anexos->FixaCodigoProcesso(TLogicaAnexos::CodigoDaJustica(indice));
+    if (!m_avisoJustica) {
+      m_avisoJustica = true;
+      TErro::MostraTexto(TErro::TextoMensagem(kAvisoAnoRecebimento), TipoMensagem::Informacao);
+    }
+    if (m_anexos->AnexoNovo() && !m_deNrProcesso->text().trimmed().isEmpty())
+      m_anexos->DefineNumeroProcesso(m_deNrProcesso->text().trimmed(), indice);
+    mostraAnexo();
+  });
+  return true;
+}
+
+bool TFrBeneficiarios::saiNiAdvogado(QWidget* destino) {
+  if (!m_anexos || !podeTrabalhar() || paraBotoesAnexo(destino) ||
+      (destino && m_pnlAdvogado->isAncestorOf(destino) && destino != m_deNomeAdv))
+    return true;
+  const QString texto = m_deCpfCnpjAdv->text().trimmed();
+  if (texto.isEmpty()) {
+    if (destino == m_deNomeAdv) {
+      m_naSaida = true;
+      foca(m_deCpfCnpj);
+      m_naSaida = false;
+    }
+    return true;
+  }
+  if (texto == m_anexos->Anexo().GetAdvogado().GetNiFormatado()) return true;
+  bool aceito = true;
+  GuardaEventos::executa([&] {
+    try {
+      m_anexos->DefineAdvogado(texto);
+    } catch (const TErro& e) {
+      aceito = false;
+      e.Mostra();
+    }
+  });
+  if (!aceito) {
+    m_deCpfCnpjAdv->clear();
+    return false;
+  }
+  m_deCpfCnpjAdv->setText(m_anexos->Anexo().GetAdvogado().GetNiFormatado());
+  m_deNomeAdv->setEnabled(true);
+  atualizaBotoesAnexo();
+  if (m_deNomeAdv->text().trimmed().isEmpty() && destino != m_deNomeAdv) {
+    m_naSaida = true;
+    foca(m_deNomeAdv);
+    m_naSaida = false;
+  }
+  return true;
+}
+
+void TFrBeneficiarios::entraNomeAdvogado() {
+  if (!m_anexos || !podeTrabalhar()) return;
+  if (m_deCpfCnpjAdv->text().trimmed().isEmpty()) {
+    foca(m_deCpfCnpjAdv);
+    return;
+  }
+  if (!m_deNomeAdv->text().trimmed().isEmpty()) return;
+  acao([this] {
+    const QString nome = m_anexos->NomeConhecidoAdvogado();
+    m_deNomeAdv->setText(nome);
+  });
+  atualizaBotoesAnexo();
+}
+
+bool TFrBeneficiarios::saiNomeAdvogado(QWidget* destino) {
+  if (!m_anexos || !podeTrabalhar() || paraBotoesAnexo(destino) || destino == m_deCpfCnpjAdv) return true;
+  const QString nome = m_deNomeAdv->text().trimmed();
+  if (!m_deCpfCnpjAdv->text().trimmed().isEmpty() && nome.isEmpty()) return false;
+  bool aceito = true;
+  acao([&] {
+    try {
+      m_anexos->DefineNomeAdvogado(nome);
+    } catch (const TErro&) {
+      aceito = false;
+      throw;
+    }
+  });
+  if (aceito) {
+    m_advogadoSalvo = m_deCpfCnpjAdv->text();
+    m_nomeAdvogadoSalvo = m_deNomeAdv->text();
+  }
+  return aceito;
+}
+
+void TFrBeneficiarios::BbDeleteAdvClick() {
+  if (!m_anexos) return;
+  acao([this] {
+    if (!m_anexos->ExcluiAdvogado()) return;
+    m_deCpfCnpjAdv->clear();
+    m_deNomeAdv->clear();
+    m_deNomeAdv->setEnabled(false);
+    m_digitandoAdvogado = false;
+    atualizaBotoesAnexo();
+    foca(m_deCpfCnpjAdv);
+  });
+}
+
+void TFrBeneficiarios::BbDesfazerAdvClick() {
+  if (!m_anexos) return;
+  if (m_digitandoAdvogado) {
+    m_deCpfCnpjAdv->setText(m_advogadoSalvo);
+    m_deNomeAdv->setText(m_nomeAdvogadoSalvo);
+  } else {
+    m_deCpfCnpjAdv->setText(m_anexos->Anexo().GetAdvogado().GetNiFormatado());
+  }
+  m_digitandoAdvogado = false;
+  RefazTela();
+  atualizaBotoesAnexo();
+  foca(m_deCpfCnpjAdv);
+}
+
+void TFrBeneficiarios::BbAddFundoClick() {
+  if (!m_anexos) return;
+  acao([this] {
+    if (!m_anexos->Inclui()) return;
+    m_numeroSalvo.clear();
+    if (m_modo == Modo::Fundo) mostraSubPagina(0);
+    mostraAnexo();
+    if (m_modo == Modo::Processo) {
+      const QSignalBlocker bloqueio(m_cmbTipoProcesso);
+      m_cmbTipoProcesso->setEnabled(true);
+      corDeFundo(m_cmbTipoProcesso, 0xFFFFFF);
+      m_cmbTipoProcesso->setCurrentIndex(-1);
+      mostraCodigo({});
+      m_edtDescricao->clear();
+    }
+    m_digitandoAdvogado = m_modo == Modo::Fundo;
+    foca(m_modo == Modo::Processo ? static_cast<QWidget*>(m_deNrProcesso) : m_deCnpjFundo);
+    RefazTela();
+    m_bbAdd->setEnabled(false);
+    m_bbDesfazer->setEnabled(false);
+  });
+}
+
+void TFrBeneficiarios::BbDeleteFundoClick() {
+  if (!m_anexos || m_anexos->AnexoNovo()) return;
+  acao([this] {
+    CursorEspera espera;
+    m_anexos->Exclui();
+    mostraAnexo();
+  });
+  const QString contador = m_lblContador->text();
+  const bool varias = !contador.isEmpty() && contador != u"1/1";
+  m_bbFirst->setEnabled(varias);
+  m_bbPrior->setEnabled(false);
+}
+
+void TFrBeneficiarios::BbDesfazerFundoClick() {
+  if (!m_anexos) return;
+  acao([this] {
+    const bool vazio = (m_deCnpjFundo ? m_deCnpjFundo->text() : m_deNrProcesso->text()).trimmed().isEmpty();
+    if (m_anexos->Quantidade() > 0 && vazio && m_anexos->AnexoNovo()) {
+      MoveAnexo(QStringLiteral("ULT"));
+      return;
+    }
+    if (m_modo == Modo::Processo && m_anexos->AnexoNovo()) {
+      m_anexos->Anexo().GetContribuinte().Limpar();
+      m_deNrProcesso->setText(m_numeroSalvo);
+      foca(m_deNrProcesso);
+      return;
+    }
+    mostraAnexo();
+    foca(m_deCnpjFundo ? static_cast<QWidget*>(m_deCnpjFundo) : m_deNrProcesso);
+  });
+}
+
+void TFrBeneficiarios::MoveAnexo(const QString& direcao) {
+  if (!m_anexos) return;
+  acao([this, direcao] {
+    QString sentido = direcao;
+    if (sentido == u"PREV") {
+      const bool mostrado = m_modo == Modo::Fundo ? !m_deNomeFundo->text().trimmed().isEmpty()
+                                                  : !m_deNrProcesso->text().trimmed().isEmpty() &&
+                                                        m_cmbTipoProcesso->currentIndex() >= 0;
+      if (!mostrado || m_anexos->AnexoNovo()) sentido = QStringLiteral("ULT");
+    }
+    // Many processes make each step a little slower to count.
+    std::optional<CursorEspera> espera;
+    if (m_modo == Modo::Processo && m_anexos->Quantidade() > 80000) espera.emplace();
+    m_anexos->Move(sentido);
+    mostraAnexo();
+    if (m_modo == Modo::Processo) m_numeroSalvo = m_deNrProcesso->text();
+    foca(m_deCnpjFundo ? static_cast<QWidget*>(m_deCnpjFundo) : m_deNrProcesso);
+    atualizaBotoes();
+  });
+}
+
+void TFrBeneficiarios::PosicionaAnexo(const QString& chave, int) {
+  if (!m_anexos) return;
+  acao([this, &chave] {
+    CursorEspera espera;
+    if (!m_anexos->Posiciona(chave)) return;
+    m_incluiNaEntrada = false;
+    mostraAnexo();
+    foca(m_deCnpjFundo ? static_cast<QWidget*>(m_deCnpjFundo) : m_deNrProcesso);
+  });
+}
+
+void TFrBeneficiarios::FundoEscolhido(const QString& chave) { PosicionaAnexo(chave, 0); }
+
+void TFrBeneficiarios::ProcessoEscolhido(const QString& chave) {
+  PosicionaAnexo(chave, 1);
+  if (m_cmbTipoProcesso) {
+    m_cmbTipoProcesso->setEnabled(true);
+    corDeFundo(m_cmbTipoProcesso, kSomenteLeitura);
+  }
+}
+
+void TFrBeneficiarios::btnPesquisarClick() {
+  if (!m_anexos || !m_declaracao) return;
+  acao([this] {
+    if (m_modo == Modo::Processo) {
+      TfrmPesquisarProcesso dialogo(*m_declaracao, [this](const QString& chave) { ProcessoEscolhido(chave); }, this);
+      dialogo.exec();
+    } else {
+      TfrmPesquisarFundo dialogo(*m_declaracao, [this](const QString& chave) { FundoEscolhido(chave); }, this);
+      dialogo.exec();
+    }
+  });
 }

@@ -4,9 +4,11 @@
 #include <memory>
 #include <vector>
 
+#include "controles/TLogicaAnexos.h"
 #include "controles/TLogicaBeneficiarios.h"
 #include "controles/TPaginaDeclaracao.h"
 
+class QBoxLayout;
 class QCheckBox;
 class QComboBox;
 class QDateEdit;
@@ -32,6 +34,10 @@ class TTolvGridSubJudiceDeducoes;
 // A line is stored when the user leaves its key area, its sub-pages, the annual values or the
 // report date, before a move to another line, and whenever the page or the declaration is left;
 // a refusal keeps the user on the line with the message and the field at fault focused.
+//
+// On the fund and process pages an identification area above the lines shows the annex that owns
+// them (TLogicaAnexos): its CNPJ and name, or its number, court and lawyer, with its own counter,
+// browse, add, delete, undo and search buttons.
 class TFrBeneficiarios : public TPaginaDeclaracao {
   Q_OBJECT
  public:
@@ -52,9 +58,31 @@ class TFrBeneficiarios : public TPaginaDeclaracao {
   // Alt with the list keys presses the line buttons, each only while enabled.
   void TeclaAlt(int tecla, bool tecladoNumerico) override;
 
-  // Binds the declarant's lines of the declaration and opens them on a new blank line.
+  // Binds the page's lines (the declarant's, or those of the annex shown) and opens them on a new
+  // blank line.
   void Inicializa(TTolv& declaracao);
   TLogicaBeneficiarios* Logica() const { return m_logica.get(); }
+  TLogicaAnexos* LogicaAnexos() const { return m_anexos.get(); }
+  bool TemAnexos() const override { return m_anexos != nullptr; }
+  int TipoDoAnexo(int fonte) override;
+
+  // The annex side (fund and process pages).
+  void PosicionaAnexo(const QString& chave, int tipo);
+  void FundoEscolhido(const QString& chave);
+  void ProcessoEscolhido(const QString& chave);
+  void BbAddFundoClick();
+  void BbDeleteFundoClick();
+  void BbDesfazerFundoClick();
+  void BbDeleteAdvClick();
+  void BbDesfazerAdvClick();
+  void btnPesquisarClick();
+  // "PRI", "ULT", "NEXT" or "PREV" (the previous button from a new annex goes to the last one).
+  void MoveAnexo(const QString& direcao);
+  // A court chosen in the court box (the user's choice).
+  void EscolheJustica(int indice);
+  QString ContadorAnexo() const;
+  // The fixed code the process page shows for its court.
+  QString CodigoMostrado() const;
   Modo GetModo() const { return m_modo; }
 
   // Redraws the page for the shown line, and the columns and rows that its code decides.
@@ -118,8 +146,33 @@ class TFrBeneficiarios : public TPaginaDeclaracao {
   template <typename F>
   void acao(F&& f);
 
+  void criaIdentificacaoAnexo(QBoxLayout* layout);
+  void inicializaAnexos(TTolv& declaracao);
+  void mostraAnexo();
+  void atualizaBotoesAnexo();
+  void donoTrocado(bool antes);
+  bool paraBotoesAnexo(QWidget* destino) const;
+  bool saiCnpjFundo(QWidget* destino);
+  bool saiNomeFundo(QWidget* destino);
+  bool saiNumeroProcesso(QWidget* destino);
+  bool saiJustica(QWidget* destino);
+  bool saiNiAdvogado(QWidget* destino);
+  bool saiNomeAdvogado(QWidget* destino);
+  bool saiIdentificacao(QWidget* destino);
+  void entraIdentificacao();
+  void entraNomeAdvogado();
+
   const Modo m_modo;
   TTolv* m_declaracao = nullptr;
+  // Before the lines logic, which works on its owner: destroyed after it.
+  std::unique_ptr<TLogicaAnexos> m_anexos;
+  bool m_incluiNaEntrada = false;
+  bool m_avisoJustica = false;
+  bool m_digitandoAdvogado = false;
+  int m_justicaNaEntrada = -1;
+  QString m_numeroSalvo;
+  QString m_advogadoSalvo;
+  QString m_nomeAdvogadoSalvo;
   std::unique_ptr<TLogicaBeneficiarios> m_logica;
   const std::vector<TLogicaBeneficiarios::ItemCodigo>* m_listaMostrada = nullptr;
   bool m_naSaida = false;
@@ -167,4 +220,26 @@ class TFrBeneficiarios : public TPaginaDeclaracao {
   TTolvEdit* m_edtAnualTitular = nullptr;
   TTolvEdit* m_edtAnualDescricao = nullptr;
   TTolvEdit* m_edtAnualOutros = nullptr;
+
+  // The annex identification (fund and process pages only).
+  QWidget* m_pnIdentificacao = nullptr;
+  QLineEdit* m_deCnpjFundo = nullptr;
+  QLineEdit* m_deNomeFundo = nullptr;
+  QLineEdit* m_deNrProcesso = nullptr;
+  QComboBox* m_cmbTipoProcesso = nullptr;
+  QWidget* m_pnlAdvogado = nullptr;
+  QLineEdit* m_deCpfCnpjAdv = nullptr;
+  QLineEdit* m_deNomeAdv = nullptr;
+  TTolvButton* m_bbDeleteAdv = nullptr;
+  TTolvButton* m_bbDesfazerAdv = nullptr;
+  QLabel* m_lblContadorFC = nullptr;
+  QWidget* m_pnlBotoesAnexo = nullptr;
+  TTolvButton* m_btnPesquisar = nullptr;
+  TTolvButton* m_btnPrimProc = nullptr;
+  TTolvButton* m_btnPrevProc = nullptr;
+  TTolvButton* m_btnNextProc = nullptr;
+  TTolvButton* m_btnUltProc = nullptr;
+  TTolvButton* m_bbAddFundo = nullptr;
+  TTolvButton* m_bbDeleteFundo = nullptr;
+  TTolvButton* m_bbDesfazerFundo = nullptr;
 };

@@ -667,7 +667,7 @@ const ChavesDaArvore* chavesDaPagina(TFrDeclaracao::Pagina pagina) {
 // The slots keep the window and the page's place, both by value: they run long after this
 // function returned.
 void TTolv2014::ligaPaginasDeLinhas() {
-  for (const auto lugar : {TFrDeclaracao::BeneficiariosTolv, TFrDeclaracao::Fundos, TFrDeclaracao::Advogado}) {
+  for (const auto lugar : {TFrDeclaracao::BeneficiariosTolv, TFrDeclaracao::Fundos}) {
     TPaginaDeclaracao* pagina = m_frDeclaracao->PaginaDe(lugar);
     if (!pagina) continue;
     connect(pagina, &TPaginaDeclaracao::MudouCodigo, this, [this, lugar](bool compensacao, bool isentos) {

@@ -219,6 +219,16 @@ bool TColecaoAnexo::BuscaAnexo(TAnexoFC& anexo) {
   return true;
 }
 
+bool TColecaoAnexo::BuscaPorChave(TAnexoFC& anexo) {
+  if (!m_declaracao || anexo.GetFonteDK().trimmed().isEmpty()) return false;
+  auto q = AbreNova(QStringLiteral("SELECT * FROM FONTES WHERE FONTE_DK = :FONTE_DK AND FONTE_DK > 1"),
+                    {{"FONTE_DK", Chave(anexo.GetFonteDK())}});
+  if (!q || q->eof()) return false;
+  anexo.LiberaItens();
+  CarregaObjeto(anexo, *q);
+  return true;
+}
+
 bool TColecaoAnexo::GravaFonte(TAnexoFC& anexo) {
   if (!m_declaracao || m_declaracao->GetFonteDK().isEmpty()) return false;
   bd::Procedimento& procedimento = *m_procedimento;
@@ -361,39 +371,83 @@ void TColecaoAnexo::CarregaProcessoVerificacao(TAnexoFC& anexo, bd::Consulta& da
 
 void TColecaoAnexo::PesquisarFundos(int opcaoCnpj, int opcaoNome, const QString& filtroCnpj,
                                     const QString& filtroNome, const ResultadoFundo& resultado) {
-  if (!m_declaracao) return;
-  bd::Consulta& q = m_pesquisarFundos;
-  if (!Reabre(q, {{"OPCAO_FILTRO_CNPJ_I", opcaoCnpj},
-                  {"OPCAO_FILTRO_NOME_I", opcaoNome},
-                  {"FILTRO_CNPJ_I", filtroCnpj},
-                  {"FILTRO_NOME_I", filtroNome}}))
-    return;
-  FechaAoSair fecha(q);
-  for (; !q.eof(); q.proximo())
-    resultado(q.campo(QStringLiteral("FONTE_DK")).inteiro(), q.campo(QStringLiteral("NR_PF_PJ")).texto(),
-              q.campo(QStringLiteral("NM_NM_EMPR")).texto());
+  if (!AbrePesquisaFundos(opcaoCnpj, opcaoNome, filtroCnpj, filtroNome)) return;
+  FechaAoSair fecha(m_pesquisarFundos);
+  while (LeFundos(1024, resultado) > 0) {
+  }
 }
 
 void TColecaoAnexo::PesquisarProcessos(int opcaoNumero, int opcaoNiAdvogado, int opcaoNomeAdvogado,
                                        const QString& filtroNumero, int filtroTipoProcesso,
                                        const QString& filtroNiAdvogado, const QString& filtroNomeAdvogado,
                                        const ResultadoProcesso& resultado) {
-  if (!m_declaracao) return;
-  bd::Consulta& q = m_pesquisarProcessos;
-  if (!Reabre(q, {{"OPCAO_FILTRO_NPROCESSO_I", opcaoNumero},
-                  {"OPCAO_FILTRO_CPFCNPJ_ADV_I", opcaoNiAdvogado},
-                  {"OPCAO_FILTRO_NOME_ADV_I", opcaoNomeAdvogado},
-                  {"FILTRO_NPROCESSO_I", filtroNumero},
-                  {"FILTRO_TIPO_PROCESSO_I", filtroTipoProcesso},
-                  {"FILTRO_CPFCNPJ_ADV_I", filtroNiAdvogado},
-                  {"FILTRO_NOME_ADV_I", filtroNomeAdvogado}}))
+  if (!AbrePesquisaProcessos(opcaoNumero, opcaoNiAdvogado, opcaoNomeAdvogado, filtroNumero, filtroTipoProcesso,
+                             filtroNiAdvogado, filtroNomeAdvogado))
     return;
-  FechaAoSair fecha(q);
-  for (; !q.eof(); q.proximo())
+  FechaAoSair fecha(m_pesquisarProcessos);
+  while (LeProcessos(1024, resultado) > 0) {
+  }
+}
+
+bool TColecaoAnexo::AbrePesquisaFundos(int opcaoCnpj, int opcaoNome, const QString& filtroCnpj,
+                                       const QString& filtroNome) {
+  FechaPesquisa();
+  if (!m_declaracao) return false;
+  if (!Reabre(m_pesquisarFundos, {{"OPCAO_FILTRO_CNPJ_I", opcaoCnpj},
+                                  {"OPCAO_FILTRO_NOME_I", opcaoNome},
+                                  {"FILTRO_CNPJ_I", filtroCnpj},
+                                  {"FILTRO_NOME_I", filtroNome}}))
+    return false;
+  m_pesquisa = &m_pesquisarFundos;
+  return true;
+}
+
+bool TColecaoAnexo::AbrePesquisaProcessos(int opcaoNumero, int opcaoNiAdvogado, int opcaoNomeAdvogado,
+                                          const QString& filtroNumero, int filtroTipoProcesso,
+                                          const QString& filtroNiAdvogado, const QString& filtroNomeAdvogado) {
+  FechaPesquisa();
+  if (!m_declaracao) return false;
+  if (!Reabre(m_pesquisarProcessos, {{"OPCAO_FILTRO_NPROCESSO_I", opcaoNumero},
+                                     {"OPCAO_FILTRO_CPFCNPJ_ADV_I", opcaoNiAdvogado},
+                                     {"OPCAO_FILTRO_NOME_ADV_I", opcaoNomeAdvogado},
+                                     {"FILTRO_NPROCESSO_I", filtroNumero},
+                                     {"FILTRO_TIPO_PROCESSO_I", filtroTipoProcesso},
+                                     {"FILTRO_CPFCNPJ_ADV_I", filtroNiAdvogado},
+                                     {"FILTRO_NOME_ADV_I", filtroNomeAdvogado}}))
+    return false;
+  m_pesquisa = &m_pesquisarProcessos;
+  return true;
+}
+
+int TColecaoAnexo::LeFundos(int maximo, const ResultadoFundo& resultado) {
+  if (m_pesquisa != &m_pesquisarFundos) return 0;
+  bd::Consulta& q = m_pesquisarFundos;
+  int lidas = 0;
+  for (; lidas < maximo && q.aberta() && !q.eof(); q.proximo(), ++lidas)
+    resultado(q.campo(QStringLiteral("FONTE_DK")).inteiro(), q.campo(QStringLiteral("NR_PF_PJ")).texto(),
+              q.campo(QStringLiteral("NM_NM_EMPR")).texto());
+  if (PesquisaTerminada()) FechaPesquisa();
+  return lidas;
+}
+
+int TColecaoAnexo::LeProcessos(int maximo, const ResultadoProcesso& resultado) {
+  if (m_pesquisa != &m_pesquisarProcessos) return 0;
+  bd::Consulta& q = m_pesquisarProcessos;
+  int lidas = 0;
+  for (; lidas < maximo && q.aberta() && !q.eof(); q.proximo(), ++lidas)
     resultado(q.campo(QStringLiteral("FONTE_DK")).inteiro(), q.campo(QStringLiteral("NR_PROCESSO")).texto(),
               q.campo(QStringLiteral("TIPO_PROCESSO")).texto().trimmed().toInt(),
               q.campo(QStringLiteral("IN_PF_PJ_ADVOGADO")).texto(), q.campo(QStringLiteral("NR_ADVOGADO")).texto(),
               q.campo(QStringLiteral("NM_ADVOGADO")).texto());
+  if (PesquisaTerminada()) FechaPesquisa();
+  return lidas;
+}
+
+bool TColecaoAnexo::PesquisaTerminada() const { return !m_pesquisa || !m_pesquisa->aberta() || m_pesquisa->eof(); }
+
+void TColecaoAnexo::FechaPesquisa() {
+  if (m_pesquisa) m_pesquisa->fecha();
+  m_pesquisa = nullptr;
 }
 
 int TColecaoAnexo::ContaAnexos(int tipo) {
@@ -449,6 +503,14 @@ QString TColecaoAnexo::FundoMesmaRaiz(const QString& cnpj) {
                           {{"RAIZ", cnpj.left(8)}});
   if (!q || q->eof() || q->campo(QStringLiteral("REGS")).inteiro() < 1) return kSemErro;
   return q->campo(QStringLiteral("NOME")).texto();
+}
+
+bool TColecaoAnexo::EscritorioComRaiz(const QString& raiz) {
+  if (!m_declaracao) return false;
+  const auto q = AbreNova(QStringLiteral("SELECT FIRST 1 FONTE_DK FROM FONTES WHERE IN_PF_PJ_ADVOGADO = '2' AND "
+                                         "SUBSTRING(NR_ADVOGADO FROM 1 FOR 8) = :NR_ADVOGADO"),
+                          {{"NR_ADVOGADO", raiz.left(8)}});
+  return q && !q->eof();
 }
 
 bool TColecaoAnexo::ExisteOperadora(const QString& cnpj) {

@@ -46,6 +46,9 @@ class TColecaoAnexo : public TColecaoDe<TAnexoFC> {
   bool LocalizaAnexo(TAnexoFC& anexo);
   // LocalizaAnexo, then the annex is loaded from the row found.
   bool BuscaAnexo(TAnexoFC& anexo);
+  // The annex of the annex's key loaded straight from its row, without the list (a search hit
+  // among many annexes); false when there is none.
+  bool BuscaPorChave(TAnexoFC& anexo);
   // Stores a fund: updated when found, otherwise inserted with a zeroed summary.
   void SalvaAnexo(TAnexoFC& anexo);
   // Stores a process: updated when its number and court are stored, otherwise inserted.
@@ -78,6 +81,18 @@ class TColecaoAnexo : public TColecaoDe<TAnexoFC> {
                           int filtroTipoProcesso, const QString& filtroNiAdvogado, const QString& filtroNomeAdvogado,
                           const ResultadoProcesso& resultado);
 
+  // The same searches read a window of rows at a time (a long list shows at once): opening one
+  // closes the search open before; Le... hands on at most `maximo` rows and answers how many;
+  // the search stays open until its end, another opening or FechaPesquisa.
+  bool AbrePesquisaFundos(int opcaoCnpj, int opcaoNome, const QString& filtroCnpj, const QString& filtroNome);
+  bool AbrePesquisaProcessos(int opcaoNumero, int opcaoNiAdvogado, int opcaoNomeAdvogado, const QString& filtroNumero,
+                             int filtroTipoProcesso, const QString& filtroNiAdvogado,
+                             const QString& filtroNomeAdvogado);
+  int LeFundos(int maximo, const ResultadoFundo& resultado);
+  int LeProcessos(int maximo, const ResultadoProcesso& resultado);
+  bool PesquisaTerminada() const;
+  void FechaPesquisa();
+
   // Annexes of kind 0 or 1; any other kind counts the payments abroad.
   int ContaAnexos(int tipo);
   int ContaProcessos();
@@ -89,6 +104,8 @@ class TColecaoAnexo : public TColecaoDe<TAnexoFC> {
   bool AdvogadoEhFundo(TAnexoFC& anexo);
   // The name of a fund with the CNPJ's root, or "SemErro" when there is none.
   QString FundoMesmaRaiz(const QString& cnpj);
+  // A law firm of a stored process has a CNPJ with this 8-digit root.
+  bool EscritorioComRaiz(const QString& raiz);
   // A health-plan operator has this CNPJ (without check digits).
   bool ExisteOperadora(const QString& cnpj);
   // The stored name of a beneficiary or of a lawyer (kind 1 person, other company); empty
@@ -133,4 +150,6 @@ class TColecaoAnexo : public TColecaoDe<TAnexoFC> {
   bd::Consulta m_pesquisarFundos;
   bd::Consulta m_pesquisarProcessos;
   bd::Consulta m_processosVerificacao;
+  // The search being read, when one is open.
+  bd::Consulta* m_pesquisa = nullptr;
 };

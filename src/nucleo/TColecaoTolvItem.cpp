@@ -5,9 +5,11 @@
 
 #include <algorithm>
 #include <array>
+#include <vector>
 
 #include "nucleo/CursorEspera.h"
 #include "nucleo/EColecaoError.h"
+#include "nucleo/NiContribuinte.h"
 #include "nucleo/TColecaoCodigoRetencao.h"
 #include "nucleo/TColecaoResumo.h"
 #include "nucleo/TResumo.h"
@@ -571,6 +573,58 @@ bool TColecaoTolvItem::Busca(TTolvItem& linha) {
 }
 
 bool TColecaoTolvItem::ExisteOutraLinha(TTolvItem& linha) { return LinhaComIdentidade(linha) > 0; }
+
+bool TColecaoTolvItem::RegravaCodigo(const QString& codigo, const Progresso& progresso) {
+  if (!m_gravacao || m_anexo->GetFonteDK().isEmpty()) return false;
+  bool ok = false;
+  const int fonte = m_anexo->GetFonteDK().toInt(&ok);
+  if (!ok) return false;
+  // What was saved before stays saved (committed here); from here on nothing is committed until
+  // every line carries the new code.
+  IniciaTransacao();
+  bd::Transacao& transacao = *GetTransacao();
+  {
+    bd::Consulta repetida(transacao,
+                          QStringLiteral("SELECT FIRST 1 E_IN_PF_PJ, E_NR_PF_PJ FROM TOLV_ITENS WHERE E_FONTE_DK = :F "
+                                         "GROUP BY E_IN_PF_PJ, E_NR_PF_PJ, E_PROCESSO, E_VARA, E_MUNICIPIO "
+                                         "HAVING COUNT(*) > 1"));
+    repetida.param(QStringLiteral("F"), fonte);
+    if (!AbreDataSet(repetida)) return false;
+    if (!repetida.eof()) {
+      const QString base = repetida.campo(QStringLiteral("E_NR_PF_PJ")).texto().trimmed();
+      const QString numero = TNiContribuinte::FormataNi(base + TNiContribuinte::CalculaDVNi(base));
+      throw EColecaoError::CreateCompleto(48, numero + u';' + codigo, 1, TErro::kBotaoOk, 0);
+    }
+  }
+  std::vector<int> chaves;
+  {
+    bd::Consulta lista(transacao, QStringLiteral("SELECT TOLV_ITEM_DK FROM TOLV_ITENS WHERE E_FONTE_DK = :F "
+                                                 "ORDER BY TOLV_ITEM_DK"));
+    lista.param(QStringLiteral("F"), fonte);
+    if (!AbreDataSet(lista)) return false;
+    for (; !lista.eof(); lista.proximo()) chaves.push_back(lista.campo(1).inteiro());
+  }
+  const int total = int(chaves.size());
+  bd::Consulta muda(transacao, QStringLiteral("UPDATE TOLV_ITENS SET TRIB_TRIBU = :C WHERE TOLV_ITEM_DK = :K"));
+  muda.prepara();
+  muda.param(QStringLiteral("C"), codigo.trimmed());
+  if (progresso && !progresso(0, total)) {
+    DesfazTransacaoRetendo();
+    return false;
+  }
+  for (int i = 0; i < total; ++i) {
+    muda.param(QStringLiteral("K"), chaves[size_t(i)]);
+    if (!ExecutaConsulta(muda)) return false;
+    // A few hundred lines between two reports keep the window alive without slowing the work.
+    if (progresso && ((i + 1) % 256 == 0 || i + 1 == total) && !progresso(i + 1, total)) {
+      DesfazTransacaoRetendo();
+      return false;
+    }
+  }
+  ConfirmaTransacaoRetendo();
+  m_janelas.FechaExtremos();
+  return true;
+}
 
 int TColecaoTolvItem::LinhaComIdentidade(TTolvItem& linha) {
   if (!m_interativo || !m_pronta) return 0;

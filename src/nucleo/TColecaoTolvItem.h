@@ -115,6 +115,12 @@ class TColecaoTolvItem : public TColecao {
   void GravaIsentos(TTolvItem& linha, bool exclui);
   // In interactive use, a stored line of the section has the line's code and beneficiary.
   bool ExisteOutraLinha(TTolvItem& linha);
+  // Gives every stored line of the owner the revenue code, all in one transaction: nothing is
+  // written when two lines of one beneficiary would end with the same code (EColecaoError 48),
+  // and everything is undone when `progresso` (lines done, lines in all) answers false. True
+  // when the lines were rewritten.
+  using Progresso = std::function<bool(int feitas, int total)>;
+  bool RegravaCodigo(const QString& codigo, const Progresso& progresso);
 
   // Saves (and list rows) since the last batch commit.
   int GetContadorGravacoes() const { return m_contador; }

@@ -13,7 +13,6 @@
 #include <QPointer>
 #include <QShortcut>
 #include <QStandardItemModel>
-#include <QStyledItemDelegate>
 #include <QTableView>
 #include <QVBoxLayout>
 
@@ -21,6 +20,7 @@
 
 #include "controles/MolduraTolv.h"
 #include "controles/PaletaTolv.h"
+#include "controles/TDesenhoResultado.h"
 #include "controles/TTolvButton.h"
 #include "nucleo/CaixaMensagem.h"
 #include "nucleo/ConfiguracoesTolv.h"
@@ -65,20 +65,6 @@ void guarda(F&& f) {
     }
   });
 }
-
-// The selected row in bold black, the others in the text colour.
-class DelegadoResultado : public QStyledItemDelegate {
- public:
-  using QStyledItemDelegate::QStyledItemDelegate;
-  void initStyleOption(QStyleOptionViewItem* opcao, const QModelIndex& indice) const override {
-    QStyledItemDelegate::initStyleOption(opcao, indice);
-    const bool selecionada = opcao->state & QStyle::State_Selected;
-    opcao->state &= ~QStyle::State_Selected;
-    opcao->state &= ~QStyle::State_HasFocus;
-    opcao->font.setBold(selecionada);
-    opcao->palette.setColor(QPalette::Text, selecionada ? QColor(Qt::black) : PaletaTolv::cor(PaletaTolv::kTexto));
-  }
-};
 
 QPointer<TFoPesquisar> g_janela;
 
@@ -284,7 +270,7 @@ void TFrPesquisarTolv::criaControles() {
   m_grade->setProperty("contextoAjuda", kAjuda);
   m_modelo = new Modelo(this);
   m_grade->setModel(m_modelo);
-  m_grade->setItemDelegate(new DelegadoResultado(m_grade));
+  m_grade->setItemDelegate(new TDesenhoResultado(m_grade));
   m_grade->setSelectionBehavior(QAbstractItemView::SelectRows);
   m_grade->setSelectionMode(QAbstractItemView::SingleSelection);
   m_grade->setEditTriggers(QAbstractItemView::NoEditTriggers);

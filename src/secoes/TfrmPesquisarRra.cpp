@@ -9,7 +9,6 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QShortcut>
-#include <QStyledItemDelegate>
 #include <QTableView>
 #include <QVBoxLayout>
 
@@ -18,6 +17,7 @@
 
 #include "controles/MolduraTolv.h"
 #include "controles/PaletaTolv.h"
+#include "controles/TDesenhoResultado.h"
 #include "controles/TTolvButton.h"
 #include "nucleo/CaixaMensagem.h"
 #include "nucleo/ConfiguracoesTolv.h"
@@ -66,20 +66,6 @@ const char* const kCriteriosNiAdv[] = {"Completo", "Parte inicial do CPF", "Part
 const char* const kCriteriosNomeAdv[] = {"Exatamente igual ao Nome/Nome empresarial",
                                          "Igual a parte inicial do Nome/Nome empresarial",
                                          "Todas as palavras em qualquer parte do Nome/Nome empresarial"};
-
-// The selected row in bold black, the others in the text colour.
-class DelegadoResultado : public QStyledItemDelegate {
- public:
-  using QStyledItemDelegate::QStyledItemDelegate;
-  void initStyleOption(QStyleOptionViewItem* opcao, const QModelIndex& indice) const override {
-    QStyledItemDelegate::initStyleOption(opcao, indice);
-    const bool selecionada = opcao->state & QStyle::State_Selected;
-    opcao->state &= ~QStyle::State_Selected;
-    opcao->state &= ~QStyle::State_HasFocus;
-    opcao->font.setBold(selecionada);
-    opcao->palette.setColor(QPalette::Text, selecionada ? QColor(Qt::black) : PaletaTolv::cor(PaletaTolv::kTexto));
-  }
-};
 
 }  // namespace
 
@@ -303,7 +289,7 @@ void TfrmPesquisarRra::criaControles() {
   m_grid->setProperty("contextoAjuda", kAjuda);
   m_modelo = new Modelo(this);
   m_grid->setModel(m_modelo);
-  m_grid->setItemDelegate(new DelegadoResultado(m_grid));
+  m_grid->setItemDelegate(new TDesenhoResultado(m_grid));
   m_grid->setSelectionBehavior(QAbstractItemView::SelectRows);
   m_grid->setSelectionMode(QAbstractItemView::SingleSelection);
   m_grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
