@@ -2,18 +2,12 @@
 
 #include "controles/PontosEntrada.h"
 #include "entrega/TFoAssistAlteracao.h"
-#include "nucleo/TColecaoResumo.h"
-#include "nucleo/TTolv.h"
+#include "interface/TFoCalculaResumo.h"
 #include "secoes/TFrPesquisarTolv.h"
 
 void RegistraEntradas(PontosEntrada& entradas) {
   entradas.alteracaoMatriz = ExecutaAlteracaoMatriz;
-  // The summary recalculation, until its window with progress exists.
-  entradas.calculaResumo = [](QWidget*, TTolv& tolv) {
-    tolv.GetColecaoResumo().AtualizaResumos();
-    tolv.CarregaResumos();
-    return 1;
-  };
+  entradas.calculaResumo = [](QWidget* dono, TTolv& tolv) { return TFoCalculaResumo::Executa(tolv, dono); };
   entradas.pesquisa = [](QWidget* dono, TTolv& tolv, int escopo, IrParaCampo irParaCampo) {
     TFoPesquisar::ExecutaPesquisar(&tolv, escopo, std::move(irParaCampo), dono);
   };
