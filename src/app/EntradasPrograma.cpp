@@ -1,12 +1,14 @@
 #include "EntradasPrograma.h"
 
 #include "controles/PontosEntrada.h"
+#include "controles/TFoCalcula.h"
 #include "entrega/TFoAssistAlteracao.h"
 #include "interface/TFoCalculaResumo.h"
 #include "secoes/TFrPesquisarTolv.h"
 
 void RegistraEntradas(PontosEntrada& entradas) {
   entradas.alteracaoMatriz = ExecutaAlteracaoMatriz;
+  entradas.calculadora = [](QWidget* dono) { TFoCalcula::AbreCalculadora(dono); };
   entradas.calculaResumo = [](QWidget* dono, TTolv& tolv) { return TFoCalculaResumo::Executa(tolv, dono); };
   entradas.pesquisa = [](QWidget* dono, TTolv& tolv, int escopo, IrParaCampo irParaCampo) {
     TFoPesquisar::ExecutaPesquisar(&tolv, escopo, std::move(irParaCampo), dono);
