@@ -14,6 +14,7 @@
 #include "interface/TFrBeneficiarios.h"
 #include "interface/TFrDeclaracao.h"
 #include "interface/TFrInformacoesTolv.h"
+#include "interface/TFrResumo.h"
 #include "nucleo/CaixaMensagem.h"
 #include "nucleo/TColecao.h"
 #include "plataforma/gui/AplicacaoGuardada.h"
@@ -59,7 +60,7 @@ int main(int argc, char** argv) {
     indice.FecharColecoes();
     ExecutaRepararBanco(dono);
   };
-  // The header page, the declarant's beneficiary lines, the accumulated-income editors (one per
+  // The header page, the declarant's beneficiary lines, the summary, the accumulated-income editors (one per
   // kind), the payments-abroad editor (tree nodes 600 to 602) and the health-plan editor (tree
   // nodes 800 and 801), hosted by the page container.
   opcoes.passos.registraPaginas = [anterior = std::move(opcoes.passos.registraPaginas)](TFrDeclaracao& conteiner) {
@@ -68,6 +69,7 @@ int main(int argc, char** argv) {
     conteiner.RegistraPagina(TFrDeclaracao::BeneficiariosTolv, [](QWidget* pai) {
       return new TFrBeneficiarios(TFrBeneficiarios::Modo::Declarante, pai);
     });
+    conteiner.RegistraPagina(TFrDeclaracao::Resumo, [](QWidget* pai) { return new TFrResumo(pai); });
     conteiner.RegistraPagina(150, [](QWidget* pai) { return new TfrmRra(1, pai); });
     conteiner.RegistraPagina(450, [](QWidget* pai) { return new TfrmRra(2, pai); });
     conteiner.RegistraPagina(600, [](QWidget* pai) { return new TfrmRemessa(pai); });

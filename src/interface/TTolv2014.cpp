@@ -723,9 +723,14 @@ void TTolv2014::mudouPagina() {
       m_frDeclaracao->AtivaPagina(TFrDeclaracao::Pagina(m_paginaAnterior));
       return;
     }
+    if (TPaginaDeclaracao* pagina = m_frDeclaracao->PaginaDe(TFrDeclaracao::Resumo)) pagina->Recarrega();
   }
-  if (atual == TFrDeclaracao::Resumo)
-    if (QWidget* pagina = m_frDeclaracao->PaginaDe(TFrDeclaracao::Resumo)) pagina->setFocus(Qt::OtherFocusReason);
+  if (atual != TFrDeclaracao::Resumo || !m_declaracaoAberta) return;
+  if (TPaginaDeclaracao* pagina = m_frDeclaracao->PaginaDe(TFrDeclaracao::Resumo)) {
+    pagina->Entra();
+    if (QWidget* abas = pagina->findChild<QWidget*>(QStringLiteral("PgResumo")); abas && abas->isVisible())
+      abas->setFocus(Qt::OtherFocusReason);
+  }
 }
 
 void TTolv2014::IrParaPendencia(const QString& dono, const QString& objeto, int secao) {
