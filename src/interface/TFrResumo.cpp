@@ -156,13 +156,13 @@ TFrResumo::TFrResumo(QWidget* pai) : TPaginaDeclaracao(pai) {
   auto campo = [this](QGroupBox* g, int x, int largura, const char* nome, const char* rotulo) {
     auto* l = new QLabel(QString::fromUtf8(rotulo), g);
     AparenciaDialogo::PintaTexto(l);
-    l->setGeometry(x, 16, largura + 20, 14);
+    l->setGeometry(x, 18, largura + 20, 14);
     auto* e = new TTolvEdit(g);
     e->setObjectName(QString::fromLatin1(nome));
     e->SetTipoDeDado(TTipoDeDado::Numerico);
     e->setReadOnly(true);
     e->setAlignment(Qt::AlignRight);
-    e->setGeometry(x, 31, largura, 21);
+    e->setGeometry(x, 33, largura, 21);
     m_edits.push_back(e);
     return e;
   };
@@ -182,11 +182,11 @@ TFrResumo::TFrResumo(QWidget* pai) : TPaginaDeclaracao(pai) {
   m_gravacao = grupo("GbGravacao", "Informações sobre a gravação");
   auto* rotuloData = new QLabel(QStringLiteral("Data da gravação"), m_gravacao);
   AparenciaDialogo::PintaTexto(rotuloData);
-  rotuloData->setGeometry(10, 16, 130, 14);
+  rotuloData->setGeometry(10, 18, 130, 14);
   m_data = new TEditData(m_gravacao);
   m_data->setObjectName(QStringLiteral("DtpDataGera"));
   m_data->setToolTip(QStringLiteral("Data da última gravação da declaração"));
-  m_data->setGeometry(10, 31, 110, 21);
+  m_data->setGeometry(10, 33, 110, 21);
   connect(m_data, &TEditData::Mudou, this, [this] {
     // Nothing here is for changing: the writing date comes back.
     if (!m_restaurando) mostraData();
@@ -196,12 +196,13 @@ TFrResumo::TFrResumo(QWidget* pai) : TPaginaDeclaracao(pai) {
   m_volumes->SetTipoDeDado(TTipoDeDado::ApenasNumeros);
   m_grupoCodigos = grupo("GbCodigos", "Códigos constantes da Declaração");
   auto* noCodigos = new QVBoxLayout(m_grupoCodigos);
-  noCodigos->setContentsMargins(8, 16, 8, 8);
+  noCodigos->setContentsMargins(8, 20, 8, 8);
   m_codigos = Grade(m_grupoCodigos, QStringLiteral("DbgCodigos"));
   noCodigos->addWidget(m_codigos);
   m_modeloCodigos = std::make_unique<ModeloLinhas>(QStringList{QStringLiteral("Código"), QStringLiteral("Descrição")});
   m_codigos->setModel(m_modeloCodigos.get());
-  const int caractere = m_codigos->fontMetrics().averageCharWidth();
+  // Widths in characters of the widest digit, so that numbers fit.
+  const int caractere = m_codigos->fontMetrics().horizontalAdvance(u'0');
   m_codigos->setColumnWidth(0, 4 * caractere + 24);
   m_codigos->setColumnWidth(1, 150 * caractere);
   m_geral->installEventFilter(this);
@@ -218,6 +219,8 @@ TFrResumo::TFrResumo(QWidget* pai) : TPaginaDeclaracao(pai) {
   m_grade->horizontalHeader()->setDefaultAlignment(Qt::AlignCenter);
   m_grade->horizontalHeader()->setMinimumHeight(4 * m_grade->fontMetrics().height() + 8);
   for (int i = 0; i < kColunasDetalhe; ++i) m_grade->setColumnWidth(i, kColunas[i].largura * caractere + 8);
+  // A process number has twenty digits: it shows whole.
+  m_grade->setColumnWidth(1, std::max(m_grade->columnWidth(1), m_grade->fontMetrics().horizontalAdvance(QString(20, u'0')) + 14));
   m_grade->viewport()->installEventFilter(this);
   noDetalhe->addWidget(m_grade);
   posicionaGrupos();
