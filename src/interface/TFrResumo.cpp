@@ -111,6 +111,12 @@ class ModeloLinhas : public QAbstractTableModel {
   std::vector<Linha> m_linhas;
 };
 
+// A query of the page that fails is shown and marks the run, without ending it.
+void FalhaLeitura(const bd::ErroBanco& e) {
+  ExibeMensagem(QStringLiteral("Não foi possível abrir a consulta. Mensagem retornada: ") + e.mensagem(), TipoMensagem::Erro);
+  FalhaBanco = true;
+}
+
 QTableView* Grade(QWidget* pai, const QString& nome) {
   auto* g = new QTableView(pai);
   g->setObjectName(nome);
@@ -373,9 +379,7 @@ void TFrResumo::FrameEnter() {
         rows.push_back(std::move(l));
       }
     } catch (const bd::ErroBanco& e) {
-      ExibeMensagem(QStringLiteral("Não foi possível abrir a consulta. Mensagem retornada: ") + e.mensagem(),
-                    TipoMensagem::Erro);
-      FalhaBanco = true;
+      FalhaLeitura(e);
     }
     m_consultaDetalhe->fecha();
     linhas->Define(std::move(rows));
@@ -392,9 +396,7 @@ void TFrResumo::FrameEnter() {
       rows.push_back(std::move(l));
     }
   } catch (const bd::ErroBanco& e) {
-    ExibeMensagem(QStringLiteral("Não foi possível abrir a consulta. Mensagem retornada: ") + e.mensagem(),
-                  TipoMensagem::Erro);
-    FalhaBanco = true;
+    FalhaLeitura(e);
   }
   m_consultaCodigos->fecha();
   codigos->Define(std::move(rows));
