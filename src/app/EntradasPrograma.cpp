@@ -1,23 +1,19 @@
 #include "EntradasPrograma.h"
 
 #include "controles/PontosEntrada.h"
+#include "controles/TFoCalcula.h"
 #include "entrega/TFoAssistAlteracao.h"
 #include "entrega/TFoAssistGeracao.h"
 #include "entrega/TFoAssistTransmissao.h"
-#include "nucleo/TColecaoResumo.h"
-#include "nucleo/TTolv.h"
+#include "interface/TFoCalculaResumo.h"
 #include "secoes/TFrPesquisarTolv.h"
 
 void RegistraEntradas(PontosEntrada& entradas) {
   entradas.alteracaoMatriz = ExecutaAlteracaoMatriz;
   entradas.gravacao = ExecutaAssistenteGeracao;
   entradas.transmissao = ExecutaTransmissao;
-  // The summary recalculation, until its window with progress exists.
-  entradas.calculaResumo = [](QWidget*, TTolv& tolv) {
-    tolv.GetColecaoResumo().AtualizaResumos();
-    tolv.CarregaResumos();
-    return 1;
-  };
+  entradas.calculadora = [](QWidget* dono) { TFoCalcula::AbreCalculadora(dono); };
+  entradas.calculaResumo = [](QWidget* dono, TTolv& tolv) { return TFoCalculaResumo::Executa(tolv, dono); };
   entradas.pesquisa = [](QWidget* dono, TTolv& tolv, int escopo, IrParaCampo irParaCampo) {
     TFoPesquisar::ExecutaPesquisar(&tolv, escopo, std::move(irParaCampo), dono);
   };

@@ -14,6 +14,7 @@
 #include "interface/TFrBeneficiarios.h"
 #include "interface/TFrDeclaracao.h"
 #include "interface/TFrInformacoesTolv.h"
+#include "interface/TFrResumo.h"
 #include "nucleo/CaixaMensagem.h"
 #include "nucleo/TColecao.h"
 #include "plataforma/gui/AplicacaoGuardada.h"
@@ -59,9 +60,9 @@ int main(int argc, char** argv) {
     indice.FecharColecoes();
     ExecutaRepararBanco(dono);
   };
-  // The header page, the beneficiary lines of the declarant, of a fund and of a process, the accumulated-income editors (one per
-  // kind), the payments-abroad editor (tree nodes 600 to 602) and the health-plan editor (tree
-  // nodes 800 and 801), hosted by the page container.
+  // The header page, the beneficiary lines of the declarant, of a fund and of a process, the
+  // summary, the accumulated-income editors (one per kind), the payments-abroad editor (tree nodes
+  // 600 to 602) and the health-plan editor (tree nodes 800 and 801), hosted by the page container.
   opcoes.passos.registraPaginas = [anterior = std::move(opcoes.passos.registraPaginas)](TFrDeclaracao& conteiner) {
     if (anterior) anterior(conteiner);
     conteiner.RegistraPagina(TFrDeclaracao::Informacoes, [](QWidget* pai) { return new TFrInformacoesTolv(pai); });
@@ -74,6 +75,7 @@ int main(int argc, char** argv) {
     conteiner.RegistraPagina(TFrDeclaracao::Advogado, [](QWidget* pai) {
       return new TFrBeneficiarios(TFrBeneficiarios::Modo::Processo, pai);
     });
+    conteiner.RegistraPagina(TFrDeclaracao::Resumo, [](QWidget* pai) { return new TFrResumo(pai); });
     conteiner.RegistraPagina(150, [](QWidget* pai) { return new TfrmRra(1, pai); });
     conteiner.RegistraPagina(450, [](QWidget* pai) { return new TfrmRra(2, pai); });
     conteiner.RegistraPagina(600, [](QWidget* pai) { return new TfrmRemessa(pai); });

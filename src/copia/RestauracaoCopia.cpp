@@ -164,6 +164,8 @@ RestauracaoCopia::Resultado RestauracaoCopia::ConfereDeclaracao() {
   }
   if (lido == TColecaoTolv::Cabecalho::Incompativel)
     return Falha(QStringLiteral("A cópia de segurança não é de uma declaração deste programa."));
+  if (lido == TColecaoTolv::Cabecalho::Ilegivel)
+    return Falha(QStringLiteral("Não foi possível ler o banco de dados %1 da cópia de segurança.").arg(m_banco));
   if (lido == TColecaoTolv::Cabecalho::SemDeclaracao)
     return Falha(QStringLiteral("A cópia de segurança não contém uma declaração identificável."));
   const QString proprio = m_tolv->GetNomeBancoDeclaracao();

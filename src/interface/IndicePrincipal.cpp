@@ -105,6 +105,9 @@ void IndicePrincipal::VerificaExistenciaBancos(QWidget*) {
   bool excluiIncompativeis = false;
   QStringList aExcluir;
   QStringList naoIncorporados;
+  // Files that could not be read are never offered for deletion: nothing says they are of
+  // another version (a locked or damaged file may hold a declaration worth repairing).
+  QStringList ilegiveis;
   for (const QString& arquivo : arquivos) {
     TColecaoTolv::Cabecalho lido = TColecaoTolv::Cabecalho::Incompativel;
     {
@@ -120,6 +123,7 @@ void IndicePrincipal::VerificaExistenciaBancos(QWidget*) {
         continue;
       }
     }
+    if (lido == TColecaoTolv::Cabecalho::Ilegivel) ilegiveis << arquivo;
     if (lido != TColecaoTolv::Cabecalho::Incompativel) continue;
     ++incompativeis;
     if (!excluiIncompativeis)
@@ -138,6 +142,11 @@ void IndicePrincipal::VerificaExistenciaBancos(QWidget*) {
     ExibeMensagem(QStringLiteral("Não foi possível incorporar, por não conterem uma declaração identificável ou por já "
                                  "existir o arquivo da declaração: ") +
                       naoIncorporados.join(QStringLiteral(", ")) + u'.',
+                  TipoMensagem::Aviso);
+  if (!ilegiveis.isEmpty())
+    ExibeMensagem(QStringLiteral("Não foi possível ler os arquivos de banco de dados a seguir, que foram mantidos no "
+                                 "diretório de trabalho: ") +
+                      ilegiveis.join(QStringLiteral(", ")) + u'.',
                   TipoMensagem::Aviso);
   ExcluiArquivos(aExcluir);
 }

@@ -25,6 +25,7 @@
 #include "interface/NavegacaoCampo.h"
 #include "interface/ServicosJanelaPrincipal.h"
 #include "interface/TecladoPrincipal.h"
+#include "interface/TFoCalculaResumo.h"
 #include "interface/TFrDeclaracao.h"
 #include "interface/TTzuqTree.h"
 #include "nucleo/CaixaMensagem.h"
@@ -456,10 +457,9 @@ bool TTolv2014::AbrirDeclaracao() {
   return true;
 }
 
-void TTolv2014::recalculaResumo() {
-  TTolv& tolv = GetTolv();
-  tolv.GetColecaoResumo().AtualizaResumos();
-  tolv.CarregaResumos();
+int TTolv2014::recalculaResumo() {
+  const auto& calcula = PontosEntrada::doPrograma().calculaResumo;
+  return calcula ? calcula(this, GetTolv()) : TFoCalculaResumo::Executa(GetTolv(), this);
 }
 
 bool TTolv2014::FecharDeclaracao() {
@@ -705,12 +705,31 @@ void TTolv2014::mudouPagina() {
       {TFrDeclaracao::Informacoes, 12000}, {TFrDeclaracao::BeneficiariosTolv, 12010}, {TFrDeclaracao::Fundos, 50100},
       {TFrDeclaracao::Advogado, 50500},    {TFrDeclaracao::Resumo, 50200},            {TFrDeclaracao::Comprovante, 50300}};
   const TFrDeclaracao::Pagina atual = m_frDeclaracao->PaginaAtual();
+  if (atual != m_paginaAtual) {
+    m_paginaAnterior = m_paginaAtual;
+    m_paginaAtual = atual;
+  }
   for (const auto& [pagina, contexto] : kAjuda)
     if (pagina == atual) m_frDeclaracao->PgDeclaracao()->setProperty("contextoAjuda", contexto);
   if (atual == TFrDeclaracao::Resumo && m_declaracaoAberta && m_tolv && m_tolv->GetResumoGeral().GetOk() == 0 &&
       !AcaoEmAndamento) {
-    GuardaAcao guarda;
-    recalculaResumo();
+    int resposta = 0;
+    {
+      GuardaAcao guarda;
+      resposta = recalculaResumo();
+    }
+    // Totals that are not current are not shown.
+    if (resposta != 1) {
+      m_frDeclaracao->AtivaPagina(TFrDeclaracao::Pagina(m_paginaAnterior));
+      return;
+    }
+    if (TPaginaDeclaracao* pagina = m_frDeclaracao->PaginaDe(TFrDeclaracao::Resumo)) pagina->Recarrega();
+  }
+  if (atual != TFrDeclaracao::Resumo || !m_declaracaoAberta) return;
+  if (TPaginaDeclaracao* pagina = m_frDeclaracao->PaginaDe(TFrDeclaracao::Resumo)) {
+    pagina->Entra();
+    if (QWidget* abas = pagina->findChild<QWidget*>(QStringLiteral("PgResumo")); abas && abas->isVisible())
+      abas->setFocus(Qt::OtherFocusReason);
   }
 }
 

@@ -118,7 +118,8 @@ class TTolv2014 : public QMainWindow {
   void mudouCodigoDaPagina(int lugar, bool compensacao, bool isentos);
   void mudouMolestiaDaPagina(int lugar, bool molestia);
   void escreveChaveDaArvore(const char* propriedade, void (TTzuqTree::*escreve)(bool), bool valor);
-  void recalculaResumo();
+  // The recalculation window: 1 when it completed.
+  int recalculaResumo();
   void concluiFechamento();
   void desligaBancoDeclaracao();
 
@@ -140,6 +141,9 @@ class TTolv2014 : public QMainWindow {
   bool m_ajusteArvorePendente = false;
   int m_escopoPesquisa = 3;
   int m_codigoMostrado = 101;
+  // The page shown before the current one: where a cancelled recalculation goes back to.
+  int m_paginaAnterior = 0;
+  int m_paginaAtual = 0;
   int m_larguraArvore = 191;
   QString m_tituloNo;
   AcoesPrincipal* m_acoes = nullptr;

@@ -67,10 +67,13 @@ void TColecaoResumo::CarregaResumoTotal(TResumo& resumo) {
 }
 
 void TColecaoResumo::GravaResumo(TResumo& resumo) {
-  if (!m_declaracao || m_declaracao->GetFonteDK().isEmpty() || !resumo.GetDono() ||
-      resumo.GetDono()->GetFonteDK().isEmpty())
-    return;
-  m_procedimento->param(QStringLiteral("E_FONTE_DK"), resumo.GetDono()->GetFonteDK());
+  if (!resumo.GetDono()) return;
+  GravaResumo(resumo.GetDono()->GetFonteDK(), resumo, true);
+}
+
+void TColecaoResumo::GravaResumo(const QString& fonte, const TResumo& resumo, bool confirma) {
+  if (!m_declaracao || m_declaracao->GetFonteDK().isEmpty() || fonte.isEmpty()) return;
+  m_procedimento->param(QStringLiteral("E_FONTE_DK"), fonte);
   for (int i = 0; i < TResumo::kTotais; ++i) {
     const auto total = TResumo::Total(i);
     m_procedimento->param(QString::fromLatin1(TResumo::NomeColuna(total)),
@@ -78,7 +81,7 @@ void TColecaoResumo::GravaResumo(TResumo& resumo) {
   }
   m_procedimento->param(QStringLiteral("OK"), int(resumo.GetOk()));
   IniciaTransacao();
-  if (ExecutaProcedure(*m_procedimento)) ConfirmaTransacaoRetendo();
+  if (ExecutaProcedure(*m_procedimento) && confirma) ConfirmaTransacaoRetendo();
   EsqueceLeituras();
 }
 

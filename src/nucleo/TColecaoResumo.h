@@ -22,6 +22,9 @@ class TColecaoResumo : public TColecaoDe<TResumo> {
   void CarregaResumoTotal(TResumo& resumo);
   // Inserts or replaces the owner's row; nothing for an owner not stored yet.
   void GravaResumo(TResumo& resumo);
+  // The row of a source from a summary that needs no owner (the recalculation keeps one summary
+  // for every annex); committed only with `confirma`, so that many rows go in one commit.
+  void GravaResumo(const QString& fonte, const TResumo& resumo, bool confirma);
   // Recomputes every source's row from the stored lines (ATUALIZAR_RESUMO).
   void AtualizaResumos();
 

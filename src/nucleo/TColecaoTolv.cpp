@@ -1,5 +1,7 @@
 #include "nucleo/TColecaoTolv.h"
 
+#include <optional>
+
 #include <QFile>
 
 #include <stdexcept>
@@ -674,21 +676,33 @@ bool TColecaoTolv::ConflitoEstabelecimento(const QString& numero, const QString&
 TColecaoTolv::Cabecalho TColecaoTolv::LeCabecalhoBanco(const QString& arquivo, TTolv& tolv) {
   tolv.Limpar();
   tolv.SetTolvDK(QString());
+  std::optional<bd::Conexao> conexao;
   try {
-    bd::Conexao conexao(Caminho(arquivo));
-    conexao.conecta();
-    bd::Transacao transacao(conexao, Parametros());
+    conexao.emplace(Caminho(arquivo));
+    conexao->conecta();
+  } catch (const bd::ErroBanco&) {
+    return Cabecalho::Ilegivel;
+  }
+  try {
+    bd::Transacao transacao(*conexao, Parametros());
     bd::Consulta versao(transacao, QStringLiteral("SELECT * FROM VERSAO"));
-    versao.abre();
-    if (versao.eof() || versao.campo(QStringLiteral("ANO")).inteiro() != 2014 ||
-        versao.campo(QStringLiteral("VERSAO")).inteiro() < 100)
-      return Cabecalho::Incompativel;
+    int ano = 0, numero = 0;
+    try {
+      versao.abre();
+      if (versao.eof()) return Cabecalho::Ilegivel;
+      ano = versao.campo(QStringLiteral("ANO")).inteiro();
+      numero = versao.campo(QStringLiteral("VERSAO")).inteiro();
+    } catch (const bd::ErroBanco&) {
+      // Opened but with no version to read: not known to be of another version.
+      return Cabecalho::Ilegivel;
+    }
+    if (ano != 2014 || numero < 100) return Cabecalho::Incompativel;
     bd::Consulta cabecalho(transacao, QStringLiteral("SELECT * FROM TOLVS ORDER BY IN_PF_PJ, NR_PF_PJ, AN_RETENCA"));
     cabecalho.abre();
     if (cabecalho.eof()) return Cabecalho::SemDeclaracao;
     CarregaLinha(tolv, cabecalho, false);
   } catch (const bd::ErroBanco&) {
-    return Cabecalho::Incompativel;
+    return Cabecalho::Ilegivel;
   }
   tolv.SetArquivo(arquivo);
   const uint8_t tipo = tolv.GetContribuinte().GetTipo();

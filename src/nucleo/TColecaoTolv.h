@@ -82,10 +82,12 @@ class TColecaoTolv : public TColecaoDe<TTolv> {
   void IniciaTransacao() override;
 
   // What reading the header of a database file found.
-  enum class Cabecalho { Lido, Incompativel, SemDeclaracao };
+  enum class Cabecalho { Lido, Incompativel, SemDeclaracao, Ilegivel };
   // Reads the header row of DADOS/<arquivo> into the declaration (cleared first; its file name
-  // becomes the file's) through a connection of its own. Incompativel: the file cannot be opened
-  // or read, or its version is not this program's; SemDeclaracao: it holds no usable header.
+  // becomes the file's) through a connection of its own. Incompativel: its version row was read
+  // and is not this program's; Ilegivel: the file could not be opened or read at all (locked,
+  // damaged, no database), so nothing is known of its version; SemDeclaracao: it holds no usable
+  // header.
   static Cabecalho LeCabecalhoBanco(const QString& arquivo, TTolv& tolv);
 
   // The copy of the last declaration loaded; nullptr while the index is unusable.

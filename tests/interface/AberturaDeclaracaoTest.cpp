@@ -23,6 +23,8 @@
 #include "nucleo/TColecao.h"
 #include "nucleo/TColecaoTolv.h"
 #include "nucleo/TResumo.h"
+#include "interface/TFoCalculaResumo.h"
+#include "controles/TTolvButton.h"
 #include "nucleo/TTolv.h"
 #include "plataforma/bd/Conexao.h"
 #include "suporte/CaixaMensagemFalsa.h"
@@ -187,6 +189,27 @@ TEST_F(DeclaracaoNaJanela, AStaleSummaryIsRecomputedBeforeThePagesShow) {
   ASSERT_TRUE(abre());
   EXPECT_EQ(janela->GetTolv().GetResumoGeral().GetOk(), 1);
   EXPECT_TRUE(janela->GetTolv().GetResumoGeral().GetTotBenef().GetValorInterno().ehZero());
+}
+
+TEST_F(DeclaracaoNaJanela, ACancelledRecalculationLeavesTheSummaryPage) {
+  cria();
+  ASSERT_TRUE(abre());
+  janela->FrDeclaracao()->AtivaPagina(P::BeneficiariosTolv);
+  janela->GetTolv().GetResumoGeral().SetOk(0);
+  const int intervalo = TFoCalculaResumo::DefineIntervaloProgresso(0);
+  TFoCalculaResumo::DefineObservador([](TFoCalculaResumo& j, int) { j.BtCancelar()->click(); });
+  roda("INSERT INTO TOLV_ITENS (TOLV_ITEM_DK, E_FONTE_DK, TRIB_TRIBU, E_IN_PF_PJ, E_NR_PF_PJ) VALUES (1, 1, '0561', '1', '111444777')");
+  janela->FrDeclaracao()->AtivaPagina(P::Resumo);
+  EXPECT_EQ(janela->FrDeclaracao()->PaginaAtual(), P::BeneficiariosTolv);
+  EXPECT_EQ(janela->GetTolv().GetResumoGeral().GetOk(), 0);
+
+  // Completed, the page stays and the totals are current.
+  TFoCalculaResumo::DefineObservador({});
+  janela->FrDeclaracao()->AtivaPagina(P::Resumo);
+  TFoCalculaResumo::DefineIntervaloProgresso(intervalo);
+  EXPECT_EQ(janela->FrDeclaracao()->PaginaAtual(), P::Resumo);
+  EXPECT_EQ(janela->GetTolv().GetResumoGeral().GetOk(), 1);
+  EXPECT_EQ(janela->GetTolv().GetResumoGeral().GetTotBenef().GetValorInterno(), Valor::deReais(1));
 }
 
 TEST_F(DeclaracaoNaJanela, ASummaryUpToDateIsKept) {

@@ -153,6 +153,30 @@ TEST_F(Indice, FilesOfAnotherVersionAreAskedAboutOnceAndReported) {
   EXPECT_EQ(listadas(), QStringList({kEmpresa}));
 }
 
+TEST_F(Indice, AFileThatCannotBeReadIsReportedApartAndKept) {
+  incompativel("TOLV2014114447770001612012.FDB");
+  {
+    QFile f(dados("TOLV2014114447770002422013.FDB"));
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write("um arquivo danificado");
+  }
+  caixa.responde(ResultadoMensagem::Sim);
+  caixa.responde(ResultadoMensagem::Sim);
+
+  indice.VerificaExistenciaBancos(nullptr);
+
+  const QStringList t = textos();
+  ASSERT_EQ(t.size(), 4) << t.join('\n').toStdString();
+  EXPECT_EQ(t[2],
+            "Informação: Um arquivo não foi incorporado, pois a versão do banco de dados é incompatível com esta versão "
+            "do programa.");
+  EXPECT_EQ(t[3],
+            "Aviso: Não foi possível ler os arquivos de banco de dados a seguir, que foram mantidos no diretório de "
+            "trabalho: TOLV2014114447770002422013.FDB.");
+  EXPECT_FALSE(QFile::exists(dados("TOLV2014114447770001612012.FDB")));
+  EXPECT_TRUE(QFile::exists(dados("TOLV2014114447770002422013.FDB")));
+}
+
 TEST_F(Indice, AFileOfAnotherVersionKeptWhenTheUserSaysNo) {
   incompativel(kEmpresa);
   caixa.responde(ResultadoMensagem::Sim);

@@ -9,6 +9,7 @@
 
 #include "DeclaracaoTeste.h"
 #include "nucleo/Compensacao.h"
+#include "nucleo/RecalculoResumo.h"
 #include "nucleo/RendimentosTributaveis.h"
 #include "nucleo/SubJudice.h"
 #include "nucleo/TColecaoResumo.h"
@@ -313,6 +314,162 @@ TEST_F(ColecaoResumo, CalculaSumsExemptIncomeAbroadAndHealthPlans) {
   EXPECT_EQ(r.GetValorDependentes().GetValorInterno(), R("120,00"));
   EXPECT_TRUE(r.GetTotDepSubjud().GetValorInterno().ehZero());
   EXPECT_EQ(r.GetTotBenef().GetValorInterno(), Valor::deReais(8));
+}
+
+// Lines of the declarant, of a fund and of a process, some with judicial and exempt child rows,
+// stored with deductions equal to the sum of their four kinds; RESUMOS holds stale rows marked
+// out of date.
+class Recalculo : public ColecaoResumo {
+ protected:
+  void SetUp() override {
+    ColecaoResumo::SetUp();
+    Roda(QStringLiteral(
+        "INSERT INTO FONTES (FONTE_DK, IN_TIPO, IN_PF_PJ, NR_PF_PJ, NM_NM_EMPR) VALUES (2, 0, '2', '222222222222', 'FUNDO');"
+        "INSERT INTO FONTES (FONTE_DK, IN_TIPO, IN_PF_PJ, NR_PF_PJ, NM_NM_EMPR) VALUES (3, 1, '3', '00012345620134010001', 'PROCESSO');"
+        "INSERT INTO FONTES (FONTE_DK, IN_TIPO, IN_PF_PJ, NR_PF_PJ, NM_NM_EMPR) VALUES (4, 0, '2', '444444444444', 'SEM LINHAS');"
+        "INSERT INTO RESUMOS (E_FONTE_DK, TOT_BENEF, TOT_REND, OK) VALUES (1, 99, 1.5, 0);"
+        "INSERT INTO RESUMOS (E_FONTE_DK, TOT_BENEF, TOT_REND, OK) VALUES (2, 98, 2.5, 0);"
+        "INSERT INTO RESUMOS (E_FONTE_DK, TOT_BENEF, TOT_REND, OK) VALUES (4, 97, 3.5, 0);"));
+    std::mt19937 gerador(1125);
+    auto valor = [&gerador] {
+      return Valor::deDezMilesimos(std::uniform_int_distribution<int64_t>(0, 9'999'999'999'999)(gerador));
+    };
+    using RT = TRendimentosTributaveis;
+    bd::Conexao c(ArquivoBanco());
+    c.conecta();
+    bd::Transacao t(c);
+    for (int i = 1; i <= 30; ++i) {
+      Linha l;
+      l.fonte = 1 + i % 3;
+      l.judicial = i % 2 == 0;
+      for (int m = 1; m <= 13; ++m) {
+        for (auto s : {RT::kRendimento, RT::kRetido, RT::kDeducaoPO, RT::kDeducaoPP, RT::kDeducaoDP, RT::kDeducaoPA})
+          if (gerador() % 4) l.tributaveis.GetSerie(s).Mes(m).SetValorMonetario(valor());
+        l.tributaveis.SomaDeducoes();
+        if (!l.judicial) continue;
+        for (auto s : {RT::kRendimento, RT::kRetido, RT::kDeducaoPO, RT::kDeducaoPA})
+          l.subJudice.GetSerie(s).Mes(m).SetValorMonetario(valor());
+        l.subJudice.SomaDeducoes();
+        l.subJudice.GetDeposito(m).SetValorMonetario(valor());
+        l.compensacao.GetAnoAtual(m).SetValorMonetario(valor());
+        l.compensacao.GetAnoAnterior(m).SetValorMonetario(valor());
+      }
+      Insere(t, i, l);
+      if (i % 3 == 0) {
+        bd::Consulta isento(t, QStringLiteral("INSERT INTO ISENTOS (E_TOLV_ITEM_DK, VL_RIP65_JAN, VL_ANUAL_OUTRO) "
+                                              "VALUES (?, 123.4567, 89)"));
+        isento.param(1, i);
+        isento.executa();
+        bd::Consulta marca(t, QStringLiteral("UPDATE TOLV_ITENS SET TEM_ISENTO = 1 WHERE TOLV_ITEM_DK = ?"));
+        marca.param(1, i);
+        marca.executa();
+      }
+    }
+    t.commit();
+    m_tolv.SetTolvDK(QStringLiteral("1"));
+    m_tolv.SetFonteDK(QStringLiteral("1"));
+    m_tolv.SetInAdmFC(1);
+    m_tolv.SetInAdvogado(1);
+    m_tolv.CarregaResumos();
+  }
+
+  // The totals of the sources' stored rows (all of them when `fonte` is 0), summed by the
+  // database.
+  std::array<int64_t, TResumo::kTotais> Esperado(int fonte) {
+    auto meses = [](const char* serie) {
+      QStringList m;
+      for (const char* mes : kMeses) m << QStringLiteral("COALESCE(%1%2, 0)").arg(QLatin1String(serie), QLatin1String(mes));
+      return QStringLiteral("SUM(") + m.join(" + ") + u')';
+    };
+    const QString filtro = fonte ? QStringLiteral(" WHERE I.E_FONTE_DK = %1").arg(fonte) : QString();
+    bd::Conexao c(ArquivoBanco());
+    c.conecta();
+    bd::Transacao t(c);
+    bd::Consulta linhas(t, QStringLiteral("SELECT COUNT(*), %1, %2, %3 FROM TOLV_ITENS I%4")
+                               .arg(meses("I.VL_RENDIME_"), meses("I.VL_DEDUCAO_"), meses("I.VL_RETIDO_"), filtro));
+    bd::Consulta judiciais(t, QStringLiteral("SELECT %1, %2, %3, %4, %5, %6 FROM JUDICIAIS J "
+                                             "JOIN TOLV_ITENS I ON I.TOLV_ITEM_DK = J.E_TOLV_ITEM_DK%7")
+                                  .arg(meses("J.VL_ANOATUAL_"), meses("J.VL_ANOANTERIOR_"), meses("J.VL_RENDIME_"),
+                                       meses("J.VL_DEDUCAO_"), meses("J.VL_RETIDO_"), meses("J.VL_DEPOSITO_"), filtro));
+    linhas.abre();
+    judiciais.abre();
+    std::array<int64_t, TResumo::kTotais> e{};
+    e[TResumo::kTotBenef] = linhas.campo(1).inteiro64() * 10000;
+    for (int i = 0; i < 3; ++i) e[size_t(TResumo::kTotRend + i)] = linhas.campo(2 + i).dezMilesimos();
+    for (int i = 0; i < 6; ++i) e[size_t(TResumo::kTotAnoAtu + i)] = judiciais.campo(1 + i).dezMilesimos();
+    return e;
+  }
+
+  static std::array<int64_t, TResumo::kTotais> Totais(const TResumo& r) {
+    std::array<int64_t, TResumo::kTotais> v{};
+    for (int i = 0; i < TResumo::kTotais; ++i) v[size_t(i)] = r.GetTotal(TResumo::Total(i)).GetValorInterno().dezMilesimos();
+    return v;
+  }
+
+  // The stored row of a source, as the database has it: its totals and its mark.
+  std::pair<std::array<int64_t, TResumo::kTotais>, int> Gravado(const QString& fonte) {
+    Anexo dono(m_tolv, fonte);
+    TResumo lido(&dono);
+    m_tolv.GetColecaoResumo().CarregaResumo(lido);
+    return {Totais(lido), lido.GetOk()};
+  }
+};
+
+TEST_F(Recalculo, TotalsEqualTheStoredAmountsOfEverySource) {
+  RecalculoResumo recalculo(m_tolv);
+  int chamadas = 0, ultima = 0;
+  recalculo.DefineProgresso([&](int linhas) { ++chamadas, ultima = linhas; }, 0);
+  EXPECT_EQ(recalculo.TotalLinhas(), 30);
+  ASSERT_TRUE(recalculo.Executa());
+  EXPECT_EQ(ultima, 30);
+  EXPECT_GE(chamadas, 1);
+
+  EXPECT_EQ(Totais(m_tolv.GetResumo()), Esperado(1));
+  EXPECT_EQ(m_tolv.GetResumo().GetOk(), 1);
+  EXPECT_EQ(Totais(m_tolv.GetResumoGeral()), Esperado(0));
+  EXPECT_EQ(m_tolv.GetResumoGeral().GetOk(), 1);
+  EXPECT_EQ(m_tolv.GetResumoGeral().GetJudicial(), 1);
+  for (int fonte : {1, 2, 3}) {
+    const auto [totais, ok] = Gravado(QString::number(fonte));
+    EXPECT_EQ(totais, Esperado(fonte)) << "fonte " << fonte;
+    EXPECT_EQ(ok, 1) << "fonte " << fonte;
+  }
+  // A source without lines is stored as zeros, up to date.
+  const auto [vazio, okVazio] = Gravado(QStringLiteral("4"));
+  EXPECT_EQ(vazio, (std::array<int64_t, TResumo::kTotais>{}));
+  EXPECT_EQ(okVazio, 1);
+
+  // Opening the declaration again finds the same totals, up to date.
+  m_tolv.CarregaResumos();
+  EXPECT_EQ(Totais(m_tolv.GetResumoGeral()), Esperado(0));
+  EXPECT_EQ(m_tolv.GetResumoGeral().GetOk(), 1);
+  EXPECT_TRUE(m_caixa.chamadas().empty());
+}
+
+TEST_F(Recalculo, ACancelHalfWayChangesNothing) {
+  const auto geralAntes = Totais(m_tolv.GetResumoGeral());
+  const auto proprioAntes = Totais(m_tolv.GetResumo());
+  ASSERT_EQ(m_tolv.GetResumoGeral().GetOk(), 0);
+  std::map<int, std::pair<std::array<int64_t, TResumo::kTotais>, int>> gravados;
+  for (int fonte : {1, 2, 4}) gravados[fonte] = Gravado(QString::number(fonte));
+
+  // Cancelled in the declarant's lines, and in the last annex's.
+  for (int cancelaEm : {5, 29}) {
+    RecalculoResumo recalculo(m_tolv);
+    recalculo.DefineProgresso(
+        [&](int linhas) {
+          if (linhas == cancelaEm) recalculo.Cancela();
+        },
+        0);
+    EXPECT_FALSE(recalculo.Executa()) << cancelaEm;
+    EXPECT_TRUE(recalculo.Cancelado());
+    EXPECT_EQ(Totais(m_tolv.GetResumoGeral()), geralAntes);
+    EXPECT_EQ(Totais(m_tolv.GetResumo()), proprioAntes);
+    EXPECT_EQ(m_tolv.GetResumoGeral().GetOk(), 0);
+    EXPECT_EQ(m_tolv.GetResumo().GetOk(), 0);
+    for (const auto& [fonte, gravado] : gravados) EXPECT_EQ(Gravado(QString::number(fonte)), gravado) << fonte;
+    EXPECT_EQ(m_pasta.le(kBanco, QStringLiteral("SELECT COUNT(*) FROM RESUMOS")), QStringLiteral("3"));
+  }
 }
 
 }  // namespace

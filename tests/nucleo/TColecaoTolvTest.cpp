@@ -505,7 +505,8 @@ INSTANTIATE_TEST_SUITE_P(
         CasoCabecalho{"SemCabecalho", "", TColecaoTolv::Cabecalho::SemDeclaracao},
         CasoCabecalho{"AnoDeOutraEdicao", "UPDATE VERSAO SET ANO = 2013", TColecaoTolv::Cabecalho::Incompativel},
         CasoCabecalho{"VersaoAntiga", "UPDATE VERSAO SET VERSAO = 99", TColecaoTolv::Cabecalho::Incompativel},
-        CasoCabecalho{"NaoEhBanco", "lixo", TColecaoTolv::Cabecalho::Incompativel},
+        CasoCabecalho{"NaoEhBanco", "lixo", TColecaoTolv::Cabecalho::Ilegivel},
+        CasoCabecalho{"SemVersao", "DELETE FROM VERSAO", TColecaoTolv::Cabecalho::Ilegivel},
         CasoCabecalho{"Valido",
                       "INSERT INTO TOLVS (IN_PF_PJ, NR_PF_PJ, AN_RETENCA, NM_NM_EMPR, IN_NATUREZADECLAR) "
                       "VALUES ('2', '114447770001', '2013', 'EMPRESA', 7)",
