@@ -18,12 +18,12 @@
 #include <QVBoxLayout>
 
 #include "controles/PaletaTolv.h"
-#include "controles/PontosEntrada.h"
 #include "controles/TEstadoNovo.h"
 #include "controles/TZUQSaveDialogBox.h"
 #include "entrega/ArquivoDeclaracao.h"
 #include "entrega/PaginaEntrega.h"
 #include "entrega/TArquivoTolv.h"
+#include "entrega/TFrResultTrans.h"
 #include "entrega/TFrTolvVerifica.h"
 #include "entrega/TVerificacaoPendencias.h"
 #include "nucleo/CaixaMensagem.h"
@@ -123,7 +123,7 @@ class EstadoGeracao : public TEstadoNovo {
         SetProximo(proximo);
         return proximo != Pagina() && evento == EventoAssistente::Concluir;
       }
-      case 10: SetProximo(m_assistente->Certificado() ? 7 : 5); return false;
+      case 10: SetProximo(m_assistente->DecideCertificado()); return false;
       default: SetProximo(RotaAssistente::Conclui); return false;
     }
   }
@@ -138,16 +138,6 @@ QProgressBar* Barra(QWidget* pai, const char* nome) {
   barra->setRange(0, 100);
   barra->setValue(0);
   return barra;
-}
-
-QLabel* Link(QWidget* pai) {
-  auto* link = new QLabel(pai);
-  link->setObjectName(QStringLiteral("LbSite"));
-  link->setText(QStringLiteral("<a href=\"%1\" style=\"color:#000080\">%1</a>").arg(kSiteInternet));
-  link->setTextFormat(Qt::RichText);
-  link->setTextInteractionFlags(Qt::LinksAccessibleByMouse);
-  QObject::connect(link, &QLabel::linkActivated, link, [] { AbreSiteInternet(true); });
-  return link;
 }
 
 // The wizard open now: one at a time.
@@ -308,22 +298,16 @@ void TFoAssistGeracao::criaPaginas() {
   }
   {
     QWidget* p = CriaPainel(7);
-    QVBoxLayout* l = PaginaEntrega::Prepara(p, QStringLiteral(" Resultado da transmissão"));
-    auto* frame = new QWidget(p);
-    frame->setObjectName(QStringLiteral("FrResultTrans"));
-    auto* lf = new QVBoxLayout(frame);
-    lf->setContentsMargins(0, 0, 0, 0);
-    m_lbTransmitido = PaginaEntrega::Texto(frame, QString(), "LbxResultado");
-    lf->addWidget(m_lbTransmitido);
-    l->addWidget(frame);
-    l->addStretch(1);
+    QVBoxLayout* l = PaginaEntrega::Prepara(p, kTitulo);
+    m_frResultTrans = new TFrResultTrans(p);
+    l->addWidget(m_frResultTrans, 1);
   }
   {
     QWidget* p = CriaPainel(8);
     QVBoxLayout* l = PaginaEntrega::Prepara(p, kTitulo);
     l->addWidget(PaginaEntrega::Texto(p, QStringLiteral("A declaração gravada deverá ser transmitida à BVD com o programa de "
                                          "transmissão Kalvorin, que pode ser obtido na página da BVD na Internet:")));
-    l->addWidget(Link(p));
+    l->addWidget(PaginaEntrega::LinkSite(p, PaletaTolv::kFundo));
     l->addSpacing(10);
     l->addWidget(PaginaEntrega::Texto(p, QStringLiteral("Deseja transmitir a declaração agora?")));
     auto* grupo = new QButtonGroup(p);
@@ -365,7 +349,7 @@ void TFoAssistGeracao::criaPaginas() {
     l->addWidget(PaginaEntrega::Texto(p, kAvisoCertificado));
     l->addSpacing(8);
     l->addWidget(PaginaEntrega::Texto(p, QStringLiteral("Para mais informações, consulte o sítio da BVD na Internet:")));
-    l->addWidget(Link(p));
+    l->addWidget(PaginaEntrega::LinkSite(p, PaletaTolv::kFundo));
     l->addStretch(1);
   }
 }
@@ -719,15 +703,13 @@ int TFoAssistGeracao::DecideGravacao() {
 
 void TFoAssistGeracao::EntraTransmissao() {
   if (m_resultado == TfoGravacao::kSemErro) AtualizaStatusTolv(m_colecao, m_tolv, 1);
-  m_lbTransmitido->setText(m_caminhoCompleto);
-  PontosEntrada& entradas = PontosEntrada::doPrograma();
-  if (entradas.transmissao)
-    entradas.transmissao(this);
-  else
-    AvisaIndisponivel(QStringLiteral("Transmitir via internet"));
+  m_frResultTrans->SetArquivoGravado(m_caminhoCompleto);
+  m_frResultTrans->GetArquivos() = {m_caminhoCompleto};
+  m_frResultTrans->Transmite();
 }
 
 int TFoAssistGeracao::DecideTransmissao() {
+  // The writer refuses to write beside an old receipt, so one found now is the hand-over's.
   const bool recibo = !ArquivoDeclaracao::ReciboAoLado(m_caminhoCompleto).isEmpty();
   m_cbRecibo->setVisible(recibo);
   m_cbRecibo->setChecked(recibo);
@@ -736,15 +718,17 @@ int TFoAssistGeracao::DecideTransmissao() {
 
 int TFoAssistGeracao::DecideTransmitir() {
   if (m_rbSim->isChecked()) {
-    m_certificado = m_checkCertDigi->isChecked();
-    return m_certificado ? 10 : 7;
+    TFrResultTrans::SetCertificado(m_checkCertDigi->isChecked() ? 1 : 0);
+    return m_checkCertDigi->isChecked() ? 10 : 7;
   }
   m_cbRecibo->hide();
   m_cbRecibo->setChecked(false);
   m_checkCertDigi->setChecked(false);
-  m_certificado = false;
+  TFrResultTrans::SetCertificado(0);
   return 5;
 }
+
+int TFoAssistGeracao::DecideCertificado() { return m_rbSim->isChecked() ? 7 : 5; }
 
 void TFoAssistGeracao::EntraRecibo() {
   m_meNumRec->setText(m_tolv.GetNrRecibo().GetValor());

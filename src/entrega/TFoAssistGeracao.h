@@ -16,12 +16,14 @@ class QRadioButton;
 class QToolButton;
 class TArquivoTolv;
 class TColecaoTolv;
+class TFrResultTrans;
 class TFrTolvVerifica;
 class TTolv;
 
 // The writing wizard, "Gravação da declaração": federative unit of transmission, pendency
 // verification (errors stop it), folder, writing with progress and cancel, result, and the offer
-// to hand the file at once to the transmission program.
+// to hand the file at once to the transmission program (the hand-over frame on page 7, with the
+// program-wide certificate choice of TFrResultTrans).
 //
 // Pages and states carry the same numbers: 1 unit, 2 verification, 3 location, 4 writing,
 // 5 success, 6 failure, 7 transmission, 8 transmit now?, 9 receipt number (unreachable, as the
@@ -58,6 +60,7 @@ class TFoAssistGeracao : public TFormAssistNovo {
   int DecideGravacao();
   int DecideTransmissao();
   int DecideTransmitir();
+  int DecideCertificado();
   int DecideRecibo();
 
   bool ValidaLocalGravacao();
@@ -77,11 +80,11 @@ class TFoAssistGeracao : public TFormAssistNovo {
   void btnLocalizarClick();
 
   TFrTolvVerifica& FrTolvVerifica() { return *m_frVerifica; }
+  TFrResultTrans& FrResultTrans() { return *m_frResultTrans; }
   TArquivoTolv& Driver() { return *m_driver; }
   int Resultado() const { return m_resultado; }
   const QString& CaminhoCompleto() const { return m_caminhoCompleto; }
   const QString& UnidadeAtual() const { return m_unidade; }
-  bool Certificado() const { return m_certificado; }
   bool ImprimeRecibo() const;
   bool Gravando() const { return m_gravando; }
 
@@ -115,7 +118,6 @@ class TFoAssistGeracao : public TFormAssistNovo {
   bool m_disquete = false;
   QString m_nomeArquivo;
   QString m_caminhoCompleto;
-  bool m_certificado = false;
   bool m_cancelaGravacao = false;
   bool m_gravando = false;
   bool m_verificando = false;
@@ -140,7 +142,7 @@ class TFoAssistGeracao : public TFormAssistNovo {
   QCheckBox* m_cbRecibo = nullptr;
   QLabel* m_lErro = nullptr;
   QLabel* m_lbPrimeiraParteErro = nullptr;
-  QLabel* m_lbTransmitido = nullptr;
+  TFrResultTrans* m_frResultTrans = nullptr;
   QRadioButton* m_rbSim = nullptr;
   QRadioButton* m_rbNao = nullptr;
   QCheckBox* m_checkCertDigi = nullptr;

@@ -1,7 +1,8 @@
 // The writing wizard driven offscreen over a fixture declaration: the unit of transmission, the
 // verification that stops the road on errors or on a stop, the folder, the writing (its file
 // compared with the writer's golden file), a receipt already there, a full disk, cancel and
-// Escape during the writing, and the end with or without the offer to transmit.
+// Escape during the writing, and the end with or without the hand-over to the transmission
+// program (the stand-in library accepting or refusing, or no program at all).
 
 #include <QApplication>
 #include <QCheckBox>
@@ -10,16 +11,19 @@
 #include <QDir>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QTest>
 
 #include <memory>
 
 #include "GravacaoTeste.h"
+#include "TransmissaoTeste.h"
 #include "VerificacaoTeste.h"
-#include "controles/PontosEntrada.h"
 #include "entrega/IDestinoBytes.h"
 #include "entrega/TFoAssistGeracao.h"
+#include "entrega/TFrResultTrans.h"
 #include "entrega/TFrTolvVerifica.h"
 #include "entrega/TVerificacaoPendencias.h"
 #include "nucleo/ETolvError.h"
@@ -53,6 +57,7 @@ class AssistGeracao : public testing::Test {
  protected:
   void SetUp() override {
     FalhaBanco = FalhaBancoIndice = false;
+    TFrResultTrans::SetCertificado(0);
     TColecao::DefineEncerramento([] { throw FimDoProcesso{}; });
     ServicosVerificacao::Registra(&m_servicos);
     const QString pasta = DadosEntrega() + u'/' + kCaso;
@@ -90,7 +95,6 @@ class AssistGeracao : public testing::Test {
     m_colecao.reset();
     m_tolv.LiberaItens();
     ServicosVerificacao::Registra(nullptr);
-    PontosEntrada::doPrograma().transmissao = nullptr;
     TColecao::FechaConexoes();
     TColecao::DefineEncerramento({});
   }
@@ -127,6 +131,8 @@ class AssistGeracao : public testing::Test {
     return r;
   }
 
+  // No test reaches a transmission program of the machine.
+  transmissao_teste::ProgramaFalso m_kalvorin;
   PastaProgramaTemp m_pasta{true};
   QTemporaryDir m_casa;
   UnidadesFalsas m_unidades{{Unidade{m_casa.path(), TipoUnidade::Fixa, QStringLiteral("casa"), true}}};
@@ -189,13 +195,10 @@ TEST_F(AssistGeracao, GravaOArquivoDouradoEEncerraSemTransmitir) {
   EXPECT_EQ(TArquivoIni::LeString(QStringLiteral("AssistG"), QStringLiteral("unidade")), m_casa.path());
 }
 
-TEST_F(AssistGeracao, TransmitirAgoraMarcaAStatusEOfereceORecibo) {
-  int transmissoes = 0;
-  // The hand-over writes the delivery receipt beside the file, as the transmission program does.
-  PontosEntrada::doPrograma().transmissao = [&](QWidget*) {
-    ++transmissoes;
-    escreve(ArquivoDeclaracao::TrocaExtensao(Gravado(), QStringLiteral("REC")), "recibo");
-  };
+// "Sim" hands the written file to the transmission program on page 7: its status line there, the
+// declaration marked written, and the receipt the program brought offered for printing.
+TEST_F(AssistGeracao, TransmitirAgoraEntregaOArquivoEOfereceORecibo) {
+  m_kalvorin.InstalaPrograma();
   AteLocal();
   A().BtnAvancarClick();
   ASSERT_EQ(A().PaginaAtual(), 8);
@@ -204,30 +207,97 @@ TEST_F(AssistGeracao, TransmitirAgoraMarcaAStatusEOfereceORecibo) {
   EXPECT_TRUE(Filho<QCheckBox>("CheckCertDigi")->isEnabled());
   A().BtnAvancarClick();
   ASSERT_EQ(A().PaginaAtual(), 7);
-  EXPECT_EQ(transmissoes, 1);
+  EXPECT_EQ(TFrResultTrans::Certificado(), 0);
+  EXPECT_TRUE(m_kalvorin.Chamadas().startsWith(Gravado() + QStringLiteral("|0|")));
+  EXPECT_EQ(m_kalvorin.Chamadas().count(u'\n'), 1);
+  TFrResultTrans& frame = A().FrResultTrans();
+  EXPECT_TRUE(frame.isVisibleTo(&A()));
+  EXPECT_FALSE(frame.MostraAviso());
+  EXPECT_EQ(frame.Linhas(), QStringList{QStringLiteral("20") + Gravado()});
+  EXPECT_EQ(frame.Mensagens(), QStringList{QStringLiteral("Declaração recebida.  Certificado: 0")});
+  EXPECT_TRUE(frame.ImprimeRecibos());
   EXPECT_EQ(m_pasta.le(QStringLiteral("Tolv.FDB"), QStringLiteral("SELECT IN_STATUS FROM TOLVS")), QStringLiteral("1"));
+  EXPECT_TRUE(A().AvancarHabilitado());
+  EXPECT_FALSE(A().PainelBotao(TFormAssistNovo::Botao::Cancelar)->isEnabled());
   A().BtnAvancarClick();
   ASSERT_EQ(A().PaginaAtual(), 5);
+  EXPECT_TRUE(Filho<QCheckBox>("CBRecibo")->isVisibleTo(&A()));
   EXPECT_TRUE(Filho<QCheckBox>("CBRecibo")->isChecked());
   A().BtnOKClick();
+  EXPECT_EQ(A().result(), QDialog::Accepted);
   EXPECT_TRUE(A().ImprimeRecibo());
+  EXPECT_TRUE(m_caixa.chamadas().empty()) << Textos().join(u'\n').toStdString();
 }
 
-TEST_F(AssistGeracao, SemOProgramaDeTransmissaoDizQueNaoEstaDisponivel) {
+// A file the program refuses: its failure line and message, the certificate choice of page 8
+// handed over, no receipt offered, and the wizard goes on to its end.
+TEST_F(AssistGeracao, TransmissaoRecusadaMostraAFalhaENaoOfereceRecibo) {
+  m_kalvorin.InstalaPrograma();
+  QDir().mkpath(PastaPadrao());
+  m_kalvorin.Responde(Gravado(), 99, "Declara\xE7\xE3o recusada.\nAssinatura inv\xE1lida.");
   AteLocal();
   A().BtnAvancarClick();
+  ASSERT_EQ(A().PaginaAtual(), 8);
   Filho<QRadioButton>("RBSim")->click();
   Filho<QCheckBox>("CheckCertDigi")->setChecked(true);
   A().BtnAvancarClick();
   ASSERT_EQ(A().PaginaAtual(), 10);  // the certificate notice first
-  EXPECT_TRUE(A().Certificado());
+  EXPECT_EQ(TFrResultTrans::Certificado(), 1);
   A().BtnAvancarClick();
   ASSERT_EQ(A().PaginaAtual(), 7);
-  ASSERT_EQ(m_caixa.chamadas().size(), 1u);
-  EXPECT_TRUE(m_caixa.ultima().texto.contains(QStringLiteral("não está disponível")));
+  EXPECT_TRUE(m_kalvorin.Chamadas().startsWith(Gravado() + QStringLiteral("|1|")));
+  TFrResultTrans& frame = A().FrResultTrans();
+  EXPECT_EQ(frame.Linhas(), QStringList{QStringLiteral("10") + Gravado()});
+  EXPECT_EQ(frame.Mensagens(), QStringList{QStringLiteral("Declaração recusada.  Assinatura inválida.")});
+  EXPECT_FALSE(frame.ImprimeRecibos());
+  EXPECT_TRUE(frame.findChild<QListWidget*>(QStringLiteral("LbxResultado"))->isEnabled());
+  EXPECT_EQ(frame.findChild<QPlainTextEdit*>(QStringLiteral("MeErro"))->toPlainText(), frame.Mensagens()[0]);
+  EXPECT_TRUE(A().AvancarHabilitado());
+  A().BtnAvancarClick();
+  ASSERT_EQ(A().PaginaAtual(), 5);
+  EXPECT_FALSE(Filho<QCheckBox>("CBRecibo")->isVisibleTo(&A()));
+  EXPECT_FALSE(Filho<QCheckBox>("CBRecibo")->isChecked());
+  A().BtnOKClick();
+  EXPECT_EQ(A().result(), QDialog::Accepted);
+  EXPECT_FALSE(A().ImprimeRecibo());
+  // The declaration was written all the same.
+  EXPECT_EQ(conteudo(Gravado()), m_esperado);
+}
+
+// Without the transmission program page 7 says it is not installed, and no receipt is offered.
+TEST_F(AssistGeracao, SemOProgramaDeTransmissaoDizQueNaoEstaInstalado) {
+  AteLocal();
+  A().BtnAvancarClick();
+  ASSERT_EQ(A().PaginaAtual(), 8) << Textos().join(u'\n').toStdString();
+  Filho<QRadioButton>("RBSim")->click();
+  A().BtnAvancarClick();
+  ASSERT_EQ(A().PaginaAtual(), 7);
+  EXPECT_TRUE(A().FrResultTrans().MostraAviso());
+  EXPECT_EQ(A().FrResultTrans().Aviso(),
+            QStringLiteral("O Kalvorin não está instalado no seu computador. Faça a cópia do programa da página da "
+                           "Brenvald e instale-o."));
+  EXPECT_TRUE(m_caixa.chamadas().empty()) << Textos().join(u'\n').toStdString();
   A().BtnAvancarClick();
   EXPECT_EQ(A().PaginaAtual(), 5);
   EXPECT_FALSE(Filho<QCheckBox>("CBRecibo")->isChecked());
+  A().BtnOKClick();
+  EXPECT_FALSE(A().ImprimeRecibo());
+}
+
+// "Não" after a certificate choice clears the program-wide choice the hand-over passes on.
+TEST_F(AssistGeracao, NaoTransmitirLimpaACertificacao) {
+  TFrResultTrans::SetCertificado(1);
+  AteLocal();
+  A().BtnAvancarClick();
+  ASSERT_EQ(A().PaginaAtual(), 8);
+  Filho<QRadioButton>("RBSim")->click();
+  Filho<QCheckBox>("CheckCertDigi")->setChecked(true);
+  Filho<QRadioButton>("RBNao")->click();
+  EXPECT_FALSE(Filho<QCheckBox>("CheckCertDigi")->isChecked());
+  A().BtnOKClick();
+  ASSERT_EQ(A().PaginaAtual(), 5);
+  EXPECT_EQ(TFrResultTrans::Certificado(), 0);
+  EXPECT_TRUE(m_kalvorin.Chamadas().isEmpty());
 }
 
 TEST_F(AssistGeracao, ErrosOuParadaNaVerificacaoImpedemAGravacao) {

@@ -32,18 +32,55 @@ inline QByteArray Declaracao(const QByteArray& declarante, bool retificadora = f
          "RESPO|11144477735|ANA SOUZA|\r\n" + declarante + "\r\nFIMTOLV|\r\n";
 }
 
-class ComArquivos : public testing::Test {
+// The transmission program as the tests install it: its settings in a system folder of the
+// test's own (while the object lives) and the stand-in library that answers on cue.
+class ProgramaFalso {
+ public:
+  ProgramaFalso() : m_sistemaAntes(qEnvironmentVariable("TOLV_PASTA_SISTEMA")) {
+    qputenv("TOLV_PASTA_SISTEMA", m_sistema.path().toUtf8());
+    qputenv("VELDRA_FALSA_REGISTRO", m_sistema.filePath(QStringLiteral("chamadas.txt")).toUtf8());
+  }
+  ~ProgramaFalso() {
+    qputenv("TOLV_PASTA_SISTEMA", m_sistemaAntes.toUtf8());
+    qunsetenv("VELDRA_FALSA_REGISTRO");
+  }
+  ProgramaFalso(const ProgramaFalso&) = delete;
+  ProgramaFalso& operator=(const ProgramaFalso&) = delete;
+
+  // The transmission program installed with the stand-in library, at a version.
+  void InstalaPrograma(const QByteArray& versao = "200801") {
+    Grava(m_sistema.filePath(QStringLiteral("kal-von.ini")),
+          "[Kal-Von]\r\nVersao=" + versao + "\r\nPath=" + m_programa.path().toUtf8() + "\r\n");
+    const QString destino = m_programa.filePath(QStringLiteral("VELDRA21.DLL"));
+    if (!QFile::exists(destino)) {
+      ASSERT_TRUE(QFile::copy(QStringLiteral(TOLV_VELDRA_FALSA), destino));
+    }
+  }
+  // The stand-in's answer for one file: its result and message.
+  void Responde(const QString& arquivo, int resultado, const QByteArray& mensagem) {
+    Grava(arquivo + QStringLiteral(".resposta"), QByteArray::number(resultado) + '\n' + mensagem);
+  }
+  // One line "path|certificate|current folder" per file handed to the stand-in.
+  QString Chamadas() const {
+    QFile f(m_sistema.filePath(QStringLiteral("chamadas.txt")));
+    return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
+  }
+
+ protected:
+  QTemporaryDir m_sistema;
+  QTemporaryDir m_programa;
+
+ private:
+  QString m_sistemaAntes;
+};
+
+class ComArquivos : public testing::Test, protected ProgramaFalso {
  protected:
   void SetUp() override {
     m_pasta = std::make_unique<PastaProgramaTemp>();
     m_unidades = std::make_unique<UnidadesFalsas>(std::vector<Unidade>{Unidade{m_raiz.path(), TipoUnidade::Fixa, QStringLiteral("home"), true}});
-    m_sistemaAntes = qEnvironmentVariable("TOLV_PASTA_SISTEMA");
-    qputenv("TOLV_PASTA_SISTEMA", m_sistema.path().toUtf8());
-    qputenv("VELDRA_FALSA_REGISTRO", m_sistema.filePath(QStringLiteral("chamadas.txt")).toUtf8());
   }
   void TearDown() override {
-    qputenv("TOLV_PASTA_SISTEMA", m_sistemaAntes.toUtf8());
-    qunsetenv("VELDRA_FALSA_REGISTRO");
     m_unidades.reset();
     m_pasta.reset();
   }
@@ -60,28 +97,7 @@ class ComArquivos : public testing::Test {
     return caminho;
   }
 
-  // The transmission program installed with the stand-in library, at a version.
-  void InstalaPrograma(const QByteArray& versao = "200801") {
-    Grava(m_sistema.filePath(QStringLiteral("kal-von.ini")),
-          "[Kal-Von]\r\nVersao=" + versao + "\r\nPath=" + m_programa.path().toUtf8() + "\r\n");
-    const QString destino = m_programa.filePath(QStringLiteral("VELDRA21.DLL"));
-    if (!QFile::exists(destino)) {
-      ASSERT_TRUE(QFile::copy(QStringLiteral(TOLV_VELDRA_FALSA), destino));
-    }
-  }
-  // The stand-in's answer for one file: its result and message.
-  void Responde(const QString& arquivo, int resultado, const QByteArray& mensagem) {
-    Grava(arquivo + QStringLiteral(".resposta"), QByteArray::number(resultado) + '\n' + mensagem);
-  }
-  QString Chamadas() const {
-    QFile f(m_sistema.filePath(QStringLiteral("chamadas.txt")));
-    return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
-  }
-
   QTemporaryDir m_raiz;
-  QTemporaryDir m_sistema;
-  QTemporaryDir m_programa;
-  QString m_sistemaAntes;
   std::unique_ptr<PastaProgramaTemp> m_pasta;
   std::unique_ptr<UnidadesFalsas> m_unidades;
   CaixaMensagemFalsa m_caixa{ResultadoMensagem::Nao};

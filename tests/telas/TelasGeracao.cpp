@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "Telas.h"
+#include "entrega/ArquivoDeclaracao.h"
 #include "entrega/ISecoesVerificacao.h"
 #include "entrega/TFoAssistGeracao.h"
 #include "entrega/TFrTolvVerifica.h"
@@ -50,6 +51,18 @@ TOLV_TELAS(Geracao) {
   // Written files go to a home drive of the pictures' own.
   QTemporaryDir casa;
   UnidadesFalsas unidades{{Unidade{casa.path(), TipoUnidade::Fixa, QStringLiteral("casa"), true}}};
+  // The transmission program is the tests' stand-in, in a system folder of the pictures' own.
+  QTemporaryDir sistema, programa;
+  const QByteArray sistemaAntes = qgetenv("TOLV_PASTA_SISTEMA");
+  qputenv("TOLV_PASTA_SISTEMA", sistema.path().toUtf8());
+  {
+    QFile ini(sistema.filePath(QStringLiteral("kal-von.ini")));
+    if (ini.open(QIODevice::WriteOnly))
+      ini.write("[Kal-Von]\r\nVersao=200801\r\nPath=" + programa.path().toUtf8() + "\r\n");
+    QFile::copy(QStringLiteral(TOLV_VELDRA_FALSA), programa.filePath(QStringLiteral("VELDRA21.DLL")));
+  }
+  const QString gravado = casa.path() + QStringLiteral("/Declaracoes Gravadas BVD/Tolv2014/11444777000161/2013/"
+                                                       "11444777000161-TOLV-2014-2013-ORIGI-NORMAL.DEC");
   {
     TErros erros;
     TTolv tolv;
@@ -84,6 +97,7 @@ TOLV_TELAS(Geracao) {
       ctx.salva(a, QStringLiteral("TFoAssistGeracao-transmitir"));
       a.findChild<QRadioButton*>(QStringLiteral("RBSim"))->click();
       ctx.salva(a, QStringLiteral("TFoAssistGeracao-transmitirsim"));
+      // The program accepts the file and writes its receipt beside it.
       a.BtnAvancarClick();
       ctx.salva(a, QStringLiteral("TFoAssistGeracao-transmissao"));
       a.BtnAvancarClick();
@@ -93,6 +107,30 @@ TOLV_TELAS(Geracao) {
       a.MostraPagina(10);
       ctx.salva(a, QStringLiteral("TFoAssistGeracao-certificado"));
       a.hide();
+    }
+    {
+      // The program refuses the file: its failure line and message; then no program at all.
+      QFile::remove(ArquivoDeclaracao::TrocaExtensao(gravado, QStringLiteral("REC")));
+      QFile resposta(gravado + QStringLiteral(".resposta"));
+      if (resposta.open(QIODevice::WriteOnly))
+        resposta.write("99\nDeclara\xE7\xE3o recusada: assinatura digital inv\xE1lida.");
+      resposta.close();
+      for (const bool instalado : {true, false}) {
+        if (!instalado) QFile::remove(sistema.filePath(QStringLiteral("kal-von.ini")));
+        QFile::remove(gravado);
+        TFoAssistGeracao a(nullptr, tolv, colecao);
+        a.FrTolvVerifica().Verificacao().SetSecoes(&limpa);
+        a.findChild<QComboBox*>(QStringLiteral("DBLCUF"))->setEditText(QStringLiteral("SP"));
+        a.BtnAvancarClick();
+        a.BtnAvancarClick();
+        a.BtnAvancarClick();
+        a.findChild<QRadioButton*>(QStringLiteral("RBSim"))->click();
+        a.BtnAvancarClick();
+        ctx.salva(a, instalado ? QStringLiteral("TFoAssistGeracao-transmissaorecusada")
+                               : QStringLiteral("TFoAssistGeracao-transmissaosemprograma"));
+        a.hide();
+      }
+      resposta.remove();
     }
     {
       // Written already and a receipt beside it: page 6 with the receipt text.
@@ -123,4 +161,5 @@ TOLV_TELAS(Geracao) {
   TColecao::FechaConexoes();
   pasta.reset();
   Pastas::definePrograma(ctx.pasta().caminho());
+  qputenv("TOLV_PASTA_SISTEMA", sistemaAntes);
 }
