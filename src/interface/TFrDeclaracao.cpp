@@ -344,6 +344,12 @@ bool TFrDeclaracao::PodeSair() {
   return true;
 }
 
+bool TFrDeclaracao::ConfirmaPaginaAtual() {
+  if (!ConfirmaControleDados(ControleAtivo())) return false;
+  const Lugar& atual = m_lugares[PaginaAtual()];
+  return !atual.inicializada || !atual.pagina || atual.pagina->PodeSair();
+}
+
 QWidget* TFrDeclaracao::ControleAtivo() const {
   const QWidget* janela = m_janelaPrincipal ? m_janelaPrincipal : window();
   return janela->focusWidget();
