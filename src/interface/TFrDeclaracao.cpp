@@ -346,6 +346,8 @@ bool TFrDeclaracao::PodeSair() {
 
 bool TFrDeclaracao::ConfirmaPaginaAtual() {
   if (!ConfirmaControleDados(ControleAtivo())) return false;
+  // The income-statement page has its own way with a go-to (NavegacaoCampo).
+  if (PaginaAtual() == Comprovante) return true;
   const Lugar& atual = m_lugares[PaginaAtual()];
   return !atual.inicializada || !atual.pagina || atual.pagina->PodeSair();
 }
