@@ -39,9 +39,11 @@ void Mostra(TVerificacaoPendencias& v, int contador, bool achou) {
 
 }  // namespace
 
+QString ConsultaItensRra() { return QString::fromLatin1(kItensRra); }
+
 void VerificaRra(TTolv& declaracao, int tipo, TErros& erros, TVerificacaoPendencias& verificacao, int& contador,
                  bool& limpo) {
-  bd::Consulta q(declaracao.GetTransacaoDeclaracao(), QString::fromLatin1(kItensRra));
+  bd::Consulta q(declaracao.GetTransacaoDeclaracao(), ConsultaItensRra());
   q.param(QStringLiteral("TIPO"), QString::number(tipo));
   q.abre();
   TzuqRraDAO& leitor = TzuqRraDAO::DaDeclaracao(declaracao);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 class TErros;
 class TTolv;
 class TVerificacaoPendencias;
@@ -11,6 +13,8 @@ class TVerificacaoPendencias;
 // item once the run is stopped.
 void VerificaRra(TTolv& declaracao, int tipo, TErros& erros, TVerificacaoPendencias& verificacao, int& contador,
                  bool& limpo);
+// Its statement (parameter :TIPO).
+QString ConsultaItensRra();
 
 // The payments to residents abroad: every beneficiary with its payment lines, walked in two reads
 // side by side. A beneficiary's findings go under the section's title (once per declaration) and
