@@ -1,5 +1,6 @@
 #include "entrega/VerificacaoSecoesComplementares.h"
 
+#include <map>
 #include <span>
 
 #include "entrega/TVerificacaoPendencias.h"
@@ -7,7 +8,9 @@
 #include "nucleo/Pendencia.h"
 #include "nucleo/TTolv.h"
 #include "plataforma/bd/Consulta.h"
+#include "secoes/IzuqConsultasRemessa.h"
 #include "secoes/TRraTipoFactory.h"
+#include "secoes/TzuqConsultasRemessaBanco.h"
 #include "secoes/TzuqDeclaracaoRemessa.h"
 #include "secoes/TzuqRemessa.h"
 #include "secoes/TzuqRemessaDAO.h"
@@ -77,6 +80,45 @@ void VerificaRra(TTolv& declaracao, int tipo, TErros& erros, TVerificacaoPendenc
 
 namespace {
 
+// The declaration's reference tables answered once per code for the whole walk: they do not
+// change while it runs, and a question per beneficiary would cost a statement each.
+class ConsultasDaVerificacao : public IzuqConsultasRemessa {
+ public:
+  explicit ConsultasDaVerificacao(IzuqConsultasRemessa& banco) : m_banco(banco) {}
+
+  bool ExistePais(int codigo) override {
+    return Lembra(m_paises, codigo, [&] { return m_banco.ExistePais(codigo); });
+  }
+  bool ExistePaisEmCache(int codigo) override { return m_banco.ExistePaisEmCache(codigo); }
+  bool ExisteRelacao(const QString& codigo) override {
+    return Lembra(m_relacoes, codigo, [&] { return m_banco.ExisteRelacao(codigo); });
+  }
+  bool BuscaCodigoRetencao(const QString& codigo, TCodigoRetencao& destino) override {
+    return m_banco.BuscaCodigoRetencao(codigo, destino);
+  }
+  std::optional<TzuqFormaTributacao> BuscaFormaTributacao(int codigo) override {
+    return m_banco.BuscaFormaTributacao(codigo);
+  }
+  bool ExisteTipoRendimento(const QString& codigo) override {
+    return Lembra(m_tipos, codigo, [&] { return m_banco.ExisteTipoRendimento(codigo); });
+  }
+  bool ExisteTipoRendimentoEmCache(int codigo) override { return m_banco.ExisteTipoRendimentoEmCache(codigo); }
+
+ private:
+  template <class Chave, class Pergunta>
+  static bool Lembra(std::map<Chave, bool>& respostas, const Chave& chave, Pergunta pergunta) {
+    if (auto it = respostas.find(chave); it != respostas.end()) return it->second;
+    const bool resposta = pergunta();
+    respostas.emplace(chave, resposta);
+    return resposta;
+  }
+
+  IzuqConsultasRemessa& m_banco;
+  std::map<int, bool> m_paises;
+  std::map<QString, bool> m_relacoes;
+  std::map<QString, bool> m_tipos;
+};
+
 class PercursoRemessas {
  public:
   PercursoRemessas(TErros& erros, TVerificacaoPendencias& verificacao, int& contador, bool& limpo)
@@ -87,11 +129,11 @@ class PercursoRemessas {
     const QString dono = QString::number(remessa.GetId());
     remessa.ValidaTodos();
     for (const TzuqErro& e : remessa.GetErros())
-      Achado(remessa, e.Codigo(), e.TextoExtra(), kObjetoRemessa, dono, QString::number(e.NumeroCampo()));
+      Achado(e.Codigo(), e.TextoExtra(), kObjetoRemessa, dono, QString::number(e.NumeroCampo()));
     Lista(remessa);
 
     if (valores.empty()) {
-      Achado(remessa, kSemValores, {}, kObjetoValorRemessa, dono, QStringLiteral("0"));
+      Achado(kSemValores, {}, kObjetoValorRemessa, dono, QStringLiteral("0"));
       Lista(remessa);
     }
     for (TzuqValorRemessa& valor : valores) {
@@ -102,7 +144,7 @@ class PercursoRemessas {
         m_v.IncluiTitulo(QStringLiteral("10         Data - ") + valor.GetData());
         // The line's own findings carry only their code.
         for (const TzuqErro& e : valor.GetErros())
-          Achado(remessa, e.Codigo(), {}, kObjetoValorRemessa, dono, QString::number(e.NumeroCampo()));
+          Achado(e.Codigo(), {}, kObjetoValorRemessa, dono, QString::number(e.NumeroCampo()));
         Lista(remessa);
       }
       ++m_contador;
@@ -114,7 +156,7 @@ class PercursoRemessas {
   }
 
  private:
-  void Achado(TzuqRemessa&, uint16_t codigo, const QString& argumentos, uint8_t objeto, const QString& dono,
+  void Achado(uint16_t codigo, const QString& argumentos, uint8_t objeto, const QString& dono,
               const QString& quem) {
     AdicionaPendencia<TErro>(m_erros, codigo, argumentos, kErro, dono, quem, objeto);
   }
@@ -150,8 +192,10 @@ void VerificaRemessas(TTolv& declaracao, TErros& erros, TVerificacaoPendencias& 
                       bool& limpo) {
   TzuqDeclaracaoRemessa daDeclaracao(declaracao);
   daDeclaracao.SetVerificacaoEmCurso(true);
+  ConsultasDaVerificacao consultas(TzuqConsultasRemessaBanco::Instancia());
   TzuqRemessa remessa;
   remessa.SetDeclaracao(&daDeclaracao);
+  remessa.SetConsultas(&consultas);
   PercursoRemessas percurso(erros, verificacao, contador, limpo);
   erros.Limpa();
   TzuqRemessaDAO remessas;
