@@ -2,6 +2,8 @@
 // abroad, each under its titles, and the gates they share with the file's writer.
 
 #include "VerificacaoTeste.h"
+#include <QRegularExpression>
+
 #include "entrega/TVerificacaoPendencias.h"
 
 namespace {
@@ -177,6 +179,34 @@ INSERT INTO RRA_ITEM (RRA_ITEM_ID, IN_TIPO_RRA, NR_PF_PJ, NATUREZA) VALUES (2, '
   // The line of the declarant, two items, two payments and their three lines.
   EXPECT_EQ(m_contador, 1 + 2 + 2 + 3);
   EXPECT_EQ(m_run.GetVerificados(), m_contador);
+}
+
+}  // namespace
+
+namespace {
+
+// A stop asked while an item is listed ends the section before the next one, and no clean
+// section is announced after it.
+TEST_F(SecoesComplementares, ParadaTerminaASecaoNoItemEmCurso) {
+  bool pedida = false;
+  QObject::connect(&m_run, &TVerificacaoPendencias::LinhasMudaram, [&] {
+    const std::vector<LinhaVerificacao>& linhas = m_run.GetLinhas();
+    if (!pedida && !linhas.empty() && linhas.back().quemEh == QStringLiteral("natureza")) {
+      pedida = true;
+      m_run.Para();
+    }
+  });
+  const QStringList linhas = Executa(QLatin1String(kBeltrano) + QStringLiteral(R"(
+INSERT INTO RRA_ITEM (RRA_ITEM_ID, IN_TIPO_RRA, NR_PF_PJ, NATUREZA) VALUES (1, '1', '529982247', 'XXXX');
+INSERT INTO RRA_ITEM (RRA_ITEM_ID, IN_TIPO_RRA, NR_PF_PJ, NATUREZA) VALUES (2, '1', '529982247', 'YYYY');
+INSERT INTO TB_REMESSA (TREM_ID, TREM_NIF, TREM_CD_PAIS, TREM_IN_TIPO_BENEFICIARIO, TREM_NOME) VALUES (1, 'C', 586, '1', 'DOIS');
+)"),
+                                     false, true);
+  EXPECT_TRUE(pedida);
+  EXPECT_EQ(linhas.filter(QStringLiteral("natureza")).size(), 1) << linhas.join(u'\n').toStdString();
+  EXPECT_TRUE(linhas.filter(QStringLiteral("Beneficiário - DOIS")).isEmpty());
+  EXPECT_TRUE(linhas.filter(QRegularExpression(QStringLiteral("^20"))).isEmpty());
+  EXPECT_TRUE(m_run.GetInterrompido());
 }
 
 }  // namespace
