@@ -1,9 +1,9 @@
 // The sections outside the beneficiary lines: accumulated income of both kinds and the payments
 // abroad, each under its titles, and the gates they share with the file's writer.
 
-#include "VerificacaoTeste.h"
 #include <QRegularExpression>
 
+#include "VerificacaoTeste.h"
 #include "entrega/TVerificacaoPendencias.h"
 
 namespace {
