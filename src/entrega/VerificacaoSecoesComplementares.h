@@ -2,6 +2,10 @@
 
 #include <QString>
 
+#include <map>
+
+#include "secoes/IzuqConsultasRemessa.h"
+
 class TErros;
 class TTolv;
 class TVerificacaoPendencias;
@@ -22,3 +26,42 @@ QString ConsultaItensRra();
 // finding like any other.
 void VerificaRemessas(TTolv& declaracao, TErros& erros, TVerificacaoPendencias& verificacao, int& contador,
                       bool& limpo);
+
+// The declaration's reference tables answered once per code for the whole walk: they do not
+// change while it runs, and a question per beneficiary would cost a statement each.
+class ConsultasDaVerificacao : public IzuqConsultasRemessa {
+ public:
+  explicit ConsultasDaVerificacao(IzuqConsultasRemessa& banco) : m_banco(banco) {}
+
+  bool ExistePais(int codigo) override {
+    return Lembra(m_paises, codigo, [&] { return m_banco.ExistePais(codigo); });
+  }
+  bool ExistePaisEmCache(int codigo) override { return m_banco.ExistePaisEmCache(codigo); }
+  bool ExisteRelacao(const QString& codigo) override {
+    return Lembra(m_relacoes, codigo, [&] { return m_banco.ExisteRelacao(codigo); });
+  }
+  bool BuscaCodigoRetencao(const QString& codigo, TCodigoRetencao& destino) override {
+    return m_banco.BuscaCodigoRetencao(codigo, destino);
+  }
+  std::optional<TzuqFormaTributacao> BuscaFormaTributacao(int codigo) override {
+    return m_banco.BuscaFormaTributacao(codigo);
+  }
+  bool ExisteTipoRendimento(const QString& codigo) override {
+    return Lembra(m_tipos, codigo, [&] { return m_banco.ExisteTipoRendimento(codigo); });
+  }
+  bool ExisteTipoRendimentoEmCache(int codigo) override { return m_banco.ExisteTipoRendimentoEmCache(codigo); }
+
+ private:
+  template <class Chave, class Pergunta>
+  static bool Lembra(std::map<Chave, bool>& respostas, const Chave& chave, Pergunta pergunta) {
+    if (auto it = respostas.find(chave); it != respostas.end()) return it->second;
+    const bool resposta = pergunta();
+    respostas.emplace(chave, resposta);
+    return resposta;
+  }
+
+  IzuqConsultasRemessa& m_banco;
+  std::map<int, bool> m_paises;
+  std::map<QString, bool> m_relacoes;
+  std::map<QString, bool> m_tipos;
+};

@@ -5,6 +5,8 @@
 
 #include "VerificacaoTeste.h"
 #include "entrega/TVerificacaoPendencias.h"
+#include "entrega/VerificacaoSecoesComplementares.h"
+#include "secoes/RemessaFalsas.h"
 
 namespace {
 
@@ -207,6 +209,25 @@ INSERT INTO TB_REMESSA (TREM_ID, TREM_NIF, TREM_CD_PAIS, TREM_IN_TIPO_BENEFICIAR
   EXPECT_TRUE(linhas.filter(QStringLiteral("Beneficiário - DOIS")).isEmpty());
   EXPECT_TRUE(linhas.filter(QRegularExpression(QStringLiteral("^20"))).isEmpty());
   EXPECT_TRUE(m_run.GetInterrompido());
+}
+
+}  // namespace
+
+namespace {
+
+// The declaration's reference tables are asked once per code for the whole walk, never once per
+// beneficiary or line.
+TEST(ConsultasDaVerificacao, PerguntaUmaVezPorCodigo) {
+  remessa_teste::ConsultasFalsas banco;
+  banco.paises = {586};
+  ConsultasDaVerificacao consultas(banco);
+  for (int i = 0; i < 3; ++i) {
+    EXPECT_TRUE(consultas.ExistePais(586));
+    EXPECT_FALSE(consultas.ExistePais(9999));
+    EXPECT_FALSE(consultas.ExisteRelacao(QStringLiteral("999")));
+    EXPECT_FALSE(consultas.ExisteTipoRendimento(QStringLiteral("777")));
+  }
+  EXPECT_EQ(banco.perguntasBanco, 4);
 }
 
 }  // namespace
