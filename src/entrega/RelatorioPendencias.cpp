@@ -158,7 +158,8 @@ void TFrRelPendencias::Monta() {
                Qt::AlignRight | Qt::AlignVCenter);
   rodape.campo({largura - 140, 8, 140, 16},
                [this] {
-                 return QStringLiteral("Página %1 de %2").arg(m_relatorio->paginaAtual()).arg(m_relatorio->totalPaginas());
+                 const relatorio::Relatorio& r = *m_relatorio;
+                 return QStringLiteral("Página %1 de %2").arg(r.paginaAtual()).arg(r.totalPaginas());
                },
                Qt::AlignRight | Qt::AlignVCenter);
 }

@@ -442,7 +442,8 @@ void TFrTolvVerifica::Dispoe() {
     return width() - 2 * kMargem - contadores - 16 - larguraCaixa - oferecidos * (botao + 6);
   };
   int contadores = kLarguraContadores;
-  if (sobra(contadores, kLarguraBotao) < 0) contadores = std::max(kLarguraContadoresMinima, contadores + sobra(contadores, kLarguraBotao));
+  if (const int falta = sobra(contadores, kLarguraBotao); falta < 0)
+    contadores = std::max(kLarguraContadoresMinima, contadores + falta);
   int larguraBotao = kLarguraBotao;
   if (oferecidos > 0 && sobra(contadores, larguraBotao) < 0)
     larguraBotao = std::max(kLarguraBotaoMinima, larguraBotao + sobra(contadores, larguraBotao) / oferecidos);
@@ -491,7 +492,8 @@ void TFrTolvVerifica::Dispoe() {
     l->setGeometry(m_compacto ? QRect(texto.x(), topoPainel - faixa + 4, texto.width(), faixa - 8) : texto);
     l->raise();
   }
-  m_pnAvisos->setGeometry(xTexto, altura - 27, std::max(0, std::min(std::max(160, larguraCaixa), direita - xTexto)), 20);
+  const int larguraAvisos = std::max(0, std::min(std::max(160, larguraCaixa), direita - xTexto));
+  m_pnAvisos->setGeometry(xTexto, altura - 27, larguraAvisos, 20);
   m_ckbAvisos->resize(m_ckbAvisos->sizeHint());
 }
 
