@@ -5,6 +5,7 @@
 #include "entrega/TFoAssistAlteracao.h"
 #include "entrega/TFoAssistGeracao.h"
 #include "entrega/TFoAssistTransmissao.h"
+#include "entrega/TFoPendencias.h"
 #include "interface/TFoCalculaResumo.h"
 #include "secoes/TFrPesquisarTolv.h"
 
@@ -18,4 +19,8 @@ void RegistraEntradas(PontosEntrada& entradas) {
     TFoPesquisar::ExecutaPesquisar(&tolv, escopo, std::move(irParaCampo), dono);
   };
   entradas.fechaPesquisa = [] { return TFoPesquisar::PedeFechamento(); };
+  entradas.verificacao = [](QWidget* dono, TTolv& tolv, IrParaCampo irParaCampo) {
+    MostraPendencias(tolv, std::move(irParaCampo), dono);
+  };
+  entradas.relatorioPendencias = RelatorioPendencias;
 }

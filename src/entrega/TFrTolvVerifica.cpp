@@ -36,6 +36,8 @@ constexpr int kLarguraBotao = 122;
 constexpr int kAlturaBotao = 26;
 constexpr int kMargem = 8;
 constexpr int kLarguraContadores = 150;
+constexpr int kLarguraContadoresMinima = 110;
+constexpr int kLarguraBotaoMinima = 104;
 
 constexpr uint16_t kImpressoraIndisponivel = 301;
 constexpr uint16_t kSemImpressora = 104;
@@ -428,14 +430,32 @@ void TFrTolvVerifica::Dispoe() {
   const int altura = m_compacto ? kAlturaCompacta : kAlturaInferior;
   const int topoPainel = height() - altura;
 
+  const std::initializer_list<std::pair<QWidget*, QWidget*>> botoes{
+      {m_btnPrint, m_btnPrintInativo}, {m_btnPoint, m_btnPointInativo}, {m_btnStop, m_btnStopInativo}};
+  int oferecidos = 0;
+  for (auto [botao, inativo] : botoes)
+    if (!botao->isHidden() || !inativo->isHidden()) ++oferecidos;
+  // A narrow host (the pendency window) gives up room of the counters and the buttons before
+  // the box "Mostrar avisos" is cut.
+  const int larguraCaixa = m_compacto ? 0 : m_ckbAvisos->sizeHint().width() + 6;
+  const auto sobra = [&](int contadores, int botao) {
+    return width() - 2 * kMargem - contadores - 16 - larguraCaixa - oferecidos * (botao + 6);
+  };
+  int contadores = kLarguraContadores;
+  if (const int falta = sobra(contadores, kLarguraBotao); falta < 0)
+    contadores = std::max(kLarguraContadoresMinima, contadores + falta);
+  int larguraBotao = kLarguraBotao;
+  if (oferecidos > 0 && sobra(contadores, larguraBotao) < 0)
+    larguraBotao = std::max(kLarguraBotaoMinima, larguraBotao + sobra(contadores, larguraBotao) / oferecidos);
+
   if (m_compacto) {
-    m_pnVerificados->setGeometry(kMargem, 1, kLarguraContadores, 12);
-    m_panelNumErros->setGeometry(kMargem, 13, kLarguraContadores, 12);
-    m_panelNumAvisos->setGeometry(kMargem, 25, kLarguraContadores, 12);
+    m_pnVerificados->setGeometry(kMargem, 1, contadores, 12);
+    m_panelNumErros->setGeometry(kMargem, 13, contadores, 12);
+    m_panelNumAvisos->setGeometry(kMargem, 25, contadores, 12);
   } else {
-    m_pnVerificados->setGeometry(kMargem, 9, kLarguraContadores, 16);
-    m_panelNumErros->setGeometry(kMargem, 29, kLarguraContadores, 16);
-    m_panelNumAvisos->setGeometry(kMargem, 49, kLarguraContadores, 16);
+    m_pnVerificados->setGeometry(kMargem, 9, contadores, 16);
+    m_panelNumErros->setGeometry(kMargem, 29, contadores, 16);
+    m_panelNumAvisos->setGeometry(kMargem, 49, contadores, 16);
   }
   m_pnAvisos->setVisible(!m_compacto);
   m_pnEspaco->setVisible(!m_compacto);
@@ -443,16 +463,17 @@ void TFrTolvVerifica::Dispoe() {
   // The buttons from the right edge: only those offered take room.
   int direita = width() - kMargem;
   const int topoBotao = m_compacto ? (altura - kAlturaBotao) / 2 : altura - kAlturaBotao - 7;
-  for (auto [botao, inativo] : {std::pair{m_btnPrint, m_btnPrintInativo}, std::pair{m_btnPoint, m_btnPointInativo},
-                                std::pair{m_btnStop, m_btnStopInativo}}) {
+  for (auto [botao, inativo] : botoes) {
     if (botao->isHidden() && inativo->isHidden()) continue;
-    direita -= kLarguraBotao;
-    botao->move(direita, topoBotao);
-    inativo->move(direita, topoBotao);
+    direita -= larguraBotao;
+    for (QWidget* painel : {botao, inativo}) {
+      painel->setGeometry(direita, topoBotao, larguraBotao, kAlturaBotao);
+      if (auto* speed = painel->findChild<QToolButton*>()) speed->setGeometry(1, 1, larguraBotao - 2, kAlturaBotao - 2);
+    }
     direita -= 6;
   }
 
-  const int esquerda = kMargem + kLarguraContadores + 6;
+  const int esquerda = kMargem + contadores + 6;
   m_pnEspaco->setGeometry(esquerda, 8, 1, altura - 16);
   const int xTexto = esquerda + 10;
   // The notice above the buttons; in the small panel of the wizards, on a strip of its own above it.
@@ -471,7 +492,8 @@ void TFrTolvVerifica::Dispoe() {
     l->setGeometry(m_compacto ? QRect(texto.x(), topoPainel - faixa + 4, texto.width(), faixa - 8) : texto);
     l->raise();
   }
-  m_pnAvisos->setGeometry(xTexto, altura - 27, std::max(0, std::min(160, direita - xTexto)), 20);
+  const int larguraAvisos = std::max(0, std::min(std::max(160, larguraCaixa), direita - xTexto));
+  m_pnAvisos->setGeometry(xTexto, altura - 27, larguraAvisos, 20);
   m_ckbAvisos->resize(m_ckbAvisos->sizeHint());
 }
 

@@ -4,6 +4,7 @@
 #include "entrega/TVerificacaoPendencias.h"
 #include "entrega/TVerificacaoTolvItem.h"
 #include "entrega/VerificacaoPlanosSaude.h"
+#include "entrega/VerificacaoSecoesComplementares.h"
 #include "nucleo/Erros.h"
 #include "nucleo/TAnexoFC.h"
 #include "nucleo/TColecaoAnexo.h"
@@ -44,6 +45,11 @@ bool TVerificacaoSecoes::Verificar(TTolv& declaracao, TErros& erros, TVerificaca
   }
 
   VerificaBeneficiarios(declaracao, erros, verificacao, contador, linhas);
+  if (!verificacao.GetParado()) {
+    VerificaRra(declaracao, 1, erros, verificacao, contador, m_marcadores.RraDeclarante);
+    if (m_marcadores.RraDeclarante && !verificacao.GetParado() && m_fatos.BeneficiariosProprios())
+      verificacao.IncluiTitulo(QStringLiteral("20Rendimentos recebidos acumuladamente - Declarante"));
+  }
   if (SecaoLiberada(SecaoIndicada::PlanosSaude, indicadores) && m_fatos.PlanosSaude && !verificacao.GetParado()) {
     VerificaPlanosSaude(declaracao, erros, verificacao, contador, m_marcadores.PlanosSaude);
     if (m_marcadores.PlanosSaude && !verificacao.GetParado())
@@ -51,8 +57,20 @@ bool TVerificacaoSecoes::Verificar(TTolv& declaracao, TErros& erros, TVerificaca
   }
   if (SecaoLiberada(SecaoIndicada::FundosClubes, indicadores))
     VerificaFundos(declaracao, erros, verificacao, contador, linhas);
-  if (SecaoLiberada(SecaoIndicada::Processos, indicadores) && !verificacao.GetParado())
+  if (SecaoLiberada(SecaoIndicada::Processos, indicadores) && !verificacao.GetParado()) {
     VerificaJustica(declaracao, erros, verificacao, contador, linhas);
+    // The court's accumulated income is checked only here, under the same indicator.
+    if (SecaoLiberada(SecaoIndicada::RraJustica, indicadores) && !verificacao.GetParado()) {
+      VerificaRra(declaracao, 2, erros, verificacao, contador, m_marcadores.RraJustica);
+      if (m_marcadores.RraJustica && !verificacao.GetParado() && m_fatos.Processos())
+        verificacao.IncluiTitulo(QStringLiteral("20Rendimentos recebidos acumuladamente - Justiça"));
+    }
+  }
+  if (SecaoLiberada(SecaoIndicada::Remessas, indicadores) && !verificacao.GetParado()) {
+    VerificaRemessas(declaracao, erros, verificacao, contador, m_marcadores.Remessas);
+    if (m_marcadores.Remessas && !verificacao.GetParado())
+      verificacao.IncluiTitulo(QStringLiteral("20Rendimentos pagos a residentes ou domiciliados no exterior"));
+  }
 
   verificacao.IncluiTitulo(kFimDeclaracao);
   verificacao.SetOcioso(true);

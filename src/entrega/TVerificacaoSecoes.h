@@ -10,9 +10,10 @@ class TVerificacaoTolvItem;
 // The sections of a declaration's verification, in their order: the declarant's identification
 // (with the findings the run handed over and the indicators against the sections' data), the
 // person responsible, the one before the CNPJ (companies), the declaration's own beneficiary
-// lines with the rules for a declaration without any, the collective health plans, the funds or
-// clubs it administers and the judicial processes whose payments it made (every line checked by
-// TVerificacaoTolvItem), then the row that closes the declaration. A section gated by an indicator is checked under
+// lines with the rules for a declaration without any, the accumulated income it paid, the
+// collective health plans, the funds or clubs it administers, the judicial processes whose
+// payments it made (every line checked by TVerificacaoTolvItem) with the accumulated income paid
+// by court order, the payments abroad, then the row that closes the declaration. A section gated by an indicator is checked under
 // SecaoLiberada, the gate of the file's writer.
 class TVerificacaoSecoes : public ISecoesVerificacao {
  public:

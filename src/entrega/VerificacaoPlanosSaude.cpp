@@ -187,9 +187,11 @@ class Percurso {
 
 }  // namespace
 
+QString ConsultaPlanosSaude() { return QString::fromLatin1(kPlanos); }
+
 void VerificaPlanosSaude(TTolv& declaracao, TErros& erros, TVerificacaoPendencias& verificacao, int& contador,
                          bool& limpo) {
-  bd::Consulta q(declaracao.GetTransacaoDeclaracao(), QString::fromLatin1(kPlanos));
+  bd::Consulta q(declaracao.GetTransacaoDeclaracao(), ConsultaPlanosSaude());
   q.abre();
   Percurso p(declaracao, erros, verificacao, contador, limpo);
   erros.Limpa();

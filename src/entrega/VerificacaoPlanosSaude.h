@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 class TErros;
 class TTolv;
 class TVerificacaoPendencias;
@@ -10,3 +12,5 @@ class TVerificacaoPendencias;
 // by the first finding; stops before the next row once the run is stopped.
 void VerificaPlanosSaude(TTolv& declaracao, TErros& erros, TVerificacaoPendencias& verificacao, int& contador,
                          bool& limpo);
+// Its joined statement.
+QString ConsultaPlanosSaude();

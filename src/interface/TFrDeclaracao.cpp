@@ -344,6 +344,14 @@ bool TFrDeclaracao::PodeSair() {
   return true;
 }
 
+bool TFrDeclaracao::ConfirmaPaginaAtual() {
+  if (!ConfirmaControleDados(ControleAtivo())) return false;
+  // The income-statement page has its own way with a go-to (NavegacaoCampo).
+  if (PaginaAtual() == Comprovante) return true;
+  const Lugar& atual = m_lugares[PaginaAtual()];
+  return !atual.inicializada || !atual.pagina || atual.pagina->PodeSair();
+}
+
 QWidget* TFrDeclaracao::ControleAtivo() const {
   const QWidget* janela = m_janelaPrincipal ? m_janelaPrincipal : window();
   return janela->focusWidget();

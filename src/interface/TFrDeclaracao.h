@@ -81,6 +81,9 @@ class TFrDeclaracao : public QWidget {
   // Whether the current page may be left: the focused data control keeps a valid value, then
   // every bound page that holds entered data agrees.
   bool PodeSair();
+  // Before a go-to from another window: the focused data control stores its typed value and the
+  // page shown stores what it holds (or asks), as leaving it would; false when it refused.
+  bool ConfirmaPaginaAtual();
   // The header page of a company cannot be left without a legal nature (message 10).
   bool PodeMudarDePagina();
   // The focused control of the main window.

@@ -735,5 +735,10 @@ void TTolv2014::mudouPagina() {
 
 void TTolv2014::IrParaPendencia(const QString& dono, const QString& objeto, int secao) {
   if (!m_declaracaoAberta || !m_frDeclaracao->PaginasAbertas()) return;
+  // Nothing typed is lost on the way to a finding: the page shown keeps it first, or keeps the user.
+  if (!m_frDeclaracao->ConfirmaPaginaAtual()) {
+    trazParaFrente();
+    return;
+  }
   NavegacaoCampo(*m_frDeclaracao).IrPara(dono, objeto, secao);
 }

@@ -104,7 +104,12 @@ void TzuqRemessa::ValidaTodos() {
     if (erro) m_erros.push_back(std::move(*erro));
   };
   junta(Regra(kTipoBeneficiario));
-  junta(Regra(kPais));
+  // A stored country that is not a number is one that does not exist; the other rules still run.
+  try {
+    junta(Regra(kPais));
+  } catch (const EConversaoRemessa&) {
+    junta(Erro(msg::kPaisNaoExiste, kPais));
+  }
   junta(Regra(kNif));
   if (!SimNao(m_inBenefDispensaNif)) junta(Erro(msg::kDispensaBeneficiario, kDispensaBeneficiario));
   if (!SimNao(m_inPaisDispensaNif)) junta(Erro(msg::kDispensaPais, kDispensaPais));

@@ -96,7 +96,7 @@ class TzuqRemessa : public TContribuinte {
   // country text that is not a number.
   const TzuqErro* ValidaCampo(uint8_t indice);
   // Fills the error list with every rule's error (indices 0, 1, 3, both waivers, 6, 8 to 17);
-  // no current error afterwards.
+  // no current error afterwards. Never raises: a country that is not a number fails its rule.
   void ValidaTodos();
   bool EhValido() const { return !m_erro && m_erros.empty(); }
   // The current error, else the first of the list, else nullptr.

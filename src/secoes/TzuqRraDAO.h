@@ -63,8 +63,8 @@ class TzuqRraDAO : public TColecaoSecao {
   // The name kept for a number (kind 1 person, else company), empty when none.
   QString BuscaNomeBeneficiario(const QString& base, int tipo);
 
- protected:
-  // Loads the current row of a window (or look-up) into the item.
+  // Loads the current row of a window, a look-up or any statement that names its columns as the
+  // BUSCA procedures do (the names as NM_NM_EMPR and NM_NM_EMPR_ADVOGADO) into the item.
   TzuqRra& CarregaItem(const bd::Consulta& linha, TzuqRra& item);
 
  private:

@@ -64,8 +64,15 @@ const TzuqErro* TzuqValorRemessa::ValidaCampo(uint8_t indice) {
 void TzuqValorRemessa::ValidaTodos() {
   m_erro.reset();
   m_erros.clear();
-  for (uint8_t indice : {kData, kCdRetencao, kTipoRendimentoEmCache, kRendimentoPago, kIrrf, kFormaTributacao})
-    if (auto erro = Regra(indice)) m_erros.push_back(std::move(*erro));
+  for (uint8_t indice : {kData, kCdRetencao, kTipoRendimentoEmCache, kRendimentoPago, kIrrf, kFormaTributacao}) {
+    // A stored code or tax that a rule cannot read is that rule's finding; the other rules still run.
+    try {
+      if (auto erro = Regra(indice)) m_erros.push_back(std::move(*erro));
+    } catch (const EConversaoRemessa&) {
+      m_erros.push_back(indice == kFormaTributacao ? Erro(msg::kIrrfInvalido, kIrrf)
+                                                   : Erro(msg::kTipoInvalido, kTipoRendimento));
+    }
+  }
 }
 
 const TzuqErro* TzuqValorRemessa::GetErro() const {

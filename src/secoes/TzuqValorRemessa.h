@@ -57,7 +57,7 @@ class TzuqValorRemessa {
   // As TzuqRemessa::ValidaCampo, indices 0 to 8. The cached income-type rule and the
   // taxation-form rule raise EConversaoRemessa for a code or a tax that is not a number.
   const TzuqErro* ValidaCampo(uint8_t indice);
-  // Indices 0, 2, 8, 1, 6 and 4, in this order.
+  // Indices 0, 2, 8, 1, 6 and 4, in this order. Never raises: what a rule cannot read fails it.
   void ValidaTodos();
   bool EhValido() const { return !m_erro && m_erros.empty(); }
   const TzuqErro* GetErro() const;

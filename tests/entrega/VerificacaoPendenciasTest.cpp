@@ -67,6 +67,7 @@ INSERT INTO TOLV_ITENS (TOLV_ITEM_DK, E_FONTE_DK, TRIB_TRIBU, E_IN_PF_PJ, E_NR_P
                 "20Responsável perante o CNPJ",
                 "10Beneficiários",
                 "E 25 1 2 Dedução indevida para código/beneficiário: 3208 529.982.247-25 Abr.",
+                "20Rendimentos recebidos acumuladamente - Declarante",
                 "0911.222.333/0001-81     CLUBE BETA     Fundos ou clubes de investimentos",
                 "10Beneficiários",
                 "E 30 3  Fundo ou clube de investimento sem beneficiários.",
@@ -74,6 +75,7 @@ INSERT INTO TOLV_ITENS (TOLV_ITEM_DK, E_FONTE_DK, TRIB_TRIBU, E_IN_PF_PJ, E_NR_P
                 "10Beneficiários",
                 // A thirteenth that the code does not admit is not even read.
                 "E 41 4 11 Valores iguais a zero em todos os meses: 5928 529.982.247-25.",
+                "20Rendimentos recebidos acumuladamente - Justiça",
             }))
       << Linhas().join(u'\n').toStdString();
   EXPECT_EQ(m_contador, 5);
@@ -92,7 +94,8 @@ TEST_F(Verificacao, DeclaracaoSemPendencias) {
   // The closing row of the last declaration goes.
   EXPECT_EQ(Linhas(), QStringList({"0811.444.777/0001-61     EMPRESA TESTE LTDA     Ano-calendário: 2013",
                                    "20Identificação do declarante", "20Responsável pelo preenchimento da declaração",
-                                   "20Responsável perante o CNPJ", "20Beneficiários"}));
+                                   "20Responsável perante o CNPJ", "20Beneficiários",
+                                   "20Rendimentos recebidos acumuladamente - Declarante"}));
   EXPECT_TRUE(m_run.SemPendencias());
   EXPECT_EQ(m_contador, 1);
 }
@@ -123,12 +126,12 @@ TEST_F(Verificacao, DeclaracaoForaDoIndiceEhErro) {
                     " VL_RENDIME_JAN) VALUES (1, 1, '0561', '1', '111444777', 'FULANO DE TAL', 1000);"));
   Executa({QStringLiteral("2013999999990001"), Entrada(kMatriz), QStringLiteral("2013123456789")});
   const QStringList linhas = Linhas();
-  ASSERT_EQ(linhas.size(), 11) << linhas.join(u'\n').toStdString();
+  ASSERT_EQ(linhas.size(), 12) << linhas.join(u'\n').toStdString();
   EXPECT_EQ(linhas.mid(0, 3), QStringList({"0899.999.999/0001-91     Ano-calendário: 2013",
                                            "E 255 1 99.999.999/0 Não consta declaração para este CNPJ: "
                                            "99.999.999/0001-91, ano-calendário 2013.",
                                            kFim}));
-  EXPECT_EQ(linhas.mid(9), QStringList({"08123.456.789-09     Ano-calendário: 2013",
+  EXPECT_EQ(linhas.mid(10), QStringList({"08123.456.789-09     Ano-calendário: 2013",
                                         "E 255 1 123.456.789- Não consta declaração para este CPF: 123.456.789-09, "
                                         "ano-calendário 2013."}));
   EXPECT_EQ(m_run.GetNumErros(), 2);

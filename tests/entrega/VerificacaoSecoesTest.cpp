@@ -264,6 +264,7 @@ INSERT INTO TB_PS_DEPENDENTE (TPD_ID, TPD_TPT_ID, TPD_NOME, TPD_DT_NASC, TPD_VL_
   ASSERT_GE(inicio, 0) << linhas.join(u'\n').toStdString();
   EXPECT_EQ(linhas.mid(inicio + 1),
             QStringList({
+                "20Rendimentos recebidos acumuladamente - Declarante",
                 "3012.345.678/0001-95  Plano privado de assistência à saúde - coletivo empresarial",
                 "10Titular - 111.444.777-35 - FULANO DE TAL",
                 "W 55 10 valor O valor pago no ano referente ao titular igual a zero.",

@@ -386,7 +386,29 @@ TEST_F(DeclaracaoNaJanela, GoToRequestsShowTheSupplementaryPages) {
   EXPECT_EQ(janela->FrDeclaracao()->PaginaAtual(), P::RraJustica);
   janela->IrParaPendencia("1", "0", 12);
   EXPECT_EQ(janela->FrDeclaracao()->PaginaAtual(), P::Informacoes);
-  EXPECT_EQ(diario, QStringList({"P600:Posiciona 3 7 7", "P800:Posiciona 4 9 55", "P450:Posiciona 5 -1 58"}));
+  // Each page shown gives way first, as leaving it would.
+  EXPECT_EQ(diario, QStringList({"P101:PodeSair", "P600:Posiciona 3 7 7", "P600:PodeSair", "P800:Posiciona 4 9 55",
+                                 "P800:PodeSair", "P450:Posiciona 5 -1 58", "P450:PodeSair"}));
+}
+
+// A finding reached while the page shown holds a value it refuses: the user stays there with
+// the page's message, nothing typed is dropped, and the go-to goes nowhere.
+TEST_F(DeclaracaoNaJanela, GoToFromTheVerificationAsksThePageShownFirst) {
+  cria({true, false, false, false});
+  ASSERT_TRUE(abre());
+  Clica(arvore(), 205);
+  pagina(P::BeneficiariosTolv)->podeSair = false;
+  diario.clear();
+  caixa.limpa();
+  janela->IrParaPendencia("1", "2", 22);
+  EXPECT_EQ(diario, QStringList({"P205:PodeSair"}));
+  EXPECT_EQ(caixa.chamadas().size(), 1u);
+  EXPECT_EQ(janela->FrDeclaracao()->PaginaAtual(), P::BeneficiariosTolv);
+  // Once it agrees (the line stored), the go-to positions the line.
+  pagina(P::BeneficiariosTolv)->podeSair = true;
+  diario.clear();
+  janela->IrParaPendencia("1", "2", 22);
+  EXPECT_EQ(diario, QStringList({"P205:PodeSair", "P205:Posiciona 1 2 22"}));
 }
 
 TEST_F(DeclaracaoNaJanela, EndingOnTheSystemsRequestAsksNothingAndClosesEverything) {

@@ -355,6 +355,15 @@ TEST_F(RemessaComFalsas, OPaisPerguntaATabelaDaDeclaracaoOuOCacheConformeOIndice
   EXPECT_THROW(m_remessa.ValidaCampo(TzuqRemessa::kPaisEmCache), EConversaoRemessa);
 }
 
+// The full check of a stored beneficiary never raises: a country that is not a number does not exist.
+TEST_F(RemessaComFalsas, ValidaTodosNaoLevantaComPaisIlegivel) {
+  m_remessa.SetCdPais(QStringLiteral("PY"));
+  EXPECT_NO_THROW(m_remessa.ValidaTodos());
+  ASSERT_FALSE(m_remessa.GetErros().empty());
+  EXPECT_EQ(m_remessa.GetErros().front().Codigo(), 229);
+  EXPECT_EQ(m_remessa.GetErros().front().NumeroCampo(), int(TzuqRemessa::kPais));
+}
+
 TEST(TzuqRemessa, ONumeroArmazenadoEhABaseSoDeUmNumeroValido) {
   TzuqRemessa r;
   EXPECT_EQ(r.GetNiArmazenado(), QString());

@@ -227,6 +227,17 @@ TEST_F(ValorComFalsas, OTipoPerguntaATabelaOuOCacheEUmTextoQueNaoEhNumeroFalhaNo
   EXPECT_THROW(m_valor.ValidaCampo(TzuqValorRemessa::kFormaTributacao), EConversaoRemessa);
 }
 
+// The full check of a stored line never raises: what a rule cannot read is that rule's finding.
+TEST_F(ValorComFalsas, ValidaTodosNaoLevantaComValorIlegivel) {
+  m_valor.SetCdTipoRendimento(QStringLiteral("1x0"));
+  m_valor.SetVlIrrf(QStringLiteral("abc"));
+  EXPECT_NO_THROW(m_valor.ValidaTodos());
+  std::vector<std::pair<int, int>> achados;
+  for (const TzuqErro& e : m_valor.GetErros()) achados.emplace_back(e.Codigo(), e.NumeroCampo());
+  const std::vector<std::pair<int, int>> esperados{{212, 7}, {211, 6}};
+  EXPECT_EQ(achados, esperados);
+}
+
 TEST_F(ValorComFalsas, AFormaPermiteOIrrfPelasMarcasDaTabela) {
   // A form below 40 that the table allows with zero tax: the flags decide, not the code.
   m_consultas.formas[10].inZero = QStringLiteral("V");

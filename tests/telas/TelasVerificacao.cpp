@@ -1,6 +1,16 @@
+#include <QLabel>
+#include <QPainter>
+#include <QPicture>
+#include <QCoreApplication>
+#include <QEvent>
+#include <QEventLoop>
+#include <QTimer>
 #include <QTableView>
 
 #include "Telas.h"
+#include "controles/TVerificacaoEmCurso.h"
+#include "entrega/RelatorioPendencias.h"
+#include "entrega/TFoPendencias.h"
 #include "entrega/TFrTolvVerifica.h"
 #include "entrega/TModeloVerificacao.h"
 #include "entrega/TVerificacaoPendencias.h"
@@ -8,6 +18,8 @@
 #include "nucleo/TColecao.h"
 #include "nucleo/TColecaoTolv.h"
 #include "nucleo/TTolv.h"
+#include "plataforma/relatorio/PaginasRelatorio.h"
+#include "plataforma/relatorio/Relatorio.h"
 #include "suporte/PastaProgramaTemp.h"
 
 namespace {
@@ -32,9 +44,19 @@ INSERT INTO TOLV_ITENS (TOLV_ITEM_DK, E_FONTE_DK, TRIB_TRIBU, E_IN_PF_PJ, E_NR_P
   VALUES (10, 4, '5928', '1', '111444777', 'FULANO DE TAL', 700);
 INSERT INTO TOLV_ITENS (TOLV_ITEM_DK, E_FONTE_DK, TRIB_TRIBU, E_IN_PF_PJ, E_NR_PF_PJ, NM_NM_EMPR, VL_RENDIME_FEV)
   VALUES (11, 4, '0561', '1', '529982247', 'BELTRANO DA SILVA', 700);
+INSERT INTO RRA_ITEM (RRA_ITEM_ID, IN_TIPO_RRA, NR_PF_PJ, NATUREZA, IN_MOLESTIA, VL_MOLESTIA_FEV, QTDE_MESES_FEV)
+  VALUES (1, '1', '529982247', 'APOSENTADORIA', 'S', 10, 1);
+INSERT INTO TB_REMESSA (TREM_ID, TREM_NIF, TREM_CD_PAIS, TREM_IN_TIPO_BENEFICIARIO, TREM_NOME,
+  TREM_CD_REL_FONTE_BENEFICIARIO) VALUES (1, 'B123', 586, '1', 'JEAN PIERRE DUBOIS', '500');
+INSERT INTO TB_VALOR_REMESSA (TVRE_ID, TREM_ID, TVRE_DATA, TVRE_CD_RETENCAO, TVRE_CD_TIPO_RENDIMENTO,
+  TVRE_CD_FORMA_TRIBUTACAO, TVRE_VL_RENDIMENTO_PAGO, TVRE_VL_IRRF) VALUES (1, 1, NULL, '0473', 110, 10, 0, 1.50);
 )";
 
+// Once for the groups that share the program folder.
 void CriaDeclaracao(PastaProgramaTemp& pasta) {
+  static bool criada = false;
+  if (criada) return;
+  criada = true;
   TErros erros;
   TTolv t;
   t.SetErros(&erros);
@@ -45,6 +67,7 @@ void CriaDeclaracao(PastaProgramaTemp& pasta) {
   t.SetNatureza(t.GetNaturezas().BuscaNatureza(0));
   t.SetInAdmFC(1);
   t.SetInAdvogado(1);
+  t.SetInRemessa(1);
   t.GetResponsavel().SetNi(QStringLiteral("98765432100"));
   t.GetResponsavel().GetNome().SetValor(QStringLiteral("FULANO DE TAL"));
   TColecaoTolv colecao;
@@ -63,7 +86,50 @@ void Seleciona(TFrTolvVerifica& frame, int objeto) {
     }
 }
 
+// The first page of a prepared report, on white, at the size of the screen.
+QPixmap PrimeiraPagina(relatorio::Relatorio& rel) {
+  relatorio::PaginasRelatorio paginas;
+  rel.prepara(paginas);
+  const QSizeF folha = rel.folha().size();
+  QPixmap imagem(folha.toSize());
+  imagem.fill(Qt::white);
+  QPainter p(&imagem);
+  p.setRenderHint(QPainter::Antialiasing);
+  p.setRenderHint(QPainter::TextAntialiasing);
+  const QPicture pagina = paginas.pagina(1);
+  p.drawPicture(0, 0, pagina);
+  return imagem;
+}
+
 }  // namespace
+
+TOLV_TELAS(Pendencias) {
+  CriaDeclaracao(ctx.pasta());
+  TTolv tolv;
+  tolv.SetAnoCalendario(QStringLiteral("2013"));
+  tolv.GetContribuinte().SetNi(kCnpj);
+  QWidget principal;
+  principal.setGeometry(0, 0, 900, 640);
+  principal.show();
+  MostraPendencias(tolv, {}, &principal);
+  TFoPendencias* janela = TFoPendencias::Atual();
+  QEventLoop espera;
+  QObject::connect(&TVerificacaoEmCurso::instancia(), &TVerificacaoEmCurso::Parou, &espera, &QEventLoop::quit);
+  QTimer::singleShot(10000, &espera, &QEventLoop::quit);
+  espera.exec();
+  Seleciona(janela->FrTolvVerifica(), 8);
+  ctx.salva(*janela, "TFoPendencias");
+
+  TVerificacaoPendencias& run = janela->FrTolvVerifica().Verificacao();
+  TFrRelPendencias relatorio(run.GetLinhas(), run.GetNumErros(), run.GetNumAvisos());
+  QLabel pagina;
+  pagina.setPixmap(PrimeiraPagina(relatorio.QrpPendencias()));
+  pagina.resize(pagina.pixmap().size());
+  ctx.salva(pagina, "TFrRelPendencias");
+  FechaPendencias();
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  TColecao::FechaConexoes();
+}
 
 TOLV_TELAS(Verificacao) {
   CriaDeclaracao(ctx.pasta());
