@@ -354,7 +354,8 @@ ConsultaPesquisaBeneficiarios::Comando ConsultaPesquisaBeneficiarios::Monta(cons
     linhas.porFonte = caminho.porFonte;
     comando.partes.push_back(linhas);
     if (comRra)
-      // The accumulated income is small: the engine sorts it.
+      // The accumulated income is small: in the orders that no index of its own walks, the engine
+      // sorts it.
       comando.partes.push_back(
           {selectRra + QStringLiteral("\nORDER BY ") + QLatin1String(caminho.ordemRra), parametrosLinhas,
            comando.parametros.size(), false});
