@@ -179,12 +179,8 @@ int Compara(const ConsultaPesquisaBeneficiarios::Achado& a, const ConsultaPesqui
   return 0;
 }
 
-// A search that narrows by number or name finds few rows: the engine sorts them at once, through
-// the indexes of the criteria. The others list much of the declaration and walk an index in the
-// order asked. Funds and processes hold few of the lines: their search sorts too.
-bool Ampla(const C& c) {
-  if (c.selBeneficiario || c.tipo == C::Fundo || c.tipo == C::Processo) return false;
-  if (!RemoveAcentos(c.nome).trimmed().isEmpty()) return false;
+// Whether the number boxes leave the search wide.
+bool NumeroAmplo(const C& c) {
   switch (c.criterioNi) {
     case C::Completo: return c.ni.trimmed().isEmpty();
     case C::ParteInicialCpf:
@@ -193,6 +189,14 @@ bool Ampla(const C& c) {
     case C::SomentePJ: return true;
   }
   return false;
+}
+
+// A search that narrows by number or name finds few rows: the engine sorts them at once, through
+// the indexes of the criteria. The others list much of the declaration and walk an index in the
+// order asked. Funds and processes hold few of the lines: their search sorts too.
+bool Ampla(const C& c) {
+  if (c.selBeneficiario || c.tipo == C::Fundo || c.tipo == C::Processo) return false;
+  return RemoveAcentos(c.nome).trimmed().isEmpty() && NumeroAmplo(c);
 }
 
 // Per order: the lines' plan and sort (matching an index), the accumulated income's sort, and
@@ -305,7 +309,9 @@ ConsultaPesquisaBeneficiarios::Comando ConsultaPesquisaBeneficiarios::Monta(cons
 
   Montagem d{comando, {}};
   d.numero(QStringLiteral("D.E_IN_PF_PJ"), QStringLiteral("D.E_NR_PF_PJ"), c, tipoNi, baseNi);
+  const size_t antesDoNome = comando.parametros.size();
   d.nome(QStringLiteral("B.NM_NM_EMPR_CV"), c);
+  const bool porNome = comando.parametros.size() > antesDoNome;
   if (codigo.size() == 4) d.adiciona(QStringLiteral("D.TRIB_TRIBU = %1"), codigo);
   if (c.tipo != C::Todos) {
     d.adiciona(QStringLiteral("C.IN_TIPO = %1"), c.tipo == C::Processo ? 1 : 0);
@@ -342,6 +348,20 @@ ConsultaPesquisaBeneficiarios::Comando ConsultaPesquisaBeneficiarios::Monta(cons
     comando.sql += QStringLiteral("\nUNION ALL\n") + selectRra;
   }
   comando.sql += QStringLiteral("\nORDER BY ") + Ordem(c.ordem);
+
+  if (porNome && NumeroAmplo(c)) {
+    // Left to itself the engine starts from the sources and reads every line; the names' index
+    // finds the few beneficiaries at once (a word anywhere reads the beneficiaries, not the lines).
+    const bool palavras = c.criterioNome == C::TodasAsPalavras;
+    comando.sqlComPlano = selectLinhas + QStringLiteral("\nPLAN JOIN (B ") +
+                          (palavras ? QStringLiteral("NATURAL") : QStringLiteral("INDEX (BENEFICIARIOS_CV)")) +
+                          QStringLiteral(", D INDEX (TOLV_ITENS_BENEF), C INDEX (PK_FONTES))");
+    if (comRra)
+      comando.sqlComPlano += QStringLiteral("\nUNION ALL\n") + selectRra +
+                             (palavras ? QString()
+                                       : QStringLiteral("\nPLAN JOIN (BEN INDEX (BENEFICIARIOS_CV), RRA INDEX (RRA_ITEM_BENEF))"));
+    comando.sqlComPlano += QStringLiteral("\nORDER BY ") + Ordem(c.ordem);
+  }
 
   if (Ampla(c)) {
     const Caminho caminho = CaminhoDa(c.ordem);
@@ -439,7 +459,17 @@ void ConsultaPesquisaBeneficiarios::Executa(const C& criterio) {
   }
   if (!m_emPartes) {
     m_fluxos.push_back(std::make_unique<Fluxo>());
-    m_fluxos.back()->abre(m_transacao, comando.sql, comando.parametros, 0, comando.parametros.size());
+    bool aberta = false;
+    if (!comando.sqlComPlano.isEmpty()) {
+      try {
+        m_fluxos.back()->abre(m_transacao, comando.sqlComPlano, comando.parametros, 0, comando.parametros.size());
+        aberta = true;
+      } catch (const bd::ErroBanco& e) {
+        qWarning("Pesquisa de beneficiários sem o índice dos nomes: %s", e.what());
+      }
+    }
+    if (!aberta)
+      m_fluxos.back()->abre(m_transacao, comando.sql, comando.parametros, 0, comando.parametros.size());
     m_prefixo = int(Colunas(m_ordem).size());
   }
   m_terminada = std::all_of(m_fluxos.begin(), m_fluxos.end(), [](const auto& f) { return f->fim; });

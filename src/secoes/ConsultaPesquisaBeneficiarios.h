@@ -71,6 +71,8 @@ class ConsultaPesquisaBeneficiarios {
   struct Comando {
     // The whole search in one statement, sorted by the engine.
     QString sql;
+    // The same with the plan that a search by name needs; empty for the others.
+    QString sqlComPlano;
     std::vector<std::pair<QString, bd::Dado>> parametros;
     // The parts read apart; empty when the statement above is read instead.
     std::vector<Parte> partes;

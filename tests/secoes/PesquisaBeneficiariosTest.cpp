@@ -313,6 +313,26 @@ TEST_F(OrdemDasPartes, BuscaEstreitaEIndiceDesligadoFicamComOBanco) {
   const C todos = Ordem(Tipo(C::Todos), C::PorNome);
   EXPECT_FALSE(EmPartes(todos));
   EXPECT_EQ(Achados(todos), Ordenados(todos));
+  // A search by name names the names' index in its plan; turned off, the engine plans alone.
+  ASSERT_FALSE(ConsultaPesquisaBeneficiarios::Monta(nome).sqlComPlano.isEmpty());
+  Roda(QStringLiteral("ALTER INDEX BENEFICIARIOS_CV INACTIVE"));
+  for (C::Nome como : {C::ExatamenteIgual, C::ParteInicial, C::PrimeiraPalavra, C::TodasAsPalavras}) {
+    const C c = Nome("silva", como);
+    EXPECT_EQ(Achados(c), Ordenados(c)) << int(como);
+  }
+}
+
+TEST(CriterioDaPesquisaBeneficiarios, PartesEPlanoTambemSoComParametros) {
+  for (C::Ordem o : {C::PorCodigo, C::PorNome, C::PorCpfCnpj, C::PorOrigem, C::PorFonte}) {
+    C amplo = Codigo("'--1");
+    amplo.ordem = o;
+    const auto partes = ConsultaPesquisaBeneficiarios::Monta(amplo).partes;
+    ASSERT_FALSE(partes.empty());
+    for (const auto& p : partes) EXPECT_FALSE(p.sql.contains(QStringLiteral("'--"))) << int(o);
+  }
+  const auto comando = ConsultaPesquisaBeneficiarios::Monta(Nome("D'Ávila x", C::PrimeiraPalavra));
+  EXPECT_TRUE(comando.partes.empty());
+  EXPECT_FALSE(comando.sqlComPlano.contains(QStringLiteral("AVILA")));
 }
 
 // The window, shown without blocking.
