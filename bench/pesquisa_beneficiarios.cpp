@@ -139,6 +139,8 @@ int main(int argc, char** argv) {
     int tipo;
     C::Ordem ordem;
     const char* nome;
+    C::Nome criterioNome = C::ParteInicial;
+    const char* nomeDigitado = "";
   } ordens[] = {{C::Todos, C::PorCodigo, "code (as opened)"},
                 {C::Todos, C::PorNome, "name"},
                 {C::Todos, C::PorCpfCnpj, "CPF/CNPJ"},
@@ -146,14 +148,19 @@ int main(int argc, char** argv) {
                 {C::Todos, C::PorFonte, "source"},
                 // The lines pages' searches, as opened.
                 {C::Declarante, C::PorCodigo, "declarant's page"},
-                {C::Fundo, C::PorCodigo, "fund's page"}};
-  std::printf("search with every box empty, first page of %d rows (the \"all\" search in each order, then the lines"
-              " pages'):\n",
+                {C::Fundo, C::PorCodigo, "fund's page"},
+                // Narrowed by a name: few rows, sorted by the engine.
+                {C::Todos, C::PorCodigo, "name starts", C::ParteInicial, "BENEFICIARIO 1234"},
+                {C::Todos, C::PorCodigo, "word anywhere", C::TodasAsPalavras, "12345"}};
+  std::printf("first page of %d rows: the \"all\" search with every box empty in each order, the lines pages',"
+              " two searches by name:\n",
               kPagina);
   for (const auto& o : ordens) {
     C criterio;
     criterio.tipo = o.tipo;
     criterio.ordem = o.ordem;
+    criterio.criterioNome = o.criterioNome;
+    criterio.nome = QString::fromLatin1(o.nomeDigitado);
     const ConsultaPesquisaBeneficiarios::Comando comando = ConsultaPesquisaBeneficiarios::Monta(criterio);
     // A first pass warms the page cache; the second is the one reported.
     int lidas = 0, lidasOrdenada = 0, lidasIndice = 0;

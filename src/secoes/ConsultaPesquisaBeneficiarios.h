@@ -57,7 +57,7 @@ struct LinhaPesquisaBeneficiarios {
 // The search behind TFrPesquisarTolv: every typed text is bound as a parameter (LIKE patterns
 // escaped); the results are read as they are asked for, so a search that lists a whole large
 // declaration starts at once. A search that narrows by number or name is one statement sorted by
-// the engine (few rows); a broad one reads its parts (the lines, the accumulated income) apart,
+// the engine (few rows; by name, planned through the names' index); a broad one reads its parts (the lines, the accumulated income) apart,
 // each walking an index in the order asked, and merges them here, sorting only the rows that
 // tie on the leading columns of the order.
 class ConsultaPesquisaBeneficiarios {

@@ -322,6 +322,17 @@ TEST_F(OrdemDasPartes, BuscaEstreitaEIndiceDesligadoFicamComOBanco) {
   }
 }
 
+TEST_F(OrdemDasPartes, MuitasFontesOrdenadasPeloBanco) {
+  for (int i = 10; i < 50; ++i)
+    Roda(QStringLiteral("INSERT INTO FONTES (FONTE_DK, IN_PF_PJ, NR_PF_PJ, IN_TIPO) VALUES (%1, '2', '%2', 0)")
+             .arg(i)
+             .arg(i, 12, 10, QLatin1Char('0')));
+  const C c = Ordem(Tipo(C::Todos), C::PorFonte);
+  EXPECT_FALSE(EmPartes(c));
+  EXPECT_EQ(Achados(c), Ordenados(c));
+  EXPECT_TRUE(EmPartes(Ordem(Tipo(C::Todos), C::PorCodigo)));
+}
+
 TEST(CriterioDaPesquisaBeneficiarios, PartesEPlanoTambemSoComParametros) {
   for (C::Ordem o : {C::PorCodigo, C::PorNome, C::PorCpfCnpj, C::PorOrigem, C::PorFonte}) {
     C amplo = Codigo("'--1");
