@@ -118,7 +118,8 @@ enum Coluna { kCodigo, kFonteDk, kTipo, kInPfPj, kNrPfPj, kItem, kNome, kFonte }
 
 const std::vector<Coluna>& Colunas(C::Ordem ordem) {
   static const std::vector<Coluna> porCodigo{kCodigo, kFonteDk, kTipo, kInPfPj, kNrPfPj, kItem};
-  static const std::vector<Coluna> porNome{kNome, kCodigo, kFonteDk, kTipo, kItem};
+  // Beneficiaries of one name, each picked once, follow their numbers.
+  static const std::vector<Coluna> porNome{kNome, kCodigo, kFonteDk, kTipo, kItem, kInPfPj, kNrPfPj};
   static const std::vector<Coluna> porCpfCnpj{kInPfPj, kNrPfPj, kCodigo, kFonteDk, kTipo, kItem};
   static const std::vector<Coluna> porOrigem{kFonteDk, kTipo, kInPfPj, kNrPfPj, kItem};
   static const std::vector<Coluna> porFonte{kFonte, kInPfPj, kNrPfPj, kCodigo, kFonteDk, kTipo, kItem};
@@ -193,9 +194,10 @@ bool NumeroAmplo(const C& c) {
 
 // A search that narrows by number or name finds few rows: the engine sorts them at once, through
 // the indexes of the criteria. The others list much of the declaration and walk an index in the
-// order asked. Funds and processes hold few of the lines: their search sorts too.
+// order asked. Funds and processes hold few of the lines: their search sorts too (picking, the
+// kind is not looked at).
 bool Ampla(const C& c) {
-  if (c.selBeneficiario || c.tipo == C::Fundo || c.tipo == C::Processo) return false;
+  if (!c.selBeneficiario && (c.tipo == C::Fundo || c.tipo == C::Processo)) return false;
   return RemoveAcentos(c.nome).trimmed().isEmpty() && NumeroAmplo(c);
 }
 
@@ -299,11 +301,22 @@ ConsultaPesquisaBeneficiarios::Comando ConsultaPesquisaBeneficiarios::Monta(cons
     Montagem m{comando, {}};
     m.numero(QStringLiteral("IN_PF_PJ"), QStringLiteral("NR_PF_PJ"), c, tipoNi, baseNi);
     m.nome(QStringLiteral("NM_NM_EMPR_CV"), c);
-    comando.sql = QStringLiteral(
-                      "SELECT DISTINCT 1 AS E_FONTE_DK, 1 AS TOLV_ITEM_DK, '1' AS TRIB_TRIBU, IN_PF_PJ, NR_PF_PJ,"
-                      " NM_NM_EMPR, NM_NM_EMPR_CV, '1' AS FONTE, 1 AS IN_TIPO\n"
-                      "FROM V_SELECIONABENEFRRA\nWHERE 1 = 1") +
-                  m.texto + QStringLiteral("\nORDER BY ") + Ordem(c.ordem);
+    const QString campos = QStringLiteral(
+        " 1 AS E_FONTE_DK, 1 AS TOLV_ITEM_DK, '1' AS TRIB_TRIBU, IN_PF_PJ, NR_PF_PJ,"
+        " NM_NM_EMPR, NM_NM_EMPR_CV, '1' AS FONTE, 1 AS IN_TIPO\n"
+        "FROM V_SELECIONABENEFRRA\nWHERE 1 = 1");
+    comando.sql = QStringLiteral("SELECT DISTINCT") + campos + m.texto + QStringLiteral("\nORDER BY ") + Ordem(c.ordem);
+    if (Ampla(c)) {
+      // The view lists each beneficiary once already: its key's or its names' index gives the
+      // order, the other columns being the same on every row.
+      const bool nome = c.ordem == C::PorNome;
+      comando.partes.push_back(
+          {QStringLiteral("SELECT") + campos + m.texto +
+               (nome ? QStringLiteral("\nPLAN (V_SELECIONABENEFRRA B ORDER BENEFICIARIOS_NOME)\nORDER BY NM_NM_EMPR")
+                     : QStringLiteral("\nPLAN (V_SELECIONABENEFRRA B ORDER PK_BENEFICIARIOS)\nORDER BY IN_PF_PJ, NR_PF_PJ")),
+           0, comando.parametros.size(), false});
+      comando.prefixo = nome ? 1 : int(Colunas(c.ordem).size());
+    }
     return comando;
   }
 

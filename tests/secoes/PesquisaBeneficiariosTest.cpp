@@ -246,6 +246,7 @@ class OrdemDasPartes : public ComLinhasPesquisadas {
         {203, 2, "0588", "333444555", "ÀGUA ’S"},         {204, 1, "0588", "333444556", "’AGUA"},
         {205, 4, "3208", "333444557", "ZECA"},           {206, 3, "0561", "111222333", "José da Silva"},
         {207, 1, "0588", "555666777", "Josefa D'Ávila"}, {208, 2, "3208", "666777888", "AGUA"},
+        {209, 1, "3208", "100000001", "ZECA"},
     };
     for (const auto& l : mais)
       Roda(QStringLiteral("INSERT INTO TOLV_ITENS (TOLV_ITEM_DK, E_FONTE_DK, TRIB_TRIBU, E_IN_PF_PJ, E_NR_PF_PJ,"
@@ -272,6 +273,10 @@ class OrdemDasPartes : public ComLinhasPesquisadas {
     for (const auto& [nome, valor] : comando.parametros) c.param(nome, valor);
     QStringList r;
     for (c.abre(); !c.eof(); c.proximo()) {
+      if (criterio.selBeneficiario) {
+        r << u'B' + c.campo(5).texto().trimmed();
+        continue;
+      }
       const QString chave = (c.campo(3).texto() == u"1889" ? u'R' : u'L') + QString::number(c.campo(2).inteiro());
       r << rotulos.value(chave, chave);
     }
@@ -286,8 +291,15 @@ class OrdemDasPartes : public ComLinhasPesquisadas {
 };
 
 TEST_F(OrdemDasPartes, ListaComoAInstrucaoOrdenadaEmCadaOrdem) {
-  const C amplos[] = {Tipo(C::Todos), Tipo(C::Declarante), Numero(QString(), C::SomentePF),
-                      Numero(QString(), C::ParteInicialCnpj), Codigo("0588"), Codigo("1889"), Codigo("05")};
+  const C amplos[] = {Tipo(C::Todos),
+                      Tipo(C::Declarante),
+                      Numero(QString(), C::SomentePF),
+                      Numero(QString(), C::ParteInicialCnpj),
+                      Codigo("0588"),
+                      Codigo("1889"),
+                      Codigo("05"),
+                      Escolha(Tipo(0)),
+                      Escolha(Numero(QString(), C::SomentePJ, 0))};
   for (C c : amplos)
     for (C::Ordem o : {C::PorCodigo, C::PorNome, C::PorCpfCnpj, C::PorOrigem, C::PorFonte}) {
       c.ordem = o;
@@ -299,9 +311,12 @@ TEST_F(OrdemDasPartes, ListaComoAInstrucaoOrdenadaEmCadaOrdem) {
     }
   // The fixture holds what it claims: the nameless first, then by the code page's bytes.
   const QStringList porNome = Achados(Ordem(Tipo(C::Todos), C::PorNome));
-  ASSERT_EQ(porNome.size(), 19);
+  ASSERT_EQ(porNome.size(), 20);
   EXPECT_EQ(porNome.first(), u"R9");
-  EXPECT_EQ(porNome.mid(15), QStringList({"L205", "L204", "R11", "L203"}));
+  EXPECT_EQ(porNome.mid(15), QStringList({"L209", "L205", "L204", "R11", "L203"}));
+  // Picking, the two of one name follow their numbers, not the order they were stored in.
+  const QStringList escolhidos = Achados(Ordem(Escolha(Tipo(0)), C::PorNome));
+  EXPECT_LT(escolhidos.indexOf(u"B100000001"), escolhidos.indexOf(u"B333444557"));
 }
 
 TEST_F(OrdemDasPartes, BuscaEstreitaEIndiceDesligadoFicamComOBanco) {
