@@ -141,6 +141,7 @@ int main(int argc, char** argv) {
     const char* nome;
     C::Nome criterioNome = C::ParteInicial;
     const char* nomeDigitado = "";
+    bool escolha = false;
   } ordens[] = {{C::Todos, C::PorCodigo, "code (as opened)"},
                 {C::Todos, C::PorNome, "name"},
                 {C::Todos, C::PorCpfCnpj, "CPF/CNPJ"},
@@ -151,9 +152,12 @@ int main(int argc, char** argv) {
                 {C::Fundo, C::PorCodigo, "fund's page"},
                 // Narrowed by a name: few rows, sorted by the engine.
                 {C::Todos, C::PorCodigo, "name starts", C::ParteInicial, "BENEFICIARIO 1234"},
-                {C::Todos, C::PorCodigo, "word anywhere", C::TodasAsPalavras, "12345"}};
+                {C::Todos, C::PorCodigo, "word anywhere", C::TodasAsPalavras, "12345"},
+                // The print wizard's pick list, each beneficiary once.
+                {0, C::PorCodigo, "picking", C::ParteInicial, "", true},
+                {0, C::PorNome, "picking by name", C::ParteInicial, "", true}};
   std::printf("first page of %d rows: the \"all\" search with every box empty in each order, the lines pages',"
-              " two searches by name:\n",
+              " two searches by name, the pick list:\n",
               kPagina);
   for (const auto& o : ordens) {
     C criterio;
@@ -161,6 +165,7 @@ int main(int argc, char** argv) {
     criterio.ordem = o.ordem;
     criterio.criterioNome = o.criterioNome;
     criterio.nome = QString::fromLatin1(o.nomeDigitado);
+    criterio.selBeneficiario = o.escolha;
     const ConsultaPesquisaBeneficiarios::Comando comando = ConsultaPesquisaBeneficiarios::Monta(criterio);
     // A first pass warms the page cache; the second is the one reported.
     int lidas = 0, lidasOrdenada = 0, lidasIndice = 0;
