@@ -9,6 +9,7 @@
 #include "plataforma/bd/Consulta.h"
 #include "plataforma/bd/ErroBanco.h"
 #include "plataforma/bd/Transacao.h"
+#include "plataforma/sistema/Cp1252.h"
 
 namespace {
 
@@ -133,17 +134,11 @@ const std::vector<Coluna>& Colunas(C::Ordem ordem) {
   return porCodigo;
 }
 
-// The texts are stored in WIN1252 and sorted by their bytes: the characters that code page puts
+// The texts are stored in Windows-1252 and sorted by their bytes: the characters that page puts
 // between 0x80 and 0x9F weigh as those bytes, not as their places in Unicode.
-int Peso(char16_t c) {
-  static const char16_t k80a9F[32] = {0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
-                                      0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0,      0x017D, 0,
-                                      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
-                                      0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
-  if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) return c;
-  for (int i = 0; i < 32; ++i)
-    if (k80a9F[i] == c) return 0x80 + i;
-  return 0x100 + c;  // not storable in the column
+int Peso(QChar c) {
+  if (!Cp1252::representavel(c)) return 0x100 + c.unicode();  // not storable in the column
+  return static_cast<unsigned char>(Cp1252::paraByte(c));
 }
 
 // As the engine compares texts: the shorter one padded with blanks, nulls first.
@@ -151,8 +146,8 @@ int ComparaTexto(const QString& a, bool aNulo, const QString& b, bool bNulo) {
   if (aNulo || bNulo) return int(bNulo) - int(aNulo);
   const qsizetype n = qMax(a.size(), b.size());
   for (qsizetype i = 0; i < n; ++i) {
-    const int pa = i < a.size() ? Peso(a[i].unicode()) : ' ';
-    const int pb = i < b.size() ? Peso(b[i].unicode()) : ' ';
+    const int pa = i < a.size() ? Peso(a[i]) : ' ';
+    const int pb = i < b.size() ? Peso(b[i]) : ' ';
     if (pa != pb) return pa - pb;
   }
   return 0;
