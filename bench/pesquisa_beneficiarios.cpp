@@ -1,6 +1,7 @@
-// The beneficiary search on a large declaration: the "all" search with every box empty, in each
-// order the list offers, until its first page is read; beside it, straight on the engine, the
-// whole search as one sorted statement and the walk of the lines' index alone. Prints figures.
+// The beneficiary search on a large declaration, until its first page is read: the "all" search
+// with every box empty in each order the list offers, the lines pages' searches, two searches by
+// name and the print wizard's pick list; beside each, straight on the engine, the whole search as
+// one sorted statement and, where the search walks an index, that walk alone. Prints figures.
 // TOLV_BENCH_LINHAS sizes the declaration (500,000 lines unless set).
 
 #include <QCoreApplication>
