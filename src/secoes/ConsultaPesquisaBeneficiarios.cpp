@@ -191,9 +191,9 @@ bool NumeroAmplo(const C& c) {
 // the indexes of the criteria. The others list much of the declaration and walk an index in the
 // order asked. Funds and processes hold few of the lines: their search sorts too (picking, the
 // kind is not looked at).
-bool Ampla(const C& c) {
+bool Ampla(const C& c, bool porNome) {
   if (!c.selBeneficiario && (c.tipo == C::Fundo || c.tipo == C::Processo)) return false;
-  return RemoveAcentos(c.nome).trimmed().isEmpty() && NumeroAmplo(c);
+  return !porNome && NumeroAmplo(c);
 }
 
 // Per order: the lines' plan and sort (matching an index), the accumulated income's sort, and
@@ -295,13 +295,15 @@ ConsultaPesquisaBeneficiarios::Comando ConsultaPesquisaBeneficiarios::Monta(cons
   if (c.selBeneficiario) {
     Montagem m{comando, {}};
     m.numero(QStringLiteral("IN_PF_PJ"), QStringLiteral("NR_PF_PJ"), c, tipoNi, baseNi);
+    const size_t antesDoNome = comando.parametros.size();
     m.nome(QStringLiteral("NM_NM_EMPR_CV"), c);
+    const bool porNome = comando.parametros.size() > antesDoNome;
     const QString campos = QStringLiteral(
         " 1 AS E_FONTE_DK, 1 AS TOLV_ITEM_DK, '1' AS TRIB_TRIBU, IN_PF_PJ, NR_PF_PJ,"
         " NM_NM_EMPR, NM_NM_EMPR_CV, '1' AS FONTE, 1 AS IN_TIPO\n"
         "FROM V_SELECIONABENEFRRA\nWHERE 1 = 1");
     comando.sql = QStringLiteral("SELECT DISTINCT") + campos + m.texto + QStringLiteral("\nORDER BY ") + Ordem(c.ordem);
-    if (Ampla(c)) {
+    if (Ampla(c, porNome)) {
       // The view lists each beneficiary once already: its key's or its names' index gives the
       // order, the other columns being the same on every row.
       const bool nome = c.ordem == C::PorNome;
@@ -371,7 +373,7 @@ ConsultaPesquisaBeneficiarios::Comando ConsultaPesquisaBeneficiarios::Monta(cons
     comando.sqlComPlano += QStringLiteral("\nORDER BY ") + Ordem(c.ordem);
   }
 
-  if (Ampla(c)) {
+  if (Ampla(c, porNome)) {
     const Caminho caminho = CaminhoDa(c.ordem);
     Parte linhas;
     linhas.sql = selectLinhas;

@@ -298,6 +298,7 @@ TEST_F(OrdemDasPartes, ListaComoAInstrucaoOrdenadaEmCadaOrdem) {
                       Codigo("0588"),
                       Codigo("1889"),
                       Codigo("05"),
+                      Nome("-/-", C::PrimeiraPalavra),  // no word: no condition
                       Escolha(Tipo(0)),
                       Escolha(Numero(QString(), C::SomentePJ, 0))};
   for (C c : amplos)
