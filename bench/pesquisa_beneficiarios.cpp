@@ -1,5 +1,8 @@
-// The beneficiary search on a large declaration: the "all" search with every box empty, until
-// its first page is read, beside the same statement run straight on the engine. Prints figures.
+// The beneficiary search on a large declaration, until its first page is read: the "all" search
+// with every box empty in each order the list offers, the lines pages' searches, two searches by
+// name and the print wizard's pick list; beside each, straight on the engine, the whole search as
+// one sorted statement and, where the search walks an index, that walk alone. Prints figures.
+// TOLV_BENCH_LINHAS sizes the declaration (500,000 lines unless set).
 
 #include <QCoreApplication>
 #include <QDir>
@@ -8,6 +11,7 @@
 #include <QTemporaryDir>
 
 #include <cstdio>
+#include <cstdlib>
 #include <vector>
 
 #include "ApiDireta.h"
@@ -19,15 +23,14 @@
 
 namespace {
 
-constexpr int kBeneficiarios = 250000;  // two lines each
-constexpr int kRra = 20000;
-constexpr int kPagina = 100;             // what the result list reads first
+constexpr int kPagina = 100;  // what the result list reads first
 
 const QString kBanco = QStringLiteral("TOLV2014114447770001612013.FDB");
 
 double Segundos(const QElapsedTimer& relogio) { return relogio.nsecsElapsed() / 1e9; }
 
-void Povoa(const QString& arquivo) {
+// Two lines each, and an accumulated-income item for one beneficiary in twelve and a half.
+void Povoa(const QString& arquivo, int beneficiarios, int rra) {
   bd::Conexao conexao(arquivo);
   conexao.conecta();
   bd::Transacao transacao(conexao);
@@ -52,8 +55,8 @@ void Povoa(const QString& arquivo) {
       "  END\n"
       "END^\n"
       "SET TERM ; ^\n")
-                                          .arg(kBeneficiarios)
-                                          .arg(kRra));
+                                          .arg(beneficiarios)
+                                          .arg(rra));
   transacao.commit();
 }
 
@@ -77,7 +80,19 @@ double Direta(const QString& arquivo, const QString& sql, int linhas, int& lidas
   return s;
 }
 
-double Programa(const QString& arquivo, int linhas, int& lidas) {
+// The statement with its parameters written in, for the bare path (the bench's values are
+// numbers and plain texts).
+QString ComValores(QString sql, const std::vector<std::pair<QString, bd::Dado>>& parametros) {
+  for (auto p = parametros.rbegin(); p != parametros.rend(); ++p) {
+    const bd::Dado& v = p->second;
+    const QString literal = v.tipo() == bd::Dado::Tipo::Texto ? u'\'' + v.comoTexto() + u'\'' : v.comoTexto();
+    sql.replace(u':' + p->first, literal);
+  }
+  return sql.replace(QStringLiteral(":FONTE"), QStringLiteral("1"));
+}
+
+double Programa(const QString& arquivo, const CriterioPesquisaBeneficiarios& criterio, int linhas, int& lidas,
+                bool& emPartes) {
   bd::Conexao conexao(arquivo);
   conexao.conecta();
   bd::Transacao transacao(conexao, {QStringLiteral("read_committed"), QStringLiteral("rec_version"),
@@ -85,11 +100,12 @@ double Programa(const QString& arquivo, int linhas, int& lidas) {
   ConsultaPesquisaBeneficiarios consulta(transacao);
   QElapsedTimer relogio;
   relogio.start();
-  consulta.Executa(CriterioPesquisaBeneficiarios{});
+  consulta.Executa(criterio);
   std::vector<LinhaPesquisaBeneficiarios> pagina;
   consulta.Le(linhas, pagina);
   const double s = Segundos(relogio);
   lidas = int(pagina.size());
+  emPartes = consulta.EmPartes();
   consulta.Fecha();
   return s;
 }
@@ -110,21 +126,69 @@ int main(int argc, char** argv) {
   }
   Pastas::definePrograma(pasta.path());
 
+  const char* tamanho = std::getenv("TOLV_BENCH_LINHAS");
+  const int linhas = tamanho && std::atoi(tamanho) > 0 ? std::atoi(tamanho) : 500000;
+  const int beneficiarios = qMax(1, linhas / 2), rra = qMax(1, linhas / 25);
   QElapsedTimer relogio;
   relogio.start();
-  Povoa(arquivo);
-  std::printf("stored %d lines of %d beneficiaries and %d accumulated-income items: %.2f s\n", 2 * kBeneficiarios,
-              kBeneficiarios, kRra, Segundos(relogio));
+  Povoa(arquivo, beneficiarios, rra);
+  std::printf("stored %d lines of %d beneficiaries and %d accumulated-income items: %.2f s\n", 2 * beneficiarios,
+              beneficiarios, rra, Segundos(relogio));
 
-  const QString sql = ConsultaPesquisaBeneficiarios::Monta(CriterioPesquisaBeneficiarios{}).sql;
-  // A first pass of each warms the page cache; the second is the one reported.
-  int lidasDireta = 0, lidasPrograma = 0;
-  Direta(arquivo, sql, kPagina, lidasDireta);
-  Programa(arquivo, kPagina, lidasPrograma);
-  const double direta = Direta(arquivo, sql, kPagina, lidasDireta);
-  const double programa = Programa(arquivo, kPagina, lidasPrograma);
-  std::printf("\"all\" search, first page of %d rows: %.3f s (bare engine %.3f s for %d rows), ratio %.2f\n",
-              lidasPrograma, programa, direta, lidasDireta, direta > 0 ? programa / direta : 0.0);
+  using C = CriterioPesquisaBeneficiarios;
+  const struct {
+    int tipo;
+    C::Ordem ordem;
+    const char* nome;
+    C::Nome criterioNome = C::ParteInicial;
+    const char* nomeDigitado = "";
+    bool escolha = false;
+  } ordens[] = {{C::Todos, C::PorCodigo, "code (as opened)"},
+                {C::Todos, C::PorNome, "name"},
+                {C::Todos, C::PorCpfCnpj, "CPF/CNPJ"},
+                {C::Todos, C::PorOrigem, "origin"},
+                {C::Todos, C::PorFonte, "source"},
+                // The lines pages' searches, as opened.
+                {C::Declarante, C::PorCodigo, "declarant's page"},
+                {C::Fundo, C::PorCodigo, "fund's page"},
+                // Narrowed by a name: few rows, sorted by the engine.
+                {C::Todos, C::PorCodigo, "name starts", C::ParteInicial, "BENEFICIARIO 1234"},
+                {C::Todos, C::PorCodigo, "word anywhere", C::TodasAsPalavras, "12345"},
+                // The print wizard's pick list, each beneficiary once.
+                {0, C::PorCodigo, "picking", C::ParteInicial, "", true},
+                {0, C::PorNome, "picking by name", C::ParteInicial, "", true}};
+  std::printf("first page of %d rows: the \"all\" search with every box empty in each order, the lines pages',"
+              " two searches by name, the pick list:\n",
+              kPagina);
+  for (const auto& o : ordens) {
+    C criterio;
+    criterio.tipo = o.tipo;
+    criterio.ordem = o.ordem;
+    criterio.criterioNome = o.criterioNome;
+    criterio.nome = QString::fromLatin1(o.nomeDigitado);
+    criterio.selBeneficiario = o.escolha;
+    const ConsultaPesquisaBeneficiarios::Comando comando = ConsultaPesquisaBeneficiarios::Monta(criterio);
+    // A first pass warms the page cache; the second is the one reported.
+    int lidas = 0, lidasOrdenada = 0, lidasIndice = 0;
+    bool emPartes = false;
+    Programa(arquivo, criterio, kPagina, lidas, emPartes);
+    const double programa = Programa(arquivo, criterio, kPagina, lidas, emPartes);
+    // The search as one statement, the engine sorting every row before the first.
+    const double ordenada = Direta(arquivo, ComValores(comando.sql, comando.parametros), kPagina, lidasOrdenada);
+    // The floor: the lines' index walked alone (the first source's, in source order).
+    double indice = 0;
+    if (!comando.partes.empty()) {
+      const QString sql = ComValores(comando.partes.front().sql, comando.parametros);
+      Direta(arquivo, sql, kPagina, lidasIndice);
+      indice = Direta(arquivo, sql, kPagina, lidasIndice);
+    }
+    std::printf("  %-17s %7.3f s (%d rows%s) | bare engine, one sorted statement %7.3f s (%d rows), ratio %.3f",
+                o.nome, programa, lidas, emPartes ? "" : ", sorted by the engine", ordenada, lidasOrdenada,
+                ordenada > 0 ? programa / ordenada : 0.0);
+    if (indice > 0) std::printf(" | bare index walk %.3f s, ratio %.1f", indice, programa / indice);
+    std::printf("\n");
+    std::fflush(stdout);
+  }
   Pastas::definePrograma({});
   return 0;
 }

@@ -55,17 +55,29 @@ struct LinhaPesquisaBeneficiarios {
 };
 
 // The search behind TFrPesquisarTolv: every typed text is bound as a parameter (LIKE patterns
-// escaped); the results come sorted by the database and are read as they are asked for, so a
-// search that lists a whole large declaration starts at once.
+// escaped); the results are read as they are asked for, so a search that lists a whole large
+// declaration starts at once. A search that narrows by number or name is one statement sorted by
+// the engine (few rows; by name, planned through the names' index); a broad one reads its parts (the lines, the accumulated income) apart,
+// each walking an index in the order asked, and merges them here, sorting only the rows that
+// tie on the leading columns of the order.
 class ConsultaPesquisaBeneficiarios {
  public:
-  struct Comando {
+  struct Parte {
     QString sql;
+    size_t de = 0, ate = 0;  // its parameters
+    // Read once per source, the source's key bound to the parameter FONTE.
+    bool porFonte = false;
+  };
+  struct Comando {
+    // The whole search in one statement, sorted by the engine.
+    QString sql;
+    // The same with the plan that a search by name needs; empty for the others.
+    QString sqlComPlano;
     std::vector<std::pair<QString, bd::Dado>> parametros;
-    // In code order the lines and the accumulated income are read apart, each in the order of
-    // an index, and merged here: the first page needs no sort of the whole declaration.
-    QString sqlLinhas, sqlRra;  // empty when not read apart; sqlRra empty without that part
-    size_t parametrosLinhas = 0;  // the first ones are the lines'
+    // The parts read apart; empty when the statement above is read instead.
+    std::vector<Parte> partes;
+    // How many leading columns of the order every part comes sorted by.
+    int prefixo = 0;
   };
 
   explicit ConsultaPesquisaBeneficiarios(bd::Transacao& transacao);
@@ -81,19 +93,37 @@ class ConsultaPesquisaBeneficiarios {
   // Reads up to `maximo` more rows into `linhas`; false once the last row was read.
   bool Le(int maximo, std::vector<LinhaPesquisaBeneficiarios>& linhas);
   bool Terminada() const { return m_terminada; }
+  // Whether the last search read its parts apart (false: the one sorted statement).
+  bool EmPartes() const { return m_emPartes; }
   void Fecha();
+
+  // A hit with what the engine's order needs beyond it.
+  struct Achado {
+    LinhaPesquisaBeneficiarios linha;
+    bool nomeNulo = false, fonteNulo = false;
+  };
 
  private:
   struct Fluxo {
     std::unique_ptr<bd::Consulta> consulta;
-    LinhaPesquisaBeneficiarios atual;
+    Achado atual;
     bool fim = true;
     void abre(bd::Transacao& transacao, const QString& sql,
-              const std::vector<std::pair<QString, bd::Dado>>& parametros, size_t de, size_t ate);
+              const std::vector<std::pair<QString, bd::Dado>>& parametros, size_t de, size_t ate,
+              const bd::Dado* fonte = nullptr);
     void avanca();
   };
 
+  // False when the parts would be too many (one per source).
+  bool abrePartes(const Comando& comando, bool soDeclarante);
+  bool completaGrupo();
+
   bd::Transacao& m_transacao;
-  Fluxo m_a, m_b;
+  std::vector<std::unique_ptr<Fluxo>> m_fluxos;
+  std::vector<Achado> m_grupo;  // sorted, read from m_lidos on
+  size_t m_lidos = 0;
+  CriterioPesquisaBeneficiarios::Ordem m_ordem = CriterioPesquisaBeneficiarios::PorCodigo;
+  int m_prefixo = 0;
+  bool m_emPartes = false;
   bool m_terminada = true;
 };

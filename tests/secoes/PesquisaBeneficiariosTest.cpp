@@ -17,6 +17,7 @@
 #include "nucleo/Erros.h"
 #include "nucleo/NiContribuinte.h"
 #include "nucleo/TColecao.h"
+#include "plataforma/bd/Consulta.h"
 #include "plataforma/bd/Transacao.h"
 #include "secoes/ConsultaPesquisaBeneficiarios.h"
 #include "secoes/TFrPesquisarTolv.h"
@@ -224,6 +225,141 @@ TEST(LinhaPesquisaBeneficiarios, OrigemEQuadroPelaFonteEPeloTipo) {
     EXPECT_EQ(l.Origem(), QString::fromLatin1(c.origem)) << c.fonte << '/' << c.tipo;
     EXPECT_EQ(l.Quadro(), c.quadro) << c.fonte << '/' << c.tipo;
   }
+}
+
+// A broad search walks indexes and merges its parts; it must list what the one sorted statement
+// lists, in the same order, whatever the order asked: names that tie across beneficiaries, that
+// sort by their code-page bytes (’ before À), that lack a name; sources without a number or
+// sharing one.
+class OrdemDasPartes : public ComLinhasPesquisadas {
+ protected:
+  void SetUp() override {
+    ComLinhasPesquisadas::SetUp();
+    Roda(QStringLiteral("INSERT INTO FONTES (FONTE_DK, IN_PF_PJ, NR_PF_PJ, IN_TIPO) VALUES (4, '2', '998887770001', 0)"));
+    struct {
+      int item, fonte;
+      const char* codigo;
+      const char* numero;
+      const char* nome;
+    } const mais[] = {
+        {201, 1, "0561", "222333444", "JOSE DA SILVA"},  {202, 4, "0561", "222333444", "JOSE DA SILVA"},
+        {203, 2, "0588", "333444555", "ÀGUA ’S"},         {204, 1, "0588", "333444556", "’AGUA"},
+        {205, 4, "3208", "333444557", "ZECA"},           {206, 3, "0561", "111222333", "José da Silva"},
+        {207, 1, "0588", "555666777", "Josefa D'Ávila"}, {208, 2, "3208", "666777888", "AGUA"},
+        {209, 1, "3208", "100000001", "ZECA"},
+    };
+    for (const auto& l : mais)
+      Roda(QStringLiteral("INSERT INTO TOLV_ITENS (TOLV_ITEM_DK, E_FONTE_DK, TRIB_TRIBU, E_IN_PF_PJ, E_NR_PF_PJ,"
+                          " NM_NM_EMPR) VALUES (%1, %2, '%3', '1', '%4', '%5')")
+               .arg(l.item)
+               .arg(l.fonte)
+               .arg(QString::fromLatin1(l.codigo), QString::fromLatin1(l.numero),
+                    QString::fromUtf8(l.nome).replace(u'\'', QStringLiteral("''"))));
+    // Accumulated income of a beneficiary without a name, and of one that shares a process.
+    Roda(QStringLiteral("INSERT INTO BENEFICIARIOS (IN_PF_PJ, NR_PF_PJ) VALUES ('1', '777888999')"));
+    Roda(QStringLiteral("INSERT INTO RRA_ITEM (RRA_ITEM_ID, IN_TIPO_RRA, IN_PF_PJ, NR_PF_PJ) VALUES (9, '1', '1', '777888999')"));
+    Roda(QStringLiteral("INSERT INTO RRA_ITEM (RRA_ITEM_ID, IN_TIPO_RRA, IN_PF_PJ, NR_PF_PJ, RRA_PROCESSO)"
+                        " VALUES (10, '2', '1', '222333444', '998887770001')"));
+    // Merged among the lines by a name that Unicode would put after À.
+    Roda(QStringLiteral("INSERT INTO BENEFICIARIOS (IN_PF_PJ, NR_PF_PJ, NM_NM_EMPR) VALUES ('1', '888999000', '’ZZ')"));
+    Roda(QStringLiteral("INSERT INTO RRA_ITEM (RRA_ITEM_ID, IN_TIPO_RRA, IN_PF_PJ, NR_PF_PJ) VALUES (11, '1', '1', '888999000')"));
+  }
+
+  // The hits as the one sorted statement lists them.
+  QStringList Ordenados(const C& criterio) {
+    bd::Transacao transacao(*TColecao::GetBancoDeclaracao(), {QStringLiteral("read_committed"), QStringLiteral("read")});
+    const auto comando = ConsultaPesquisaBeneficiarios::Monta(criterio);
+    bd::Consulta c(transacao, comando.sql);
+    for (const auto& [nome, valor] : comando.parametros) c.param(nome, valor);
+    QStringList r;
+    for (c.abre(); !c.eof(); c.proximo()) {
+      if (criterio.selBeneficiario) {
+        r << u'B' + c.campo(5).texto().trimmed();
+        continue;
+      }
+      const QString chave = (c.campo(3).texto() == u"1889" ? u'R' : u'L') + QString::number(c.campo(2).inteiro());
+      r << rotulos.value(chave, chave);
+    }
+    return r;
+  }
+  bool EmPartes(const C& criterio) {
+    bd::Transacao transacao(*TColecao::GetBancoDeclaracao(), {QStringLiteral("read_committed"), QStringLiteral("read")});
+    ConsultaPesquisaBeneficiarios consulta(transacao);
+    consulta.Executa(criterio);
+    return consulta.EmPartes();
+  }
+};
+
+TEST_F(OrdemDasPartes, ListaComoAInstrucaoOrdenadaEmCadaOrdem) {
+  const C amplos[] = {Tipo(C::Todos),
+                      Tipo(C::Declarante),
+                      Numero(QString(), C::SomentePF),
+                      Numero(QString(), C::ParteInicialCnpj),
+                      Codigo("0588"),
+                      Codigo("1889"),
+                      Codigo("05"),
+                      Nome("-/-", C::PrimeiraPalavra),  // no word: no condition
+                      Escolha(Tipo(0)),
+                      Escolha(Numero(QString(), C::SomentePJ, 0))};
+  for (C c : amplos)
+    for (C::Ordem o : {C::PorCodigo, C::PorNome, C::PorCpfCnpj, C::PorOrigem, C::PorFonte}) {
+      c.ordem = o;
+      SCOPED_TRACE(testing::Message() << "tipo " << c.tipo << " ni " << int(c.criterioNi) << " codigo "
+                                      << c.codigo.toStdString() << " ordem " << int(o));
+      EXPECT_TRUE(EmPartes(c));
+      const QStringList esperados = Ordenados(c);
+      EXPECT_EQ(Achados(c), esperados);
+    }
+  // The fixture holds what it claims: the nameless first, then by the code page's bytes.
+  const QStringList porNome = Achados(Ordem(Tipo(C::Todos), C::PorNome));
+  ASSERT_EQ(porNome.size(), 20);
+  EXPECT_EQ(porNome.first(), u"R9");
+  EXPECT_EQ(porNome.mid(15), QStringList({"L209", "L205", "L204", "R11", "L203"}));
+  // Picking, the two of one name follow their numbers, not the order they were stored in.
+  const QStringList escolhidos = Achados(Ordem(Escolha(Tipo(0)), C::PorNome));
+  EXPECT_LT(escolhidos.indexOf(u"B100000001"), escolhidos.indexOf(u"B333444557"));
+}
+
+TEST_F(OrdemDasPartes, BuscaEstreitaEIndiceDesligadoFicamComOBanco) {
+  C nome = Ordem(Nome("jos", C::ParteInicial), C::PorNome);
+  EXPECT_FALSE(EmPartes(nome));
+  EXPECT_EQ(Achados(nome), Ordenados(nome));
+  // An import turns indexes off: the search still answers, sorted by the engine.
+  Roda(QStringLiteral("ALTER INDEX BENEFICIARIOS_NOME INACTIVE"));
+  const C todos = Ordem(Tipo(C::Todos), C::PorNome);
+  EXPECT_FALSE(EmPartes(todos));
+  EXPECT_EQ(Achados(todos), Ordenados(todos));
+  // A search by name names the names' index in its plan; turned off, the engine plans alone.
+  ASSERT_FALSE(ConsultaPesquisaBeneficiarios::Monta(nome).sqlComPlano.isEmpty());
+  Roda(QStringLiteral("ALTER INDEX BENEFICIARIOS_CV INACTIVE"));
+  for (C::Nome como : {C::ExatamenteIgual, C::ParteInicial, C::PrimeiraPalavra, C::TodasAsPalavras}) {
+    const C c = Nome("silva", como);
+    EXPECT_EQ(Achados(c), Ordenados(c)) << int(como);
+  }
+}
+
+TEST_F(OrdemDasPartes, MuitasFontesOrdenadasPeloBanco) {
+  for (int i = 10; i < 50; ++i)
+    Roda(QStringLiteral("INSERT INTO FONTES (FONTE_DK, IN_PF_PJ, NR_PF_PJ, IN_TIPO) VALUES (%1, '2', '%2', 0)")
+             .arg(i)
+             .arg(i, 12, 10, QLatin1Char('0')));
+  const C c = Ordem(Tipo(C::Todos), C::PorFonte);
+  EXPECT_FALSE(EmPartes(c));
+  EXPECT_EQ(Achados(c), Ordenados(c));
+  EXPECT_TRUE(EmPartes(Ordem(Tipo(C::Todos), C::PorCodigo)));
+}
+
+TEST(CriterioDaPesquisaBeneficiarios, PartesEPlanoTambemSoComParametros) {
+  for (C::Ordem o : {C::PorCodigo, C::PorNome, C::PorCpfCnpj, C::PorOrigem, C::PorFonte}) {
+    C amplo = Codigo("'--1");
+    amplo.ordem = o;
+    const auto partes = ConsultaPesquisaBeneficiarios::Monta(amplo).partes;
+    ASSERT_FALSE(partes.empty());
+    for (const auto& p : partes) EXPECT_FALSE(p.sql.contains(QStringLiteral("'--"))) << int(o);
+  }
+  const auto comando = ConsultaPesquisaBeneficiarios::Monta(Nome("D'Ávila x", C::PrimeiraPalavra));
+  EXPECT_TRUE(comando.partes.empty());
+  EXPECT_FALSE(comando.sqlComPlano.contains(QStringLiteral("AVILA")));
 }
 
 // The window, shown without blocking.
