@@ -362,7 +362,9 @@ bool TTolv2014::FormCloseQuery() {
     GuardaAcao guarda;
     resposta = MostraMensagem(QStringLiteral("Confirma sair do programa?"), QStringLiteral("Sair do programa"), 36);
   }
-  return resposta == ResultadoMensagem::Sim && m_passos.fecharDeclaracao();
+  // The window's own close button passes no action's page check: what the page holds is kept
+  // here, or the window stays.
+  return resposta == ResultadoMensagem::Sim && VerificaPagina() && m_passos.fecharDeclaracao();
 }
 
 void TTolv2014::FormClose() {
@@ -568,6 +570,12 @@ bool TTolv2014::VerificaPagina() {
       return true;
     case TFrDeclaracao::Fundos:
     case TFrDeclaracao::Advogado:
+    // The supplementary editors store only on their own exits: a closing or an action would
+    // otherwise drop what they hold.
+    case TFrDeclaracao::Remessa:
+    case TFrDeclaracao::PlanoSaude:
+    case TFrDeclaracao::RraDeclarante:
+    case TFrDeclaracao::RraJustica:
       return pagina->PodeSair();
     case TFrDeclaracao::Informacoes:
       return !m_frDeclaracao->isVisible() || pagina->PodeSair();
