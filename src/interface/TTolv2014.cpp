@@ -632,7 +632,7 @@ void TTolv2014::escolheNo(int codigo) {
   }
   m_codigoMostrado = codigo;
   if (const auto titulo = TituloDoCodigo(codigo)) m_tituloNo = *titulo;
-  for (const auto lugar : {TFrDeclaracao::BeneficiariosTolv, TFrDeclaracao::Fundos})
+  for (const auto lugar : {TFrDeclaracao::BeneficiariosTolv, TFrDeclaracao::Fundos, TFrDeclaracao::Advogado})
     if (TPaginaDeclaracao* p = m_frDeclaracao->PaginaDe(lugar)) p->DefineTitulo(m_tituloNo);
 }
 
@@ -675,7 +675,7 @@ const ChavesDaArvore* chavesDaPagina(TFrDeclaracao::Pagina pagina) {
 // The slots keep the window and the page's place, both by value: they run long after this
 // function returned.
 void TTolv2014::ligaPaginasDeLinhas() {
-  for (const auto lugar : {TFrDeclaracao::BeneficiariosTolv, TFrDeclaracao::Fundos}) {
+  for (const auto lugar : {TFrDeclaracao::BeneficiariosTolv, TFrDeclaracao::Fundos, TFrDeclaracao::Advogado}) {
     TPaginaDeclaracao* pagina = m_frDeclaracao->PaginaDe(lugar);
     if (!pagina) continue;
     connect(pagina, &TPaginaDeclaracao::MudouCodigo, this, [this, lugar](bool compensacao, bool isentos) {

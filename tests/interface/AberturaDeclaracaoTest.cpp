@@ -15,6 +15,7 @@
 #include "PaginaFalsa.h"
 #include "interface/IndicePrincipal.h"
 #include "interface/InicioFalso.h"
+#include "interface/MontagemArvore.h"
 #include "controles/TVerificacaoEmCurso.h"
 #include "interface/TFrDeclaracao.h"
 #include "interface/TTolv2014.h"
@@ -249,12 +250,14 @@ TEST_F(DeclaracaoNaJanela, ChoosingANodeShowsThePageOfItsCode) {
   EXPECT_EQ(janela->FrDeclaracao()->PaginaAtual(), P::BeneficiariosTolv);
   EXPECT_EQ(NoCorrente, 205);
   EXPECT_EQ(diario, QStringList({"P101:PodeSair", "P205:MostraFicha 205", "P205:DefineTitulo Beneficiário do declarante",
-                                 "P305:DefineTitulo Beneficiário do declarante"}));
+                                 "P305:DefineTitulo Beneficiário do declarante",
+                                 "P405:DefineTitulo Beneficiário do declarante"}));
   diario.clear();
   Clica(arvore(), 301);
   EXPECT_EQ(janela->FrDeclaracao()->PaginaAtual(), P::Fundos);
   EXPECT_TRUE(diario.contains("P305:MostraFicha 301"));
   EXPECT_TRUE(diario.contains("P305:DefineTitulo Fundo ou clube de investimentos - Rendimentos tributáveis"));
+  EXPECT_TRUE(diario.contains("P405:DefineTitulo Fundo ou clube de investimentos - Rendimentos tributáveis"));
 }
 
 struct CasoRecusa {
@@ -324,6 +327,22 @@ TEST_F(DeclaracaoNaJanela, TheLinesPagesSwitchTheirSectionNodes) {
   EXPECT_EQ(NoDeCodigo(arvore(), 206), nullptr);
   emit pagina(P::BeneficiariosTolv)->MudouCodigo(false, true);
   EXPECT_EQ(NoDeCodigo(arvore(), 202), nullptr);
+}
+
+TEST_F(DeclaracaoNaJanela, TheProcessPageSwitchesItsSectionNodes) {
+  cria({false, true, false, false});
+  ASSERT_TRUE(abre());
+  Clica(arvore(), 401);
+  ASSERT_EQ(janela->FrDeclaracao()->PaginaAtual(), P::Advogado);
+  EXPECT_TRUE(diario.contains("P405:DefineTitulo " + *TituloDoCodigo(401)));
+  ASSERT_EQ(NoDeCodigo(arvore(), 402), nullptr);
+  emit pagina(P::Advogado)->MudouCodigo(true, false);
+  EXPECT_NE(NoDeCodigo(arvore(), 402), nullptr);
+  EXPECT_NE(NoDeCodigo(arvore(), 403), nullptr);
+  EXPECT_EQ(NoDeCodigo(arvore(), 202), nullptr);
+  EXPECT_EQ(*arvore().CodigoSelecionado(), 401);
+  emit pagina(P::Advogado)->MudouMolestia(true);
+  EXPECT_NE(NoDeCodigo(arvore(), 406), nullptr);
 }
 
 TEST_F(DeclaracaoNaJanela, ClosingReleasesAndFreesThePagesAndAnotherCycleDoesNotGrowThem) {
@@ -483,6 +502,7 @@ TEST_F(DeclaracaoNaJanela, EnteringTheTreeByKeyboardShowsTheSelectedNodesPage) {
   const QString titulo = "Fundo ou clube de investimentos - Rendimentos tributáveis";
   EXPECT_TRUE(diario.contains("P205:DefineTitulo " + titulo));
   EXPECT_TRUE(diario.contains("P305:DefineTitulo " + titulo));
+  EXPECT_TRUE(diario.contains("P405:DefineTitulo " + titulo));
 }
 
 TEST_F(DeclaracaoNaJanela, EnteringTheTreeWithNoNodeSelectedFocusesTheActivePage) {
