@@ -185,8 +185,13 @@ bool TFormAssistNovo::FormKeyDown(int tecla) {
 
 bool TFormAssistNovo::eventFilter(QObject* objeto, QEvent* evento) {
   if (evento->type() == QEvent::KeyPress && objeto->isWidgetType() &&
-      static_cast<QWidget*>(objeto)->window() == this && isVisible())
-    return FormKeyDown(static_cast<QKeyEvent*>(evento)->key());
+      static_cast<QWidget*>(objeto)->window() == this && isVisible()) {
+    if (!FormKeyDown(static_cast<QKeyEvent*>(evento)->key())) return false;
+    // A key that arrives unaccepted goes on to every parent of its control, each time through
+    // this filter: taken here, it ends here, or one Enter would step several pages.
+    evento->accept();
+    return true;
+  }
   return TFormAssistBase::eventFilter(objeto, evento);
 }
 

@@ -30,6 +30,8 @@
 namespace {
 
 const QString kTitulo = QStringLiteral("Alteração de indicação de matriz do CNPJ");
+// The page of the order and check-digit boxes.
+constexpr int kPaginaCnpj = 3;
 constexpr int kCnpjInvalido = 220;
 constexpr int kCnpjEmFundo = 234;
 // The colours of the result shape and of the list's rows (alternating, the selected row apart).
@@ -504,8 +506,10 @@ QString TFoAssistAlteracao::DevolveFormatadoNi(const QString& texto) {
 }
 
 // The base filters the whole application, so the boxes' focus changes arrive here already.
+// Only the number's page checks them: a box may keep the focus after Enter moved on, and its
+// later exit must not touch the declaration nor Avançar on the pages that follow.
 bool TFoAssistAlteracao::eventFilter(QObject* objeto, QEvent* evento) {
-  if (evento->type() == QEvent::FocusOut) {
+  if (evento->type() == QEvent::FocusOut && PaginaAtual() == kPaginaCnpj) {
     if (objeto == m_cnpj[3]) DeCpfCnpj4Exit();
     if (objeto == m_cnpj[4]) DeCpfCnpj5Exit();
   }

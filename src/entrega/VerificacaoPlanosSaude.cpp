@@ -109,9 +109,12 @@ class Percurso {
       const int c = TzuqDependentePlanoSaude::ValidaDataNascimento(
           ddmmaaaa, m_declaracao.GetAnoCalendario(), m_declaracao.GetSituacaoEspecial() != 0,
           m_declaracao.GetDataEvento());
-      if (c == 264)
-        Achado(c, kErro, dono, QStringLiteral("dt_nascimento"), 56,
-               ddmmaaaa.left(2) + u'/' + ddmmaaaa.mid(2, 2) + u'/' + ddmmaaaa.mid(4));
+      // The texts of 251 and 264 name the date: as DD/MM/AAAA, or as stored when it has no such form.
+      const QString data = nascimento.size() == 8
+                               ? ddmmaaaa.left(2) + u'/' + ddmmaaaa.mid(2, 2) + u'/' + ddmmaaaa.mid(4)
+                               : nascimento;
+      if (c == 264 || c == 251)
+        Achado(c, kErro, dono, QStringLiteral("dt_nascimento"), 56, data);
       else if (c == 265 || c == 271)
         Achado(c, kAviso, dono, QStringLiteral("dt_nascimento"), 56);
       else if (c != 0)

@@ -233,13 +233,27 @@ bool TFrDeclaracao::PodeMudarDePagina() {
 bool TFrDeclaracao::AtivaPagina(Pagina pagina) {
   if (PaginaAtual() == pagina) return true;
   if (!PodeMudarDePagina()) return false;
-  // A lines page keeps what was keyed: stored now, or the user stays on it with the message.
+  // A page that holds keyed data keeps it: stored now, asked, or the user stays on it with the
+  // message.
   const Pagina atual = PaginaAtual();
-  if ((atual == BeneficiariosTolv || atual == Fundos || atual == Advogado) && m_lugares[atual].inicializada &&
-      !m_lugares[atual].pagina->PodeSair())
-    return false;
+  if (GuardaDigitado(atual) && m_lugares[atual].inicializada && !m_lugares[atual].pagina->PodeSair()) return false;
   exibe(pagina);
   return true;
+}
+
+bool TFrDeclaracao::GuardaDigitado(Pagina pagina) {
+  switch (pagina) {
+    case BeneficiariosTolv:
+    case Fundos:
+    case Advogado:
+    case Remessa:
+    case PlanoSaude:
+    case RraDeclarante:
+    case RraJustica:
+      return true;
+    default:
+      return false;
+  }
 }
 
 TFrDeclaracao::Pagina TFrDeclaracao::PaginaAtual() const { return Pagina(m_pg->currentIndex()); }
@@ -341,7 +355,9 @@ bool TFrDeclaracao::PodeSair() {
   if (!concorda(Informacoes) || !concorda(RraDeclarante) || !concorda(BeneficiariosTolv)) return false;
   if (m_fundosMostrados && !concorda(Fundos)) return false;
   if (m_processosMostrados && (!concorda(Advogado) || !concorda(RraJustica))) return false;
-  return true;
+  // The supplementary editors store on their own exits, which a closing never runs: what they
+  // hold would be lost.
+  return concorda(Remessa) && concorda(PlanoSaude);
 }
 
 bool TFrDeclaracao::ConfirmaPaginaAtual() {

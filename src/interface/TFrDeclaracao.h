@@ -100,6 +100,9 @@ class TFrDeclaracao : public QWidget {
   // The payments-abroad and accumulated-income editors read their records again.
   void RecarregaEditores();
 
+  // The places whose page keeps what was keyed until it is stored, and so is asked before it
+  // is left (the header page has its own check).
+  static bool GuardaDigitado(Pagina pagina);
   // Shows a place's page, unless the header page may not be left; false when refused.
   bool AtivaPagina(Pagina pagina);
   Pagina PaginaAtual() const;

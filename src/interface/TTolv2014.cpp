@@ -362,7 +362,9 @@ bool TTolv2014::FormCloseQuery() {
     GuardaAcao guarda;
     resposta = MostraMensagem(QStringLiteral("Confirma sair do programa?"), QStringLiteral("Sair do programa"), 36);
   }
-  return resposta == ResultadoMensagem::Sim && m_passos.fecharDeclaracao();
+  // The window's own close button passes no action's page check: what the page holds is kept
+  // here, or the window stays.
+  return resposta == ResultadoMensagem::Sim && VerificaPagina() && m_passos.fecharDeclaracao();
 }
 
 void TTolv2014::FormClose() {
@@ -568,6 +570,12 @@ bool TTolv2014::VerificaPagina() {
       return true;
     case TFrDeclaracao::Fundos:
     case TFrDeclaracao::Advogado:
+    // The supplementary editors store only on their own exits: a closing or an action would
+    // otherwise drop what they hold.
+    case TFrDeclaracao::Remessa:
+    case TFrDeclaracao::PlanoSaude:
+    case TFrDeclaracao::RraDeclarante:
+    case TFrDeclaracao::RraJustica:
       return pagina->PodeSair();
     case TFrDeclaracao::Informacoes:
       return !m_frDeclaracao->isVisible() || pagina->PodeSair();
@@ -624,7 +632,7 @@ void TTolv2014::escolheNo(int codigo) {
   }
   m_codigoMostrado = codigo;
   if (const auto titulo = TituloDoCodigo(codigo)) m_tituloNo = *titulo;
-  for (const auto lugar : {TFrDeclaracao::BeneficiariosTolv, TFrDeclaracao::Fundos})
+  for (const auto lugar : {TFrDeclaracao::BeneficiariosTolv, TFrDeclaracao::Fundos, TFrDeclaracao::Advogado})
     if (TPaginaDeclaracao* p = m_frDeclaracao->PaginaDe(lugar)) p->DefineTitulo(m_tituloNo);
 }
 
@@ -667,7 +675,7 @@ const ChavesDaArvore* chavesDaPagina(TFrDeclaracao::Pagina pagina) {
 // The slots keep the window and the page's place, both by value: they run long after this
 // function returned.
 void TTolv2014::ligaPaginasDeLinhas() {
-  for (const auto lugar : {TFrDeclaracao::BeneficiariosTolv, TFrDeclaracao::Fundos}) {
+  for (const auto lugar : {TFrDeclaracao::BeneficiariosTolv, TFrDeclaracao::Fundos, TFrDeclaracao::Advogado}) {
     TPaginaDeclaracao* pagina = m_frDeclaracao->PaginaDe(lugar);
     if (!pagina) continue;
     connect(pagina, &TPaginaDeclaracao::MudouCodigo, this, [this, lugar](bool compensacao, bool isentos) {

@@ -1,6 +1,7 @@
 #include "controles/TFormAssistNovo.h"
 
 #include <QApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QTest>
 #include <QToolButton>
@@ -257,6 +258,27 @@ TEST_F(AssistenteNaTela, EnterAvancaDeQualquerControle) {
   QTest::keyClick(&a, Qt::Key_Enter);
   EXPECT_EQ(a.IndiceAtual(), 3);
   EXPECT_EQ(a.fim, kAberto);
+}
+
+// A key handed over unaccepted climbs from its control to every parent; the wizard takes it
+// once, at the control: one Enter, one step.
+TEST(AssistenteNovo, UmEnterNaoAceitoAvancaUmaVez) {
+  // Four pages with Avançar always on: a second Enter would show.
+  AssistenteTeste b({{{1, 3}, {2, false}}, {{2, 3}, {3, false}}, {{3, 3}, {4, false}}, {{4, 3}, {0, false}}}, 4);
+  b.ajustaBotoes = false;
+  b.show();
+  executa(b, "A");
+  ASSERT_EQ(b.IndiceAtual(), 2);
+  b.edit->setFocus();
+  QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+  enter.ignore();
+  QApplication::sendEvent(b.edit, &enter);
+  EXPECT_EQ(b.IndiceAtual(), 3);
+  EXPECT_TRUE(enter.isAccepted());
+  // Other keys still reach the control.
+  b.MostraPainel(2);
+  QTest::keyClicks(b.edit, "x");
+  EXPECT_EQ(b.edit->text(), "x");
 }
 
 TEST_F(AssistenteNaTela, EscCancela) {

@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QKeyEvent>
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
@@ -269,6 +270,33 @@ TEST_F(AlteracaoMatriz, WrongCheckDigitsAreToldWithTheNumberFormatted) {
   // Any change blocks Avançar again until the boxes are left.
   Digita("DeCpfCnpj5", QStringLiteral("4"));
   EXPECT_FALSE(m_assistente->AvancarHabilitado());
+}
+
+// Enter in the check-digit box is Avançar: once the new number was accepted the change is stored,
+// and the box, which may keep the focus on the last page, checks nothing more when it is left.
+TEST_F(AlteracaoMatriz, EnterInTheCheckDigitBoxStoresTheChangeOnce) {
+  AbreNoCnpj(kMatriz);
+  QLineEdit* digitos = Filho<QLineEdit>("DeCpfCnpj5");
+  Digita("DeCpfCnpj4", kFilial.mid(8, 4));
+  digitos->setFocus();
+  // Typed but not yet left: Avançar waits for the check, and Enter does nothing.
+  QTest::keyClick(digitos, Qt::Key_Backspace);
+  QTest::keyClick(digitos, Qt::Key_Return);
+  EXPECT_EQ(m_assistente->PaginaAtual(), 3);
+  DigitaCnpj(kFilial);
+  ASSERT_TRUE(m_assistente->AvancarHabilitado());
+  digitos->setFocus();
+  // As the platform may hand it over: not yet accepted, so it would climb to every parent.
+  QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+  enter.ignore();
+  QApplication::sendEvent(digitos, &enter);
+  EXPECT_EQ(m_assistente->PaginaAtual(), 4);
+  EXPECT_TRUE(m_assistente->Alterada());
+  EXPECT_FALSE(m_assistente->AvancarHabilitado());
+  if (QWidget* foco = QApplication::focusWidget()) foco->clearFocus();
+  EXPECT_FALSE(m_assistente->AvancarHabilitado());
+  EXPECT_TRUE(Mensagens().isEmpty()) << Mensagens().join(u'\n').toStdString();
+  EXPECT_EQ(m_trabalho->tolv.GetContribuinte().GetNiDigitos(), kFilial);
 }
 
 TEST_F(AlteracaoMatriz, TheListHoldsOnlyCompaniesByNumberAndOnlyCancelarWhenEmpty) {

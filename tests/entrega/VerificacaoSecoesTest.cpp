@@ -258,6 +258,12 @@ INSERT INTO TB_PS_DEPENDENTE (TPD_ID, TPD_TPT_ID, TPD_IN_PF_PJ, TPD_NR_PF_PJ, TP
   VALUES (21, 11, '1', '529982247', '20000101', 50);
 INSERT INTO TB_PS_DEPENDENTE (TPD_ID, TPD_TPT_ID, TPD_NOME, TPD_DT_NASC, TPD_VL_PAGO)
   VALUES (22, 11, 'CICLANO DE TAL', '20140101', 99999999999);
+INSERT INTO TB_PS_DEPENDENTE (TPD_ID, TPD_TPT_ID, TPD_NOME, TPD_DT_NASC, TPD_VL_PAGO)
+  VALUES (23, 11, 'DEPENDENTE QUATRO', '20000230', 10);
+INSERT INTO TB_PS_DEPENDENTE (TPD_ID, TPD_TPT_ID, TPD_NOME, TPD_DT_NASC, TPD_VL_PAGO)
+  VALUES (24, 11, 'DEPENDENTE CINCO', '0230', 10);
+INSERT INTO TB_PS_DEPENDENTE (TPD_ID, TPD_TPT_ID, TPD_NOME, TPD_DT_NASC, TPD_VL_PAGO)
+  VALUES (25, 11, 'DEPENDENTE SEIS', '20010229', 10);
 )").arg(ans, ansErrado));
   const QStringList linhas = Executa(kMatriz);
   const qsizetype inicio = linhas.indexOf(QStringLiteral("20Beneficiários"));
@@ -286,6 +292,13 @@ INSERT INTO TB_PS_DEPENDENTE (TPD_ID, TPD_TPT_ID, TPD_NOME, TPD_DT_NASC, TPD_VL_
                 // A birth after the calendar year.
                 "E 56 22 dt_nasciment Ano inválido.",
                 "E 56 22 valor Valor superior a R$ 9.999.999,99.",
+                // An impossible date is named in its message, as stored when it is not a full date.
+                "10         Dependente - DEPENDENTE QUATRO",
+                "E 56 23 dt_nasciment Data inválida: 30/02/2000.",
+                "10         Dependente - DEPENDENTE CINCO",
+                "E 56 24 dt_nasciment Data inválida: 0230.",
+                "10         Dependente - DEPENDENTE SEIS",
+                "W 56 25 dt_nasciment Verifique dia, mês e ano da data de nascimento.",
             }))
       << linhas.join(u'\n').toStdString();
 }

@@ -15,6 +15,7 @@
 #include "PaginaFalsa.h"
 #include "interface/IndicePrincipal.h"
 #include "interface/InicioFalso.h"
+#include "interface/MontagemArvore.h"
 #include "controles/TVerificacaoEmCurso.h"
 #include "interface/TFrDeclaracao.h"
 #include "interface/TTolv2014.h"
@@ -64,8 +65,12 @@ QTreeWidgetItem* NoDeCodigo(const TTzuqTree& arvore, int codigo) {
 void Clica(const TTzuqTree& arvore, int codigo) {
   QTreeWidgetItem* no = NoDeCodigo(arvore, codigo);
   ASSERT_NE(no, nullptr) << codigo;
+  arvore.Arvore()->scrollToItem(no);
   QWidget* area = arvore.Arvore()->viewport();
-  const QPoint ponto = arvore.Arvore()->visualItemRect(no).center();
+  // A caption wider than the tree runs past its edge: the click goes on the visible part.
+  const QRect retangulo = arvore.Arvore()->visualItemRect(no);
+  const QPoint ponto(retangulo.left() + qMin(retangulo.width(), area->width() - retangulo.left()) / 2,
+                     retangulo.center().y());
   QTest::mouseClick(area, Qt::LeftButton, Qt::NoModifier, ponto);
 }
 
@@ -245,44 +250,69 @@ TEST_F(DeclaracaoNaJanela, ChoosingANodeShowsThePageOfItsCode) {
   EXPECT_EQ(janela->FrDeclaracao()->PaginaAtual(), P::BeneficiariosTolv);
   EXPECT_EQ(NoCorrente, 205);
   EXPECT_EQ(diario, QStringList({"P101:PodeSair", "P205:MostraFicha 205", "P205:DefineTitulo Beneficiário do declarante",
-                                 "P305:DefineTitulo Beneficiário do declarante"}));
+                                 "P305:DefineTitulo Beneficiário do declarante",
+                                 "P405:DefineTitulo Beneficiário do declarante"}));
   diario.clear();
   Clica(arvore(), 301);
   EXPECT_EQ(janela->FrDeclaracao()->PaginaAtual(), P::Fundos);
   EXPECT_TRUE(diario.contains("P305:MostraFicha 301"));
   EXPECT_TRUE(diario.contains("P305:DefineTitulo Fundo ou clube de investimentos - Rendimentos tributáveis"));
+  EXPECT_TRUE(diario.contains("P405:DefineTitulo Fundo ou clube de investimentos - Rendimentos tributáveis"));
 }
 
 struct CasoRecusa {
   int origem;        // the node of the page that refuses
   const char* nome;  // its page
+  int destino = 150;
 };
 
 class RecusaDaPagina : public DeclaracaoNaJanela, public testing::WithParamInterface<CasoRecusa> {};
 
 TEST_P(RecusaDaPagina, APageRefusingToBeLeftKeepsTheNode) {
-  cria({true, false, false, false});
+  cria({true, false, true, true});
   ASSERT_TRUE(abre());
   Clica(arvore(), GetParam().origem);
   for (int i = 0; i < P::kPaginas; ++i)
     if (auto* p = pagina(P::Pagina(i)); p && p->objectName() == GetParam().nome) p->podeSair = false;
   const P::Pagina antes = janela->FrDeclaracao()->PaginaAtual();
   diario.clear();
-  Clica(arvore(), 150);
+  Clica(arvore(), GetParam().destino);
   EXPECT_TRUE(diario.contains(QString(GetParam().nome) + ":PodeSair"));
   // Every page that refuses keeps the user, the declarant's lines page too (what it holds would
   // be lost), which also marks its refusal for the actions that look at it.
   EXPECT_EQ(*arvore().CodigoSelecionado(), GetParam().origem);
   EXPECT_EQ(janela->FrDeclaracao()->PaginaAtual(), antes);
-  EXPECT_FALSE(diario.contains("P150:MostraFicha 150"));
+  for (const QString& linha : std::as_const(diario))
+    EXPECT_FALSE(linha.endsWith(QStringLiteral("MostraFicha %1").arg(GetParam().destino))) << linha.toStdString();
   if (GetParam().origem == 205) {
     EXPECT_TRUE(janela->RecusaPagina());
   }
 }
 
 INSTANTIATE_TEST_SUITE_P(Casos, RecusaDaPagina,
-                         testing::Values(CasoRecusa{101, "P101"}, CasoRecusa{305, "P305"},
-                                         CasoRecusa{205, "P205"}));
+                         testing::Values(CasoRecusa{101, "P101"}, CasoRecusa{305, "P305"}, CasoRecusa{205, "P205"},
+                                         CasoRecusa{800, "P800"}, CasoRecusa{801, "P800"}, CasoRecusa{600, "P600"},
+                                         CasoRecusa{150, "P150", 205}));
+
+// Closing the window by its own button passes no action: the page shown still keeps what it
+// holds, or the window and the declaration stay.
+TEST_F(DeclaracaoNaJanela, ClosingTheWindowAsksTheHealthPlanPage) {
+  cria({false, false, false, true});
+  ASSERT_TRUE(abre());
+  Clica(arvore(), 800);
+  ASSERT_EQ(janela->FrDeclaracao()->PaginaAtual(), P::PlanoSaude);
+  pagina(P::PlanoSaude)->podeSair = false;
+  diario.clear();
+  caixa.responde(ResultadoMensagem::Sim);
+  janela->close();
+  EXPECT_TRUE(diario.contains("P800:PodeSair"));
+  EXPECT_TRUE(janela->DeclaracaoAberta());
+  EXPECT_TRUE(janela->isVisible());
+  pagina(P::PlanoSaude)->podeSair = true;
+  caixa.responde(ResultadoMensagem::Sim);
+  janela->close();
+  EXPECT_FALSE(janela->DeclaracaoAberta());
+}
 
 TEST_F(DeclaracaoNaJanela, TheLinesPagesSwitchTheirSectionNodes) {
   cria({true, false, false, false});
@@ -297,6 +327,22 @@ TEST_F(DeclaracaoNaJanela, TheLinesPagesSwitchTheirSectionNodes) {
   EXPECT_EQ(NoDeCodigo(arvore(), 206), nullptr);
   emit pagina(P::BeneficiariosTolv)->MudouCodigo(false, true);
   EXPECT_EQ(NoDeCodigo(arvore(), 202), nullptr);
+}
+
+TEST_F(DeclaracaoNaJanela, TheProcessPageSwitchesItsSectionNodes) {
+  cria({false, true, false, false});
+  ASSERT_TRUE(abre());
+  Clica(arvore(), 401);
+  ASSERT_EQ(janela->FrDeclaracao()->PaginaAtual(), P::Advogado);
+  EXPECT_TRUE(diario.contains("P405:DefineTitulo " + *TituloDoCodigo(401)));
+  ASSERT_EQ(NoDeCodigo(arvore(), 402), nullptr);
+  emit pagina(P::Advogado)->MudouCodigo(true, false);
+  EXPECT_NE(NoDeCodigo(arvore(), 402), nullptr);
+  EXPECT_NE(NoDeCodigo(arvore(), 403), nullptr);
+  EXPECT_EQ(NoDeCodigo(arvore(), 202), nullptr);
+  EXPECT_EQ(*arvore().CodigoSelecionado(), 401);
+  emit pagina(P::Advogado)->MudouMolestia(true);
+  EXPECT_NE(NoDeCodigo(arvore(), 406), nullptr);
 }
 
 TEST_F(DeclaracaoNaJanela, ClosingReleasesAndFreesThePagesAndAnotherCycleDoesNotGrowThem) {
@@ -386,9 +432,11 @@ TEST_F(DeclaracaoNaJanela, GoToRequestsShowTheSupplementaryPages) {
   EXPECT_EQ(janela->FrDeclaracao()->PaginaAtual(), P::RraJustica);
   janela->IrParaPendencia("1", "0", 12);
   EXPECT_EQ(janela->FrDeclaracao()->PaginaAtual(), P::Informacoes);
-  // Each page shown gives way first, as leaving it would.
-  EXPECT_EQ(diario, QStringList({"P101:PodeSair", "P600:Posiciona 3 7 7", "P600:PodeSair", "P800:Posiciona 4 9 55",
-                                 "P800:PodeSair", "P450:Posiciona 5 -1 58", "P450:PodeSair"}));
+  // Each page shown gives way first, as leaving it would; an editor is asked once more as its
+  // page is left, with nothing left to store by then.
+  EXPECT_EQ(diario, QStringList({"P101:PodeSair", "P600:Posiciona 3 7 7", "P600:PodeSair", "P600:PodeSair",
+                                 "P800:Posiciona 4 9 55", "P800:PodeSair", "P800:PodeSair", "P450:Posiciona 5 -1 58",
+                                 "P450:PodeSair", "P450:PodeSair"}));
 }
 
 // A finding reached while the page shown holds a value it refuses: the user stays there with
@@ -454,6 +502,7 @@ TEST_F(DeclaracaoNaJanela, EnteringTheTreeByKeyboardShowsTheSelectedNodesPage) {
   const QString titulo = "Fundo ou clube de investimentos - Rendimentos tributáveis";
   EXPECT_TRUE(diario.contains("P205:DefineTitulo " + titulo));
   EXPECT_TRUE(diario.contains("P305:DefineTitulo " + titulo));
+  EXPECT_TRUE(diario.contains("P405:DefineTitulo " + titulo));
 }
 
 TEST_F(DeclaracaoNaJanela, EnteringTheTreeWithNoNodeSelectedFocusesTheActivePage) {

@@ -184,12 +184,34 @@ TEST_F(ConteinerComPaginas, NodeCodesReachThePagesThatShowThem) {
   conteiner.MostraFundos(true);
   diario.clear();
   for (int codigo : {101, 203, 150, 450, 306, 601, 801, 404}) conteiner.MostraPagina(codigo);
-  // Leaving a lines page asks it first.
+  // Leaving a page that keeps keyed data asks it first.
   EXPECT_EQ(diario, QStringList({"P101:MostraFicha 101", "P205:MostraFicha 203", "P205:PodeSair",
-                                 "P205:MostraFicha 150", "P150:MostraFicha 150", "P205:MostraFicha 450",
-                                 "P450:MostraFicha 450", "P305:MostraFicha 306", "P305:PodeSair",
-                                 "P600:MostraFicha 601", "P800:MostraFicha 801"}));
+                                 "P205:MostraFicha 150", "P150:MostraFicha 150", "P150:PodeSair",
+                                 "P205:MostraFicha 450", "P450:MostraFicha 450", "P450:PodeSair",
+                                 "P305:MostraFicha 306", "P305:PodeSair", "P600:MostraFicha 601", "P600:PodeSair",
+                                 "P800:MostraFicha 801"}));
 }
+
+// The supplementary editors keep what was typed until their own exits store it: leaving their
+// page asks them, as it asks the lines pages.
+class EditorQueRecusa : public ConteinerComPaginas, public testing::WithParamInterface<int> {};
+
+TEST_P(EditorQueRecusa, KeepsTheUserOnItsPage) {
+  abre();
+  conteiner.MostraPagina(GetParam());
+  const P::Pagina pagina = *P::PaginaDoCodigo(GetParam());
+  this->pagina(pagina)->podeSair = false;
+  diario.clear();
+  conteiner.MostraPagina(101);
+  EXPECT_EQ(conteiner.PaginaAtual(), pagina);
+  EXPECT_EQ(diario, QStringList({this->pagina(pagina)->objectName() + ":PodeSair"}));
+  EXPECT_FALSE(conteiner.AtivaPagina(P::Resumo));
+  this->pagina(pagina)->podeSair = true;
+  conteiner.MostraPagina(101);
+  EXPECT_EQ(conteiner.PaginaAtual(), P::Informacoes);
+}
+
+INSTANTIATE_TEST_SUITE_P(Casos, EditorQueRecusa, testing::Values(150, 450, 600, 800));
 
 TEST_F(ConteinerComPaginas, ALinesPageThatRefusesKeepsTheUserOnIt) {
   abre();
@@ -234,16 +256,19 @@ TEST_P(PodeSair, AsksTheBoundPagesInOrderUntilOneRefuses) {
 
 INSTANTIATE_TEST_SUITE_P(
     Casos, PodeSair,
-    testing::Values(CasoSaida{false, false, "", "P101 P150 P205", true},
-                    CasoSaida{true, false, "", "P101 P150 P205 P305", true},
-                    CasoSaida{false, true, "", "P101 P150 P205 P405 P450", true},
-                    CasoSaida{true, true, "", "P101 P150 P205 P305 P405 P450", true},
+    testing::Values(CasoSaida{false, false, "", "P101 P150 P205 P600 P800", true},
+                    CasoSaida{true, false, "", "P101 P150 P205 P305 P600 P800", true},
+                    CasoSaida{false, true, "", "P101 P150 P205 P405 P450 P600 P800", true},
+                    CasoSaida{true, true, "", "P101 P150 P205 P305 P405 P450 P600 P800", true},
                     CasoSaida{true, true, "P101", "P101", false}, CasoSaida{true, true, "P150", "P101 P150", false},
                     CasoSaida{true, true, "P305", "P101 P150 P205 P305", false},
                     CasoSaida{true, true, "P405", "P101 P150 P205 P305 P405", false},
                     CasoSaida{true, true, "P450", "P101 P150 P205 P305 P405 P450", false},
+                    // The payments-abroad and health-plan editors hold typed data too.
+                    CasoSaida{false, false, "P600", "P101 P150 P205 P600", false},
+                    CasoSaida{true, true, "P800", "P101 P150 P205 P305 P405 P450 P600 P800", false},
                     // Hidden pages are never asked, whatever they would say.
-                    CasoSaida{false, false, "P450", "P101 P150 P205", true}));
+                    CasoSaida{false, false, "P450", "P101 P150 P205 P600 P800", true}));
 
 TEST_F(ConteinerComPaginas, AFocusedEditHoldingARefusedValueKeepsThePage) {
   abre();

@@ -7,6 +7,7 @@
 #include "interface/IndicePrincipal.h"
 #include "interface/InicioFalso.h"
 #include "interface/TFrDeclaracao.h"
+#include "interface/TFrInformacoesTolv.h"
 #include "interface/TTolv2014.h"
 #include "interface/TTzuqTree.h"
 #include "nucleo/Erros.h"
@@ -69,6 +70,10 @@ TOLV_TELAS(Interface) {
     IndicePrincipal indice;
     PassosPrincipal passos;
     indice.Conecta(passos);
+    // The page a declaration opens on, so that the picture shows the window as the user finds it.
+    passos.registraPaginas = [](TFrDeclaracao& conteiner) {
+      conteiner.RegistraPagina(TFrDeclaracao::Informacoes, [](QWidget* pai) { return new TFrInformacoesTolv(pai); });
+    };
     auto janela = std::make_unique<TTolv2014>(ambiente, passos);
     janela->resize(1024, 700);
     janela->setEnabled(true);
