@@ -54,10 +54,17 @@ bool rodaAtualizacao(bd::Transacao& transacao, const QString& sql) {
 
 TColecao::TColecao() : m_excecoesNaCriacao(std::uncaught_exceptions()) { m_consultaAtual = &m_consultaLista; }
 
-TColecao::~TColecao() {
+TColecao::~TColecao() { EncerraComTransacao(true); }
+
+void TColecao::EncerraComTransacao(bool retendo) noexcept {
+  if (m_encerrada) return;
+  // The transaction may belong to an object that is already gone.
   const auto viva = m_referenciaTransacao.lock();
   m_transacao = viva ? *viva : nullptr;
-  if (!m_encerrada) Encerra([this] { TColecao::ConfirmaTransacaoRetendo(); }, [this] { TColecao::DesfazTransacaoRetendo(); });
+  if (retendo)
+    Encerra([this] { TColecao::ConfirmaTransacaoRetendo(); }, [this] { TColecao::DesfazTransacaoRetendo(); });
+  else
+    Encerra([this] { TColecao::ConfirmaTransacao(); }, [this] { TColecao::DesfazTransacao(); });
 }
 
 void TColecao::Encerra(const std::function<void()>& fim, const std::function<void()>& desfaz) noexcept {

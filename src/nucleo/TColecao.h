@@ -31,9 +31,8 @@ extern bool FalhaBanco;
 class TColecao {
  public:
   TColecao();
-  // Commits the declaration-side transaction keeping it open, when it still exists (rolls it back
-  // when the collection goes with an exception), unless the subclass ended it already through
-  // Encerra: a subclass that overrides the transaction operations ends in its own destructor.
+  // EncerraComTransacao(true), unless the subclass ended already through Encerra: a subclass that
+  // overrides the transaction operations ends in its own destructor.
   virtual ~TColecao();
   TColecao(const TColecao&) = delete;
   TColecao& operator=(const TColecao&) = delete;
@@ -118,6 +117,10 @@ class TColecao {
   // kept. Any failure of either goes through the failure policy, shown and then the end of the
   // process, whether or not the policy saw it first; nothing is swallowed.
   void Encerra(const std::function<void()>& fim, const std::function<void()>& desfaz) noexcept;
+  // The usual end through Encerra: commits the declaration-side transaction while it still exists
+  // (retaining or not), or rolls it back when the collection goes with an exception. Once only: a
+  // subclass whose transaction goes before this base calls it in its own destructor.
+  void EncerraComTransacao(bool retendo) noexcept;
 
   void VerificaVersaoIndice();
   void VerificaVersaoDeclaracao();

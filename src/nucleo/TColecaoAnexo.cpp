@@ -474,22 +474,25 @@ int TColecaoAnexo::TipoDaFonte(int fonteDK) {
 
 bool TColecaoAnexo::RaizEmOutroTipo(TAnexoFC& anexo) {
   if (!m_declaracao) return false;
-  if (!m_consultaLista.aberta() && !AbreDataSet(m_consultaLista)) return false;
   TDeclaranteAnexo& identificacao = anexo.GetIdentificacao();
   const int outro = identificacao.GetTipoIdentificacao() == 0 ? 1 : 0;
-  return m_consultaLista.localiza(QStringLiteral("IN_PF_PJ; NR_PF_PJ;IN_TIPO"),
-                                  {QString::number(identificacao.GetTipo()), identificacao.GetRaiz(), outro},
-                                  {.parcial = true});
+  return ExisteAnexoComRaiz(QString::number(identificacao.GetTipo()), identificacao.GetRaiz(), outro);
 }
 
 bool TColecaoAnexo::AdvogadoEhFundo(TAnexoFC& anexo) {
   if (!m_declaracao) return false;
   const TAdvogadoAnexo& advogado = anexo.GetAdvogado();
   if (advogado.GetTipo() != kNiCnpj) return false;
-  if (!m_consultaLista.aberta() && !AbreDataSet(m_consultaLista)) return false;
-  return m_consultaLista.localiza(QStringLiteral("IN_PF_PJ; NR_PF_PJ;IN_TIPO"),
-                                  {QStringLiteral("2"), advogado.GetRaiz(), int(TAnexoFC::kFundo)},
-                                  {.parcial = true});
+  return ExisteAnexoComRaiz(QStringLiteral("2"), advogado.GetRaiz(), int(TAnexoFC::kFundo));
+}
+
+bool TColecaoAnexo::ExisteAnexoComRaiz(const QString& inPfPj, const QString& raiz, int tipo) {
+  // STARTING WITH takes the root as text, never as a pattern, and walks the kind and number index.
+  const auto q = AbreNova(QStringLiteral("SELECT FIRST 1 FONTE_DK FROM FONTES\n"
+                                         "WHERE IN_TIPO = :IN_TIPO AND NR_PF_PJ STARTING WITH :RAIZ\n"
+                                         "AND IN_PF_PJ STARTING WITH :IN_PF_PJ AND FONTE_DK > 1"),
+                          {{"IN_TIPO", tipo}, {"RAIZ", raiz}, {"IN_PF_PJ", inPfPj}});
+  return q && !q->eof();
 }
 
 QString TColecaoAnexo::FundoMesmaRaiz(const QString& cnpj) {

@@ -98,7 +98,7 @@ class TColecaoAnexo : public TColecaoDe<TAnexoFC> {
   int ContaProcessos();
   // IN_TIPO of a source; 0 when there is none.
   int TipoDaFonte(int fonteDK);
-  // A source of the other kind in the list has the identification's CNPJ root.
+  // A stored annex of the other kind has the identification's CNPJ root.
   bool RaizEmOutroTipo(TAnexoFC& anexo);
   // A registered fund has the root of the annex's law firm (always false for a person).
   bool AdvogadoEhFundo(TAnexoFC& anexo);
@@ -136,6 +136,8 @@ class TColecaoAnexo : public TColecaoDe<TAnexoFC> {
   using Parametros = std::initializer_list<std::pair<const char*, bd::Dado>>;
   // Closes the query, gives it the parameters and opens it; false when it was not opened.
   bool Reabre(bd::Consulta& consulta, Parametros parametros);
+  // An annex of the kind whose number starts with the root and whose person kind with `inPfPj`.
+  bool ExisteAnexoComRaiz(const QString& inPfPj, const QString& raiz, int tipo);
   // A forward-only statement of its own on the annex transaction, opened.
   std::optional<bd::Consulta> AbreNova(const QString& sql, Parametros parametros);
   // Opens a navigation procedure from the annex's key; true when it yields a row.

@@ -498,11 +498,23 @@ void TColecaoTolv::GravaBancos(TTolv& tolv) {
   }
   tolv.SetArquivo(novo);
   if (FalhaBanco || !m_procedimentoDeclaracao) return;
-  IniciaTransacao();
+  // The index row waits for the header: both are kept together or neither is.
+  if (!m_transacaoDeclaracao.ativa()) Inicia(m_transacaoDeclaracao, Lado::Declaracao);
+  if (FalhaBanco) return;
   tolv.SetTolvDK(QString::number(m_procedimento->saida(QStringLiteral("TOLV_DK_OUT")).inteiro()));
   tolv.SetFonteDK(QStringLiteral("1"));
   PreencheDeclaracao(tolv);
-  if (ExecutaProcedure(*m_procedimentoDeclaracao)) ConfirmaTransacao();
+  if (ExecutaProcedure(*m_procedimentoDeclaracao) && !ConfirmaOsDois() && numeroAlterado) {
+    // The index still lists the file under its previous name: it goes back there.
+    try {
+      RenomeiaBanco(novo, anterior);
+    } catch (const EColecaoError&) {
+      // Left under the new name: the message of the failed save was shown already.
+    }
+    tolv.SetArquivoAnterior(QString());
+    tolv.SetArquivo(anterior);
+    TColecao::AbrirBancoDeclaracao(anterior, false);
+  }
   EsqueceLeituras();
 }
 
@@ -520,15 +532,7 @@ void TColecaoTolv::SalvaComEncerramento(TTolv& tolv, const QDate& encerramento) 
   if (!ExecutaProcedure(fechamento)) return;
   PreencheIndice(tolv, false);
   if (!ExecutaProcedure(*m_procedimento)) return;
-  // The declaration side first: its values are what a half-done save would lose.
-  Opera(&m_transacaoDeclaracao, Lado::Declaracao, &bd::Transacao::commit,
-        QStringLiteral("Não foi possível salvar as alterações. Mensagem retornada: "), 0);
-  if (FalhaBanco) {
-    DesfazTransacao();
-    return;
-  }
-  Opera(m_transacaoIndice.get(), Lado::Indice, &bd::Transacao::commit,
-        QStringLiteral("Não foi possível salvar as alterações no banco Tolv. Mensagem retornada: "), 0);
+  if (!ConfirmaOsDois()) return;
   tolv.SetTolvDK(QString::number(m_procedimento->saida(QStringLiteral("TOLV_DK_OUT")).inteiro()));
   tolv.SetArquivo(arquivo);
   tolv.SetFonteDK(QStringLiteral("1"));
@@ -722,6 +726,31 @@ void TColecaoTolv::Opera(bd::Transacao* transacao, Lado lado, void (bd::Transaca
   }
 }
 
+bool TColecaoTolv::ConfirmaOsDois() {
+  const QString salvar = QStringLiteral("Não foi possível salvar as alterações. Mensagem retornada: ");
+  // The declaration side is the one more likely to refuse (its many rows, its triggers): it
+  // answers first, and stays undoable until the index has kept its row.
+  Opera(&m_transacaoDeclaracao, Lado::Declaracao, &bd::Transacao::prepara, salvar, 0);
+  if (!FalhaBanco)
+    Opera(m_transacaoIndice.get(), Lado::Indice, &bd::Transacao::commit,
+          QStringLiteral("Não foi possível salvar as alterações no banco Tolv. Mensagem retornada: "), 0);
+  if (FalhaBanco || FalhaBancoIndice) {
+    DesfazTransacao();
+    return false;
+  }
+  Opera(&m_transacaoDeclaracao, Lado::Declaracao, &bd::Transacao::commit, salvar, 0);
+  return !FalhaBanco;
+}
+
+void TColecaoTolv::Inicia(bd::Transacao& transacao, Lado lado) {
+  try {
+    transacao.inicia();
+  } catch (const bd::ErroBanco& e) {
+    MostraErro(TErro::FormataMensagem(kFalhaIniciar, e.mensagem()));
+    (lado == Lado::Indice ? FalhaBancoIndice : FalhaBanco) = true;
+  }
+}
+
 void TColecaoTolv::ConfirmaTransacao() {
   Opera(m_transacaoIndice.get(), Lado::Indice, &bd::Transacao::commit,
         QStringLiteral("Não foi possível salvar as alterações no banco Tolv. Mensagem retornada: "), 0);
@@ -748,16 +777,10 @@ void TColecaoTolv::DesfazTransacaoRetendo() {
 
 void TColecaoTolv::IniciaTransacao() {
   auto inicia = [this](bd::Transacao* transacao, Lado lado) {
-    if (transacao->ativa()) {
+    if (transacao->ativa())
       ConfirmaTransacaoRetendo();
-      return;
-    }
-    try {
-      transacao->inicia();
-    } catch (const bd::ErroBanco& e) {
-      MostraErro(TErro::FormataMensagem(kFalhaIniciar, e.mensagem()));
-      (lado == Lado::Indice ? FalhaBancoIndice : FalhaBanco) = true;
-    }
+    else
+      Inicia(*transacao, lado);
   };
   if (m_transacaoIndice) inicia(m_transacaoIndice.get(), Lado::Indice);
   if (m_transacaoDeclaracao.temConexao()) inicia(&m_transacaoDeclaracao, Lado::Declaracao);

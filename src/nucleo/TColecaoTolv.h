@@ -44,15 +44,16 @@ class TColecaoTolv : public TColecaoDe<TTolv> {
   // without a row is kept aside, never overwritten.
   void Inclui(TTolv& tolv);
   void Salva(TTolv& tolv) { GravaBancos(tolv); }
-  // Stores the header in the index and in the declaration's database. When the declarant's
-  // number changed, the database file is first renamed to the new number's name (the previous
-  // name is kept in the declaration) and its header follows; a new number that another row
-  // already lists is refused with EColecaoError 46 or 47, a file that cannot be renamed with 95.
+  // Stores the header in the index and in the declaration's database, both or neither. When the
+  // declarant's number changed, the database file is first renamed to the new number's name (the
+  // previous name is kept in the declaration) and its header follows, and a save that fails after
+  // the rename takes the file back to its previous name; a new number that another row already
+  // lists is refused with EColecaoError 46 or 47, a file that cannot be renamed with 95.
   void GravaBancos(TTolv& tolv);
   // Stores the header and zeroes every value after the month of `encerramento` in the
-  // declaration's database in one transaction, committed before the index takes the header: a
-  // failure on the way leaves the amounts and the stored header as they were. A declarant whose
-  // number changed is stored first as GravaBancos does.
+  // declaration's database in one transaction, kept together with the index's header: a failure
+  // on the way, in either database, leaves the amounts and both headers as they were. A
+  // declarant whose number changed is stored first as GravaBancos does.
   void SalvaComEncerramento(TTolv& tolv, const QDate& encerramento);
   // Removes the row and the database file; a file that cannot be deleted keeps the row and
   // raises EColecaoError 98.
@@ -102,6 +103,12 @@ class TColecaoTolv : public TColecaoDe<TTolv> {
 
  private:
   enum class Lado { Indice, Declaracao };
+  // Keeps what both transactions hold as one change: the declaration side is prepared, the index
+  // commits, then the declaration side commits; a refusal of either rolls both back (shown, with
+  // the side's flag set). False when nothing was kept.
+  bool ConfirmaOsDois();
+  // Starts one transaction; a failure is shown and sets the side's flag.
+  void Inicia(bd::Transacao& transacao, Lado lado);
   // Runs one transaction operation; a failure shows the message and sets the side's flag.
   void Opera(bd::Transacao* transacao, Lado lado, void (bd::Transacao::*operacao)(), const QString& prefixo,
              int codigo);

@@ -23,14 +23,10 @@ TColecaoSecao::TColecaoSecao(const QString& tabela)
 }
 
 TColecaoSecao::~TColecaoSecao() {
-  // The statements go before their transaction; what the transaction holds is kept.
+  // The statements go before their transaction, which is ended here as it goes with this object.
   m_procedimentos.clear();
   m_consultas.clear();
-  try {
-    ConfirmaTransacao();
-  } catch (...) {
-    // Only an exit hook that does not end the process (the tests') can throw here.
-  }
+  EncerraComTransacao(false);
 }
 
 void TColecaoSecao::AbreConsulta(bd::Consulta& consulta) { Abre(consulta); }

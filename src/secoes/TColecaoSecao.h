@@ -15,7 +15,8 @@
 //
 // Work that could not run (the index marked unusable, a failure flag set) is never answered as if
 // it had been done: writes raise EColecaoError 96 ("not saved") and reads 97, both with the table.
-// A failure of the engine is fatal, as for every collection.
+// A failure of the engine is fatal, as for every collection. What is pending when the object goes
+// is committed, or rolled back when it goes with an exception.
 class TColecaoSecao : public TColecao {
  public:
   ~TColecaoSecao() override;

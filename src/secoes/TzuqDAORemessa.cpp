@@ -33,12 +33,8 @@ void TzuqDAORemessa::Conecta() {
 }
 
 TzuqDAORemessa::~TzuqDAORemessa() {
-  try {
-    if (m_transacao->ativa()) ConfirmaTransacao();
-  } catch (...) {
-    // Only an exit hook that does not end the process (the tests') can throw here.
-  }
-  DefineTransacao(nullptr);
+  // Before an own transaction goes with its member.
+  EncerraComTransacao(false);
 }
 
 bd::Procedimento& TzuqDAORemessa::Procedimento(std::unique_ptr<bd::Procedimento>& guardado, const QString& nome) {

@@ -18,7 +18,7 @@ class Transacao;
 // database, and the collections' failure policy (a failing statement or commit shows the
 // database's message and ends the process). Without an open declaration the object is not
 // connected: its reads find nothing and its writes do nothing. Whatever is still pending when it
-// is destroyed is committed.
+// is destroyed is committed, or rolled back when it goes with an exception.
 //
 // Objects that write beneficiaries and their lines together in batch use share one transaction
 // (the constructor that takes another object): a line then sees its beneficiary before either is

@@ -250,6 +250,31 @@ TEST_F(AlteracaoMatriz, ADatabaseThatCannotBeRenamedLeavesTheRowAndTheFileAsThey
   EXPECT_EQ(ArquivosDados(), QStringList{Banco(kMatriz)});
 }
 
+TEST_F(AlteracaoMatriz, AChangeTheIndexRefusesToKeepLeavesTheRowTheHeaderAndTheFileAsTheyWere) {
+  m_colecao.reset();
+  TColecao::FechaConexoes();
+  declaracao_teste::RecusaConfirmacao(m_pasta, QStringLiteral("Tolv.FDB"),
+                                      QStringLiteral("EXISTS (SELECT 1 FROM TOLVS WHERE NR_PF_PJ = '114447770002')"));
+  m_colecao = std::make_unique<TColecaoTolv>();
+  AbreNoCnpj(kMatriz);
+  DigitaCnpj(kFilial);
+  ASSERT_TRUE(m_assistente->AvancarHabilitado());
+  Conclui();
+  EXPECT_FALSE(m_assistente->Alterada());
+  EXPECT_EQ(m_assistente->Mensagem(), "Erro: Base de dados não foi alterada.");
+  ASSERT_FALSE(m_caixa.chamadas().empty());
+  EXPECT_TRUE(m_caixa.chamadas().front().texto.contains(QStringLiteral("confirmacao recusada")));
+  EXPECT_EQ(m_trabalho->tolv.GetContribuinte().GetNiDigitos(), kMatriz);
+  m_assistente.reset();
+  m_colecao.reset();
+  TColecao::FechaConexoes();
+
+  EXPECT_EQ(LeIndice("SELECT NR_PF_PJ || '|' || ARQUIVO FROM TOLVS"), "114447770001|" + Banco(kMatriz));
+  EXPECT_EQ(MarcaDe(Banco(kMatriz)), kMatriz);
+  EXPECT_EQ(m_pasta.le(Banco(kMatriz), QStringLiteral("SELECT NR_PF_PJ FROM TOLVS")), "114447770001");
+  EXPECT_EQ(ArquivosDados(), QStringList{Banco(kMatriz)});
+}
+
 TEST_F(AlteracaoMatriz, WrongCheckDigitsAreToldWithTheNumberFormatted) {
   AbreNoCnpj(kMatriz);
   DigitaCnpj(kRaiz + QStringLiteral("000299"));

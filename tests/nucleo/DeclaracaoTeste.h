@@ -5,6 +5,7 @@
 #include "nucleo/TCodigoRetencao.h"
 #include "nucleo/TColecao.h"
 #include "nucleo/TTolv.h"
+#include "plataforma/bd/Conexao.h"
 #include "suporte/CaixaMensagemFalsa.h"
 #include "suporte/PastaProgramaTemp.h"
 
@@ -12,6 +13,24 @@ namespace declaracao_teste {
 
 // What the tests' exit hook throws in place of ending the process.
 struct FimDoProcesso {};
+
+// Makes every commit on a database of the folder fail while the committing transaction sees
+// `condicao` true, as a full disk or a lost connection would at the end of a save.
+inline void RecusaConfirmacao(const PastaProgramaTemp& pasta, const QString& banco, const QString& condicao) {
+  pasta.roda(banco, QStringLiteral("CREATE EXCEPTION TESTE_CONFIRMACAO 'confirmacao recusada';\n"
+                                   "SET TERM ^ ;\n"
+                                   "CREATE TRIGGER TESTE_CONFIRMACAO ON TRANSACTION COMMIT AS BEGIN\n"
+                                   "  IF (%1) THEN EXCEPTION TESTE_CONFIRMACAO;\n"
+                                   "END^\n"
+                                   "SET TERM ; ^\n")
+                        .arg(condicao));
+  // An attached connection does not see a new database trigger: the declaration's attaches again.
+  bd::Conexao* declaracao = TColecao::GetBancoDeclaracao();
+  if (declaracao && declaracao->conectada() && declaracao->arquivo() == pasta.dados() + u'/' + banco) {
+    declaracao->desconecta();
+    declaracao->conecta();
+  }
+}
 
 // A fresh program folder with the shipped databases, a scripted message box, clear failure
 // flags and an exit hook that throws; the connections are closed at the end.

@@ -340,6 +340,36 @@ TEST_F(ColecaoAnexo, AnswersTheQuestionsOfThePagesAndChecks) {
   EXPECT_FALSE(colecao.AdvogadoEhFundo(processo));
 }
 
+TEST_F(ColecaoAnexo, RootQuestionsSeeAnnexesStoredLaterAndLeaveTheListWhereItWas) {
+  ComFundosEProcessos();
+  TColecaoAnexo& colecao = m_tolv.GetColecaoAnexo();
+  TAnexoFC fundo(m_tolv);
+  TAnexoFC processo(m_tolv, TAnexoFC::kProcesso);
+  fundo.GetIdentificacao().SetNi(QStringLiteral("55566677000183"));
+  processo.GetAdvogado().SetNi(QStringLiteral("98765432000198"));
+  EXPECT_FALSE(colecao.RaizEmOutroTipo(fundo));
+  EXPECT_FALSE(colecao.AdvogadoEhFundo(processo));
+  Roda(QStringLiteral("INSERT INTO FONTES VALUES (6, '2', '55566677620135010001', 'PROCESSO NOVO', 1, NULL, NULL, NULL, '1');"
+                      "INSERT INTO FONTES VALUES (7, '2', '987654320001', 'FUNDO DELTA', 0, NULL, NULL, NULL, '0');"));
+  EXPECT_TRUE(colecao.RaizEmOutroTipo(fundo));
+  EXPECT_TRUE(colecao.AdvogadoEhFundo(processo));
+
+  // Asking moves nothing on the list a page shows.
+  colecao.Primeiro();
+  colecao.Proximo();
+  const int atual = colecao.GetConsultaAtual()->campo(QStringLiteral("FONTE_DK")).inteiro();
+  fundo.GetIdentificacao().SetNi(QStringLiteral("00012345000165"));
+  EXPECT_TRUE(colecao.RaizEmOutroTipo(fundo));
+  EXPECT_EQ(colecao.GetConsultaAtual()->campo(QStringLiteral("FONTE_DK")).inteiro(), atual);
+
+  // Nor does the kind of list on show change the answers.
+  colecao.AbreAnexosTipo(1);
+  processo.GetAdvogado().SetNi(QStringLiteral("12345678000276"));
+  EXPECT_TRUE(colecao.AdvogadoEhFundo(processo));
+  colecao.AbreAnexosTipo(0);
+  EXPECT_TRUE(colecao.RaizEmOutroTipo(fundo));
+}
+
 struct CasoPesquisaFundo {
   int opcaoCnpj;
   int opcaoNome;

@@ -680,6 +680,69 @@ INSTANTIATE_TEST_SUITE_P(Naturezas, ColecaoTolvConflito,
                                          CasoConflito{"ElaMesmaPrivada", {0, 1, 2}, false}),
                          [](const auto& info) { return std::string(info.param.nome); });
 
+// The index refuses to commit a row of the new number or of the name "RECUSADA", as a full disk
+// would at the end of the save.
+class ColecaoTolvIndiceRecusa : public ColecaoTolvMatriz {
+ protected:
+  void SetUp() override {
+    RecusaConfirmacao(m_pasta, QStringLiteral("Tolv.FDB"),
+                      QStringLiteral("EXISTS (SELECT 1 FROM TOLVS WHERE NR_PF_PJ = '114447770002' OR "
+                                     "NM_NM_EMPR = 'RECUSADA')"));
+    ColecaoTolvMatriz::SetUp();
+  }
+};
+
+TEST_F(ColecaoTolvIndiceRecusa, AHeadOfficeChangeTheIndexRefusesLeavesBothDatabasesAndTheFileAsTheyWere) {
+  m_colecao->Salva(m_alterada.tolv);
+
+  EXPECT_TRUE(FalhaBancoIndice);
+  ASSERT_FALSE(m_caixa.chamadas().empty());
+  EXPECT_TRUE(m_caixa.chamadas().front().texto.contains(QStringLiteral("confirmacao recusada")));
+  EXPECT_FALSE(QFile::exists(Dados(Banco(kFilial))));
+  ASSERT_TRUE(QFile::exists(Dados(Banco(kMatriz))));
+  EXPECT_EQ(Le(Banco(kMatriz), "SELECT NR_PF_PJ FROM TOLVS"), "114447770001");
+  EXPECT_EQ(Le(Banco(kMatriz), "SELECT NR_PF_PJ FROM FONTES WHERE FONTE_DK = 5"), "555");
+  EXPECT_EQ(LeIndice("SELECT NR_PF_PJ || '|' || ARQUIVO FROM TOLVS"), "114447770001|" + Banco(kMatriz));
+  EXPECT_EQ(m_alterada.tolv.GetArquivo(), Banco(kMatriz));
+}
+
+TEST_F(ColecaoTolvIndiceRecusa, AClosingTheIndexRefusesKeepsTheAmountsAndBothHeaders) {
+  Roda(Banco(kMatriz), "INSERT INTO TOLV_ITENS (TOLV_ITEM_DK, E_FONTE_DK, TRIB_TRIBU, E_IN_PF_PJ, E_NR_PF_PJ, "
+                       "VL_RENDIME_MAR, VL_RENDIME_ABR) VALUES (1, 1, '0561', '1', '123456789', 100, 200)");
+  Declaracao d;
+  d.tolv.GetContribuinte().SetNiPelaBase(kMatriz.left(12));
+  d.tolv.SetAnoCalendario(QStringLiteral("2013"));
+  ASSERT_TRUE(m_colecao->CarregaTolv(d.tolv));
+  d.tolv.GetContribuinte().GetNome().SetValor(QStringLiteral("RECUSADA"));
+
+  m_colecao->SalvaComEncerramento(d.tolv, QDate(2013, 3, 10));
+
+  EXPECT_TRUE(FalhaBancoIndice);
+  EXPECT_FALSE(m_caixa.chamadas().empty());
+  EXPECT_EQ(Le(Banco(kMatriz), "SELECT VL_RENDIME_MAR || '|' || VL_RENDIME_ABR FROM TOLV_ITENS"), "100.0000|200.0000");
+  EXPECT_EQ(Le(Banco(kMatriz), "SELECT NM_NM_EMPR FROM TOLVS"), "EMPRESA TESTE LTDA");
+  EXPECT_EQ(LeIndice("SELECT NM_NM_EMPR FROM TOLVS"), "EMPRESA TESTE LTDA");
+}
+
+TEST_F(ColecaoTolv, AClosingTheDeclarationRefusesLeavesTheIndexAsItWas) {
+  Declaracao d;
+  Preenche(d.tolv, kMatriz);
+  m_colecao->Inclui(d.tolv);
+  RecusaConfirmacao(m_pasta, Banco(kMatriz), QStringLiteral("EXISTS (SELECT 1 FROM TOLVS WHERE NM_NM_EMPR = 'RECUSADA')"));
+  m_colecao.reset();
+  TColecao::FechaConexoes();
+  m_colecao = std::make_unique<TColecaoTolv>();
+  ASSERT_TRUE(m_colecao->CarregaTolv(d.tolv));
+  d.tolv.GetContribuinte().GetNome().SetValor(QStringLiteral("RECUSADA"));
+
+  m_colecao->SalvaComEncerramento(d.tolv, QDate(2013, 3, 10));
+
+  EXPECT_TRUE(FalhaBanco);
+  EXPECT_FALSE(FalhaBancoIndice);
+  EXPECT_EQ(Le(Banco(kMatriz), "SELECT NM_NM_EMPR FROM TOLVS"), "EMPRESA TESTE LTDA");
+  EXPECT_EQ(LeIndice("SELECT NM_NM_EMPR FROM TOLVS"), "EMPRESA TESTE LTDA");
+}
+
 TEST_F(ColecaoTolv, StatusFundCnpjAndTheClosingOfTheYear) {
   Declaracao d;
   Preenche(d.tolv, kMatriz);

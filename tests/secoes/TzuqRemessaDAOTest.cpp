@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <stdexcept>
 
 #include "secoes/ConversaoRemessa.h"
 #include "secoes/RemessaBancoTeste.h"
@@ -362,6 +363,41 @@ TEST_F(RemessaDAO, LoteGuardaBeneficiariosELinhasNumaTransacaoConfirmadaAoFim) {
   }
   EXPECT_EQ(Le(QStringLiteral("SELECT COUNT(*) FROM TB_REMESSA")), "3");
   EXPECT_EQ(Le(QStringLiteral("SELECT COUNT(*) FROM TB_VALOR_REMESSA")), "3");
+}
+
+TEST_F(RemessaDAO, LoteInterrompidoPorExcecaoNaoGuardaNada) {
+  try {
+    TzuqRemessaDAO dao;
+    TzuqValorRemessaDAO valores(dao);
+    dao.SetModoImportacao(true);
+    valores.SetModoImportacao(true);
+    TzuqRemessa r;
+    dao.Inclui(r);
+    Linha(valores, r, "01/01/2013", "1", "0");
+    throw std::runtime_error("linha ilegível");
+  } catch (const std::runtime_error&) {
+  }
+  EXPECT_EQ(Le(QStringLiteral("SELECT COUNT(*) FROM TB_REMESSA")), "0");
+  EXPECT_EQ(Le(QStringLiteral("SELECT COUNT(*) FROM TB_VALOR_REMESSA")), "0");
+  EXPECT_FALSE(FalhaBanco);
+  EXPECT_TRUE(m_caixa.chamadas().empty());
+}
+
+TEST_F(RemessaDAO, ConfirmacaoDoFimDoLoteQueFalhaEhMostrada) {
+  declaracao_teste::RecusaConfirmacao(m_pasta, kBanco, QStringLiteral("EXISTS (SELECT 1 FROM TB_VALOR_REMESSA)"));
+  {
+    TzuqRemessaDAO dao;
+    TzuqValorRemessaDAO valores(dao);
+    dao.SetModoImportacao(true);
+    valores.SetModoImportacao(true);
+    TzuqRemessa r;
+    dao.Inclui(r);
+    Linha(valores, r, "01/01/2013", "1", "0");
+  }
+  EXPECT_TRUE(FalhaBanco);
+  ASSERT_FALSE(m_caixa.chamadas().empty());
+  EXPECT_TRUE(m_caixa.ultima().texto.contains(QStringLiteral("confirmacao recusada")));
+  EXPECT_EQ(Le(QStringLiteral("SELECT COUNT(*) FROM TB_VALOR_REMESSA")), "0");
 }
 
 TEST(TzuqRemessaDAO, SemDeclaracaoAbertaNaoLeNemGrava) {

@@ -609,6 +609,15 @@ void NucleoTransacao::commit() {
   tra = nullptr;
 }
 
+void NucleoTransacao::prepara() {
+  if (!tra) inativa();
+  avisaFim();
+  protegido([&] {
+    Status st;
+    tra->prepare(st.get(), 0, nullptr);
+  });
+}
+
 void NucleoTransacao::commitRetendo() {
   if (!tra) inativa();
   protegido([&] {

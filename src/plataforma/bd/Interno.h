@@ -170,6 +170,7 @@ struct NucleoTransacao {
     if (!tra) inicia();
   }
   void commit();
+  void prepara();
   void commitRetendo();
   void rollback();
   void rollbackRetendo();

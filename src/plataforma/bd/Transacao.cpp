@@ -51,6 +51,8 @@ void Transacao::inicia() { m->inicia(); }
 
 void Transacao::commit() { m->commit(); }
 
+void Transacao::prepara() { m->prepara(); }
+
 void Transacao::commitRetendo() { m->commitRetendo(); }
 
 void Transacao::rollback() { m->rollback(); }

@@ -33,6 +33,9 @@ class Transacao {
   bool ativa() const;
   void inicia();
   void commit();          // closes the cursors of its statements
+  // The first phase of a commit that must go with another database's: what can refuse the commit
+  // runs now and the cursors close; afterwards only commit or rollback.
+  void prepara();
   void commitRetendo();   // keeps the context and the cursors
   void rollback();
   void rollbackRetendo();
