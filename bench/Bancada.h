@@ -13,6 +13,7 @@
 
 #include "nucleo/TResumo.h"
 #include "nucleo/TTolv.h"
+#include "plataforma/sistema/Pastas.h"
 
 namespace bancada {
 
@@ -21,7 +22,7 @@ inline const QString kBanco = QStringLiteral("TOLV2014114447770001612013.FDB");
 
 inline double Segundos(const QElapsedTimer& relogio) { return relogio.nsecsElapsed() / 1e9; }
 
-// A temporary program folder with the index and the model in DADOS.
+// A temporary program folder with the index and the model in DADOS, the program's own for the run.
 class PastaBancada {
  public:
   PastaBancada() : m_dados(m_pasta.path() + QStringLiteral("/DADOS")) {
@@ -29,9 +30,12 @@ class PastaBancada {
     for (const char* nome : {"Tolv.FDB", "TOLV2014PD.FDB"})
       QFile::copy(QStringLiteral(TOLV_BANCOS_CONSTRUIDOS "/") + QString::fromLatin1(nome),
                   m_dados + u'/' + QString::fromLatin1(nome));
+    Pastas::definePrograma(m_pasta.path());
   }
   QString path() const { return m_pasta.path(); }
   const QString& dados() const { return m_dados; }
+  // A file of DADOS.
+  QString arquivo(const QString& nome) const { return m_dados + u'/' + nome; }
   // A writable copy of the model at `arquivo`; false (said on stderr) when it cannot be made.
   bool CopiaModelo(const QString& arquivo) const {
     if (!QFile::copy(m_dados + QStringLiteral("/TOLV2014PD.FDB"), arquivo)) {

@@ -66,11 +66,9 @@ double PassosDiretos(const QString& arquivo, int inicio, const char* direcao) {
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
   bancada::PastaBancada pasta;
-  const QString& dados = pasta.dados();
-  const QString declaracao = dados + u'/' + kBanco;
-  const QString direto = dados + QStringLiteral("/DIRETO.FDB");
+  const QString declaracao = pasta.arquivo(kBanco);
+  const QString direto = pasta.arquivo(QStringLiteral("DIRETO.FDB"));
   if (!pasta.CopiaModelo(declaracao)) return 1;
-  Pastas::definePrograma(pasta.path());
   bd::Servicos::defineEscritaForcada(declaracao, false);
   {
     QElapsedTimer relogio;

@@ -96,12 +96,10 @@ double GravacoesDiretas(const QString& arquivo) {
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
   bancada::PastaBancada pasta;
-  const QString& dados = pasta.dados();
-  const QString declaracao = dados + u'/' + kBanco;
-  const QString direto = dados + QStringLiteral("/DIRETO.FDB");
+  const QString declaracao = pasta.arquivo(kBanco);
+  const QString direto = pasta.arquivo(QStringLiteral("DIRETO.FDB"));
   for (const QString& copia : {declaracao, direto})
     if (!pasta.CopiaModelo(copia)) return 1;
-  Pastas::definePrograma(pasta.path());
   bd::Servicos::defineEscritaForcada(declaracao, false);
   bd::Servicos::defineEscritaForcada(direto, false);
 

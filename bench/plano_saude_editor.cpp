@@ -122,10 +122,8 @@ int main(int argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication app(argc, argv);
   bancada::PastaBancada pasta;
-  const QString& dados = pasta.dados();
-  const QString declaracao = dados + u'/' + kBanco;
+  const QString declaracao = pasta.arquivo(kBanco);
   if (!pasta.CopiaModelo(declaracao)) return 1;
-  Pastas::definePrograma(pasta.path());
   try {
     bd::Servicos::defineEscritaForcada(declaracao, false);
     const int operadora = Semeia(declaracao);

@@ -30,10 +30,8 @@ int main(int argc, char** argv) {
   const int quantidade = qEnvironmentVariableIsSet("TOLV_BENCH_LINHAS") ? qEnvironmentVariableIntValue("TOLV_BENCH_LINHAS")
                                                                          : 500000;
   bancada::PastaBancada pasta;
-  const QString& dados = pasta.dados();
-  const QString declaracao = dados + QStringLiteral("/TOLV2014114447770001612013.FDB");
+  const QString declaracao = pasta.arquivo(bancada::kBanco);
   if (!pasta.CopiaModelo(declaracao)) return 1;
-  Pastas::definePrograma(pasta.path());
   try {
     bd::Servicos::defineEscritaForcada(declaracao, false);
     linhas_geradas::GeraLinhas(declaracao, 1, quantidade);
