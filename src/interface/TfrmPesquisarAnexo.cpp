@@ -9,6 +9,7 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
+#include "controles/BotoesPesquisa.h"
 #include "controles/GuardaErros.h"
 #include "controles/ModeloLotes.h"
 #include "controles/PaletaTolv.h"
@@ -128,20 +129,11 @@ TfrmPesquisarAnexo::TfrmPesquisarAnexo(TTolv& declaracao, Escolhido escolhido, c
   auto* lBotoes = new QHBoxLayout(rodape);
   lBotoes->setContentsMargins(10, 8, 10, 8);
   lBotoes->addStretch(1);
-  const auto botao = [rodape, lBotoes](const char* objeto, const QString& texto, const QString& dica) {
-    auto* b = new TTolvButton(texto, rodape);
-    b->setObjectName(QString::fromLatin1(objeto));
-    b->setToolTip(dica);
-    b->setMinimumSize(88, 25);
-    lBotoes->addWidget(b);
-    return b;
-  };
-  m_btnExecutar = botao("btnTbExecutar", QStringLiteral("&Executar"),
-                        QStringLiteral("Executa a pesquisa de acordo com os argumentos informados  (CTRL+J)"));
-  m_btnLimpar = botao("btnTbLimpar", QStringLiteral("&Limpar"), QStringLiteral("Limpa os argumentos de pesquisa   (CTRL+H)"));
-  m_btnLocalizar = botao("btnTbLocalizar", QStringLiteral("&Posicionar"),
-                         QStringLiteral("Posiciona no beneficiário/código selecionado   (CTRL+K)"));
-  m_tbLocalizarInativo = botao("TbLocalizarInativo", QStringLiteral("Posicionar"), QString());
+  const BotoesPesquisa botoes(rodape, lBotoes, "btnTbExecutar", "btnTbLimpar", "btnTbLocalizar");
+  m_btnExecutar = botoes.executar;
+  m_btnLimpar = botoes.limpar;
+  m_btnLocalizar = botoes.posicionar;
+  m_tbLocalizarInativo = BotoesPesquisa::Botao(rodape, lBotoes, "TbLocalizarInativo", "Posicionar", "");
   m_tbLocalizarInativo->setEnabled(false);
   principal->addWidget(rodape);
   connect(m_btnExecutar, &QAbstractButton::clicked, this, [this] { GuardaErros([this] { ExecutaPesquisa(); }); });

@@ -18,6 +18,7 @@
 
 #include <vector>
 
+#include "controles/BotoesPesquisa.h"
 #include "controles/GuardaErros.h"
 #include "controles/MolduraTolv.h"
 #include "controles/ModeloLotes.h"
@@ -216,20 +217,10 @@ void TFrPesquisarTolv::criaControles() {
 
   auto* botoes = new QHBoxLayout;
   botoes->addStretch(1);
-  const auto botao = [this, botoes](const char* nome, const QString& texto, const QString& dica) {
-    auto* b = new TTolvButton(texto, this);
-    b->setObjectName(QString::fromLatin1(nome));
-    b->setToolTip(dica);
-    b->setMinimumSize(88, 25);
-    b->setProperty("contextoAjuda", kAjuda);
-    botoes->addWidget(b);
-    return b;
-  };
-  m_tbExecutar = botao("TbExecutar", QStringLiteral("&Executar"),
-                       QStringLiteral("Executa a pesquisa de acordo com os argumentos informados  (CTRL+J)"));
-  m_tbLimpar = botao("TbLimpar", QStringLiteral("&Limpar"), QStringLiteral("Limpa os argumentos de pesquisa   (CTRL+H)"));
-  m_tbLocalizar = botao("TbLocalizar", QStringLiteral("&Posicionar"),
-                        QStringLiteral("Posiciona no beneficiário/código selecionado   (CTRL+K)"));
+  const BotoesPesquisa comandos(this, botoes, "TbExecutar", "TbLimpar", "TbLocalizar", kAjuda);
+  m_tbExecutar = comandos.executar;
+  m_tbLimpar = comandos.limpar;
+  m_tbLocalizar = comandos.posicionar;
   principal->addLayout(botoes);
   connect(m_tbExecutar, &QAbstractButton::clicked, this, [this] { GuardaErros([this] { ExecutarClick(); }); });
   connect(m_tbLimpar, &QAbstractButton::clicked, this, [this] { GuardaErros([this] { TbLimparClick(); }); });

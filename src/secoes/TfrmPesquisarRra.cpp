@@ -15,6 +15,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "controles/BotoesPesquisa.h"
 #include "controles/GuardaErros.h"
 #include "controles/MolduraTolv.h"
 #include "controles/ModeloLotes.h"
@@ -239,20 +240,10 @@ void TfrmPesquisarRra::criaControles() {
 
   auto* botoes = new QHBoxLayout;
   botoes->addStretch(1);
-  const auto botao = [this, botoes](const char* nome, const QString& texto, const QString& dica) {
-    auto* b = new TTolvButton(texto, this);
-    b->setObjectName(QString::fromLatin1(nome));
-    b->setToolTip(dica);
-    b->setMinimumSize(88, 25);
-    b->setProperty("contextoAjuda", kAjuda);
-    botoes->addWidget(b);
-    return b;
-  };
-  m_btnExecutar = botao("btnExecutar", QStringLiteral("&Executar"),
-                        QStringLiteral("Executa a pesquisa de acordo com os argumentos informados  (CTRL+J)"));
-  m_btnLimpar = botao("btnLimpar", QStringLiteral("&Limpar"), QStringLiteral("Limpa os argumentos de pesquisa   (CTRL+H)"));
-  m_btnPosicionar = botao("btnPosicionar", QStringLiteral("&Posicionar"),
-                          QStringLiteral("Posiciona no beneficiário/código selecionado   (CTRL+K)"));
+  const BotoesPesquisa comandos(this, botoes, "btnExecutar", "btnLimpar", "btnPosicionar", kAjuda);
+  m_btnExecutar = comandos.executar;
+  m_btnLimpar = comandos.limpar;
+  m_btnPosicionar = comandos.posicionar;
   principal->addLayout(botoes);
   connect(m_btnExecutar, &QAbstractButton::clicked, this, [this] { GuardaErros([this] { ExecutaPesquisa(); }); });
   connect(m_btnLimpar, &QAbstractButton::clicked, this, [this] { GuardaErros([this] { Limpa(); }); });
