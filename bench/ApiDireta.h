@@ -6,11 +6,14 @@
 #include <firebird/Interface.h>
 
 #include <QByteArray>
+#include <QElapsedTimer>
 #include <QFile>
+#include <QList>
 #include <QString>
 
 #include <cstdint>
 #include <cstring>
+#include <memory>
 #include <vector>
 
 struct ApiDireta {
@@ -76,3 +79,84 @@ class MensagemDireta {
   std::vector<unsigned> m_offsets;
   std::vector<unsigned> m_nulos;
 };
+
+// A prepared statement run bare, its rows fetched into a buffer.
+class ConsultaDireta {
+ public:
+  ConsultaDireta(ApiDireta& api, const char* sql) : m_api(api) {
+    m_stmt = api.att->prepare(&api.st, api.tra, 0, sql, 3, Firebird::IStatement::PREPARE_PREFETCH_METADATA);
+    m_entrada = m_stmt->getInputMetadata(&api.st);
+    m_saida = m_stmt->getOutputMetadata(&api.st);
+    m_in = std::make_unique<MensagemDireta>(api, m_entrada);
+    m_linha.resize(m_saida->getMessageLength(&api.st));
+  }
+  ~ConsultaDireta() {
+    m_entrada->release();
+    m_saida->release();
+    m_stmt->free(&m_api.st);
+  }
+  ConsultaDireta(const ConsultaDireta&) = delete;
+  ConsultaDireta& operator=(const ConsultaDireta&) = delete;
+  MensagemDireta& in() { return *m_in; }
+  // A column of the first row, read as a 32-bit integer (`semLinha` without a row).
+  int32_t primeira(unsigned coluna = 0, int32_t semLinha = 0) {
+    Firebird::IResultSet* rs = m_stmt->openCursor(&m_api.st, m_api.tra, m_entrada, m_in->dados(), m_saida, 0);
+    int32_t valor = semLinha;
+    if (rs->fetchNext(&m_api.st, m_linha.data()) == Firebird::IStatus::RESULT_OK)
+      std::memcpy(&valor, m_linha.data() + m_saida->getOffset(&m_api.st, coluna), sizeof valor);
+    rs->close(&m_api.st);
+    return valor;
+  }
+  // Up to `maximo` rows fetched; how many came.
+  int busca(int maximo) {
+    Firebird::IResultSet* rs = m_stmt->openCursor(&m_api.st, m_api.tra, m_entrada, m_in->dados(), m_saida, 0);
+    int n = 0;
+    while (n < maximo && rs->fetchNext(&m_api.st, m_linha.data()) == Firebird::IStatus::RESULT_OK) ++n;
+    rs->close(&m_api.st);
+    return n;
+  }
+  // Runs the statement once (a procedure), its output into the buffer.
+  void executa() { m_stmt->execute(&m_api.st, m_api.tra, m_entrada, m_in->dados(), m_saida, m_linha.data()); }
+
+ private:
+  ApiDireta& m_api;
+  Firebird::IStatement* m_stmt;
+  Firebird::IMessageMetadata* m_entrada;
+  Firebird::IMessageMetadata* m_saida;
+  std::unique_ptr<MensagemDireta> m_in;
+  std::vector<unsigned char> m_linha;
+};
+
+// The bare browse: `passos` runs of a statement whose first input is a key and whose column
+// `coluna` gives the next one (kept when no row comes); `direcao`, when given, is the second input.
+inline double PassosDiretos(const QString& arquivo, const char* sql, unsigned coluna, int inicio, int passos,
+                            const char* direcao = nullptr) {
+  ApiDireta api(arquivo);
+  ConsultaDireta passo(api, sql);
+  if (direcao) passo.in().texto(1, direcao);
+  int32_t chave = inicio;
+  QElapsedTimer relogio;
+  relogio.start();
+  for (int i = 0; i < passos; ++i) {
+    passo.in().valor(0, chave);
+    chave = passo.primeira(coluna, chave);
+  }
+  return relogio.nsecsElapsed() / 1e9;
+}
+
+// Fetches every row of the statements, nothing more; how many rows came.
+inline int64_t BuscaLinhas(ApiDireta& api, const QList<QByteArray>& consultas) {
+  int64_t linhas = 0;
+  for (const QByteArray& sql : consultas) {
+    Firebird::IStatement* stmt =
+        api.att->prepare(&api.st, api.tra, 0, sql.constData(), 3, Firebird::IStatement::PREPARE_PREFETCH_METADATA);
+    Firebird::IMessageMetadata* meta = stmt->getOutputMetadata(&api.st);
+    std::vector<unsigned char> buffer(meta->getMessageLength(&api.st));
+    Firebird::IResultSet* rs = stmt->openCursor(&api.st, api.tra, nullptr, nullptr, meta, 0);
+    while (rs->fetchNext(&api.st, buffer.data()) == Firebird::IStatus::RESULT_OK) ++linhas;
+    rs->close(&api.st);
+    meta->release();
+    stmt->free(&api.st);
+  }
+  return linhas;
+}

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "ApiDireta.h"
+#include "Bancada.h"
 #include "plataforma/bd/Conexao.h"
 #include "plataforma/bd/Script.h"
 #include "plataforma/bd/Transacao.h"
@@ -23,7 +24,7 @@ using Firebird::IResultSet;
 using Firebird::IStatement;
 using Firebird::ThrowStatusWrapper;
 
-inline double Segundos(const QElapsedTimer& relogio) { return relogio.nsecsElapsed() / 1e9; }
+using bancada::Segundos;
 
 // Lines made by the database itself, keys from `primeira` on: five codes, a person each, every
 // taxable amount set, judicial deposits on one line in seven and exempt income on one in ten.

@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "ApiDireta.h"
+#include "Bancada.h"
 #include "controles/TLogicaAnexos.h"
 #include "controles/TLogicaBeneficiarios.h"
 #include "nucleo/TAnexoFC.h"
@@ -27,10 +28,6 @@
 #include "plataforma/bd/Transacao.h"
 #include "plataforma/sistema/Pastas.h"
 
-using Firebird::IMessageMetadata;
-using Firebird::IResultSet;
-using Firebird::IStatement;
-
 namespace {
 
 constexpr int kProcessos = 100000;
@@ -38,50 +35,14 @@ constexpr int kPassos = 1000;
 constexpr int kPesquisas = 50;
 constexpr int kJanela = 100;
 
-const QString kCnpj = QStringLiteral("11444777000161");
-const QString kBanco = QStringLiteral("TOLV2014114447770001612013.FDB");
-
-double Segundos(const QElapsedTimer& relogio) { return relogio.nsecsElapsed() / 1e9; }
-
-// The bare step: the navigation procedure from a key, its row fetched.
-double PassosDiretos(const QString& arquivo, int inicio, const char* direcao) {
-  ApiDireta api(arquivo);
-  auto& st = api.st;
-  IStatement* stmt = api.att->prepare(&st, api.tra, 0, "SELECT * FROM NAVEGA_PROCESSO(?, ?)", 3,
-                                      IStatement::PREPARE_PREFETCH_METADATA);
-  IMessageMetadata* entrada = stmt->getInputMetadata(&st);
-  IMessageMetadata* saida = stmt->getOutputMetadata(&st);
-  MensagemDireta in(api, entrada);
-  std::vector<unsigned char> out(saida->getMessageLength(&st));
-  const unsigned deslocamento = saida->getOffset(&st, 2);
-  in.texto(1, direcao);
-  int chave = inicio;
-  QElapsedTimer relogio;
-  relogio.start();
-  for (int i = 0; i < kPassos; ++i) {
-    in.valor(0, int32_t(chave));
-    IResultSet* rs = stmt->openCursor(&st, api.tra, entrada, in.dados(), saida, 0);
-    if (rs->fetchNext(&st, out.data()) == Firebird::IStatus::RESULT_OK)
-      std::memcpy(&chave, &out[deslocamento], sizeof chave);
-    rs->close(&st);
-  }
-  const double s = Segundos(relogio);
-  entrada->release();
-  saida->release();
-  stmt->free(&st);
-  return s;
-}
+using bancada::kBanco;
+using bancada::Segundos;
 
 // The bare search: the search procedure opened and its first window of rows fetched.
 double PesquisasDiretas(const QString& arquivo, int opcaoNumero, const char* numero) {
   ApiDireta api(arquivo);
-  auto& st = api.st;
-  IStatement* stmt = api.att->prepare(&st, api.tra, 0, "SELECT * FROM PESQUISAR_PROCESSO(?, ?, ?, ?, ?, ?, ?)", 3,
-                                      IStatement::PREPARE_PREFETCH_METADATA);
-  IMessageMetadata* entrada = stmt->getInputMetadata(&st);
-  IMessageMetadata* saida = stmt->getOutputMetadata(&st);
-  MensagemDireta in(api, entrada);
-  std::vector<unsigned char> out(saida->getMessageLength(&st));
+  ConsultaDireta pesquisa(api, "SELECT * FROM PESQUISAR_PROCESSO(?, ?, ?, ?, ?, ?, ?)");
+  MensagemDireta& in = pesquisa.in();
   in.valor(0, int32_t(opcaoNumero));
   in.valor(1, int32_t(-1));
   in.valor(2, int32_t(-1));
@@ -91,37 +52,23 @@ double PesquisasDiretas(const QString& arquivo, int opcaoNumero, const char* num
   in.texto(6, "");
   QElapsedTimer relogio;
   relogio.start();
-  for (int i = 0; i < kPesquisas; ++i) {
-    IResultSet* rs = stmt->openCursor(&st, api.tra, entrada, in.dados(), saida, 0);
-    for (int n = 0; n < kJanela && rs->fetchNext(&st, out.data()) == Firebird::IStatus::RESULT_OK; ++n) {
-    }
-    rs->close(&st);
-  }
-  const double s = Segundos(relogio);
-  entrada->release();
-  saida->release();
-  stmt->free(&st);
-  return s;
+  for (int i = 0; i < kPesquisas; ++i) pesquisa.busca(kJanela);
+  return Segundos(relogio);
+}
+
+// The bare step: the navigation procedure from a key, its row fetched.
+double PassosDiretos(const QString& arquivo, int inicio, const char* direcao) {
+  return ::PassosDiretos(arquivo, "SELECT * FROM NAVEGA_PROCESSO(?, ?)", 2, inicio, kPassos, direcao);
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
-  QTemporaryDir pasta;
-  const QString dados = pasta.path() + QStringLiteral("/DADOS");
-  QDir().mkpath(dados);
-  for (const char* nome : {"Tolv.FDB", "TOLV2014PD.FDB"})
-    QFile::copy(QStringLiteral(TOLV_BANCOS_CONSTRUIDOS "/") + QString::fromLatin1(nome),
-                dados + u'/' + QString::fromLatin1(nome));
-  const QString declaracao = dados + u'/' + kBanco;
-  const QString direto = dados + QStringLiteral("/DIRETO.FDB");
-  if (!QFile::copy(dados + QStringLiteral("/TOLV2014PD.FDB"), declaracao)) {
-    std::fprintf(stderr, "não foi possível copiar o banco modelo\n");
-    return 1;
-  }
-  QFile::setPermissions(declaracao, QFile::ReadOwner | QFile::WriteOwner);
-  Pastas::definePrograma(pasta.path());
+  bancada::PastaBancada pasta;
+  const QString declaracao = pasta.arquivo(kBanco);
+  const QString direto = pasta.arquivo(QStringLiteral("DIRETO.FDB"));
+  if (!pasta.CopiaModelo(declaracao)) return 1;
   bd::Servicos::defineEscritaForcada(declaracao, false);
   {
     QElapsedTimer relogio;
@@ -146,11 +93,7 @@ int main(int argc, char** argv) {
   QFile::copy(declaracao, direto);
 
   TTolv tolv;
-  tolv.GetContribuinte().SetNi(kCnpj);
-  tolv.SetAnoCalendario(QStringLiteral("2013"));
-  tolv.SetTolvDK(QStringLiteral("1"));
-  tolv.GetResumo().Zera();
-  tolv.GetResumoGeral().Zera();
+  bancada::AbreDeclarante(tolv);
   const auto passo = [](const char* onde, double s, double direto, int passos) {
     std::printf("%-34s %8.3f ms por passo; direto %.3f ms; razão %.1f\n", onde, 1000 * s / passos,
                 1000 * direto / passos, s / direto);

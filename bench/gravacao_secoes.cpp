@@ -49,23 +49,6 @@ namespace {
 
 double Segundos(const QElapsedTimer& relogio) { return relogio.nsecsElapsed() / 1e9; }
 
-// Fetches every row of the statements and nothing more.
-int64_t BuscaBruta(ApiDireta& api, const QList<QByteArray>& consultas) {
-  ThrowStatusWrapper& st = api.st;
-  int64_t linhas = 0;
-  for (const QByteArray& sql : consultas) {
-    IStatement* stmt = api.att->prepare(&st, api.tra, 0, sql.constData(), 3, IStatement::PREPARE_PREFETCH_METADATA);
-    IMessageMetadata* meta = stmt->getOutputMetadata(&st);
-    std::vector<unsigned char> buffer(meta->getMessageLength(&st));
-    IResultSet* rs = stmt->openCursor(&st, api.tra, nullptr, nullptr, meta, 0);
-    while (rs->fetchNext(&st, buffer.data()) == Firebird::IStatus::RESULT_OK) ++linhas;
-    rs->close(&st);
-    meta->release();
-    stmt->free(&st);
-  }
-  return linhas;
-}
-
 // The fund lines fetched fund by fund, as the block reads them.
 QList<QByteArray> ConsultasFundos() {
   QList<QByteArray> r;
@@ -148,7 +131,7 @@ int main(int argc, char** argv) {
       {
         ApiDireta api(banco);
         relogio.start();
-        linhas = BuscaBruta(api, b.consultas);
+        linhas = BuscaLinhas(api, b.consultas);
         tBruto = Segundos(relogio);
       }
       bd::Transacao transacao(conexao, {QStringLiteral("concurrency"), QStringLiteral("nowait"), QStringLiteral("read")});

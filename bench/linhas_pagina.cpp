@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "ApiDireta.h"
+#include "Bancada.h"
 #include "controles/TLogicaBeneficiarios.h"
 #include "nucleo/Cpf.h"
 #include "nucleo/TColecao.h"
@@ -24,21 +25,15 @@
 #include "plataforma/bd/Servicos.h"
 #include "plataforma/sistema/Pastas.h"
 
-using Firebird::IMessageMetadata;
-using Firebird::IResultSet;
-using Firebird::IStatement;
-
 namespace {
 
 constexpr int kLinhas = 500000;
 constexpr int kPassos = 1000;
 constexpr int kDigitadas = 1000;
 
-const QString kCnpj = QStringLiteral("11444777000161");
-const QString kBanco = QStringLiteral("TOLV2014114447770001612013.FDB");
+using bancada::kBanco;
+using bancada::Segundos;
 using R = TRendimentosTributaveis;
-
-double Segundos(const QElapsedTimer& relogio) { return relogio.nsecsElapsed() / 1e9; }
 
 QString Cpf(int i) {
   const QString base = QString::number(100000000 + 7 * i);
@@ -59,46 +54,19 @@ void Preenche(TTolvItem& l, int i, const char* codigo) {
 
 // The bare step: the next row of the section after a key, by its index, fetched whole.
 double PassosDiretos(const QString& arquivo, int inicio) {
-  ApiDireta api(arquivo);
-  auto& st = api.st;
-  IStatement* stmt = api.att->prepare(
-      &st, api.tra, 0,
-      "SELECT FIRST 1 * FROM TOLV_ITENS WHERE E_FONTE_DK = 1 AND TOLV_ITEM_DK > ? ORDER BY TOLV_ITEM_DK", 3,
-      IStatement::PREPARE_PREFETCH_METADATA);
-  IMessageMetadata* entrada = stmt->getInputMetadata(&st);
-  IMessageMetadata* saida = stmt->getOutputMetadata(&st);
-  MensagemDireta in(api, entrada);
-  std::vector<unsigned char> out(saida->getMessageLength(&st));
-  const unsigned deslocamento = saida->getOffset(&st, 0);
-  int chave = inicio;
-  QElapsedTimer relogio;
-  relogio.start();
-  for (int i = 0; i < kPassos; ++i) {
-    in.valor(0, int32_t(chave));
-    IResultSet* rs = stmt->openCursor(&st, api.tra, entrada, in.dados(), saida, 0);
-    if (rs->fetchNext(&st, out.data()) == Firebird::IStatus::RESULT_OK)
-      std::memcpy(&chave, &out[deslocamento], sizeof chave);
-    rs->close(&st);
-  }
-  const double s = Segundos(relogio);
-  entrada->release();
-  saida->release();
-  stmt->free(&st);
-  return s;
+  return ::PassosDiretos(
+      arquivo, "SELECT FIRST 1 * FROM TOLV_ITENS WHERE E_FONTE_DK = 1 AND TOLV_ITEM_DK > ? ORDER BY TOLV_ITEM_DK", 0,
+      inicio, kPassos);
 }
 
 // The bare save: the line's procedure with a line's values, committed each time as the page does.
 double GravacoesDiretas(const QString& arquivo) {
   ApiDireta api(arquivo);
-  auto& st = api.st;
   QByteArray sql = "EXECUTE PROCEDURE INCLUI_ATU_TOLV_ITEM(?";
   for (int i = 1; i < 120; ++i) sql += ", ?";
   sql += ")";
-  IStatement* stmt = api.att->prepare(&st, api.tra, 0, sql.constData(), 3, IStatement::PREPARE_PREFETCH_METADATA);
-  IMessageMetadata* entrada = stmt->getInputMetadata(&st);
-  IMessageMetadata* saida = stmt->getOutputMetadata(&st);
-  MensagemDireta in(api, entrada);
-  std::vector<unsigned char> out(saida->getMessageLength(&st));
+  ConsultaDireta gravacao(api, sql.constData());
+  MensagemDireta& in = gravacao.in();
   in.valor(0, int16_t(2));
   in.valor(1, int16_t(0));
   in.nulo(2, true);
@@ -117,45 +85,26 @@ double GravacoesDiretas(const QString& arquivo) {
   for (int i = 0; i < kDigitadas; ++i) {
     in.texto(6, QString::number(200000000 + 7 * i).toLatin1());
     for (unsigned k = 0; k < 104; ++k) in.valor(7 + k, int64_t(k < 12 ? 30000000 + i : 0));
-    stmt->execute(&st, api.tra, entrada, in.dados(), saida, out.data());
-    api.tra->commitRetaining(&st);
+    gravacao.executa();
+    api.tra->commitRetaining(&api.st);
   }
-  const double s = Segundos(relogio);
-  entrada->release();
-  saida->release();
-  stmt->free(&st);
-  return s;
+  return Segundos(relogio);
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
-  QTemporaryDir pasta;
-  const QString dados = pasta.path() + QStringLiteral("/DADOS");
-  QDir().mkpath(dados);
-  for (const char* nome : {"Tolv.FDB", "TOLV2014PD.FDB"})
-    QFile::copy(QStringLiteral(TOLV_BANCOS_CONSTRUIDOS "/") + QString::fromLatin1(nome),
-                dados + u'/' + QString::fromLatin1(nome));
-  const QString declaracao = dados + u'/' + kBanco;
-  const QString direto = dados + QStringLiteral("/DIRETO.FDB");
-  for (const QString& copia : {declaracao, direto}) {
-    if (!QFile::copy(dados + QStringLiteral("/TOLV2014PD.FDB"), copia)) {
-      std::fprintf(stderr, "não foi possível copiar o banco modelo\n");
-      return 1;
-    }
-    QFile::setPermissions(copia, QFile::ReadOwner | QFile::WriteOwner);
-  }
-  Pastas::definePrograma(pasta.path());
+  bancada::PastaBancada pasta;
+  const QString declaracao = pasta.arquivo(kBanco);
+  const QString direto = pasta.arquivo(QStringLiteral("DIRETO.FDB"));
+  for (const QString& copia : {declaracao, direto})
+    if (!pasta.CopiaModelo(copia)) return 1;
   bd::Servicos::defineEscritaForcada(declaracao, false);
   bd::Servicos::defineEscritaForcada(direto, false);
 
   TTolv tolv;
-  tolv.GetContribuinte().SetNi(kCnpj);
-  tolv.SetAnoCalendario(QStringLiteral("2013"));
-  tolv.SetTolvDK(QStringLiteral("1"));
-  tolv.GetResumo().Zera();
-  tolv.GetResumoGeral().Zera();
+  bancada::AbreDeclarante(tolv);
   {
     QElapsedTimer relogio;
     relogio.start();

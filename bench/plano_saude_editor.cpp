@@ -14,6 +14,7 @@
 #include <memory>
 
 #include "ApiDireta.h"
+#include "Bancada.h"
 #include "nucleo/TColecao.h"
 #include "nucleo/TTolv.h"
 #include "plataforma/bd/Conexao.h"
@@ -120,18 +121,9 @@ void Direto(const QString& arquivo, int operadora, double& mostra, double& passo
 int main(int argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication app(argc, argv);
-  QTemporaryDir pasta;
-  const QString dados = pasta.path() + QStringLiteral("/DADOS");
-  QDir().mkpath(dados);
-  for (const char* nome : {"Tolv.FDB", "TOLV2014PD.FDB"})
-    QFile::copy(QStringLiteral(TOLV_BANCOS_CONSTRUIDOS "/") + QString::fromLatin1(nome), dados + u'/' + QString::fromLatin1(nome));
-  const QString declaracao = dados + u'/' + kBanco;
-  if (!QFile::copy(dados + QStringLiteral("/TOLV2014PD.FDB"), declaracao)) {
-    std::fprintf(stderr, "não foi possível copiar o banco modelo\n");
-    return 1;
-  }
-  QFile::setPermissions(declaracao, QFile::ReadOwner | QFile::WriteOwner);
-  Pastas::definePrograma(pasta.path());
+  bancada::PastaBancada pasta;
+  const QString declaracao = pasta.arquivo(kBanco);
+  if (!pasta.CopiaModelo(declaracao)) return 1;
   try {
     bd::Servicos::defineEscritaForcada(declaracao, false);
     const int operadora = Semeia(declaracao);

@@ -12,6 +12,7 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "Bancada.h"
 #include "LinhasGeradas.h"
 #include "nucleo/RecalculoResumo.h"
 #include "nucleo/TColecao.h"
@@ -28,18 +29,9 @@ int main(int argc, char** argv) {
   QCoreApplication app(argc, argv);
   const int quantidade = qEnvironmentVariableIsSet("TOLV_BENCH_LINHAS") ? qEnvironmentVariableIntValue("TOLV_BENCH_LINHAS")
                                                                          : 500000;
-  QTemporaryDir pasta;
-  const QString dados = pasta.path() + QStringLiteral("/DADOS");
-  QDir().mkpath(dados);
-  for (const char* nome : {"Tolv.FDB", "TOLV2014PD.FDB"})
-    QFile::copy(QStringLiteral(TOLV_BANCOS_CONSTRUIDOS "/") + QString::fromLatin1(nome), dados + u'/' + QString::fromLatin1(nome));
-  const QString declaracao = dados + QStringLiteral("/TOLV2014114447770001612013.FDB");
-  if (!QFile::copy(dados + QStringLiteral("/TOLV2014PD.FDB"), declaracao)) {
-    std::fprintf(stderr, "não foi possível copiar o banco modelo\n");
-    return 1;
-  }
-  QFile::setPermissions(declaracao, QFile::ReadOwner | QFile::WriteOwner);
-  Pastas::definePrograma(pasta.path());
+  bancada::PastaBancada pasta;
+  const QString declaracao = pasta.arquivo(bancada::kBanco);
+  if (!pasta.CopiaModelo(declaracao)) return 1;
   try {
     bd::Servicos::defineEscritaForcada(declaracao, false);
     linhas_geradas::GeraLinhas(declaracao, 1, quantidade);

@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "ApiDireta.h"
+#include "Bancada.h"
 #include "nucleo/Cpf.h"
 #include "nucleo/TColecao.h"
 #include "nucleo/TTolv.h"
@@ -24,17 +25,15 @@
 #include "secoes/TzuqRra.h"
 
 using Firebird::IMessageMetadata;
-using Firebird::IResultSet;
 using Firebird::IStatement;
 
 namespace {
 
 constexpr int kItens = 100000;
 constexpr int kPassos = 1000;
-const QString kCnpj = QStringLiteral("11444777000161");
-const QString kBanco = QStringLiteral("TOLV2014114447770001612013.FDB");
-
-double Segundos(const QElapsedTimer& relogio) { return relogio.nsecsElapsed() / 1e9; }
+using bancada::kBanco;
+using bancada::kCnpj;
+using bancada::Segundos;
 
 class Abertura : public TColecao {
  public:
@@ -42,41 +41,6 @@ class Abertura : public TColecao {
 
  protected:
   void AbreConsulta(bd::Consulta&) override {}
-};
-
-// A prepared statement run bare, its rows fetched into a buffer.
-class Leitura {
- public:
-  Leitura(ApiDireta& api, const char* sql) : m_api(api) {
-    m_stmt = api.att->prepare(&api.st, api.tra, 0, sql, 3, IStatement::PREPARE_PREFETCH_METADATA);
-    m_entrada = m_stmt->getInputMetadata(&api.st);
-    m_saida = m_stmt->getOutputMetadata(&api.st);
-    m_in = std::make_unique<MensagemDireta>(api, m_entrada);
-    m_linha.resize(m_saida->getMessageLength(&api.st));
-  }
-  ~Leitura() {
-    m_entrada->release();
-    m_saida->release();
-    m_stmt->free(&m_api.st);
-  }
-  MensagemDireta& in() { return *m_in; }
-  // The first column of the first row, read as a 32-bit integer (0 without a row).
-  int32_t primeira() {
-    IResultSet* rs = m_stmt->openCursor(&m_api.st, m_api.tra, m_entrada, m_in->dados(), m_saida, 0);
-    int32_t valor = 0;
-    if (rs->fetchNext(&m_api.st, m_linha.data()) == Firebird::IStatus::RESULT_OK)
-      std::memcpy(&valor, m_linha.data() + m_saida->getOffset(&m_api.st, 0), sizeof valor);
-    rs->close(&m_api.st);
-    return valor;
-  }
-
- private:
-  ApiDireta& m_api;
-  IStatement* m_stmt;
-  IMessageMetadata* m_entrada;
-  IMessageMetadata* m_saida;
-  std::unique_ptr<MensagemDireta> m_in;
-  std::vector<unsigned char> m_linha;
 };
 
 // The items in one transaction, keys 1 to kItens, the key sequence moved past them.
@@ -108,19 +72,9 @@ void Preenche(const QString& arquivo) {
 int main(int argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication app(argc, argv);
-  QTemporaryDir pasta;
-  const QString dados = pasta.path() + QStringLiteral("/DADOS");
-  QDir().mkpath(dados);
-  for (const char* nome : {"Tolv.FDB", "TOLV2014PD.FDB"})
-    QFile::copy(QStringLiteral(TOLV_BANCOS_CONSTRUIDOS "/") + QString::fromLatin1(nome),
-                dados + u'/' + QString::fromLatin1(nome));
-  const QString declaracao = dados + u'/' + kBanco;
-  if (!QFile::copy(dados + QStringLiteral("/TOLV2014PD.FDB"), declaracao)) {
-    std::fprintf(stderr, "não foi possível copiar o banco modelo\n");
-    return 1;
-  }
-  QFile::setPermissions(declaracao, QFile::ReadOwner | QFile::WriteOwner);
-  Pastas::definePrograma(pasta.path());
+  bancada::PastaBancada pasta;
+  const QString declaracao = pasta.arquivo(kBanco);
+  if (!pasta.CopiaModelo(declaracao)) return 1;
   try {
     bd::Servicos::defineEscritaForcada(declaracao, false);
     QElapsedTimer relogio;
@@ -132,7 +86,7 @@ int main(int argc, char** argv) {
     double direto = 0, contagem = 0;
     {
       ApiDireta api(declaracao);
-      Leitura anterior(api,
+      ConsultaDireta anterior(api,
                        "SELECT FIRST 1 * FROM RRA_ITEM WHERE IN_TIPO_RRA = '1' AND RRA_ITEM_ID < ? "
                        "ORDER BY IN_TIPO_RRA DESC, RRA_ITEM_ID DESC");
       int32_t chave = kItens;
@@ -146,8 +100,8 @@ int main(int argc, char** argv) {
 
       // What each step would add if the counter were counted afresh: the type's count and the
       // item's place.
-      Leitura total(api, "SELECT RRADEC FROM RRA_ITEM_TOTAL");
-      Leitura posicao(api,
+      ConsultaDireta total(api, "SELECT RRADEC FROM RRA_ITEM_TOTAL");
+      ConsultaDireta posicao(api,
                       "SELECT COUNT(R.RRA_ITEM_ID) FROM RRA_ITEM R WHERE R.RRA_ITEM_ID <= ? AND R.IN_TIPO_RRA = '1'");
       constexpr int kContagens = 50;
       int64_t soma = 0;

@@ -58,17 +58,24 @@ QByteArray Palavra(int n) {
   return p;
 }
 
-// The declaration in the index (as the program registers it), then its lines inserted bare.
-void Gera(const QString& pastaDados) {
+// The declaration in the index, as the program registers it (with every other section's
+// indicator on when `secoes`); its file, closed, for the bare inserts.
+QString Registra(const QString& pastaDados, const QString& cnpj, const QString& nome, bool secoes) {
   {
     TErros erros;
     TTolv t;
     t.SetErros(&erros);
-    t.GetContribuinte().SetNi(kCnpj);
-    t.GetContribuinte().GetNome().SetValor(QStringLiteral("EMPRESA DE TESTE LTDA"));
-    t.GetEstabelecimentoResponsavel().SetNi(kCnpj);
+    t.GetContribuinte().SetNi(cnpj);
+    t.GetContribuinte().GetNome().SetValor(nome);
+    t.GetEstabelecimentoResponsavel().SetNi(cnpj);
     t.SetAnoCalendario(QStringLiteral("2013"));
     t.SetNatureza(t.GetNaturezas().BuscaNatureza(0));
+    if (secoes) {
+      t.SetInAdmFC(1);
+      t.SetInAdvogado(1);
+      t.SetInPlanoSaude(1);
+      t.SetInRemessa(1);
+    }
     t.GetResponsavel().SetNi(QStringLiteral("98765432100"));
     t.GetResponsavel().GetNome().SetValor(QStringLiteral("FULANO DE TAL"));
     TColecaoTolv colecao;
@@ -76,8 +83,14 @@ void Gera(const QString& pastaDados) {
     t.LiberaItens();
   }
   TColecao::FechaConexoes();
-  const QString arquivo = pastaDados + QStringLiteral("/TOLV2014") + kCnpj + QStringLiteral("2013.FDB");
+  const QString arquivo = pastaDados + QStringLiteral("/TOLV2014") + cnpj + QStringLiteral("2013.FDB");
   bd::Servicos::defineEscritaForcada(arquivo, false);
+  return arquivo;
+}
+
+// The declaration registered, then its lines inserted bare.
+void Gera(const QString& pastaDados) {
+  const QString arquivo = Registra(pastaDados, kCnpj, QStringLiteral("EMPRESA DE TESTE LTDA"), false);
 
   ApiDireta api(arquivo);
   ThrowStatusWrapper& st = api.st;
@@ -151,28 +164,7 @@ double BuscaBruta(const QString& arquivo, int& linhas) {
 const QString kCnpjSecoes = QStringLiteral("22333444000181");
 
 QString GeraSecoes(const QString& pastaDados) {
-  {
-    TErros erros;
-    TTolv t;
-    t.SetErros(&erros);
-    t.GetContribuinte().SetNi(kCnpjSecoes);
-    t.GetContribuinte().GetNome().SetValor(QStringLiteral("EMPRESA DAS SECOES LTDA"));
-    t.GetEstabelecimentoResponsavel().SetNi(kCnpjSecoes);
-    t.SetAnoCalendario(QStringLiteral("2013"));
-    t.SetNatureza(t.GetNaturezas().BuscaNatureza(0));
-    t.SetInAdmFC(1);
-    t.SetInAdvogado(1);
-    t.SetInPlanoSaude(1);
-    t.SetInRemessa(1);
-    t.GetResponsavel().SetNi(QStringLiteral("98765432100"));
-    t.GetResponsavel().GetNome().SetValor(QStringLiteral("FULANO DE TAL"));
-    TColecaoTolv colecao;
-    colecao.Inclui(t);
-    t.LiberaItens();
-  }
-  TColecao::FechaConexoes();
-  const QString arquivo = pastaDados + QStringLiteral("/TOLV2014") + kCnpjSecoes + QStringLiteral("2013.FDB");
-  bd::Servicos::defineEscritaForcada(arquivo, false);
+  const QString arquivo = Registra(pastaDados, kCnpjSecoes, QStringLiteral("EMPRESA DAS SECOES LTDA"), true);
   ApiDireta api(arquivo);
   secoes_bancada::Gerador(api).Gera();
   // The writer takes what the file's layout admits; the verification judges more. What the
@@ -205,20 +197,9 @@ QString GeraSecoes(const QString& pastaDados) {
 // Fetches every row of the statements, nothing more.
 double BuscaBrutaSecao(const QString& arquivo, const QList<QByteArray>& consultas, int64_t& linhas) {
   ApiDireta api(arquivo);
-  ThrowStatusWrapper& st = api.st;
   QElapsedTimer relogio;
   relogio.start();
-  linhas = 0;
-  for (const QByteArray& sql : consultas) {
-    IStatement* stmt = api.att->prepare(&st, api.tra, 0, sql.constData(), 3, IStatement::PREPARE_PREFETCH_METADATA);
-    IMessageMetadata* meta = stmt->getOutputMetadata(&st);
-    std::vector<unsigned char> buffer(meta->getMessageLength(&st));
-    IResultSet* rs = stmt->openCursor(&st, api.tra, nullptr, nullptr, meta, 0);
-    while (rs->fetchNext(&st, buffer.data()) == Firebird::IStatus::RESULT_OK) ++linhas;
-    rs->close(&st);
-    meta->release();
-    stmt->free(&st);
-  }
+  linhas = BuscaLinhas(api, consultas);
   return Segundos(relogio);
 }
 

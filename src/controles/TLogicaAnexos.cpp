@@ -80,6 +80,15 @@ void TLogicaAnexos::trocaDono(bool forcado) {
   if (m_trocouDono) m_trocouDono(false);
 }
 
+// The place among the processes comes with the lookup by number and court.
+void TLogicaAnexos::buscaPosicaoProcesso() {
+  TAnexoFC posicao(*m_declaracao, TAnexoFC::kProcesso);
+  posicao.GetContribuinte().SetTipo(kNiProcesso);
+  m_anexo->Atribui(posicao);
+  posicao.SetTipoProcesso(m_anexo->GetTipoProcesso());
+  if (m_colecao->BuscaProcesso(posicao)) m_anexo->SetPosicao(posicao.GetPosicao());
+}
+
 void TLogicaAnexos::carregaPosicao() {
   if (EhProcesso())
     m_posicao = m_anexo->GetPosicao() + 1;
@@ -146,14 +155,7 @@ bool TLogicaAnexos::Posiciona(const QString& chave) {
   trabalho.Atribui(*m_anexo);
   m_anexo->SetTipoProcesso(trabalho.GetTipoProcesso());
   m_anexo->GetIdentificacao().SetModificado(false);
-  if (EhProcesso()) {
-    // The place among the processes comes with the lookup by number and court.
-    TAnexoFC posicao(*m_declaracao, TAnexoFC::kProcesso);
-    posicao.GetContribuinte().SetTipo(kNiProcesso);
-    m_anexo->Atribui(posicao);
-    posicao.SetTipoProcesso(m_anexo->GetTipoProcesso());
-    if (m_colecao->BuscaProcesso(posicao)) m_anexo->SetPosicao(posicao.GetPosicao());
-  }
+  if (EhProcesso()) buscaPosicaoProcesso();
   carregaPosicao();
   TrocaDono();
   return true;
@@ -241,13 +243,7 @@ bool TLogicaAnexos::SalvaIdentificacao() {
         m_colecao->SalvaAnexo(*m_anexo);
       id.SetModificado(false);
       RecontaAnexos();
-      if (EhProcesso()) {
-        TAnexoFC posicao(*m_declaracao, TAnexoFC::kProcesso);
-        posicao.GetContribuinte().SetTipo(kNiProcesso);
-        m_anexo->Atribui(posicao);
-        posicao.SetTipoProcesso(m_anexo->GetTipoProcesso());
-        if (m_colecao->BuscaProcesso(posicao)) m_anexo->SetPosicao(posicao.GetPosicao());
-      }
+      if (EhProcesso()) buscaPosicaoProcesso();
       carregaPosicao();
     }
     TrocaDono();

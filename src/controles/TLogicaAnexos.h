@@ -107,6 +107,7 @@ class TLogicaAnexos {
  private:
   void trocaDono(bool forcado);
   void carregaPosicao();
+  void buscaPosicaoProcesso();
 
   TTolv* m_declaracao;
   Modo m_modo;

@@ -18,6 +18,7 @@
 #include <functional>
 
 #include "controles/ControleDados.h"
+#include "controles/GuardaErros.h"
 #include "controles/MolduraTolv.h"
 #include "controles/PaletaTolv.h"
 #include "controles/TEditData.h"
@@ -52,18 +53,6 @@ constexpr int kLimiteNomeEmpresa = 150;
 constexpr QRgb kFundoSomenteLeitura = qRgb(225, 225, 225);
 const QString kSemData = QStringLiteral("30/12/1899");
 const QString kFormatoData = QStringLiteral("dd/MM/yyyy");
-
-// Runs an event's work: a refused value is shown with its own kind, anything else as an error.
-template <typename F>
-void guarda(F&& f) {
-  GuardaEventos::executa([&] {
-    try {
-      f();
-    } catch (const TErro& e) {
-      e.Mostra();
-    }
-  });
-}
 
 bool podeFocar(const QWidget* w) {
   return w && w->isVisible() && w->isEnabled() && w->focusPolicy() != Qt::NoFocus;
@@ -475,19 +464,19 @@ void TFrInformacoesTolv::criaControles() {
 
 void TFrInformacoesTolv::ligaEventos() {
   connect(m_rbSim, &QRadioButton::toggled, this, [this](bool sim) {
-    if (m_tolv) guarda([&] { RbRetificadoraClick(sim); });
+    if (m_tolv) GuardaErros([&] { RbRetificadoraClick(sim); });
   });
   connect(m_cbTipoEvento, &QComboBox::currentIndexChanged, this, [this](int i) {
-    if (m_tolv) guarda([&] { CbTipoEventoChange(i); });
+    if (m_tolv) GuardaErros([&] { CbTipoEventoChange(i); });
   });
   connect(m_edDataEvento, &TEditData::Mudou, this, [this] {
-    if (m_tolv && m_inicializada) guarda([&] { EdDataEventoChange(); });
+    if (m_tolv && m_inicializada) GuardaErros([&] { EdDataEventoChange(); });
   });
   connect(m_deNome, &QLineEdit::textEdited, this, [this] {
-    if (m_tolv) guarda([&] { DeNomeChange(); });
+    if (m_tolv) GuardaErros([&] { DeNomeChange(); });
   });
   connect(m_dblcResponsavel, &QComboBox::activated, this, [this](int linha) {
-    if (m_tolv) guarda([&] { DblcResponsavelEscolhe(linha); });
+    if (m_tolv) GuardaErros([&] { DblcResponsavelEscolhe(linha); });
   });
   connect(m_dblcResponsavel, &QComboBox::editTextChanged, this, [this](const QString& texto) {
     if (!m_tolv) return;
@@ -517,7 +506,7 @@ void TFrInformacoesTolv::ligaEventos() {
   rastreador.registra(this, [this](QWidget*) {
     if (!m_tolv) return true;
     bool pode = false;
-    guarda([&] {
+    GuardaErros([&] {
       m_tolv->AtualizaIndicadoresAno();
       pode = PodeSair();
     });
@@ -525,26 +514,26 @@ void TFrInformacoesTolv::ligaEventos() {
   });
   rastreador.registra(m_deNome, [this](QWidget*) {
     bool pode = true;
-    if (m_tolv) guarda([&] { pode = DeNomeExit(); });
+    if (m_tolv) GuardaErros([&] { pode = DeNomeExit(); });
     return pode;
   });
   rastreador.registra(
       m_edDataEvento, [this](QWidget*) {
         // "Não" to the closing puts the previous date back; the user may still leave.
-        if (m_tolv) guarda([&] { EdDataEventoExit(); });
+        if (m_tolv) GuardaErros([&] { EdDataEventoExit(); });
         return true;
       },
       [this](QWidget*) {
-        if (m_tolv) guarda([&] { EdDataEventoEnter(); });
+        if (m_tolv) GuardaErros([&] { EdDataEventoEnter(); });
       });
   rastreador.registra(m_dblcResponsavel, [this](QWidget*) {
     bool pode = true;
-    if (m_tolv) guarda([&] { pode = DblcResponsavelExit(); });
+    if (m_tolv) GuardaErros([&] { pode = DblcResponsavelExit(); });
     return pode;
   });
   rastreador.registra(m_deNomeResp, [this](QWidget* destino) {
     if (!m_tolv) return true;
-    guarda([&] { DeNomeRespExit(); });
+    GuardaErros([&] { DeNomeRespExit(); });
     // The empty name was told; the user may still leave the group, to pick another person.
     const bool semNome =
         m_deNomeResp->text().trimmed().isEmpty() && !m_tolv->GetResponsavel().GetNiDigitos().isEmpty();
@@ -552,7 +541,7 @@ void TFrInformacoesTolv::ligaEventos() {
   });
   rastreador.registra(m_panel4, [this](QWidget*) {
     if (!m_tolv || !m_colecao) return true;
-    guarda([&] {
+    GuardaErros([&] {
       salva();
       abreLista();
       AssociaResponsavel();
@@ -628,7 +617,7 @@ void TFrInformacoesTolv::Finaliza() {
     // What was typed last goes with the header, also when the declaration closes from a menu.
     QWidget* foco = QApplication::focusWidget();
     if (foco && isAncestorOf(foco)) ConfirmaControleDados(foco);
-    guarda([&] { salva(); });
+    GuardaErros([&] { salva(); });
   }
   if (m_conteiner) disconnect(m_conteiner, &TFrDeclaracao::OnChange, this, nullptr);
   for (TTolvEdit* e : {m_deCpfCnpj, m_deNome, m_deNomeResp, m_deDDD, m_deTelefone, m_deRamal, m_deFax, m_deEmail,

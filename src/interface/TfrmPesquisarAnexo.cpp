@@ -9,6 +9,9 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
+#include "controles/BotoesPesquisa.h"
+#include "controles/GuardaErros.h"
+#include "controles/ModeloLotes.h"
 #include "controles/PaletaTolv.h"
 #include "controles/TDesenhoResultado.h"
 #include "controles/TTolvButton.h"
@@ -27,47 +30,30 @@ constexpr int kLote = 100;
 constexpr int kLargura = 748;
 constexpr int kAltura = 467;
 
-template <typename F>
-void guarda(F&& f) {
-  GuardaEventos::executa([&] {
-    try {
-      f();
-    } catch (const TErro& e) {
-      e.Mostra();
-    }
-  });
-}
-
 }  // namespace
 
-class TfrmPesquisarAnexo::Modelo : public QAbstractTableModel {
+class TfrmPesquisarAnexo::Modelo : public ModeloLotes<Linha> {
  public:
   using Leitura = std::function<int(int maximo, std::vector<Linha>&)>;
   using Fim = std::function<bool()>;
 
-  Modelo(std::vector<Coluna> colunas, QObject* pai) : QAbstractTableModel(pai), m_colunas(std::move(colunas)) {}
+  Modelo(std::vector<Coluna> colunas, QObject* pai) : ModeloLotes(pai), m_colunas(std::move(colunas)) {}
 
   void Reinicia(Leitura leitura, Fim fim) {
-    beginResetModel();
-    m_leitura = std::move(leitura);
-    m_fim = std::move(fim);
-    m_linhas.clear();
-    if (m_leitura) m_leitura(kLote, m_linhas);
-    endResetModel();
+    Recomeca([&](std::vector<Linha>& linhas) {
+      m_leitura = std::move(leitura);
+      m_fim = std::move(fim);
+      if (m_leitura) m_leitura(kLote, linhas);
+    });
   }
-  const Linha* Registro(int i) const { return i >= 0 && i < int(m_linhas.size()) ? &m_linhas[size_t(i)] : nullptr; }
 
-  int rowCount(const QModelIndex& pai = {}) const override { return pai.isValid() ? 0 : int(m_linhas.size()); }
   int columnCount(const QModelIndex& pai = {}) const override { return pai.isValid() ? 0 : int(m_colunas.size()); }
   bool canFetchMore(const QModelIndex& pai) const override { return !pai.isValid() && m_fim && !m_fim(); }
   void fetchMore(const QModelIndex& pai) override {
     if (!canFetchMore(pai)) return;
     std::vector<Linha> novas;
-    guarda([&] { m_leitura(kLote, novas); });
-    if (novas.empty()) return;
-    beginInsertRows({}, int(m_linhas.size()), int(m_linhas.size() + novas.size()) - 1);
-    for (Linha& l : novas) m_linhas.push_back(std::move(l));
-    endInsertRows();
+    GuardaErros([&] { m_leitura(kLote, novas); });
+    Acrescenta(novas);
   }
   QVariant data(const QModelIndex& i, int papel) const override {
     const Linha* l = Registro(i.row());
@@ -76,7 +62,7 @@ class TfrmPesquisarAnexo::Modelo : public QAbstractTableModel {
       case Qt::DisplayRole:
         return i.column() < l->textos.size() ? l->textos[i.column()] : QString();
       case Qt::BackgroundRole:
-        return PaletaTolv::cor(i.row() % 2 == 0 ? 0xD1DCE2 : 0xDCE5EC);
+        return CorDaLinha(i.row());
       case Qt::TextAlignmentRole:
         return int((m_colunas[size_t(i.column())].direita ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter);
       default:
@@ -91,7 +77,6 @@ class TfrmPesquisarAnexo::Modelo : public QAbstractTableModel {
 
  private:
   std::vector<Coluna> m_colunas;
-  std::vector<Linha> m_linhas;
   Leitura m_leitura;
   Fim m_fim;
 };
@@ -120,22 +105,10 @@ TfrmPesquisarAnexo::TfrmPesquisarAnexo(TTolv& declaracao, Escolhido escolhido, c
 
   m_grid = new QTableView(this);
   m_grid->setObjectName(QStringLiteral("grdDbgTolvItem"));
-  const QFontMetrics medida(PaletaTolv::arial(8));
   m_modelo = new Modelo(colunas, this);
   m_grid->setModel(m_modelo);
-  m_grid->setItemDelegate(new TDesenhoResultado(m_grid));
-  m_grid->setSelectionBehavior(QAbstractItemView::SelectRows);
-  m_grid->setSelectionMode(QAbstractItemView::SingleSelection);
-  m_grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
-  m_grid->verticalHeader()->hide();
-  m_grid->verticalHeader()->setDefaultSectionSize(medida.height() + 6);
-  m_grid->setWordWrap(false);
-  m_grid->horizontalHeader()->setDefaultAlignment(Qt::AlignCenter);
-  m_grid->horizontalHeader()->setHighlightSections(false);
+  TDesenhoResultado::PreparaGrade(m_grid);
   m_grid->horizontalHeader()->setStretchLastSection(true);
-  m_grid->setStyleSheet(QStringLiteral("QTableView { background: #DFE8ED; gridline-color: #DCE5EC; color: #525252; }"
-                                       "QHeaderView::section { background: #638FC0; color: white; border: 0px;"
-                                       " border-right: 1px solid #DCE5EC; padding: 3px; }"));
   // Widths in characters (of digits, the widest that the numbers show); the last column takes
   // what is left.
   const QFontMetrics negrito(PaletaTolv::arial(8, true));
@@ -147,7 +120,7 @@ TfrmPesquisarAnexo::TfrmPesquisarAnexo(TTolv& declaracao, Escolhido escolhido, c
   margem->addWidget(m_grid);
   principal->addLayout(margem, 1);
   connect(m_grid, &QAbstractItemView::doubleClicked, this, [this] {
-    if (PosicionarDisponivel()) guarda([this] { Posicionar(); });
+    if (PosicionarDisponivel()) GuardaErros([this] { Posicionar(); });
   });
 
   auto* rodape = new QWidget(this);
@@ -156,25 +129,16 @@ TfrmPesquisarAnexo::TfrmPesquisarAnexo(TTolv& declaracao, Escolhido escolhido, c
   auto* lBotoes = new QHBoxLayout(rodape);
   lBotoes->setContentsMargins(10, 8, 10, 8);
   lBotoes->addStretch(1);
-  const auto botao = [rodape, lBotoes](const char* objeto, const QString& texto, const QString& dica) {
-    auto* b = new TTolvButton(texto, rodape);
-    b->setObjectName(QString::fromLatin1(objeto));
-    b->setToolTip(dica);
-    b->setMinimumSize(88, 25);
-    lBotoes->addWidget(b);
-    return b;
-  };
-  m_btnExecutar = botao("btnTbExecutar", QStringLiteral("&Executar"),
-                        QStringLiteral("Executa a pesquisa de acordo com os argumentos informados  (CTRL+J)"));
-  m_btnLimpar = botao("btnTbLimpar", QStringLiteral("&Limpar"), QStringLiteral("Limpa os argumentos de pesquisa   (CTRL+H)"));
-  m_btnLocalizar = botao("btnTbLocalizar", QStringLiteral("&Posicionar"),
-                         QStringLiteral("Posiciona no beneficiário/código selecionado   (CTRL+K)"));
-  m_tbLocalizarInativo = botao("TbLocalizarInativo", QStringLiteral("Posicionar"), QString());
+  const BotoesPesquisa botoes(rodape, lBotoes, "btnTbExecutar", "btnTbLimpar", "btnTbLocalizar");
+  m_btnExecutar = botoes.executar;
+  m_btnLimpar = botoes.limpar;
+  m_btnLocalizar = botoes.posicionar;
+  m_tbLocalizarInativo = BotoesPesquisa::Botao(rodape, lBotoes, "TbLocalizarInativo", "Posicionar", "");
   m_tbLocalizarInativo->setEnabled(false);
   principal->addWidget(rodape);
-  connect(m_btnExecutar, &QAbstractButton::clicked, this, [this] { guarda([this] { ExecutaPesquisa(); }); });
-  connect(m_btnLimpar, &QAbstractButton::clicked, this, [this] { guarda([this] { Limpa(); }); });
-  connect(m_btnLocalizar, &QAbstractButton::clicked, this, [this] { guarda([this] { Posicionar(); }); });
+  connect(m_btnExecutar, &QAbstractButton::clicked, this, [this] { GuardaErros([this] { ExecutaPesquisa(); }); });
+  connect(m_btnLimpar, &QAbstractButton::clicked, this, [this] { GuardaErros([this] { Limpa(); }); });
+  connect(m_btnLocalizar, &QAbstractButton::clicked, this, [this] { GuardaErros([this] { Posicionar(); }); });
   mostraPosicionar(false);
 }
 

@@ -18,7 +18,10 @@
 
 #include <vector>
 
+#include "controles/BotoesPesquisa.h"
+#include "controles/GuardaErros.h"
 #include "controles/MolduraTolv.h"
+#include "controles/ModeloLotes.h"
 #include "controles/PaletaTolv.h"
 #include "controles/TDesenhoResultado.h"
 #include "controles/TTolvButton.h"
@@ -43,8 +46,6 @@ constexpr int kAjuda = 11070;
 constexpr uint16_t kNenhumRegistro = 292;
 constexpr int kLote = 100;
 
-constexpr QRgb kLinhaImpar = qRgb(0xD1, 0xDC, 0xE2);
-constexpr QRgb kLinhaPar = qRgb(0xDC, 0xE5, 0xEC);
 
 enum Coluna { kCodigo, kCpfCnpj, kNome, kFonte, kOrigem, kColunas };
 
@@ -55,42 +56,26 @@ const char* const kCriteriosNome[] = {"Exatamente igual ao Nome/Nome empresarial
                                       "Primeira palavra igual ao início do Nome/Nome empresarial",
                                       "Todas as palavras em qualquer parte do Nome/Nome empresarial"};
 
-template <typename F>
-void guarda(F&& f) {
-  GuardaEventos::executa([&] {
-    try {
-      f();
-    } catch (const TErro& e) {
-      e.Mostra();
-    }
-  });
-}
-
 QPointer<TFoPesquisar> g_janela;
 
 }  // namespace
 
 // The hits, read from the search a packet at a time as the grid scrolls.
-class TFrPesquisarTolv::Modelo : public QAbstractTableModel {
+class TFrPesquisarTolv::Modelo : public ModeloLotes<LinhaPesquisaBeneficiarios> {
  public:
-  explicit Modelo(QObject* pai) : QAbstractTableModel(pai) {}
+  explicit Modelo(QObject* pai) : ModeloLotes(pai) {}
 
   void Reinicia(ConsultaPesquisaBeneficiarios* consulta) {
-    beginResetModel();
-    m_consulta = consulta;
-    m_linhas.clear();
-    if (m_consulta) m_consulta->Le(kLote, m_linhas);
-    endResetModel();
-  }
-  const LinhaPesquisaBeneficiarios* Linha(int i) const {
-    return i >= 0 && i < int(m_linhas.size()) ? &m_linhas[size_t(i)] : nullptr;
+    Recomeca([&](std::vector<LinhaPesquisaBeneficiarios>& linhas) {
+      m_consulta = consulta;
+      if (m_consulta) m_consulta->Le(kLote, linhas);
+    });
   }
   void SetTituloFonte(const QString& titulo) {
     m_tituloFonte = titulo;
     emit headerDataChanged(Qt::Horizontal, kFonte, kFonte);
   }
 
-  int rowCount(const QModelIndex& pai = {}) const override { return pai.isValid() ? 0 : int(m_linhas.size()); }
   int columnCount(const QModelIndex& pai = {}) const override { return pai.isValid() ? 0 : kColunas; }
   bool canFetchMore(const QModelIndex& pai) const override {
     return !pai.isValid() && m_consulta && !m_consulta->Terminada();
@@ -102,15 +87,12 @@ class TFrPesquisarTolv::Modelo : public QAbstractTableModel {
       CursorEspera espera;
       m_consulta->Le(kLote, novas);
     });
-    if (novas.empty()) return;
-    beginInsertRows({}, int(m_linhas.size()), int(m_linhas.size() + novas.size()) - 1);
-    for (auto& l : novas) m_linhas.push_back(std::move(l));
-    endInsertRows();
+    Acrescenta(novas);
   }
   QVariant data(const QModelIndex& i, int papel) const override {
-    const LinhaPesquisaBeneficiarios* l = Linha(i.row());
+    const LinhaPesquisaBeneficiarios* l = Registro(i.row());
     if (!l) return {};
-    if (papel == Qt::BackgroundRole) return QColor((i.row() + 1) % 2 ? kLinhaImpar : kLinhaPar);
+    if (papel == Qt::BackgroundRole) return CorDaLinha(i.row());
     if (papel == Qt::TextAlignmentRole && i.column() != kNome)
       return QVariant::fromValue(Qt::Alignment(Qt::AlignCenter));
     if (papel != Qt::DisplayRole) return {};
@@ -136,7 +118,6 @@ class TFrPesquisarTolv::Modelo : public QAbstractTableModel {
 
  private:
   ConsultaPesquisaBeneficiarios* m_consulta = nullptr;
-  std::vector<LinhaPesquisaBeneficiarios> m_linhas;
   QString m_tituloFonte = QStringLiteral("Fonte pagadora/Processo");
 };
 
@@ -236,24 +217,14 @@ void TFrPesquisarTolv::criaControles() {
 
   auto* botoes = new QHBoxLayout;
   botoes->addStretch(1);
-  const auto botao = [this, botoes](const char* nome, const QString& texto, const QString& dica) {
-    auto* b = new TTolvButton(texto, this);
-    b->setObjectName(QString::fromLatin1(nome));
-    b->setToolTip(dica);
-    b->setMinimumSize(88, 25);
-    b->setProperty("contextoAjuda", kAjuda);
-    botoes->addWidget(b);
-    return b;
-  };
-  m_tbExecutar = botao("TbExecutar", QStringLiteral("&Executar"),
-                       QStringLiteral("Executa a pesquisa de acordo com os argumentos informados  (CTRL+J)"));
-  m_tbLimpar = botao("TbLimpar", QStringLiteral("&Limpar"), QStringLiteral("Limpa os argumentos de pesquisa   (CTRL+H)"));
-  m_tbLocalizar = botao("TbLocalizar", QStringLiteral("&Posicionar"),
-                        QStringLiteral("Posiciona no beneficiário/código selecionado   (CTRL+K)"));
+  const BotoesPesquisa comandos(this, botoes, "TbExecutar", "TbLimpar", "TbLocalizar", kAjuda);
+  m_tbExecutar = comandos.executar;
+  m_tbLimpar = comandos.limpar;
+  m_tbLocalizar = comandos.posicionar;
   principal->addLayout(botoes);
-  connect(m_tbExecutar, &QAbstractButton::clicked, this, [this] { guarda([this] { ExecutarClick(); }); });
-  connect(m_tbLimpar, &QAbstractButton::clicked, this, [this] { guarda([this] { TbLimparClick(); }); });
-  connect(m_tbLocalizar, &QAbstractButton::clicked, this, [this] { guarda([this] { TbLocalizarClick(); }); });
+  connect(m_tbExecutar, &QAbstractButton::clicked, this, [this] { GuardaErros([this] { ExecutarClick(); }); });
+  connect(m_tbLimpar, &QAbstractButton::clicked, this, [this] { GuardaErros([this] { TbLimparClick(); }); });
+  connect(m_tbLocalizar, &QAbstractButton::clicked, this, [this] { GuardaErros([this] { TbLocalizarClick(); }); });
   const auto atalho = [this](const QKeySequence& tecla, TTolvButton* b) {
     auto* s = new QShortcut(tecla, this);
     s->setContext(Qt::WidgetWithChildrenShortcut);
@@ -270,28 +241,17 @@ void TFrPesquisarTolv::criaControles() {
   m_grade->setProperty("contextoAjuda", kAjuda);
   m_modelo = new Modelo(this);
   m_grade->setModel(m_modelo);
-  m_grade->setItemDelegate(new TDesenhoResultado(m_grade));
-  m_grade->setSelectionBehavior(QAbstractItemView::SelectRows);
-  m_grade->setSelectionMode(QAbstractItemView::SingleSelection);
-  m_grade->setEditTriggers(QAbstractItemView::NoEditTriggers);
-  m_grade->verticalHeader()->hide();
-  m_grade->verticalHeader()->setDefaultSectionSize(QFontMetrics(PaletaTolv::arial(8)).height() + 6);
-  m_grade->setWordWrap(false);
-  m_grade->horizontalHeader()->setDefaultAlignment(Qt::AlignCenter);
-  m_grade->horizontalHeader()->setHighlightSections(false);
+  TDesenhoResultado::PreparaGrade(m_grade);
   m_grade->horizontalHeader()->setSectionsClickable(true);
-  m_grade->setStyleSheet(QStringLiteral("QTableView { background: #DFE8ED; gridline-color: #DCE5EC; color: #525252; }"
-                                        "QHeaderView::section { background: #638FC0; color: white; border: 0px;"
-                                        " border-right: 1px solid #DCE5EC; padding: 3px; }"));
   m_grade->setFont(PaletaTolv::arial(8));
   m_grade->installEventFilter(this);
   // The name takes whatever the other columns leave.
   m_grade->horizontalHeader()->setSectionResizeMode(kNome, QHeaderView::Stretch);
   principal->addWidget(m_grade, 1);
   connect(m_grade->horizontalHeader(), &QHeaderView::sectionClicked, this,
-          [this](int coluna) { guarda([this, coluna] { ordena(coluna); }); });
+          [this](int coluna) { GuardaErros([this, coluna] { ordena(coluna); }); });
   connect(m_grade, &QAbstractItemView::doubleClicked, this, [this] {
-    guarda([this] { TbLocalizarClick(); });
+    GuardaErros([this] { TbLocalizarClick(); });
     emit GridDblClick();
   });
   ajustaColunas();
@@ -470,7 +430,7 @@ void TFrPesquisarTolv::TbLimparClick() {
 void TFrPesquisarTolv::TbLocalizarClick() {
   if (!m_tbLocalizar->isEnabled() || m_selBeneficiario || !m_posiciona) return;
   const QModelIndex atual = m_grade->currentIndex();
-  const LinhaPesquisaBeneficiarios* l = m_modelo->Linha(atual.isValid() ? atual.row() : -1);
+  const LinhaPesquisaBeneficiarios* l = m_modelo->Registro(atual.isValid() ? atual.row() : -1);
   if (!l) return;
   const LinhaPesquisaBeneficiarios linha = *l;
   QPointer<QWidget> ativo = QApplication::focusWidget();
@@ -490,7 +450,7 @@ void TFrPesquisarTolv::TbLocalizarClick() {
 
 QString TFrPesquisarTolv::CpfCnpjSelecionado() const {
   const QModelIndex atual = m_grade->currentIndex();
-  const LinhaPesquisaBeneficiarios* l = m_modelo->Linha(atual.isValid() ? atual.row() : -1);
+  const LinhaPesquisaBeneficiarios* l = m_modelo->Registro(atual.isValid() ? atual.row() : -1);
   return l ? l->CpfCnpj() : QString();
 }
 
@@ -503,13 +463,13 @@ bool TFrPesquisarTolv::eventFilter(QObject* objeto, QEvent* evento) {
     const bool enter = tecla->key() == Qt::Key_Return || tecla->key() == Qt::Key_Enter;
     if (objeto == m_grade) {
       if (enter) {
-        guarda([this] { TbLocalizarClick(); });
+        GuardaErros([this] { TbLocalizarClick(); });
         return true;
       }
       return false;
     }
     if (enter && !(tecla->modifiers() & Qt::ControlModifier)) {
-      guarda([this] { ExecutarClick(); });
+      GuardaErros([this] { ExecutarClick(); });
       return true;
     }
     // Digits only in the number box; pasting (Ctrl+V) and editing keys pass.

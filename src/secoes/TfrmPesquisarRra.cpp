@@ -15,7 +15,10 @@
 #include <algorithm>
 #include <vector>
 
+#include "controles/BotoesPesquisa.h"
+#include "controles/GuardaErros.h"
 #include "controles/MolduraTolv.h"
+#include "controles/ModeloLotes.h"
 #include "controles/PaletaTolv.h"
 #include "controles/TDesenhoResultado.h"
 #include "controles/TTolvButton.h"
@@ -34,19 +37,6 @@ constexpr int kAjuda = 11070;
 constexpr uint16_t kNenhumRegistro = 292;
 constexpr int kLote = 200;
 
-constexpr QRgb kLinhaImpar = qRgb(0xD1, 0xDC, 0xE2);
-constexpr QRgb kLinhaPar = qRgb(0xDC, 0xE5, 0xEC);
-
-template <typename F>
-void guarda(F&& f) {
-  GuardaEventos::executa([&] {
-    try {
-      f();
-    } catch (const TErro& e) {
-      e.Mostra();
-    }
-  });
-}
 
 struct ColunaResultado {
   const char* titulo;
@@ -70,20 +60,17 @@ const char* const kCriteriosNomeAdv[] = {"Exatamente igual ao Nome/Nome empresar
 }  // namespace
 
 // The hits, read from the search a window at a time as the grid scrolls.
-class TfrmPesquisarRra::Modelo : public QAbstractTableModel {
+class TfrmPesquisarRra::Modelo : public ModeloLotes<LinhaPesquisaRra> {
  public:
-  explicit Modelo(QObject* pai) : QAbstractTableModel(pai) {}
+  explicit Modelo(QObject* pai) : ModeloLotes(pai) {}
 
   void Reinicia(ConsultaPesquisaRra* consulta) {
-    beginResetModel();
-    m_consulta = consulta;
-    m_linhas.clear();
-    if (m_consulta) m_consulta->Le(kLote, m_linhas);
-    endResetModel();
+    Recomeca([&](std::vector<LinhaPesquisaRra>& linhas) {
+      m_consulta = consulta;
+      if (m_consulta) m_consulta->Le(kLote, linhas);
+    });
   }
-  const LinhaPesquisaRra* Linha(int i) const { return i >= 0 && i < int(m_linhas.size()) ? &m_linhas[size_t(i)] : nullptr; }
 
-  int rowCount(const QModelIndex& pai = {}) const override { return pai.isValid() ? 0 : int(m_linhas.size()); }
   int columnCount(const QModelIndex& pai = {}) const override { return pai.isValid() ? 0 : 5; }
   bool canFetchMore(const QModelIndex& pai) const override {
     return !pai.isValid() && m_consulta && !m_consulta->Terminada();
@@ -92,15 +79,12 @@ class TfrmPesquisarRra::Modelo : public QAbstractTableModel {
     if (!canFetchMore(pai)) return;
     std::vector<LinhaPesquisaRra> novas;
     GuardaEventos::executa([&] { m_consulta->Le(kLote, novas); });
-    if (novas.empty()) return;
-    beginInsertRows({}, int(m_linhas.size()), int(m_linhas.size() + novas.size()) - 1);
-    for (auto& l : novas) m_linhas.push_back(std::move(l));
-    endInsertRows();
+    Acrescenta(novas);
   }
   QVariant data(const QModelIndex& i, int papel) const override {
-    const LinhaPesquisaRra* l = Linha(i.row());
+    const LinhaPesquisaRra* l = Registro(i.row());
     if (!l) return {};
-    if (papel == Qt::BackgroundRole) return QColor((i.row() + 1) % 2 ? kLinhaImpar : kLinhaPar);
+    if (papel == Qt::BackgroundRole) return CorDaLinha(i.row());
     if (papel != Qt::DisplayRole) return {};
     switch (i.column()) {
       case 0: return l->cpf;
@@ -122,7 +106,6 @@ class TfrmPesquisarRra::Modelo : public QAbstractTableModel {
 
  private:
   ConsultaPesquisaRra* m_consulta = nullptr;
-  std::vector<LinhaPesquisaRra> m_linhas;
   QString m_tituloProcesso = QStringLiteral("Processo/Requerimento");
 };
 
@@ -257,24 +240,14 @@ void TfrmPesquisarRra::criaControles() {
 
   auto* botoes = new QHBoxLayout;
   botoes->addStretch(1);
-  const auto botao = [this, botoes](const char* nome, const QString& texto, const QString& dica) {
-    auto* b = new TTolvButton(texto, this);
-    b->setObjectName(QString::fromLatin1(nome));
-    b->setToolTip(dica);
-    b->setMinimumSize(88, 25);
-    b->setProperty("contextoAjuda", kAjuda);
-    botoes->addWidget(b);
-    return b;
-  };
-  m_btnExecutar = botao("btnExecutar", QStringLiteral("&Executar"),
-                        QStringLiteral("Executa a pesquisa de acordo com os argumentos informados  (CTRL+J)"));
-  m_btnLimpar = botao("btnLimpar", QStringLiteral("&Limpar"), QStringLiteral("Limpa os argumentos de pesquisa   (CTRL+H)"));
-  m_btnPosicionar = botao("btnPosicionar", QStringLiteral("&Posicionar"),
-                          QStringLiteral("Posiciona no beneficiário/código selecionado   (CTRL+K)"));
+  const BotoesPesquisa comandos(this, botoes, "btnExecutar", "btnLimpar", "btnPosicionar", kAjuda);
+  m_btnExecutar = comandos.executar;
+  m_btnLimpar = comandos.limpar;
+  m_btnPosicionar = comandos.posicionar;
   principal->addLayout(botoes);
-  connect(m_btnExecutar, &QAbstractButton::clicked, this, [this] { guarda([this] { ExecutaPesquisa(); }); });
-  connect(m_btnLimpar, &QAbstractButton::clicked, this, [this] { guarda([this] { Limpa(); }); });
-  connect(m_btnPosicionar, &QAbstractButton::clicked, this, [this] { guarda([this] { Posicionar(); }); });
+  connect(m_btnExecutar, &QAbstractButton::clicked, this, [this] { GuardaErros([this] { ExecutaPesquisa(); }); });
+  connect(m_btnLimpar, &QAbstractButton::clicked, this, [this] { GuardaErros([this] { Limpa(); }); });
+  connect(m_btnPosicionar, &QAbstractButton::clicked, this, [this] { GuardaErros([this] { Posicionar(); }); });
   const auto atalho = [this](const QKeySequence& tecla, TTolvButton* b) {
     connect(new QShortcut(tecla, this), &QShortcut::activated, b, [b] {
       if (b->isEnabled()) b->click();
@@ -289,19 +262,8 @@ void TfrmPesquisarRra::criaControles() {
   m_grid->setProperty("contextoAjuda", kAjuda);
   m_modelo = new Modelo(this);
   m_grid->setModel(m_modelo);
-  m_grid->setItemDelegate(new TDesenhoResultado(m_grid));
-  m_grid->setSelectionBehavior(QAbstractItemView::SelectRows);
-  m_grid->setSelectionMode(QAbstractItemView::SingleSelection);
-  m_grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
-  m_grid->verticalHeader()->hide();
-  m_grid->verticalHeader()->setDefaultSectionSize(QFontMetrics(PaletaTolv::arial(8)).height() + 6);
+  TDesenhoResultado::PreparaGrade(m_grid);
   m_grid->setShowGrid(true);
-  m_grid->setWordWrap(false);
-  m_grid->horizontalHeader()->setDefaultAlignment(Qt::AlignCenter);
-  m_grid->horizontalHeader()->setHighlightSections(false);
-  m_grid->setStyleSheet(QStringLiteral("QTableView { background: #DFE8ED; gridline-color: #DCE5EC; color: #525252; }"
-                                       "QHeaderView::section { background: #638FC0; color: white; border: 0px;"
-                                       " border-right: 1px solid #DCE5EC; padding: 3px; }"));
   m_grid->setFont(PaletaTolv::arial(8));
   // Widths for the selected row, which is drawn in bold.
   const QFontMetrics negrito(PaletaTolv::arial(8, true));
@@ -313,7 +275,7 @@ void TfrmPesquisarRra::criaControles() {
   m_grid->setMinimumHeight(180);
   principal->addWidget(m_grid, 1);
   connect(m_grid, &QAbstractItemView::doubleClicked, this, [this] {
-    if (m_btnPosicionar->isEnabled()) guarda([this] { Posicionar(); });
+    if (m_btnPosicionar->isEnabled()) GuardaErros([this] { Posicionar(); });
   });
 
   int largura = 2 * 8 + 2;
@@ -419,7 +381,7 @@ bool TfrmPesquisarRra::ExecutaPesquisa() {
 
 void TfrmPesquisarRra::Posicionar() {
   if (!m_btnPosicionar->isEnabled()) return;
-  const LinhaPesquisaRra* l = m_modelo->Linha(m_grid->currentIndex().isValid() ? m_grid->currentIndex().row() : 0);
+  const LinhaPesquisaRra* l = m_modelo->Registro(m_grid->currentIndex().isValid() ? m_grid->currentIndex().row() : 0);
   if (!l || !m_posiciona) return;
   m_posiciona(QString::number(l->id));
 }

@@ -13,6 +13,7 @@
 #include <QVBoxLayout>
 
 #include "controles/ControleDados.h"
+#include "controles/GuardaErros.h"
 #include "controles/MolduraTolv.h"
 #include "controles/PaletaTolv.h"
 #include "controles/TRastreadorFoco.h"
@@ -44,18 +45,6 @@ const QString kFormatoData = QStringLiteral("dd/MM/yyyy");
 const QDate kDataVazia(1899, 12, 30);
 constexpr QRgb kFundoSomenteLeitura = qRgb(0xE1, 0xE1, 0xE1);
 constexpr QRgb kBranco = qRgb(0xFF, 0xFF, 0xFF);
-
-// Runs an event's work: a refused value is shown with its own kind, anything else as an error.
-template <typename F>
-void guarda(F&& f) {
-  GuardaEventos::executa([&] {
-    try {
-      f();
-    } catch (const TErro& e) {
-      e.Mostra();
-    }
-  });
-}
 
 bool podeFocar(const QWidget* w) {
   return w && w->isVisible() && w->isEnabled() && w->focusPolicy() != Qt::NoFocus;
@@ -323,7 +312,7 @@ void TfrmRra::criaControles() {
   m_chkMolestia->installEventFilter(this);
 
   const auto acao = [this](TTolvButton* b, void (TfrmRra::*f)()) {
-    connect(b, &QAbstractButton::clicked, this, [this, f] { guarda([this, f] { (this->*f)(); }); });
+    connect(b, &QAbstractButton::clicked, this, [this, f] { GuardaErros([this, f] { (this->*f)(); }); });
   };
   acao(m_btnPesquisa, &TfrmRra::Pesquisa);
   acao(m_btnPrimeiro, &TfrmRra::Primeiro);
@@ -336,17 +325,17 @@ void TfrmRra::criaControles() {
   acao(m_btnExcluiAdvogado, &TfrmRra::ExcluiAdvogado);
   acao(m_btnDesfazAdvogado, &TfrmRra::DesfazAdvogado);
   connect(m_chkMolestia, &QCheckBox::toggled, this,
-          [this](bool marcado) { guarda([this, marcado] { aoMarcarMolestia(marcado); }); });
+          [this](bool marcado) { GuardaErros([this, marcado] { aoMarcarMolestia(marcado); }); });
 
   TRastreadorFoco& rastreador = TRastreadorFoco::instancia();
   rastreador.registra(m_pnlBeneficiario, [this](QWidget*) { return saiDaEdicao(); });
   rastreador.registra(m_grade, [this](QWidget*) { return saiDaEdicao(); });
   rastreador.registra(m_edtCpf, [this](QWidget*) {
-    guarda([this] { buscaNome(false); });
+    GuardaErros([this] { buscaNome(false); });
     return true;
   });
   rastreador.registra(m_edtNiAdvogado, [this](QWidget*) {
-    guarda([this] {
+    GuardaErros([this] {
       buscaNome(true);
       AtualizaBotoes();
     });
@@ -363,7 +352,7 @@ void TfrmRra::criaControles() {
         m_edtNomeAdvogado->SetLimiteTexto(pessoa ? kLimiteNomePessoa : kLimiteNomeEmpresa);
       });
   rastreador.registra(m_cmbData, [this](QWidget*) {
-    guarda([this] { aoSairData(); });
+    GuardaErros([this] { aoSairData(); });
     return true;
   });
 
@@ -725,7 +714,7 @@ bool TfrmRra::saiDaEdicao() {
   if (!m_rra || m_indoAoCampo || m_salvando) return true;
   bool salvo = false;
   m_naSaida = true;
-  guarda([this, &salvo] { salvo = Salva(); });
+  GuardaErros([this, &salvo] { salvo = Salva(); });
   m_naSaida = false;
   return salvo;
 }
@@ -878,7 +867,7 @@ void TfrmRra::hideEvent(QHideEvent* evento) {
   TPaginaDeclaracao::hideEvent(evento);
   // Another page took the place (a node of the tree, a go-to from another window): what the
   // item holds is saved now, or refused with its message while the page can still be found.
-  if (!evento->spontaneous() && m_rra && !m_salvando) guarda([this] { PodeSair(); });
+  if (!evento->spontaneous() && m_rra && !m_salvando) GuardaErros([this] { PodeSair(); });
 }
 
 bool TfrmRra::eventFilter(QObject* objeto, QEvent* evento) {
