@@ -145,6 +145,11 @@ QWidget* TFormAssistNovo::PainelBotao(Botao botao) const { return par(botao).pai
 QWidget* TFormAssistNovo::PainelInativo(Botao botao) const { return par(botao).inativo; }
 QToolButton* TFormAssistNovo::SpeedBtn(Botao botao) const { return par(botao).speed; }
 
+void TFormAssistNovo::DefineAjudaBotoes(int contexto) {
+  for (Botao b : {Botao::Cancelar, Botao::Voltar, Botao::Avancar, Botao::Concluir})
+    SpeedBtn(b)->setProperty("HelpContext", contexto);
+}
+
 void TFormAssistNovo::habilita(Botao botao, bool habilita) {
   Par& p = par(botao);
   p.painel->setEnabled(habilita);

@@ -79,6 +79,8 @@ class TFormAssistNovo : public TFormAssistBase {
   QWidget* PainelBotao(Botao botao) const;
   QWidget* PainelInativo(Botao botao) const;
   QToolButton* SpeedBtn(Botao botao) const;
+  // The help context of the four buttons.
+  void DefineAjudaBotoes(int contexto);
 
  protected:
   bool eventFilter(QObject* objeto, QEvent* evento) override;

@@ -120,8 +120,7 @@ TFormAssistCopSeg::TFormAssistCopSeg(QWidget* dono) : TFormAssistNovo(dono) {
   TZUQSaveDialogBox* dialogo = TZUQSaveDialogBox::Novo();
   dialogo->SetFileName(m_arqDefault);
   m_destino = Junta(m_dirDefault, m_arqDefault);
-  for (Botao b : {Botao::Cancelar, Botao::Voltar, Botao::Avancar, Botao::Concluir})
-    SpeedBtn(b)->setProperty("HelpContext", kAjuda);
+  DefineAjudaBotoes(kAjuda);
   ExecutaEstado();
 }
 

@@ -106,8 +106,7 @@ TFormAssistRestCopSeg::TFormAssistRestCopSeg(QWidget* dono) : TFormAssistNovo(do
   m_arqDefault = ConfiguracoesTolv::ArqCsDefault(AssistenteCopia::Restauracao);
   m_arqUltimo = ConfiguracoesTolv::ArqCsUltimo(AssistenteCopia::Restauracao);
   TZUQOpenDialogBox::Novo()->SetFileName(Separa(m_arqDefault).second);
-  for (Botao b : {Botao::Cancelar, Botao::Voltar, Botao::Avancar, Botao::Concluir})
-    SpeedBtn(b)->setProperty("HelpContext", kAjuda);
+  DefineAjudaBotoes(kAjuda);
   ExecutaEstado();
 }
 

@@ -137,8 +137,7 @@ TFoAssistAlteracao::TFoAssistAlteracao(QWidget* dono, TColecaoTolv& indice, TTol
   CriaEstado<TEstadoTrans2>(2, this);
   CriaEstado<TEstadoTrans3>(3, this);
   CriaEstado<TEstadoTrans4>(4, this);
-  for (Botao b : {Botao::Cancelar, Botao::Voltar, Botao::Avancar, Botao::Concluir})
-    SpeedBtn(b)->setProperty("HelpContext", kAjuda);
+  DefineAjudaBotoes(kAjuda);
   ExecutaEstado();
 }
 

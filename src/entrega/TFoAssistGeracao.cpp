@@ -156,8 +156,7 @@ TFoAssistGeracao::TFoAssistGeracao(QWidget* dono, TTolv& tolv, TColecaoTolv& col
   m_diretorio = TArquivoIni::LeString(kSecaoAssist, QStringLiteral("diretorio"), QStringLiteral("x")).left(100);
   if (m_unidade == u"x" || m_unidade == u"A") BuscaInformacaoIni();
   for (int pagina = 1; pagina <= 10; ++pagina) CriaEstado<EstadoGeracao>(pagina, this);
-  for (Botao b : {Botao::Cancelar, Botao::Voltar, Botao::Avancar, Botao::Concluir})
-    SpeedBtn(b)->setProperty("HelpContext", kAjuda);
+  DefineAjudaBotoes(kAjuda);
   abreUfs();
   ExecutaEstado();
 }

@@ -146,6 +146,25 @@ bool temDecimoTerceiro(TTolvItem& l) {
          !l.GetCompensacao().GetSerieAnoAnterior().Mes(13).GetValorInterno().ehZero();
 }
 
+// A caption on the page's input panels.
+QLabel* rotulo(const QString& texto, QWidget* pai) {
+  auto* l = new QLabel(texto, pai);
+  PaletaTolv::pinta(l, PaletaTolv::kCaixa, PaletaTolv::kTexto);
+  l->setAutoFillBackground(false);
+  return l;
+}
+
+// A tool button of the page's bars: no tab stop, so Tab walks the fields only.
+TTolvButton* botao(const char* nome, QWidget* pai, Glifo g, const QString& dica) {
+  auto* b = new TTolvButton(pai);
+  b->setObjectName(QString::fromLatin1(nome));
+  b->SetGlyph(desenha(g));
+  b->setToolTip(dica);
+  b->SetTabStop(false);
+  b->setFixedSize(26, 24);
+  return b;
+}
+
 }  // namespace
 
 template <typename F>
@@ -174,12 +193,6 @@ void TFrBeneficiarios::criaControles() {
   const QColor moldura = PaletaTolv::cor(0xDED0B9);
   const QColor caixa = PaletaTolv::cor(0xEDE8DF);
 
-  const auto rotulo = [](const QString& texto, QWidget* pai) {
-    auto* l = new QLabel(texto, pai);
-    PaletaTolv::pinta(l, PaletaTolv::kCaixa, PaletaTolv::kTexto);
-    l->setAutoFillBackground(false);
-    return l;
-  };
   const auto secao = [](const QString& texto, QWidget* pai) {
     auto* l = new QLabel(texto, pai);
     l->setFont(PaletaTolv::arial(8, true));
@@ -198,15 +211,6 @@ void TFrBeneficiarios::criaControles() {
     QPalette p = w->palette();
     p.setColor(QPalette::Base, PaletaTolv::cor(kSomenteLeitura));
     w->setPalette(p);
-  };
-  const auto botao = [](const char* nome, QWidget* pai, Glifo g, const QString& dica) {
-    auto* b = new TTolvButton(pai);
-    b->setObjectName(QString::fromLatin1(nome));
-    b->SetGlyph(desenha(g));
-    b->setToolTip(dica);
-    b->SetTabStop(false);
-    b->setFixedSize(26, 24);
-    return b;
   };
 
   auto* principal = new QVBoxLayout(this);
@@ -1323,12 +1327,6 @@ void TFrBeneficiarios::criaIdentificacaoAnexo(QBoxLayout* principal) {
   const bool processo = m_modo == Modo::Processo;
   const QColor moldura = PaletaTolv::cor(0xDED0B9);
   const QColor caixa = PaletaTolv::cor(0xEDE8DF);
-  const auto rotulo = [](const QString& texto, QWidget* pai) {
-    auto* l = new QLabel(texto, pai);
-    PaletaTolv::pinta(l, PaletaTolv::kCaixa, PaletaTolv::kTexto);
-    l->setAutoFillBackground(false);
-    return l;
-  };
   // Plain edits: the annex's value objects take their text on exit, through the page's own rules.
   const auto edit = [](const char* nome, QWidget* pai, const QString& aceita, int limite) {
     auto* e = new QLineEdit(pai);
@@ -1339,15 +1337,6 @@ void TFrBeneficiarios::criaIdentificacaoAnexo(QBoxLayout* principal) {
   };
   const QString numero = QStringLiteral("[0-9./-]{0,18}");
   const QString nomeLivre;
-  const auto botao = [](const char* nome, QWidget* pai, Glifo g, const QString& dica) {
-    auto* b = new TTolvButton(pai);
-    b->setObjectName(QString::fromLatin1(nome));
-    b->SetGlyph(desenha(g));
-    b->setToolTip(dica);
-    b->SetTabStop(false);
-    b->setFixedSize(26, 24);
-    return b;
-  };
 
   auto* grupo = new QWidget(this);
   grupo->setObjectName(QStringLiteral("grpAnexo"));
