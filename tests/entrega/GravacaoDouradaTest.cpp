@@ -34,6 +34,6 @@ TEST_P(ArquivoDourado, GravaOsBytesEsperados) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Casos, ArquivoDourado,
-                         testing::Values("empresa_original", "pessoa_retificadora_especial", "pessoa_sem_beneficiarios"));
+                         testing::Values("empresa_original", "pessoa_retificadora_situacao", "pessoa_sem_beneficiarios"));
 
 }  // namespace

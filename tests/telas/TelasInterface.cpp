@@ -81,6 +81,8 @@ TOLV_TELAS(Interface) {
     CriaDeclaracao(*janela, kCnpj, {});
     AbreDeclaracao(*janela, kCnpj);
     ctx.salva(*janela, "TTolv2014-declaracao");
+    // The page container alone, as the tree leaves it: the header page on show.
+    ctx.salva(*janela->FrDeclaracao(), "TFrDeclaracao");
 
     // Every group of the tree, on the narrowest window the program allows.
     janela->FecharDeclaracao();

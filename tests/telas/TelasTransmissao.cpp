@@ -73,6 +73,8 @@ TOLV_TELAS(Transmissao) {
     for (int linha = 0; linha < 4; ++linha) w.Pesquisa()->AlternaSelecao(linha);
     w.BtnAvancarClick();
     ctx.salva(w, QStringLiteral("TFoAssistTransmissao-resultado"));
+    // The hand-over frame alone, with its status lines: the writing wizard hosts it too.
+    if (auto* frame = w.findChild<TFrResultTrans*>()) ctx.salva(*frame, QStringLiteral("TFrResultTrans"));
     w.hide();
   }
   {
