@@ -130,6 +130,9 @@ TOLV_TELAS(Anexos) {
     processo.show();
     processo.ExecutaPesquisa();
     ctx.salva(processo, "TfrmPesquisarProcesso");
+    // The shared search dialog with nothing found: its inactive "Posicionar" in place of the real one.
+    processo.Limpa();
+    ctx.salva(processo, "TfrmPesquisarAnexo-vazio");
     processo.hide();
     p.pagina->Finaliza();
   }
