@@ -408,6 +408,14 @@ void AcoesPrincipal::focaPainel() {
   QCoreApplication::processEvents();
 }
 
+bool AcoesPrincipal::paginaRecusouSaida() {
+  focaPainel();
+  if (!m_janela.RecusaPagina()) return false;
+  // The refusal was told once by the page; the next action starts afresh.
+  m_janela.LimpaRecusaPagina();
+  return true;
+}
+
 template <typename F>
 bool AcoesPrincipal::disponivel(const F& entrada, Acao a) {
   if (entrada) return true;
@@ -516,11 +524,7 @@ void AcoesPrincipal::MiConfigurarImpressoraExecute() {
 }
 
 void AcoesPrincipal::MiVerificarPendenciasExecute() {
-  focaPainel();
-  if (m_janela.RecusaPagina()) {
-    m_janela.LimpaRecusaPagina();
-    return;
-  }
+  if (paginaRecusouSaida()) return;
   PontosEntrada& entradas = PontosEntrada::doPrograma();
   Guarda guarda;
   if (!guarda) return;
@@ -532,11 +536,7 @@ void AcoesPrincipal::MiVerificarPendenciasExecute() {
 }
 
 void AcoesPrincipal::MiGravarBvdExecute() {
-  focaPainel();
-  if (m_janela.RecusaPagina()) {
-    m_janela.LimpaRecusaPagina();
-    return;
-  }
+  if (paginaRecusouSaida()) return;
   PontosEntrada& entradas = PontosEntrada::doPrograma();
   Guarda guarda;
   if (!guarda) return;
@@ -758,11 +758,7 @@ void AcoesPrincipal::MiImprimirClick() {
   const QString sufixo = sufixoImpressao(tipo);
   if (TPaginaDeclaracao* comprovante = m_janela.FrDeclaracao()->PaginaDe(TFrDeclaracao::Comprovante))
     comprovante->GravaTextos();
-  focaPainel();
-  if (m_janela.RecusaPagina()) {
-    m_janela.LimpaRecusaPagina();
-    return;
-  }
+  if (paginaRecusouSaida()) return;
   Guarda guarda;
   if (!guarda) return;
   if (!disponivel(entradas.assistenteRelatorios, Acao::MiImprimir)) return;

@@ -62,6 +62,8 @@ class AcoesPrincipal : public QObject {
   void montaBarra();
   QMenu* montaImpressao(QMenu* menu, QMenu** comprovante);
   void focaPainel();
+  // Leaves the field being typed in; true when the page refused what it held.
+  bool paginaRecusouSaida();
   // An entry point that this version does not have: told, and false.
   template <typename F>
   bool disponivel(const F& entrada, Acao acao);

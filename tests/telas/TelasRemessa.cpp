@@ -117,6 +117,8 @@ TOLV_TELAS(Remessa) {
     editor->AtribuiValor(0, 4, QStringLiteral("3200"));
     editor->Grade()->Sincroniza(4);
     ctx.salva(janela, QStringLiteral("TfrmRemessa-estado"));
+    // The payment lines that the controller's view holds are edited and shown in this grid.
+    ctx.salva(*editor->Grade(), QStringLiteral("TfrmValoresRemessa"));
     editor->DesfazValor();
     editor->Finaliza();
   }
