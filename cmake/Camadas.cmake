@@ -60,23 +60,46 @@ endfunction()
 # One static library per layer, made of every source file of its folder.
 # A layer links only what stands below it: DEPENDE for the layers (and Qt modules) that its
 # public headers use, PRIVADO for what only its sources use.
+# A layer whose folder holds gui/ becomes two: the core "<nome>" (everything but gui/, which links
+# no widgets unless its own DEPENDE says so) and "<nome>_gui" (gui/, reached as "<nome>/gui/X.h"),
+# which links the core and GUI_DEPENDE/GUI_PRIVADO.
 function(tolv_camada nome)
-  cmake_parse_arguments(A "" "" "DEPENDE;PRIVADO" ${ARGN})
+  cmake_parse_arguments(A "" "" "DEPENDE;PRIVADO;GUI_DEPENDE;GUI_PRIVADO" ${ARGN})
+  set(pasta_gui "${CMAKE_CURRENT_SOURCE_DIR}/gui")
   file(GLOB_RECURSE fontes CONFIGURE_DEPENDS
     "${CMAKE_CURRENT_SOURCE_DIR}/*.cpp" "${CMAKE_CURRENT_SOURCE_DIR}/*.h"
     "${CMAKE_CURRENT_SOURCE_DIR}/*.qrc")
+  file(GLOB_RECURSE cabecalhos CONFIGURE_DEPENDS "${CMAKE_CURRENT_SOURCE_DIR}/*.h")
+  list(FILTER fontes EXCLUDE REGEX "^${pasta_gui}/")
+  list(FILTER cabecalhos EXCLUDE REGEX "^${pasta_gui}/")
   list(FILTER fontes INCLUDE REGEX "\\.(cpp|qrc)$")
+  tolv_biblioteca(${nome} "${fontes}" "${cabecalhos}" "${A_DEPENDE}" "${A_PRIVADO}")
+  if(EXISTS "${pasta_gui}")
+    tolv_cabecalhos(${nome} ${nome} "${CMAKE_CURRENT_SOURCE_DIR}" EXCETO gui)
+    file(GLOB_RECURSE fontes_gui CONFIGURE_DEPENDS
+      "${pasta_gui}/*.cpp" "${pasta_gui}/*.qrc")
+    file(GLOB_RECURSE cabecalhos_gui CONFIGURE_DEPENDS "${pasta_gui}/*.h")
+    tolv_biblioteca(${nome}_gui "${fontes_gui}" "${cabecalhos_gui}" "${nome};${A_GUI_DEPENDE}"
+      "${A_GUI_PRIVADO}")
+    file(MAKE_DIRECTORY "${TOLV_PASTA_CABECALHOS}/${nome}_gui/${nome}")
+    tolv_cabecalhos(${nome}_gui ${nome}/gui "${pasta_gui}")
+    tolv_registra_camada(${nome}_gui ${nome} ${A_GUI_DEPENDE} ${A_GUI_PRIVADO})
+  else()
+    tolv_cabecalhos(${nome} ${nome} "${CMAKE_CURRENT_SOURCE_DIR}")
+  endif()
+  tolv_registra_camada(${nome} ${A_DEPENDE} ${A_PRIVADO})
+endfunction()
+
+# The static library of a layer, or an interface library while it has no source yet.
+function(tolv_biblioteca nome fontes cabecalhos depende privado)
   if(fontes)
-    file(GLOB_RECURSE cabecalhos CONFIGURE_DEPENDS "${CMAKE_CURRENT_SOURCE_DIR}/*.h")
     add_library(${nome} STATIC ${fontes} ${cabecalhos})
     tolv_autogen_atual(${nome} "${fontes};${cabecalhos}")
-    target_link_libraries(${nome} PUBLIC ${A_DEPENDE} PRIVATE ${A_PRIVADO})
+    target_link_libraries(${nome} PUBLIC ${depende} PRIVATE ${privado})
   else()
     add_library(${nome} INTERFACE)
-    target_link_libraries(${nome} INTERFACE ${A_DEPENDE} ${A_PRIVADO})
+    target_link_libraries(${nome} INTERFACE ${depende} ${privado})
   endif()
-  tolv_cabecalhos(${nome} ${nome} "${CMAKE_CURRENT_SOURCE_DIR}")
-  tolv_registra_camada(${nome} ${A_DEPENDE} ${A_PRIVADO})
 endfunction()
 
 # One test program per folder of tests/, linking the layers it names and the test support.
