@@ -6,6 +6,7 @@
 
 #include "nucleo/Cnpj.h"
 #include "nucleo/Cpf.h"
+#include "nucleo/UtilTexto.h"
 #include "relatorios/recibo/CamposTexto.h"
 #include "relatorios/recibo/LinhasArquivo.h"
 
@@ -126,13 +127,6 @@ std::optional<int64_t> centavos(QByteArrayView campo) {
   return negativo ? -v : v;
 }
 
-bool digitos(const QString& t) {
-  if (t.isEmpty()) return false;
-  for (QChar c : t)
-    if (!c.isDigit() || c.unicode() > 127) return false;
-  return true;
-}
-
 class Leitor {
  public:
   explicit Leitor(E& e) : m_e(e) {}
@@ -209,7 +203,7 @@ class Leitor {
     m_e.Retificadora = campo(linha, 4).compare("S", Qt::CaseInsensitive) == 0;
     m_e.SituacaoEspecial = m_e.AnoEntrega == m_e.AnoCalendario;
     m_e.Exercicio.clear();
-    if (digitos(m_e.AnoCalendario) && m_e.AnoCalendario.size() <= 9)
+    if (!m_e.AnoCalendario.isEmpty() && m_e.AnoCalendario.size() <= 9 && SomenteNumeros(m_e.AnoCalendario))
       m_e.Exercicio = m_e.SituacaoEspecial ? m_e.AnoCalendario : QString::number(m_e.AnoCalendario.toInt() + 1);
   }
 
