@@ -35,14 +35,19 @@ QString TrocaExtensao(const QString& caminho, const QString& extensao) {
   return caminho.left(qMax<qsizetype>(0, caminho.size() - 3)) + extensao;
 }
 
-QString ReciboAoLado(const QString& caminhoDeclaracao) {
-  const QFileInfo info(caminhoDeclaracao);
-  const QString procurado = TrocaExtensao(info.fileName(), QStringLiteral("REC"));
+QString AoLado(const QString& caminho, const QString& extensao) {
+  const QFileInfo info(caminho);
+  const QString procurado = TrocaExtensao(info.fileName(), extensao);
+  if (procurado.size() < 4) return {};
+  const QString exato = info.absolutePath() + u'/' + procurado;
+  if (QFileInfo(exato).isFile()) return exato;
   // Names written by others are matched without regard to case.
   const QStringList achados = QDir(info.absolutePath()).entryList({procurado}, QDir::Files | QDir::Hidden | QDir::System);
   for (const QString& nome : achados)
     if (nome.compare(procurado, Qt::CaseInsensitive) == 0) return info.absolutePath() + u'/' + nome;
   return {};
 }
+
+QString ReciboAoLado(const QString& caminhoDeclaracao) { return AoLado(caminhoDeclaracao, QStringLiteral("REC")); }
 
 }  // namespace ArquivoDeclaracao

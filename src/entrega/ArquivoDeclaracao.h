@@ -17,8 +17,10 @@ QString PastaPadrao(const TTolv& declaracao, const QString& raiz = {});
 QString PastaGravadas(const QString& raiz = {});
 // The path with its last three characters replaced (a name ending ".dec" becomes ".DEC").
 QString TrocaExtensao(const QString& caminho, const QString& extensao);
-// The delivery receipt of a declaration file in the file's folder: the same name with the
-// extension "REC" in any letter case; empty when there is none.
+// The file beside the path with the same name and the given three-character extension, the whole
+// name matched in any letter case (the exact one first); empty when there is none.
+QString AoLado(const QString& caminho, const QString& extensao);
+// The delivery receipt of a declaration file in the file's folder: AoLado with "REC".
 QString ReciboAoLado(const QString& caminhoDeclaracao);
 
 }  // namespace ArquivoDeclaracao

@@ -1,5 +1,7 @@
 #include "nucleo/ConfiguracoesTolv.h"
 
+#include <QDir>
+
 #include "nucleo/Diretorios.h"
 #include "nucleo/TArquivoIni.h"
 
@@ -96,6 +98,12 @@ bool GravaDiretorioGravacao(const QString& pasta) {
 QString DiscoGeracao() { return TArquivoIni::LeString(kGeracao, QStringLiteral("Disco"), QStringLiteral("c")); }
 bool GravaDiscoGeracao(const QString& disco) {
   return TArquivoIni::GravaString(kGeracao, QStringLiteral("Disco"), disco);
+}
+
+QString BibliotecaAssinatura() {
+  const QString valor = TArquivoIni::LeString(QStringLiteral("Recibo"), QStringLiteral("BibliotecaAssinatura")).trimmed();
+  if (valor.isEmpty()) return {};
+  return QDir::cleanPath(QDir(DiretorioPrograma()).absoluteFilePath(valor));
 }
 
 QStringList HistoricoPesquisa(const QString& secao) {

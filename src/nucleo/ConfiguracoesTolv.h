@@ -51,6 +51,10 @@ bool GravaDiretorioGravacao(const QString& pasta);
 QString DiscoGeracao();
 bool GravaDiscoGeracao(const QString& disco);
 
+// The receipt-signature plug-in: section "Recibo", key "BibliotecaAssinatura". A relative path
+// is taken from the program folder; empty when the key is not set (no receipt then verifies).
+QString BibliotecaAssinatura();
+
 // Search histories: the last ten values typed in a search box, keys Item0 to Item9 of their
 // section, the most recent first.
 inline const QString kPesquisasNI = QStringLiteral("PesquisasNI");

@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QFileInfo>
 
 #include <functional>
@@ -54,6 +55,15 @@ bool CriaArquivoTexto(ArquivoTexto& arquivo, const QString& nome) {
 
 bool AbreArquivoLeitura(ArquivoTexto& arquivo, const QString& nome) {
   return abreComPergunta([&] { return arquivo.abreLeitura(nome); }, perguntaPadrao(nome));
+}
+
+bool AbreArquivoBytes(QFile& arquivo, const QString& nome) {
+  return abreComPergunta(
+      [&] {
+        arquivo.setFileName(nome);
+        return arquivo.open(QIODevice::ReadOnly);
+      },
+      perguntaPadrao(nome));
 }
 
 bool AbreArquivoImportacao(ArquivoTexto& arquivo, const QString& nome) {

@@ -4,6 +4,7 @@
 
 class ArquivoBinario;
 class ArquivoTexto;
+class QFile;
 
 // Text files (Windows-1252 on disk). When an opening fails the user is asked, in the message box,
 // whether to try again: "Sim" retries, anything else gives up. The result is true whenever the
@@ -13,6 +14,8 @@ class ArquivoTexto;
 // written replaces the old file when the file is closed (ArquivoTexto::fecha).
 bool CriaArquivoTexto(ArquivoTexto& arquivo, const QString& nome);
 bool AbreArquivoLeitura(ArquivoTexto& arquivo, const QString& nome);
+// As AbreArquivoLeitura, for a file read as bytes.
+bool AbreArquivoBytes(QFile& arquivo, const QString& nome);
 // As AbreArquivoLeitura, with the import's wording of the question.
 bool AbreArquivoImportacao(ArquivoTexto& arquivo, const QString& nome);
 // A file of records of that size; modo as ArquivoBinario::Modo (0 read, 1 write, 2 both).

@@ -134,6 +134,20 @@ TEST(ConfiguracoesTolv, NoFileGivesTheStartingState) {
   EXPECT_FALSE(QFile::exists(pasta.caminho() + "/Tolv2014.ini"));
 }
 
+// The signature plug-in is found by an absolute path: a relative one is taken from the program
+// folder, never from the current folder.
+TEST(ConfiguracoesTolv, SignaturePlugInPathIsAbsolute) {
+  PastaProgramaTemp pasta;
+  EXPECT_EQ(BibliotecaAssinatura(), "");
+  const QString secao = "Recibo", chave = "BibliotecaAssinatura";
+  ASSERT_TRUE(TArquivoIni::GravaString(secao, chave, " /opt/bvd/vorsak.so "));
+  EXPECT_EQ(BibliotecaAssinatura(), "/opt/bvd/vorsak.so");
+  ASSERT_TRUE(TArquivoIni::GravaString(secao, chave, "plugins/../assinatura/vorsak.so"));
+  EXPECT_EQ(BibliotecaAssinatura(), pasta.caminho() + "/assinatura/vorsak.so");
+  ASSERT_TRUE(TArquivoIni::GravaString(secao, chave, ""));
+  EXPECT_EQ(BibliotecaAssinatura(), "");
+}
+
 TEST(ConfiguracoesTolv, SearchHistoryKeepsTenValues) {
   PastaProgramaTemp pasta;
   EXPECT_TRUE(HistoricoPesquisa(kPesquisasNome).isEmpty());

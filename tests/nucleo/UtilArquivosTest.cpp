@@ -172,6 +172,17 @@ TEST(UtilArquivos, BinaryFileRetriesLikeTextFiles) {
   EXPECT_FALSE(arquivo.le(r));  // a short last record is not a record
 }
 
+TEST(UtilArquivos, ByteFileRetriesLikeTextFiles) {
+  QTemporaryDir dir;
+  const QString nome = dir.path() + "/r.REC";
+  CaixaQueAge caixa(ResultadoMensagem::Sim);
+  caixa.antes = [&] { ASSERT_TRUE(escreve(nome, "HC\xE7\r\n")); };
+  QFile arquivo;
+  ASSERT_TRUE(AbreArquivoBytes(arquivo, nome));
+  EXPECT_EQ(caixa.ultima().texto, "Não foi possível abrir o arquivo " + nome + ". Tentar Novamente?");
+  EXPECT_EQ(arquivo.readAll(), QByteArray("HC\xE7\r\n"));
+}
+
 TEST(UtilArquivos, ExisteDiretorio) {
   QTemporaryDir dir;
   ASSERT_TRUE(escreve(dir.path() + "/arquivo", "x"));

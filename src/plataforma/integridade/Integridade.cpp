@@ -3,12 +3,10 @@
 #include <QCryptographicHash>
 #include <QFile>
 #include <QFileInfo>
-#include <QLibrary>
 
 #include <zlib.h>
 
 #include "plataforma/integridade/ErroIntegridade.h"
-#include "plataforma/sistema/Pastas.h"
 
 namespace {
 
@@ -97,17 +95,4 @@ DigestosArquivo CalculaDigestosArquivo(const QString& arquivo) {
   r.md5 = md5.result();
   r.crc = uint32_t(crc);
   return r;
-}
-
-void* CarregaBibliotecaAssinatura(FuncaoAssinatura& entrada, const QString& pasta) {
-  const QString arquivo = (pasta.isEmpty() ? Pastas::programa() : pasta) + QStringLiteral("/Vorsak32.so");
-  if (!QFileInfo::exists(arquivo)) return nullptr;
-  // Never unloaded: the entry point handed out must stay valid.
-  auto* biblioteca = new QLibrary(arquivo);
-  if (!biblioteca->load()) {
-    delete biblioteca;
-    return nullptr;
-  }
-  entrada = reinterpret_cast<FuncaoAssinatura>(biblioteca->resolve("VA5"));
-  return biblioteca;
 }

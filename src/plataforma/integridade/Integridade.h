@@ -6,8 +6,8 @@
 #include <cstdint>
 
 // Routines that prove a declaration file or a delivery receipt intact: CRC-32 (IEEE 802.3, as
-// zlib computes it), MD5 digests of a file or of a file less its last bytes, and the loading of
-// the receipt-signature plug-in. A file that cannot be read raises ErroIntegridade.
+// zlib computes it) and MD5 digests of a file or of a file less its last bytes. A file that
+// cannot be read raises ErroIntegridade.
 
 // The CRC-32 of every byte of the file, as an unsigned decimal of exactly 10 digits.
 QString CalculaCrcArquivo(const QString& arquivo);
@@ -33,12 +33,3 @@ struct DigestosArquivo {
   int64_t tamanho = 0;
 };
 DigestosArquivo CalculaDigestosArquivo(const QString& arquivo);
-
-// The receipt-signature check: nine texts of the receipt, true when its signature is valid.
-using FuncaoAssinatura = int (*)(const char*, const char*, const char*, const char*, const char*,
-                                 const char*, const char*, const char*, const char*);
-// Loads the plug-in "Vorsak32.so" from the folder (the program folder when empty) and puts its
-// entry "VA5" in `entrada` (nullptr when the plug-in lacks it). Answers the loaded module, or
-// nullptr when the file is missing or cannot be loaded; `entrada` is then left as it was. The
-// module stays loaded until the process ends.
-void* CarregaBibliotecaAssinatura(FuncaoAssinatura& entrada, const QString& pasta = {});

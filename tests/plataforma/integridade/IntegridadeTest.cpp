@@ -104,16 +104,6 @@ TEST(Md5ParaString, UmCaracterePorByteComZerosNoLugar) {
   EXPECT_EQ(texto.toLatin1(), digesto);
 }
 
-TEST_F(ArquivosIntegridade, BibliotecaDeAssinaturaAusenteOuInvalidaDeixaAEntrada) {
-  const auto marca = reinterpret_cast<FuncaoAssinatura>(0x1234);
-  FuncaoAssinatura entrada = marca;
-  EXPECT_EQ(CarregaBibliotecaAssinatura(entrada, m_pasta.path()), nullptr);
-  EXPECT_EQ(entrada, marca);
-  ASSERT_TRUE(escreve(m_pasta.filePath(QStringLiteral("Vorsak32.so")), "não é uma biblioteca"));
-  EXPECT_EQ(CarregaBibliotecaAssinatura(entrada, m_pasta.path()), nullptr);
-  EXPECT_EQ(entrada, marca);
-}
-
 struct CasoDv {
   const char* numero;
   const char* dv;
