@@ -14,6 +14,7 @@
 
 #include <memory>
 
+#include "PercursoTabulacao.h"
 #include "SecoesTeste.h"
 #include "controles/TTolvButton.h"
 #include "nucleo/CaixaMensagem.h"
@@ -638,5 +639,38 @@ TEST_F(EditorRemessa, EstadoDaPaginaComecaDeNovoEmCadaDeclaracao) {
   EXPECT_TRUE(m_caixa.chamadas().empty()) << Mensagens().join(u'|').toStdString();
   EXPECT_EQ(Conta("TB_VALOR_REMESSA"), 1);
 }
+
+}  // namespace
+
+namespace {
+
+struct CasoTabulacaoRemessa {
+  const char* nome;
+  int guardados;  // company beneficiaries stored, with a payment line each
+  bool paraTras;
+};
+
+class TabulacaoRemessa : public EditorRemessa, public testing::WithParamInterface<CasoTabulacaoRemessa> {};
+
+// Every stop of the Tab order, forward and back, on a new beneficiary and on stored ones with
+// their lines, is a control the user sees and can type into.
+TEST_P(TabulacaoRemessa, CadaParadaEhUmControleVisivelEHabilitado) {
+  const CasoTabulacaoRemessa& c = GetParam();
+  for (int i = 1; i <= c.guardados; ++i) {
+    Roda(kInsereRemessa.arg(i).arg(QStringLiteral("2")).arg(QStringLiteral("NIF%1").arg(i)).arg(QStringLiteral("530"))
+             .arg(QStringLiteral("EMPRESA %1").arg(QChar(u'A' + i))));
+    Roda(kInsereLinha.arg(i).arg(i).arg(1000).arg(150));
+  }
+  Abre();
+  if (c.guardados > 0) botao("btnBbPrior")->click();
+  foca(combo("cbbInTipoBeneficiario"));
+  EXPECT_EQ(secoes_teste::ParadasInalcancaveis(janela.get(), 40, c.paraTras), QStringList{});
+}
+
+INSTANTIATE_TEST_SUITE_P(Estados, TabulacaoRemessa,
+                         testing::Values(CasoTabulacaoRemessa{"Novo", 0, false}, CasoTabulacaoRemessa{"NovoParaTras", 0, true},
+                                         CasoTabulacaoRemessa{"Guardados", 2, false},
+                                         CasoTabulacaoRemessa{"GuardadosParaTras", 2, true}),
+                         [](const auto& info) { return std::string(info.param.nome); });
 
 }  // namespace
