@@ -14,6 +14,8 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 #include "controles/PaletaTolv.h"
 #include "controles/TRastreadorFoco.h"
 #include "controles/TTolvButton.h"
@@ -203,6 +205,7 @@ void TfrmRemessa::MontaTela() {
   m_campos[m_tipo] = {"TREM_IN_TIPO_BENEFICIARIO", 0, Filtro::LetrasDigitos};
   m_pais = new QComboBox(m_painel);
   m_pais->setObjectName(QStringLiteral("cbbCdPais"));
+  m_pais->setMaxVisibleItems(20);
   m_pais->setCurrentIndex(-1);
   m_pais->installEventFilter(this);
   m_campos[m_pais] = {"TREM_CD_PAIS", 0, Filtro::Livre};
@@ -541,10 +544,15 @@ void TfrmRemessa::showEvent(QShowEvent* evento) {
 }
 
 void TfrmRemessa::AdicionaPais(const TzuqPais& pais) {
-  m_paises.push_back(pais);
+  // By name, so that the list reads as an atlas and typing the first letters finds a country.
+  const auto depois = std::find_if(m_paises.begin(), m_paises.end(), [&pais](const TzuqPais& p) {
+    return QString::localeAwareCompare(p.nome, pais.nome) > 0;
+  });
+  const int posicao = int(depois - m_paises.begin());
+  m_paises.insert(depois, pais);
   const bool antes = m_carregando;
   m_carregando = true;
-  m_pais->addItem(pais.nome, pais.codigo);
+  m_pais->insertItem(posicao, pais.nome, pais.codigo);
   m_pais->setCurrentIndex(-1);
   m_carregando = antes;
 }

@@ -674,3 +674,27 @@ INSTANTIATE_TEST_SUITE_P(Estados, TabulacaoRemessa,
                          [](const auto& info) { return std::string(info.param.nome); });
 
 }  // namespace
+
+namespace {
+
+// The whole country table is offered, by name; typing the first letters in the box finds the
+// country, and the beneficiary is stored with its code.
+TEST_F(EditorRemessa, PaisEscolhidoDigitandoONomeEntreTodosOsPaises) {
+  Abre();
+  QComboBox* pais = combo("cbbCdPais");
+  ASSERT_EQ(pais->count(), 249);
+  EXPECT_EQ(pais->itemText(0), u"AFEGANISTAO");
+  for (int i = 1; i < pais->count(); ++i)
+    ASSERT_LT(QString::localeAwareCompare(pais->itemText(i - 1), pais->itemText(i)), 0) << i;
+  escolhe("cbbInTipoBeneficiario", 0);
+  foca(pais);
+  QTest::keyClicks(pais, QStringLiteral("urug"));
+  EXPECT_EQ(pais->currentText(), u"URUGUAI");
+  digita("edtNIF", QStringLiteral("UY77"));
+  digita("edtNome", QStringLiteral("Pablo Suarez"));
+  saiParaArvore();
+  EXPECT_TRUE(m_caixa.chamadas().empty()) << Mensagens().join(u'|').toStdString();
+  EXPECT_EQ(Le("SELECT TREM_CD_PAIS || ' ' || TREM_NIF FROM TB_REMESSA"), "845 UY77");
+}
+
+}  // namespace
