@@ -498,6 +498,9 @@ void TfrmRemessa::Inicializa(const TContextoPagina& contexto) {
   Finaliza();
   m_tolv = contexto.declaracao;
   m_edicao->Inicializa(m_tolv);
+  // The latest payment date follows the declaration's event from the start, not only once the
+  // grid is entered.
+  m_grade->SetDataMaxima(m_edicao->DataMaxima(false));
   m_controlador = std::make_unique<TzuqRemessaControlador>(*this, m_consultas);
   // The page opens on a new beneficiary after the last.
   if (m_edicao->Conectada() && !m_edicao->Remessas().EmEdicao()) {
@@ -1464,6 +1467,8 @@ void TfrmRemessa::AtualizaTotais() {
 void TfrmRemessa::atualizaFormExterno() {
   if (!m_edicao->Conectada()) return;
   m_edicao->RecarregaValores();
+  // A new event date on the header page moves the latest payment date too.
+  m_grade->SetDataMaxima(m_edicao->DataMaxima(false));
   m_grade->Sincroniza();
   AtualizaTotais();
   AtualizaBotoes();

@@ -698,3 +698,46 @@ TEST_F(EditorRemessa, PaisEscolhidoDigitandoONomeEntreTodosOsPaises) {
 }
 
 }  // namespace
+
+namespace {
+
+struct CasoDataMaxima {
+  int mesEvento;       // 99: no event
+  const char* evento;  // the special situation's event date; "" for none
+  const char* abertura;
+  const char* naGrade;
+};
+
+class DataMaximaRemessa : public EditorRemessa, public testing::WithParamInterface<CasoDataMaxima> {};
+
+// From the moment the page is bound, a payment date may not pass the last day of the
+// declaration's event month; once the lines are entered, not the event date itself.
+TEST_P(DataMaximaRemessa, SegueOEventoDesdeAAbertura) {
+  const CasoDataMaxima& c = GetParam();
+  m_tolv.SetMesEvento(uint8_t(c.mesEvento));
+  if (*c.evento) {
+    m_tolv.SetSituacaoEspecial(1);
+    m_tolv.SetDataEvento(QString::fromLatin1(c.evento));
+  }
+  Abre();
+  const auto data = [](const char* texto) { return QDate::fromString(QString::fromLatin1(texto), QStringLiteral("dd/MM/yyyy")); };
+  EXPECT_EQ(grade()->DataMaxima(), data(c.abertura));
+  identifica(0, QStringLiteral("PY1"), QStringLiteral("Juan Benitez"));
+  editor->IncluiValor();
+  EXPECT_EQ(grade()->DataMaxima(), data(c.naGrade));
+  m_caixa.limpa();
+  EXPECT_TRUE(celula(Col::ColData, QString::fromLatin1(c.naGrade)));
+  if (data(c.naGrade).month() < 12) {
+    EXPECT_FALSE(celula(Col::ColData, data(c.naGrade).addDays(1).toString(QStringLiteral("dd/MM/yyyy"))));
+    EXPECT_EQ(Mensagens(), QStringList{QStringLiteral("A data de remessa não pode ser posterior a %1.")
+                                           .arg(QString::fromLatin1(c.naGrade))});
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Eventos, DataMaximaRemessa,
+                         testing::Values(CasoDataMaxima{99, "", "31/12/2013", "31/12/2013"},
+                                         CasoDataMaxima{12, "20/12/2013", "31/12/2013", "20/12/2013"},
+                                         CasoDataMaxima{6, "10/06/2013", "30/06/2013", "10/06/2013"},
+                                         CasoDataMaxima{2, "05/02/2013", "28/02/2013", "05/02/2013"}));
+
+}  // namespace
