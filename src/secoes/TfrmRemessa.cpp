@@ -669,12 +669,13 @@ bool TfrmRemessa::VerificaAntesDeGravar() {
   const QString rotulo = RotuloNi();
   if (rotulo == QStringLiteral("CNPJ")) {
     if (TCnpj::ValidaCnpj(ni, false, true) != 0) return Recusa(rotulo + QStringLiteral(" inválido"), m_ni);
-    r.DefineValor(QStringLiteral("TREM_IN_PF_PJ"), ni.isEmpty() ? QStringLiteral("0") : QStringLiteral("2"));
+    // The mark follows the kind the label names, the number given or not.
+    r.DefineValor(QStringLiteral("TREM_IN_PF_PJ"), QStringLiteral("2"));
     if (Coluna("TREM_CD_REL_FONTE_BENEFICIARIO").trimmed().isEmpty() && DeclaranteEmpresa())
       return Recusa(QStringLiteral("Informe a relação fonte pagadora/beneficiário"), m_relacao);
   } else if (rotulo == QStringLiteral("CPF")) {
     if (!ni.isEmpty() && TCpf::ValidaCpf(ni, true) != 0) return Recusa(QStringLiteral("CPF inválido"), m_ni);
-    r.DefineValor(QStringLiteral("TREM_IN_PF_PJ"), ni.isEmpty() ? QStringLiteral("0") : QStringLiteral("1"));
+    r.DefineValor(QStringLiteral("TREM_IN_PF_PJ"), QStringLiteral("1"));
   }
   if (m_nome->text().trimmed().isEmpty())
     return Recusa(rotulo == QStringLiteral("CNPJ") ? QStringLiteral("Informe o nome empresarial")

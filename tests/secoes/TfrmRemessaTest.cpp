@@ -741,3 +741,33 @@ INSTANTIATE_TEST_SUITE_P(Eventos, DataMaximaRemessa,
                                          CasoDataMaxima{2, "05/02/2013", "28/02/2013", "05/02/2013"}));
 
 }  // namespace
+
+namespace {
+
+struct CasoMarcaNi {
+  int tipo;  // 0 person, 1 company
+  const char* ni;
+  const char* marca;
+};
+
+class MarcaNiRemessa : public EditorRemessa, public testing::WithParamInterface<CasoMarcaNi> {};
+
+// The beneficiary's person/company mark follows the number's label when stored, with or
+// without a number typed.
+TEST_P(MarcaNiRemessa, SegueORotuloDoNumero) {
+  const CasoMarcaNi& c = GetParam();
+  m_tolv.GetContribuinte().SetNi(QStringLiteral("52998224725"));  // a person declarant: no relation asked
+  Abre();
+  identifica(c.tipo, QStringLiteral("PY9"), QStringLiteral("Juan Benitez"));
+  if (*c.ni) digita("edtNI", QString::fromLatin1(c.ni));
+  saiParaArvore();
+  EXPECT_TRUE(m_caixa.chamadas().empty()) << Mensagens().join(u'|').toStdString();
+  EXPECT_EQ(Le("SELECT TREM_IN_PF_PJ || '|' || COALESCE(TREM_NI, '') FROM TB_REMESSA"), QString::fromLatin1(c.marca));
+}
+
+INSTANTIATE_TEST_SUITE_P(Numeros, MarcaNiRemessa,
+                         testing::Values(CasoMarcaNi{0, "", "1|"}, CasoMarcaNi{1, "", "2|"},
+                                         CasoMarcaNi{0, "52998224725", "1|529982247"},
+                                         CasoMarcaNi{1, "11444777000161", "2|114447770001"}));
+
+}  // namespace
