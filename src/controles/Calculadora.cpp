@@ -170,15 +170,8 @@ void Calculadora::MostraValor(bool digitando) {
   } else {
     decimais = std::min(cabem, m_modo == ModoDecimais::Fixa2 ? 2 : 4);
   }
-  // Rounded at the last decimal shown, not cut there.
-  if (decimais < 9) {
-    s = FormataMascara(QString::fromLatin1(kMascara).left(virgula + 1 + decimais), m_valor);
-    if (s[0] != u' ') {
-      m_erro = true;
-      m_novoNumero = true;
-      return;
-    }
-  }
+  // The decimals beyond those kept are cut, never rounded: 2/3 shows 0,66.
+  s.truncate(virgula + 1 + decimais);
   // A comma just typed stays; none is shown otherwise without decimals.
   if (decimais == 0 && !(digitando && m_digitado.contains(u','))) s.chop(1);
   if (tiraZeros) {
@@ -348,8 +341,15 @@ void Calculadora::DefineModo(ModoDecimais modo) {
 
 std::optional<NumeroCalculadora> Calculadora::ValorArrastavel() const {
   const auto v = NumeroCalculadora::deTexto(m_digitado);
-  if (!v || v->negativo()) return std::nullopt;
-  return v;
+  if (!v || v->negativo() || m_erro) return std::nullopt;
+  // What the display shows, as far as an amount's four decimals go (cut, as the display cuts):
+  // the user drags the figure they read, not the register behind it.
+  QString visor = QString(m_visor).remove(u'.');
+  if (const qsizetype virgula = visor.indexOf(u','); virgula >= 0) visor.truncate(virgula + 1 + 4);
+  if (visor.endsWith(u',')) visor.chop(1);
+  const auto mostrado = NumeroCalculadora::deTexto(visor);
+  if (!mostrado || mostrado->negativo()) return std::nullopt;
+  return mostrado;
 }
 
 bool Calculadora::Tecla(QChar tecla) {

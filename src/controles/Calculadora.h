@@ -100,8 +100,8 @@ class Calculadora {
   NumeroCalculadora Memoria() const { return m_memoria; }
   QChar OperacaoPendente() const { return m_operacao; }
   bool NovoNumero() const { return m_novoNumero; }
-  // The amount a drag from the display offers: Digitado when it reads as a number that is not
-  // negative.
+  // The amount a drag from the display offers, when Digitado reads as a number that is not
+  // negative: the value the display shows, its decimals cut at the fourth.
   std::optional<NumeroCalculadora> ValorArrastavel() const;
 
  private:

@@ -207,9 +207,16 @@ void TFormMessageTolv::keyPressEvent(QKeyEvent* evento) {
 
 int TFormMessageTolv::MostraMensagem(const QString& texto, const QString& titulo, int flags) {
   // Owned by the active window so that the window manager keeps it in front of it.
-  TFormMessageTolv caixa(texto, titulo, flags, QApplication::activeWindow());
+  const QPointer<QWidget> dona = QApplication::activeWindow();
+  TFormMessageTolv caixa(texto, titulo, flags, dona);
   caixaAtual() = &caixa;
   const int r = caixa.exec();
   caixaAtual() = nullptr;
+  // The window that had the keyboard gets it back at once: left to the window manager (or to no
+  // manager at all), the keys typed right after the answer would reach no control.
+  if (dona && dona->isVisible() && !QApplication::activeWindow()) {
+    dona->activateWindow();
+    QApplication::setActiveWindow(dona);
+  }
   return (r == 1 || r == 6 || r == 7) ? r : 0;
 }

@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QContextMenuEvent>
 #include <QDialogButtonBox>
+#include <QFocusEvent>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMetaMethod>
@@ -164,7 +165,49 @@ void TTolvCustomEdit::keyPressEvent(QKeyEvent* evento) {
   QLineEdit::keyPressEvent(evento);
 }
 
+void TTolvCustomEdit::focusInEvent(QFocusEvent* evento) {
+  QLineEdit::focusInEvent(evento);
+  if (evento->reason() != Qt::MouseFocusReason) return;
+  // Qt hands the press over right after the focus; a press that never comes (the move was
+  // refused and the click swallowed) must not count for a later one.
+  m_entrouPorClique = true;
+  QTimer::singleShot(0, this, [this] { m_entrouPorClique = false; });
+}
+
+void TTolvCustomEdit::focusOutEvent(QFocusEvent* evento) {
+  m_entrouPorClique = false;
+  m_cliqueEntrada.reset();
+  QLineEdit::focusOutEvent(evento);
+}
+
+void TTolvCustomEdit::mousePressEvent(QMouseEvent* evento) {
+  const bool entrada = m_entrouPorClique && evento->button() == Qt::LeftButton &&
+                       !(evento->modifiers() & Qt::ShiftModifier);
+  m_entrouPorClique = false;
+  QLineEdit::mousePressEvent(evento);
+  // Entering by the mouse selects the whole text as entering by the keyboard does: typing over
+  // "0,00" must replace it, not go in front of it.
+  if (entrada && hasFocus()) {
+    selectAll();
+    m_cliqueEntrada = evento->position().toPoint();
+  }
+}
+
+void TTolvCustomEdit::mouseMoveEvent(QMouseEvent* evento) {
+  // A hand that trembles while clicking in keeps the whole text selected; a real drag selects
+  // from where the button went down, as usual.
+  if (m_cliqueEntrada) {
+    if ((evento->position().toPoint() - *m_cliqueEntrada).manhattanLength() < QApplication::startDragDistance()) {
+      evento->accept();
+      return;
+    }
+    m_cliqueEntrada.reset();
+  }
+  QLineEdit::mouseMoveEvent(evento);
+}
+
 void TTolvCustomEdit::mouseReleaseEvent(QMouseEvent* evento) {
+  m_cliqueEntrada.reset();
   // The middle button pastes the selection where the system has one.
   if (evento->button() == Qt::MiddleButton && !isReadOnly() &&
       QApplication::clipboard()->supportsSelection()) {

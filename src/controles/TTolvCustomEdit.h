@@ -2,7 +2,10 @@
 
 #include <QClipboard>
 #include <QLineEdit>
+#include <QPoint>
 #include <QPointer>
+
+#include <optional>
 
 #include "controles/TTipoDeDado.h"
 
@@ -15,7 +18,8 @@ class TRastreadorFoco;
 // Exit: the typed text goes into the bound value (ConfirmaValor). A refusal shows the value's
 // message, keeps the focus and the text, and stops the exit (the control's exit handlers run
 // first among those registered with the focus tracker). An accepted exit shows the value
-// formatted. Entry shows the raw value selected, unless the last exit was refused.
+// formatted. Entry shows the raw value selected, unless the last exit was refused; entering by a
+// click selects it too (a click inside an edit that has the focus places the caret).
 //
 // Limit the typed text with SetLimiteTexto, not setMaxLength: setMaxLength would also cut the
 // formatted value that the edit shows.
@@ -72,6 +76,10 @@ class TTolvCustomEdit : public QLineEdit {
 
  protected:
   void keyPressEvent(QKeyEvent* evento) override;
+  void focusInEvent(QFocusEvent* evento) override;
+  void focusOutEvent(QFocusEvent* evento) override;
+  void mousePressEvent(QMouseEvent* evento) override;
+  void mouseMoveEvent(QMouseEvent* evento) override;
   void mouseReleaseEvent(QMouseEvent* evento) override;
   void contextMenuEvent(QContextMenuEvent* evento) override;
   // What a paste inserts, once the kind of data let it through.
@@ -103,4 +111,6 @@ class TTolvCustomEdit : public QLineEdit {
   bool m_rejeitado = false;
   bool m_confirmando = false;  // while the typed text goes to the value
   bool m_somenteDigitos = false;
+  bool m_entrouPorClique = false;  // the press that gave the focus is on its way
+  std::optional<QPoint> m_cliqueEntrada;  // where it went down, while it is held
 };

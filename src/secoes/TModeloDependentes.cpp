@@ -153,7 +153,7 @@ std::optional<TModeloDependentes::Recusa> TModeloDependentes::Confirma() {
   }
   dependente.GetValorPago().SetValorMonetario(l.valor);
   if (!l.dtNascimento.isEmpty())
-    dependente.SetDataNascimento(TzuqDependentePlanoSaude::DataNascimentoArmazenada(l.dtNascimento, m_anoCalendario));
+    dependente.SetDataNascimento(TzuqDependentePlanoSaude::DataNascimentoArmazenada(l.dtNascimento));
   dependente.SetCdRelacaoDependencia(l.cdRelacao);
   if (l.id <= 0)
     m_dao->Inclui(dependente);
@@ -289,10 +289,10 @@ void TModeloDependentes::celulaData(TLinhaDependente& l, const QString& texto) {
   const QString data = ComBarras(texto);
   const int codigo = TzuqDependentePlanoSaude::ValidaDataNascimento(data, m_anoCalendario, m_temEvento, m_dataEvento);
   if (codigo != 0 && codigo != kAnoAnterior1901 && codigo != kVerifiqueData) throw TErro(uint16_t(codigo), data);
-  const QString aaaammdd = TzuqDependentePlanoSaude::DataNascimentoArmazenada(data, m_anoCalendario);
+  const QString aaaammdd = TzuqDependentePlanoSaude::DataNascimentoArmazenada(data);
   l.dtNascimento = TzuqDependentePlanoSaude::FormataData(TzuqDependentePlanoSaude::DataParaDDMMAAAA(aaaammdd));
   l.maiorIdade = TzuqDependentePlanoSaude::EhMaiorDeIdade(aaaammdd, m_anoCalendario);
-  if (codigo == kVerifiqueData) ExibeMensagem(TErro::FormataMensagem(kVerifiqueData, data), TipoMensagem::Aviso);
+  if (codigo == kVerifiqueData) ExibeMensagem(TErro::FormataMensagem(kVerifiqueData, {}), TipoMensagem::Aviso);
 }
 
 void TModeloDependentes::celulaRelacao(TLinhaDependente& l, const QString& texto) {

@@ -14,6 +14,8 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 #include "controles/PaletaTolv.h"
 #include "controles/TRastreadorFoco.h"
 #include "controles/TTolvButton.h"
@@ -203,6 +205,7 @@ void TfrmRemessa::MontaTela() {
   m_campos[m_tipo] = {"TREM_IN_TIPO_BENEFICIARIO", 0, Filtro::LetrasDigitos};
   m_pais = new QComboBox(m_painel);
   m_pais->setObjectName(QStringLiteral("cbbCdPais"));
+  m_pais->setMaxVisibleItems(20);
   m_pais->setCurrentIndex(-1);
   m_pais->installEventFilter(this);
   m_campos[m_pais] = {"TREM_CD_PAIS", 0, Filtro::Livre};
@@ -495,6 +498,9 @@ void TfrmRemessa::Inicializa(const TContextoPagina& contexto) {
   Finaliza();
   m_tolv = contexto.declaracao;
   m_edicao->Inicializa(m_tolv);
+  // The latest payment date follows the declaration's event from the start, not only once the
+  // grid is entered.
+  m_grade->SetDataMaxima(m_edicao->DataMaxima(false));
   m_controlador = std::make_unique<TzuqRemessaControlador>(*this, m_consultas);
   // The page opens on a new beneficiary after the last.
   if (m_edicao->Conectada() && !m_edicao->Remessas().EmEdicao()) {
@@ -541,10 +547,15 @@ void TfrmRemessa::showEvent(QShowEvent* evento) {
 }
 
 void TfrmRemessa::AdicionaPais(const TzuqPais& pais) {
-  m_paises.push_back(pais);
+  // By name, so that the list reads as an atlas and typing the first letters finds a country.
+  const auto depois = std::find_if(m_paises.begin(), m_paises.end(), [&pais](const TzuqPais& p) {
+    return QString::localeAwareCompare(p.nome, pais.nome) > 0;
+  });
+  const int posicao = int(depois - m_paises.begin());
+  m_paises.insert(depois, pais);
   const bool antes = m_carregando;
   m_carregando = true;
-  m_pais->addItem(pais.nome, pais.codigo);
+  m_pais->insertItem(posicao, pais.nome, pais.codigo);
   m_pais->setCurrentIndex(-1);
   m_carregando = antes;
 }
@@ -658,12 +669,13 @@ bool TfrmRemessa::VerificaAntesDeGravar() {
   const QString rotulo = RotuloNi();
   if (rotulo == QStringLiteral("CNPJ")) {
     if (TCnpj::ValidaCnpj(ni, false, true) != 0) return Recusa(rotulo + QStringLiteral(" inválido"), m_ni);
-    r.DefineValor(QStringLiteral("TREM_IN_PF_PJ"), ni.isEmpty() ? QStringLiteral("0") : QStringLiteral("2"));
+    // The mark follows the kind the label names, the number given or not.
+    r.DefineValor(QStringLiteral("TREM_IN_PF_PJ"), QStringLiteral("2"));
     if (Coluna("TREM_CD_REL_FONTE_BENEFICIARIO").trimmed().isEmpty() && DeclaranteEmpresa())
       return Recusa(QStringLiteral("Informe a relação fonte pagadora/beneficiário"), m_relacao);
   } else if (rotulo == QStringLiteral("CPF")) {
     if (!ni.isEmpty() && TCpf::ValidaCpf(ni, true) != 0) return Recusa(QStringLiteral("CPF inválido"), m_ni);
-    r.DefineValor(QStringLiteral("TREM_IN_PF_PJ"), ni.isEmpty() ? QStringLiteral("0") : QStringLiteral("1"));
+    r.DefineValor(QStringLiteral("TREM_IN_PF_PJ"), QStringLiteral("1"));
   }
   if (m_nome->text().trimmed().isEmpty())
     return Recusa(rotulo == QStringLiteral("CNPJ") ? QStringLiteral("Informe o nome empresarial")
@@ -1456,6 +1468,8 @@ void TfrmRemessa::AtualizaTotais() {
 void TfrmRemessa::atualizaFormExterno() {
   if (!m_edicao->Conectada()) return;
   m_edicao->RecarregaValores();
+  // A new event date on the header page moves the latest payment date too.
+  m_grade->SetDataMaxima(m_edicao->DataMaxima(false));
   m_grade->Sincroniza();
   AtualizaTotais();
   AtualizaBotoes();

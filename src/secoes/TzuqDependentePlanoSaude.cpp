@@ -34,23 +34,21 @@ void TzuqDependentePlanoSaude::Limpar() {
   m_dataNascimento.clear();
 }
 
-QString TzuqDependentePlanoSaude::AnoQuatroDigitos(QStringView doisDigitos, const QString& anoCalendario) {
-  const int ano = anoDe(anoCalendario);
-  const int seculo = ano / 100 * 100;
+QString TzuqDependentePlanoSaude::AnoQuatroDigitos(QStringView doisDigitos, int ultimoDoSeculo) {
   const int dois = doisDigitos.toInt();
-  return QString::number(dois <= ano % 100 ? seculo + dois : seculo - 100 + dois);
+  return QString::number(dois <= ultimoDoSeculo ? 2000 + dois : 1900 + dois);
 }
 
-QString TzuqDependentePlanoSaude::CompletaAno(const QString& d, const QString& anoCalendario) {
+QString TzuqDependentePlanoSaude::CompletaAno(const QString& d, int ultimoDoSeculo) {
   if (d.size() != 6 || !SomenteNumeros(d)) return d;
-  return AnoQuatroDigitos(QStringView(d).left(2), anoCalendario) + d.mid(2);
+  return AnoQuatroDigitos(QStringView(d).left(2), ultimoDoSeculo) + d.mid(2);
 }
 
 uint16_t TzuqDependentePlanoSaude::ValidaDataNascimento(const QString& data, const QString& anoCalendario,
                                                         bool temEvento, const QString& dataEvento) {
   const QString d = DataParaAAAAMMDD(data);
   if ((d.size() != 8 && d.size() != 6) || !SomenteNumeros(d)) return kDataInvalida;
-  const QString completa = DataNascimentoArmazenada(data, anoCalendario);
+  const QString completa = CompletaAno(d, kUltimoAnoVerificacao);
   const int ano = completa.left(4).toInt();
   const QString mes = completa.mid(4, 2);
   const QString dia = completa.mid(6, 2);

@@ -36,15 +36,17 @@ class TzuqDependentePlanoSaude : public TDadoBasico {
   // the special-situation event: 0, or 250, 251, 264 (errors), 265, 271 (warnings).
   static uint16_t ValidaDataNascimento(const QString& data, const QString& anoCalendario, bool temEvento,
                                        const QString& dataEvento);
-  // The one window of two-digit birth years, for the check and for storage alike: a year up to the
-  // calendar year's own two digits is of this century, a later one of the previous (for 2013:
-  // 00 to 13 give 2000 to 2013, 14 to 99 give 1914 to 1999).
-  static QString AnoQuatroDigitos(QStringView doisDigitos, const QString& anoCalendario);
-  // A date AAMMDD widened to AAAAMMDD through that window; any other text unchanged.
-  static QString CompletaAno(const QString& dataAAAAMMDD, const QString& anoCalendario);
-  // A typed date as it is stored: DataParaAAAAMMDD, then CompletaAno.
-  static QString DataNascimentoArmazenada(const QString& data, const QString& anoCalendario) {
-    return CompletaAno(DataParaAAAAMMDD(data), anoCalendario);
+  // Two-digit birth years, as each place reads them: the check takes 00 to 09 as 2000 to 2009
+  // (UltimoAnoVerificacao), the editor stores 00 to 10 as 2000 to 2010 (UltimoAnoEditor); any
+  // later year is of the 1900s.
+  static constexpr int kUltimoAnoVerificacao = 9;
+  static constexpr int kUltimoAnoEditor = 10;
+  static QString AnoQuatroDigitos(QStringView doisDigitos, int ultimoDoSeculo);
+  // A date AAMMDD widened to AAAAMMDD through a window; any other text unchanged.
+  static QString CompletaAno(const QString& dataAAAAMMDD, int ultimoDoSeculo);
+  // A typed date as the editor stores it: DataParaAAAAMMDD, then the editor's window.
+  static QString DataNascimentoArmazenada(const QString& data) {
+    return CompletaAno(DataParaAAAAMMDD(data), kUltimoAnoEditor);
   }
 
   static QString RetiraBarras(QString texto) { return texto.remove(u'/'); }

@@ -1,6 +1,5 @@
 #include "secoes/TzuqDependentePlanoSaudeDAO.h"
 
-#include "nucleo/TTolv.h"
 #include "secoes/CarregaContribuinte.h"
 #include "secoes/TzuqDependentePlanoSaude.h"
 #include "secoes/TzuqPlanoSaude.h"
@@ -8,13 +7,6 @@
 
 namespace {
 const QString kPessoa = QStringLiteral("1");
-
-// The calendar year whose window widens a two-digit birth year: the declaration's, when the
-// dependant's operator has one.
-QString AnoDe(const TzuqDependentePlanoSaude& dependente) {
-  const TTolv* declaracao = dependente.GetTitular().GetPlanoSaude().GetDeclaracao();
-  return declaracao ? declaracao->GetAnoCalendario() : QString::fromLatin1(TTolv::kAnoCorrente);
-}
 }  // namespace
 
 TzuqDependentePlanoSaudeDAO::TzuqDependentePlanoSaudeDAO() : TColecaoSecao(QStringLiteral("TB_PS_DEPENDENTE")) {}
@@ -27,7 +19,9 @@ void TzuqDependentePlanoSaudeDAO::Parametros(bd::Procedimento& p, const TzuqDepe
   p.param(QStringLiteral("TPD_NR_PF_PJ"), temCpf ? bd::Dado(cpf.GetBase()) : bd::Dado());
   p.param(QStringLiteral("TPD_TPRD_CD"), TextoOuNulo(dependente.GetCdRelacaoDependencia()));
   p.param(QStringLiteral("TPD_DT_NASC"),
-          TextoOuNulo(TzuqDependentePlanoSaude::CompletaAno(dependente.GetDataNascimento(), AnoDe(dependente))));
+          // A two-digit year is stored as the editor stores it.
+          TextoOuNulo(TzuqDependentePlanoSaude::CompletaAno(dependente.GetDataNascimento(),
+                                                            TzuqDependentePlanoSaude::kUltimoAnoEditor)));
   p.param(QStringLiteral("TPD_VL_PAGO"), bd::DezMilesimos{dependente.GetValorPago().GetValorMonetario().dezMilesimos()});
   p.param(QStringLiteral("NM_NM_EMPR"), cpf.GetNome().GetValor());
 }

@@ -59,7 +59,10 @@ INSTANTIATE_TEST_SUITE_P(
         Caso{"DivisaoPorZeroEhErro", Modo::Livre, "5/0=", nullptr, {"5/", "0 ", "** Erro **"}},
         Caso{"SemErroDeBinario", Modo::Livre, "0,1+0,2=", "0,3", {"0,3="}},
         Caso{"TercoVezesTres", Modo::Livre, "1/3=*3=", "1", {"1="}},
-        Caso{"ArredondaNaUltimaCasa", Modo::Fixa2, "2/3=", "0,67", {"0,67="}},
+        Caso{"CortaEmDuasCasas", Modo::Fixa2, "2/3=", "0,66", {"0,66="}},
+        Caso{"CortaEmQuatroCasas", Modo::Fixa4, "2/3=", "0,6666", {"0,6666="}},
+        Caso{"CortaNoLimiteDeTrezeDigitos", Modo::Livre, "2000000/3=", "666.666,6666666", {}},
+        Caso{"CortaOQueOModoNaoMostra", Modo::Fixa2, "1,999*1=", "1,99", {"1,99="}},
         Caso{"NoveCasasNoLivre", Modo::Livre, "2/3=", "0,666666667", {}},
         Caso{"TrezeDigitosNoMaximo", Modo::Livre, "1234567/3=", "411.522,3333333", {}},
         Caso{"Encadeadas", Modo::Fixa2, "5+3+2=", "10,00", {"5+", "3+", "8,00=", "8,00+", "2 ", "10,00="}},
@@ -140,6 +143,33 @@ TEST(Calculadora, DragOffersOnlyAValueThatIsNotNegative) {
 }
 
 // The window over a calculator of its own.
+struct CasoArrasto {
+  Modo modo;
+  const char* teclas;
+  const char* arrastado;
+};
+
+class ArrastoDoVisor : public testing::TestWithParam<CasoArrasto> {};
+
+// The amount dragged from the display is the one it shows, cut at an amount's four decimals.
+TEST_P(ArrastoDoVisor, CarriesWhatTheDisplayShows) {
+  const CasoArrasto& c = GetParam();
+  Calculadora calc;
+  calc.DefineModo(c.modo);
+  for (char t : std::string(c.teclas)) calc.Tecla(QChar::fromLatin1(t));
+  ASSERT_TRUE(calc.ValorArrastavel()) << calc.Visor().toStdString();
+  EXPECT_EQ(*calc.ValorArrastavel(), *NumeroCalculadora::deTexto(QString::fromLatin1(c.arrastado)))
+      << calc.Visor().toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(Calculadora, ArrastoDoVisor,
+                         testing::Values(CasoArrasto{Modo::Fixa2, "2/3=", "0,66"},
+                                         CasoArrasto{Modo::Fixa4, "2/3=", "0,6666"},
+                                         CasoArrasto{Modo::Livre, "2/3=", "0,6666"},
+                                         CasoArrasto{Modo::Fixa2, "1234567,891", "1234567,891"},
+                                         CasoArrasto{Modo::Fixa2, "12,", "12"},
+                                         CasoArrasto{Modo::Fixa2, "2000000/3=", "666666,66"}));
+
 class JanelaCalculadora : public testing::Test {
  protected:
   Calculadora calc;
@@ -175,7 +205,7 @@ TEST_F(JanelaCalculadora, TheButtonsAndTheDecimalModes) {
   janela.show();
   for (const char* nome : {"Bt1", "BtDiv", "Bt8", "BtRes"})
     QTest::mouseClick(janela.findChild<QWidget*>(QString::fromLatin1(nome)), Qt::LeftButton);
-  EXPECT_EQ(janela.LlDisplay()->Text(), QStringLiteral("0,13"));
+  EXPECT_EQ(janela.LlDisplay()->Text(), QStringLiteral("0,12"));
   QTest::mouseClick(janela.findChild<QWidget*>(QStringLiteral("RbLivre")), Qt::LeftButton);
   EXPECT_EQ(janela.LlDisplay()->Text(), QStringLiteral("0,125"));
   QTest::mouseClick(janela.findChild<QWidget*>(QStringLiteral("RbFixa4")), Qt::LeftButton);

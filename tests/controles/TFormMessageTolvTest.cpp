@@ -2,7 +2,9 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <QTest>
 #include <QTimer>
+#include <QVBoxLayout>
 
 #include <gtest/gtest.h>
 
@@ -10,7 +12,11 @@
 
 #include "controles/CaixaMensagemTolv.h"
 #include "controles/TFormMessageTolv.h"
+#include "controles/TRastreadorFoco.h"
+#include "controles/TTolvEdit.h"
 #include "nucleo/CaixaMensagem.h"
+#include "nucleo/Texto.h"
+#include "suporte/JanelaAtiva.h"
 
 namespace {
 
@@ -151,4 +157,40 @@ TEST(CaixaMensagemTolv, InstalledBoxShowsEveryMessageModally) {
   EXPECT_EQ(r, 7);
   EXPECT_EQ(titulo, "Confirmação");
   EXPECT_EQ(TFormMessageTolv::atual(), nullptr);
+}
+
+// A refusal shown in the box while a field is being left: once it is answered, the keys typed
+// at once go into the field that kept the focus, whether or not the window manager (here none)
+// gives the window its activation back.
+TEST(CaixaMensagemTolv, KeysTypedRightAfterTheAnswerReachTheField) {
+  CaixaMensagemTolv caixa;
+  ICaixaMensagem* anterior = InstalaCaixaMensagem(&caixa);
+  TTexto primeiro, segundo;
+  QWidget janela;
+  auto* layout = new QVBoxLayout(&janela);
+  auto* campo = new TTolvEdit(&janela);
+  campo->AssociaDado(&primeiro);
+  layout->addWidget(campo);
+  auto* outro = new TTolvEdit(&janela);
+  outro->AssociaDado(&segundo);
+  layout->addWidget(outro);
+  ASSERT_TRUE(AtivaJanela(&janela));
+  const int registro = TRastreadorFoco::instancia().registra(campo, [](QWidget*) {
+    // Answered once it is in front, as a user does.
+    QTimer::singleShot(0, [] {
+      EXPECT_TRUE(QTest::qWaitFor([] { return QApplication::activeWindow() == TFormMessageTolv::atual(); }));
+      tecla(TFormMessageTolv::atual(), Qt::Key_Return);
+    });
+    ExibeMensagem(QStringLiteral("Registro ANS inválido"), TipoMensagem::Erro);
+    return false;
+  });
+  campo->setFocus(Qt::OtherFocusReason);
+  QTest::keyClicks(campo, QStringLiteral("12"));
+  QTest::keyClick(campo, Qt::Key_Tab);
+  TRastreadorFoco::instancia().cancela(registro);
+  ASSERT_EQ(QApplication::focusWidget(), campo);
+  QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("34"));
+  EXPECT_EQ(campo->text(), "1234");
+  EXPECT_EQ(QApplication::activeWindow(), &janela);
+  InstalaCaixaMensagem(anterior);
 }

@@ -165,6 +165,30 @@ TEST_F(GradeNaJanela, DigitarUmValorGravaEASegundaDecimalAvanca) {
   EXPECT_EQ(grade->Editor()->text(), "12345678901,4");
 }
 
+// Keying by the mouse: the next row chosen by a click while a cell is being edited, or a cell
+// opened by a double click, takes what is typed in place of its amount.
+TEST_F(GradeNaJanela, CelulaEntradaPeloMouseTomaODigitadoNoLugarDoValor) {
+  t.GetRendimento(2).SetValorMonetario(R("10"));
+  digita("5");
+  ASSERT_TRUE(grade->EditorAberto());
+  QTest::mouseClick(grade->viewport(), Qt::LeftButton, {}, centro(1, 2));
+  esvazia();
+  digita("2400");
+  tecla(Qt::Key_Return);
+  EXPECT_EQ(t.GetRendimento(1).GetValorMonetario(), R("5"));
+  EXPECT_EQ(t.GetRendimento(2).GetValorMonetario(), R("2400"));
+
+  // A double click: the first press makes the cell current, the second opens it.
+  QTest::mouseClick(grade->viewport(), Qt::LeftButton, {}, centro(1, 2));
+  QTest::mouseDClick(grade->viewport(), Qt::LeftButton, {}, centro(1, 2));
+  esvazia();
+  ASSERT_EQ(focado(), grade->Editor());
+  EXPECT_EQ(grade->Editor()->selectedText(), "2400,00");
+  digita("7");
+  tecla(Qt::Key_Return);
+  EXPECT_EQ(t.GetRendimento(2).GetValorMonetario(), R("7"));
+}
+
 TEST_F(GradeNaJanela, EnterNaUltimaCelulaVoltaAoInicioEAvisa) {
   QSignalSpy enter(grade, &TTolvCustomGrid::OnPressEnter);
   tecla(Qt::Key_Return);

@@ -223,6 +223,60 @@ TEST_F(EditNaJanela, EntradaMostraOValorCruSelecionadoESaidaOFormatado) {
   EXPECT_TRUE(caixa.chamadas().empty());
 }
 
+struct CliqueNaEdicao {
+  const char* edicao;
+  bool focada;  // the click lands in an edit that already has the focus
+  const char* teclas;
+  const char* digitado;
+  const char* aoSair;  // the text shown once left
+};
+
+void PrintTo(const CliqueNaEdicao& c, std::ostream* os) { *os << c.edicao << (c.focada ? " focada" : "") << " + " << c.teclas; }
+
+class EditCliqueEntrada : public EditNaJanela, public testing::WithParamInterface<CliqueNaEdicao> {};
+
+// Entering by the mouse selects the whole text as the keyboard does, so that what is typed
+// replaces it; a click inside an edit that has the focus puts the caret where it lands.
+TEST_P(EditCliqueEntrada, EntrarPeloMouseSelecionaTudoEClicarDentroPoeOCursor) {
+  const CliqueNaEdicao& c = GetParam();
+  TTolvEdit* e = edit(c.edicao);
+  if (c.focada) foca(e);
+  QTest::mouseClick(e, Qt::LeftButton, {}, QPoint(3, e->height() / 2));
+  ASSERT_EQ(focado(), e);
+  EXPECT_EQ(e->hasSelectedText(), !c.focada);
+  QTest::keyClicks(e, QString::fromUtf8(c.teclas));
+  EXPECT_EQ(e->text(), QString::fromUtf8(c.digitado));
+  foca(edLivre);
+  EXPECT_EQ(e->text(), QString::fromUtf8(c.aoSair));
+  EXPECT_TRUE(caixa.chamadas().empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cliques, EditCliqueEntrada,
+    testing::Values(CliqueNaEdicao{"edOutro", false, "2400", "2400", "2.400,00"},
+                    CliqueNaEdicao{"edValor", false, "7", "7", "7,00"},
+                    CliqueNaEdicao{"edNome", false, "Beltrano", "Beltrano", "Beltrano"},
+                    CliqueNaEdicao{"edValor", true, "9", "91234,50", "91.234,50"},
+                    CliqueNaEdicao{"edNome", true, "X", "XFulano", "XFulano"}));
+
+TEST_F(EditNaJanela, ArrastarAoEntrarSelecionaDesdeOClique) {
+  // A tremble of the hand keeps everything selected; a real drag selects from the press.
+  const int meio = edValor->height() / 2;
+  QTest::mousePress(edValor, Qt::LeftButton, {}, QPoint(3, meio));
+  QTest::mouseMove(edValor, QPoint(4, meio));
+  EXPECT_EQ(edValor->selectedText(), "1234,50");
+  QTest::mouseRelease(edValor, Qt::LeftButton, {}, QPoint(4, meio));
+  EXPECT_EQ(edValor->selectedText(), "1234,50");
+  foca(edLivre);
+
+  QTest::mousePress(edValor, Qt::LeftButton, {}, QPoint(3, meio));
+  QMouseEvent move(QEvent::MouseMove, QPointF(edValor->fontMetrics().horizontalAdvance(QStringLiteral("12")) + 3, meio),
+                   edValor->mapToGlobal(QPointF(0, 0)), Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(edValor, &move);
+  QTest::mouseRelease(edValor, Qt::LeftButton, {}, move.position().toPoint());
+  EXPECT_EQ(edValor->selectedText(), "12");
+}
+
 TEST_F(EditNaJanela, EscRestauraOValorGuardado) {
   foca(edValor);
   QTest::keyClicks(edValor, "99");

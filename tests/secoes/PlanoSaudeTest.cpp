@@ -92,37 +92,38 @@ INSTANTIATE_TEST_SUITE_P(
         CasoNascimento{"11/06/2013", "2013", true, "30/12/1899", 0},
         CasoNascimento{"11/06/2013", "2013", true, " ", 0},
         CasoNascimento{"11/06/2013", "2013", false, "10/06/2013", 0},
-        // A two-digit year is compared with the event in the year the window gives it.
-        CasoNascimento{"11/06/13", "2013", true, "10/06/2013", 264},
-        CasoNascimento{"11/06/14", "2013", true, "10/06/2013", 0}));
+        // A two-digit year is compared with the event in the year the check's window gives it:
+        // 00 to 09 of the 2000s, the rest of the 1900s.
+        CasoNascimento{"11/06/09", "2009", true, "10/06/2009", 264},
+        CasoNascimento{"11/06/13", "2013", true, "10/06/2013", 0},
+        CasoNascimento{"15/03/10", "2013", false, "", 0}, CasoNascimento{"29/02/08", "2013", false, "", 0},
+        CasoNascimento{"29/02/13", "2013", false, "", 271}, CasoNascimento{"29/02/12", "2013", false, "", 0}));
 
 struct CasoAno {
   const char* doisDigitos;
-  const char* anoCalendario;
-  const char* ano;
+  const char* verificacao;  // the year the check reads
+  const char* editor;       // the year the editor stores
 };
 class JanelaDoAno : public testing::TestWithParam<CasoAno> {};
 
-// The check and the storage read a two-digit year the same way.
+// The check reads 00 to 09 as the 2000s, the editor stores 00 to 10 so; the rest is of the 1900s.
 TEST_P(JanelaDoAno, AlargaOAno) {
   const auto& c = GetParam();
-  EXPECT_EQ(Dependente::AnoQuatroDigitos(QString::fromLatin1(c.doisDigitos), QString::fromLatin1(c.anoCalendario)),
-            QString::fromLatin1(c.ano));
+  EXPECT_EQ(Dependente::AnoQuatroDigitos(QString::fromLatin1(c.doisDigitos), Dependente::kUltimoAnoVerificacao),
+            QString::fromLatin1(c.verificacao));
   const QString data = QStringLiteral("15/03/") + QString::fromLatin1(c.doisDigitos);
-  EXPECT_EQ(Dependente::DataNascimentoArmazenada(data, QString::fromLatin1(c.anoCalendario)),
-            QString::fromLatin1(c.ano) + QStringLiteral("0315"));
+  EXPECT_EQ(Dependente::DataNascimentoArmazenada(data), QString::fromLatin1(c.editor) + QStringLiteral("0315"));
 }
 
 INSTANTIATE_TEST_SUITE_P(Casos, JanelaDoAno,
-                         testing::Values(CasoAno{"00", "2013", "2000"}, CasoAno{"09", "2013", "2009"},
-                                         CasoAno{"10", "2013", "2010"}, CasoAno{"13", "2013", "2013"},
-                                         CasoAno{"14", "2013", "1914"}, CasoAno{"99", "2013", "1999"},
-                                         CasoAno{"14", "2014", "2014"}, CasoAno{"10", "", "2010"}));
+                         testing::Values(CasoAno{"00", "2000", "2000"}, CasoAno{"09", "2009", "2009"},
+                                         CasoAno{"10", "1910", "2010"}, CasoAno{"11", "1911", "1911"},
+                                         CasoAno{"13", "1913", "1913"}, CasoAno{"99", "1999", "1999"}));
 
 TEST(DependentePlanoSaude, TextHelpers) {
   EXPECT_EQ(Dependente::DataParaAAAAMMDD(QStringLiteral("25/12/2001")), "20011225");
   EXPECT_EQ(Dependente::DataParaAAAAMMDD(QStringLiteral("25/12/01")), "011225");
-  EXPECT_EQ(Dependente::DataNascimentoArmazenada(QStringLiteral("25/12/2001"), QStringLiteral("2013")), "20011225");
+  EXPECT_EQ(Dependente::DataNascimentoArmazenada(QStringLiteral("25/12/2001")), "20011225");
   EXPECT_EQ(Dependente::DataParaDDMMAAAA(QStringLiteral("20011225")), "25122001");
   EXPECT_EQ(Dependente::FormataData(QStringLiteral("25122001")), "25/12/2001");
   EXPECT_EQ(Dependente::FormataData(QStringLiteral("251201")), "251201");

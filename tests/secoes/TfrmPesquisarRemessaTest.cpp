@@ -23,7 +23,6 @@ class PesquisaRemessa : public ComBancoRemessa {
  protected:
   void SetUp() override {
     ComBancoRemessa::SetUp();
-    Roda(QStringLiteral("insert into tb_pais values (63, 'ARGENTINA')"));
     Insere(1, "1", 586, "PY-100", "12345678909", "Maria Souza");
     Insere(2, "2", 586, "PY-200", "11444777000100", "Empresa Guarani SA");
     Insere(3, "1", 586, "AR-300", "", "Joana D'Arc");

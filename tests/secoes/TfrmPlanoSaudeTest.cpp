@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "PercursoTabulacao.h"
 #include "PlanoSaudeEditorTeste.h"
 #include "controles/TTolvCustomInplaceEdit.h"
 #include "plataforma/bd/Conexao.h"
@@ -325,6 +326,77 @@ TEST_F(PlanoSaudeEditor, TheHoldersListReadsWindowsInOrder) {
   EXPECT_EQ(lista.Localiza(lista.Linha(123).id), 123);
   EXPECT_EQ(lista.Localiza(999999), -1);
   EXPECT_THROW(lista.Linha(600), std::out_of_range);
+}
+
+}  // namespace
+
+namespace {
+
+struct CasoTabulacao {
+  const char* nome;
+  int estado;  // 0 empty; 1 stored operators, holders and dependants; 2 the same, on a holder
+  bool paraTras;
+};
+
+class TabulacaoPlanoSaude : public PlanoSaudeEditor, public testing::WithParamInterface<CasoTabulacao> {};
+
+// Every stop of the Tab order, forward and back, on an empty page and on stored data, is a
+// control the user sees and can type into.
+TEST_P(TabulacaoPlanoSaude, EveryStopIsAVisibleEnabledControl) {
+  if (GetParam().estado > 0) Semeia();
+  Abre();
+  if (GetParam().estado == 2) {
+    // The holder with dependants, so that the walk goes through the grid's cells too.
+    Clica(W("btnAnteriorTitularAtivo"));
+    if (m_pagina->Titular().GetId() != m_ana) Clica(W("btnAnteriorTitularAtivo"));
+    ASSERT_EQ(W<TGradeDependentes>("grdDependente")->Dependentes().Quantidade(), 2);
+  }
+  Foca(E("edtCNPJOperadora"));
+  EXPECT_EQ(secoes_teste::ParadasInalcancaveis(m_janela.get(), 40, GetParam().paraTras), QStringList{});
+}
+
+INSTANTIATE_TEST_SUITE_P(Paginas, TabulacaoPlanoSaude,
+                         testing::Values(CasoTabulacao{"Vazia", 0, false}, CasoTabulacao{"VaziaParaTras", 0, true},
+                                         CasoTabulacao{"Guardada", 1, false}, CasoTabulacao{"GuardadaParaTras", 1, true},
+                                         CasoTabulacao{"NumTitular", 2, false},
+                                         CasoTabulacao{"NumTitularParaTras", 2, true}),
+                         [](const auto& info) { return std::string(info.param.nome); });
+
+// The operator typed field after field with Tab, as a user keys it: nothing typed is lost.
+TEST_F(PlanoSaudeEditor, AnOperatorKeyedWithTabKeepsEveryField) {
+  Abre();
+  Foca(E("edtCNPJOperadora"));
+  for (const char* texto : {"11222333000181", "123455", "SAUDE BOA LTDA"}) {
+    QTest::keyClicks(Focado(), QString::fromLatin1(texto));
+    QTest::keyClick(Focado(), Qt::Key_Tab);
+    Espera();
+  }
+  EXPECT_TRUE(m_caixa.chamadas().empty());
+  EXPECT_EQ(E("edtRegistroANS")->text(), "12345-5");
+  EXPECT_EQ(E("edtNomeOperadora")->text(), "SAUDE BOA LTDA");
+  // Tab leaves the fields for the panel's buttons, and the operator is stored on the way out.
+  QTest::keyClick(Focado(), Qt::Key_Tab);
+  Espera();
+  EXPECT_EQ(Le(QStringLiteral("SELECT TPO_REGISTRO_ANS FROM TB_PS_OPERADORA")), "123455");
+}
+
+// A click into the holder's amount selects its "0,00": what is typed replaces it.
+TEST_F(PlanoSaudeEditor, AnAmountEnteredByAClickTakesWhatIsTyped) {
+  Semeia();
+  TfrmPlanoSaude& p = Abre();
+  Clica(W("btnIncluiTitular"));
+  Digita(E("edtCPFTitular"), Cpf("390533447"));
+  Digita(E("edtNomeTitular"), QStringLiteral("CLARA NUNES"));
+  TTolvEdit* valor = E("edtTitularValor");
+  ASSERT_EQ(valor->text(), "0,00");
+  QTest::mouseClick(valor, Qt::LeftButton, {}, QPoint(valor->width() - 4, valor->height() / 2));
+  Espera();
+  ASSERT_EQ(Focado(), valor);
+  QTest::keyClicks(valor, QStringLiteral("2400"));
+  Foca(m_fora);
+  EXPECT_TRUE(m_caixa.chamadas().empty());
+  EXPECT_EQ(p.Titular().GetValorPago().GetValorMonetario(), Valor::deTexto(QStringLiteral("2400")));
+  EXPECT_EQ(Le(QStringLiteral("SELECT TPT_VL_PAGO FROM TB_PS_TITULAR WHERE TPT_NR_PF_PJ = '390533447'")), "2400");
 }
 
 }  // namespace

@@ -14,6 +14,7 @@
 
 #include <memory>
 
+#include "PercursoTabulacao.h"
 #include "SecoesTeste.h"
 #include "controles/TTolvButton.h"
 #include "nucleo/CaixaMensagem.h"
@@ -638,5 +639,135 @@ TEST_F(EditorRemessa, EstadoDaPaginaComecaDeNovoEmCadaDeclaracao) {
   EXPECT_TRUE(m_caixa.chamadas().empty()) << Mensagens().join(u'|').toStdString();
   EXPECT_EQ(Conta("TB_VALOR_REMESSA"), 1);
 }
+
+}  // namespace
+
+namespace {
+
+struct CasoTabulacaoRemessa {
+  const char* nome;
+  int guardados;  // company beneficiaries stored, with a payment line each
+  bool paraTras;
+};
+
+class TabulacaoRemessa : public EditorRemessa, public testing::WithParamInterface<CasoTabulacaoRemessa> {};
+
+// Every stop of the Tab order, forward and back, on a new beneficiary and on stored ones with
+// their lines, is a control the user sees and can type into.
+TEST_P(TabulacaoRemessa, CadaParadaEhUmControleVisivelEHabilitado) {
+  const CasoTabulacaoRemessa& c = GetParam();
+  for (int i = 1; i <= c.guardados; ++i) {
+    Roda(kInsereRemessa.arg(i).arg(QStringLiteral("2")).arg(QStringLiteral("NIF%1").arg(i)).arg(QStringLiteral("530"))
+             .arg(QStringLiteral("EMPRESA %1").arg(QChar(u'A' + i))));
+    Roda(kInsereLinha.arg(i).arg(i).arg(1000).arg(150));
+  }
+  Abre();
+  if (c.guardados > 0) botao("btnBbPrior")->click();
+  foca(combo("cbbInTipoBeneficiario"));
+  EXPECT_EQ(secoes_teste::ParadasInalcancaveis(janela.get(), 40, c.paraTras), QStringList{});
+}
+
+INSTANTIATE_TEST_SUITE_P(Estados, TabulacaoRemessa,
+                         testing::Values(CasoTabulacaoRemessa{"Novo", 0, false}, CasoTabulacaoRemessa{"NovoParaTras", 0, true},
+                                         CasoTabulacaoRemessa{"Guardados", 2, false},
+                                         CasoTabulacaoRemessa{"GuardadosParaTras", 2, true}),
+                         [](const auto& info) { return std::string(info.param.nome); });
+
+}  // namespace
+
+namespace {
+
+// The whole country table is offered, by name; typing the first letters in the box finds the
+// country, and the beneficiary is stored with its code.
+TEST_F(EditorRemessa, PaisEscolhidoDigitandoONomeEntreTodosOsPaises) {
+  Abre();
+  QComboBox* pais = combo("cbbCdPais");
+  ASSERT_EQ(pais->count(), 249);
+  EXPECT_EQ(pais->itemText(0), u"AFEGANISTAO");
+  for (int i = 1; i < pais->count(); ++i)
+    ASSERT_LT(QString::localeAwareCompare(pais->itemText(i - 1), pais->itemText(i)), 0) << i;
+  escolhe("cbbInTipoBeneficiario", 0);
+  foca(pais);
+  QTest::keyClicks(pais, QStringLiteral("urug"));
+  EXPECT_EQ(pais->currentText(), u"URUGUAI");
+  digita("edtNIF", QStringLiteral("UY77"));
+  digita("edtNome", QStringLiteral("Pablo Suarez"));
+  saiParaArvore();
+  EXPECT_TRUE(m_caixa.chamadas().empty()) << Mensagens().join(u'|').toStdString();
+  EXPECT_EQ(Le("SELECT TREM_CD_PAIS || ' ' || TREM_NIF FROM TB_REMESSA"), "845 UY77");
+}
+
+}  // namespace
+
+namespace {
+
+struct CasoDataMaxima {
+  int mesEvento;       // 99: no event
+  const char* evento;  // the special situation's event date; "" for none
+  const char* abertura;
+  const char* naGrade;
+};
+
+class DataMaximaRemessa : public EditorRemessa, public testing::WithParamInterface<CasoDataMaxima> {};
+
+// From the moment the page is bound, a payment date may not pass the last day of the
+// declaration's event month; once the lines are entered, not the event date itself.
+TEST_P(DataMaximaRemessa, SegueOEventoDesdeAAbertura) {
+  const CasoDataMaxima& c = GetParam();
+  m_tolv.SetMesEvento(uint8_t(c.mesEvento));
+  if (*c.evento) {
+    m_tolv.SetSituacaoEspecial(1);
+    m_tolv.SetDataEvento(QString::fromLatin1(c.evento));
+  }
+  Abre();
+  const auto data = [](const char* texto) { return QDate::fromString(QString::fromLatin1(texto), QStringLiteral("dd/MM/yyyy")); };
+  EXPECT_EQ(grade()->DataMaxima(), data(c.abertura));
+  identifica(0, QStringLiteral("PY1"), QStringLiteral("Juan Benitez"));
+  editor->IncluiValor();
+  EXPECT_EQ(grade()->DataMaxima(), data(c.naGrade));
+  m_caixa.limpa();
+  EXPECT_TRUE(celula(Col::ColData, QString::fromLatin1(c.naGrade)));
+  if (data(c.naGrade).month() < 12) {
+    EXPECT_FALSE(celula(Col::ColData, data(c.naGrade).addDays(1).toString(QStringLiteral("dd/MM/yyyy"))));
+    EXPECT_EQ(Mensagens(), QStringList{QStringLiteral("A data de remessa não pode ser posterior a %1.")
+                                           .arg(QString::fromLatin1(c.naGrade))});
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Eventos, DataMaximaRemessa,
+                         testing::Values(CasoDataMaxima{99, "", "31/12/2013", "31/12/2013"},
+                                         CasoDataMaxima{12, "20/12/2013", "31/12/2013", "20/12/2013"},
+                                         CasoDataMaxima{6, "10/06/2013", "30/06/2013", "10/06/2013"},
+                                         CasoDataMaxima{2, "05/02/2013", "28/02/2013", "05/02/2013"}));
+
+}  // namespace
+
+namespace {
+
+struct CasoMarcaNi {
+  int tipo;  // 0 person, 1 company
+  const char* ni;
+  const char* marca;
+};
+
+class MarcaNiRemessa : public EditorRemessa, public testing::WithParamInterface<CasoMarcaNi> {};
+
+// The beneficiary's person/company mark follows the number's label when stored, with or
+// without a number typed.
+TEST_P(MarcaNiRemessa, SegueORotuloDoNumero) {
+  const CasoMarcaNi& c = GetParam();
+  m_tolv.GetContribuinte().SetNi(QStringLiteral("52998224725"));  // a person declarant: no relation asked
+  Abre();
+  identifica(c.tipo, QStringLiteral("PY9"), QStringLiteral("Juan Benitez"));
+  if (*c.ni) digita("edtNI", QString::fromLatin1(c.ni));
+  saiParaArvore();
+  EXPECT_TRUE(m_caixa.chamadas().empty()) << Mensagens().join(u'|').toStdString();
+  EXPECT_EQ(Le("SELECT TREM_IN_PF_PJ || '|' || COALESCE(TREM_NI, '') FROM TB_REMESSA"), QString::fromLatin1(c.marca));
+}
+
+INSTANTIATE_TEST_SUITE_P(Numeros, MarcaNiRemessa,
+                         testing::Values(CasoMarcaNi{0, "", "1|"}, CasoMarcaNi{1, "", "2|"},
+                                         CasoMarcaNi{0, "52998224725", "1|529982247"},
+                                         CasoMarcaNi{1, "11444777000161", "2|114447770001"}));
 
 }  // namespace

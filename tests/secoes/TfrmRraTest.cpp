@@ -12,6 +12,7 @@
 
 #include <memory>
 
+#include "PercursoTabulacao.h"
 #include "SecoesTeste.h"
 #include "controles/TErroEdit.h"
 #include "controles/TTolvButton.h"
@@ -440,5 +441,38 @@ TEST_F(EditorRra, NumeroConhecidoTrazONome) {
   tab();
   EXPECT_EQ(editor->Rra()->GetBeneficiario().GetNome().GetValor(), u"OUTRO");
 }
+
+}  // namespace
+
+namespace {
+
+struct CasoTabulacaoRra {
+  const char* nome;
+  uint8_t tipo;
+  bool guardado;  // an item stored, shown
+  bool paraTras;
+};
+
+class TabulacaoRra : public EditorRra, public testing::WithParamInterface<CasoTabulacaoRra> {};
+
+// Every stop of the Tab order, forward and back, on a new item and on a stored one, on both
+// pages, is a control the user sees and can type into.
+TEST_P(TabulacaoRra, CadaParadaEhUmControleVisivelEHabilitado) {
+  const CasoTabulacaoRra& c = GetParam();
+  if (c.guardado) Guarda(QStringLiteral("52998224725"), "ANA SOUZA", "1000", c.tipo);
+  Abre(c.tipo);
+  if (c.guardado) botao("btnAnteriorBeneficiarioAtivo")->click();
+  edit("edtCpfBeneficiario")->setFocus(Qt::TabFocusReason);
+  esvazia();
+  EXPECT_EQ(secoes_teste::ParadasInalcancaveis(janela.get(), 150, c.paraTras), QStringList{});
+}
+
+INSTANTIATE_TEST_SUITE_P(Estados, TabulacaoRra,
+                         testing::Values(CasoTabulacaoRra{"Declarante", 1, false, false},
+                                         CasoTabulacaoRra{"DeclaranteParaTras", 1, false, true},
+                                         CasoTabulacaoRra{"DeclaranteGuardado", 1, true, false},
+                                         CasoTabulacaoRra{"JusticaGuardadoParaTras", 2, true, true},
+                                         CasoTabulacaoRra{"JusticaGuardado", 2, true, false}),
+                         [](const auto& info) { return std::string(info.param.nome); });
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <QFile>
 
 #include <algorithm>
+#include <map>
 
 #include "nucleo/TTolv.h"
 #include "plataforma/bd/Conexao.h"
@@ -28,15 +29,25 @@ using remessa_teste::ComBancoRemessa;
 class ReferenciasRemessa : public ComBancoRemessa {};
 
 TEST_F(ReferenciasRemessa, OModeloTrazAsEntradasDaSecao) {
+  // The countries of the public table, codes as integers (013 is 13).
   TzuqPaisDAO paises;
   const auto todos = paises.ConsultaTodos();
-  ASSERT_EQ(todos.size(), 1u);
-  EXPECT_EQ(todos[0].codigo, 586);
-  EXPECT_EQ(todos[0].nome, "PARAGUAI");
-  EXPECT_TRUE(paises.Existe(586));
-  EXPECT_FALSE(paises.Existe(105));
-  EXPECT_TRUE(TzuqPaisDAO::ExisteEmCache(586));
-  EXPECT_FALSE(TzuqPaisDAO::ExisteEmCache(105));
+  EXPECT_EQ(todos.size(), 249u);
+  std::map<int, QString> porCodigo;
+  for (const auto& p : todos) porCodigo[p.codigo] = p.nome;
+  EXPECT_EQ(porCodigo.size(), todos.size());
+  EXPECT_EQ(porCodigo[13], "AFEGANISTAO");
+  EXPECT_EQ(porCodigo[63], "ARGENTINA");
+  EXPECT_EQ(porCodigo[249], "ESTADOS UNIDOS");
+  EXPECT_EQ(porCodigo[586], "PARAGUAI");
+  for (int codigo : {13, 586, 890}) {
+    EXPECT_TRUE(paises.Existe(codigo)) << codigo;
+    EXPECT_TRUE(TzuqPaisDAO::ExisteEmCache(codigo)) << codigo;
+  }
+  for (int codigo : {0, 12, 999}) {
+    EXPECT_FALSE(paises.Existe(codigo)) << codigo;
+    EXPECT_FALSE(TzuqPaisDAO::ExisteEmCache(codigo)) << codigo;
+  }
 
   TzuqRelFonteBeneficiarioDAO relacoes;
   for (const char* codigo : {"500", "510", "520", "530", "540", "550", "560", "570", "900"})
@@ -143,16 +154,16 @@ TEST_F(ReferenciasRemessa, OsCachesLeemOModeloUmaVezEFechamAConexao) {
   // A declaration can be copied from the template while the caches live.
   EXPECT_NO_THROW(bd::Conexao::copiaArquivo(Modelo(), m_pasta.dados() + QStringLiteral("/TOLV2014999999999992013.FDB")));
   // Read once: a change of the template afterwards is not seen, and the template is not needed.
-  m_pasta.roda(QStringLiteral("TOLV2014PD.FDB"), QStringLiteral("INSERT INTO TB_PAIS VALUES (63, 'ARGENTINA')"));
-  EXPECT_FALSE(TzuqPaisDAO::ExisteEmCache(63));
+  m_pasta.roda(QStringLiteral("TOLV2014PD.FDB"), QStringLiteral("INSERT INTO TB_PAIS VALUES (999, 'ATLANTIDA')"));
+  EXPECT_FALSE(TzuqPaisDAO::ExisteEmCache(999));
   ASSERT_TRUE(QFile::remove(Modelo()));
   EXPECT_TRUE(TzuqFormaTributacaoDAO::Permitida(QStringLiteral("40"), QString()));
   EXPECT_TRUE(TzuqTipoRendimentoDAO::ExisteEmCache(QStringLiteral("110")));
   // Forgotten, they are read again from the template of the folder.
   TzuqCachesRemessa::Descarta();
   m_pasta.copiaBanco(QStringLiteral("TOLV2014PD.FDB"));
-  m_pasta.roda(QStringLiteral("TOLV2014PD.FDB"), QStringLiteral("INSERT INTO TB_PAIS VALUES (63, 'ARGENTINA')"));
-  EXPECT_TRUE(TzuqPaisDAO::ExisteEmCache(63));
+  m_pasta.roda(QStringLiteral("TOLV2014PD.FDB"), QStringLiteral("INSERT INTO TB_PAIS VALUES (999, 'ATLANTIDA')"));
+  EXPECT_TRUE(TzuqPaisDAO::ExisteEmCache(999));
 }
 
 // A company of nature 0 with a beneficiary in Paraguay and two lines, checked in full.
@@ -200,7 +211,7 @@ TEST_F(ReferenciasRemessa, AVerificacaoCompletaNaoVaiAoBanco) {
   EXPECT_TRUE(r.EhValido()) << r.GetErro()->Mensagem().toStdString();
   EXPECT_TRUE(a.EhValido()) << a.GetErro()->Mensagem().toStdString();
   EXPECT_TRUE(b.EhValido()) << b.GetErro()->Mensagem().toStdString();
-  r.SetCdPais(QStringLiteral("63"));
+  r.SetCdPais(QStringLiteral("999"));
   r.SetCdRelFonteBeneficiario(QStringLiteral("580"));
   r.ValidaTodos();
   a.ValidaTodos();
@@ -212,24 +223,24 @@ TEST_F(ReferenciasRemessa, AVerificacaoCompletaNaoVaiAoBanco) {
 }
 
 TEST_F(ReferenciasRemessa, AsConsultasDoEditorPerguntamATabelaDaDeclaracao) {
-  Roda(QStringLiteral("INSERT INTO TB_PAIS VALUES (63, 'ARGENTINA');"
+  Roda(QStringLiteral("INSERT INTO TB_PAIS VALUES (999, 'ATLANTIDA');"
                       "INSERT INTO TB_REL_FONTE_BENEFICIARIO VALUES ('580', 'Outra');"
                       "INSERT INTO TB_TIPO_RENDIMENTO VALUES (120, 'Outro', '');"));
   TzuqConsultasRemessaBanco& banco = TzuqConsultasRemessaBanco::Instancia();
-  EXPECT_TRUE(banco.ExistePais(63));
-  EXPECT_FALSE(banco.ExistePaisEmCache(63));
+  EXPECT_TRUE(banco.ExistePais(999));
+  EXPECT_FALSE(banco.ExistePaisEmCache(999));
   EXPECT_TRUE(banco.ExisteRelacao(QStringLiteral("580")));
   EXPECT_TRUE(banco.ExisteTipoRendimento(QStringLiteral("120")));
   EXPECT_FALSE(banco.ExisteTipoRendimentoEmCache(120));
   TzuqConsultasRemessaCache& cache = TzuqConsultasRemessaCache::Instancia();
-  EXPECT_FALSE(cache.ExistePais(63));
+  EXPECT_FALSE(cache.ExistePais(999));
   EXPECT_FALSE(cache.ExisteRelacao(QStringLiteral("580")));
   EXPECT_TRUE(cache.ExisteRelacao(QStringLiteral("560")));
   EXPECT_FALSE(cache.ExisteTipoRendimento(QStringLiteral("120")));
   EXPECT_FALSE(cache.ExisteTipoRendimento(QStringLiteral("abc")));
   // A beneficiary given no look-ups asks the declaration's tables for its country.
   TzuqRemessa r;
-  r.SetCdPais(QStringLiteral("63"));
+  r.SetCdPais(QStringLiteral("999"));
   EXPECT_EQ(r.ValidaCampo(TzuqRemessa::kPais), nullptr);
   ASSERT_NE(r.ValidaCampo(TzuqRemessa::kPaisEmCache), nullptr);
   EXPECT_EQ(r.GetErro()->Codigo(), 229);

@@ -1,3 +1,4 @@
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QApplication>
@@ -29,8 +30,6 @@ struct Abertura : TColecao {
 void PreparaBanco(PastaProgramaTemp& pasta) {
   pasta.copiaBanco(QStringLiteral("TOLV2014PD.FDB"), kBanco);
   pasta.roda(kBanco, QStringLiteral(
-                         "insert into tb_pais values (63, 'ARGENTINA');\n"
-                         "insert into tb_pais values (845, 'URUGUAI');\n"
                          "insert into tb_remessa (trem_id, trem_in_tipo_beneficiario, trem_cd_pais, trem_nif, "
                          "trem_in_benef_dispensa_nif, trem_in_pais_dispensa_nif, trem_in_pf_pj, trem_ni, trem_nome, "
                          "trem_cd_rel_fonte_beneficiario, trem_logradouro, trem_numero, trem_complemento, trem_bairro, "
@@ -117,6 +116,11 @@ TOLV_TELAS(Remessa) {
     editor->AtribuiValor(0, 4, QStringLiteral("3200"));
     editor->Grade()->Sincroniza(4);
     ctx.salva(janela, QStringLiteral("TfrmRemessa-estado"));
+    // The country list open, at the country the keys typed found.
+    paises->showPopup();
+    QApplication::processEvents();
+    ctx.salva(*paises->view()->window(), QStringLiteral("TfrmRemessa-paises"));
+    paises->hidePopup();
     // The payment lines that the controller's view holds are edited and shown in this grid.
     ctx.salva(*editor->Grade(), QStringLiteral("TfrmValoresRemessa"));
     editor->DesfazValor();

@@ -72,4 +72,10 @@ TOLV_TELAS(Calculadora) {
     calc.Tecla(t);
   janela.Atualiza();
   ctx.salva(janela, QStringLiteral("TFoCalcula-erro"));
+  // Two thirds in the mode of two decimals: the display cuts them.
+  calc.DefineModo(Calculadora::ModoDecimais::Fixa2);
+  for (QChar t : QStringLiteral("\x1b" "2/3="))
+    calc.Tecla(t);
+  janela.Atualiza();
+  ctx.salva(janela, QStringLiteral("TFoCalcula-corte"));
 }

@@ -1,6 +1,7 @@
 -- Reference tables of the payments abroad: countries, relations between paying source and
 -- beneficiary, revenue codes, taxation forms and income types. Their rows are in
--- 013_remessa_referencias_dados.sql, one INSERT a row: a new entry is one more line there.
+-- 013_remessa_referencias_dados.sql, one INSERT a row: a new entry is one more line there; the
+-- countries' rows are built from dados/paises.csv (dados/README.md).
 CREATE TABLE TB_PAIS (
   TPAI_CD   SMALLINT NOT NULL,
   TPAI_NOME VARCHAR(100) NOT NULL,

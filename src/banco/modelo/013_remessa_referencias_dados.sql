@@ -1,8 +1,7 @@
 -- The rows of the payments-abroad reference tables (tables in 013_remessa_referencias.sql).
--- One INSERT a row; add a line to add an entry.
-
--- Countries: code, name.
-INSERT INTO TB_PAIS VALUES (586, 'PARAGUAI');
+-- One INSERT a row; add a line to add an entry. The countries come from a public table:
+-- dados/paises.csv, built into 013_remessa_referencias_paises.sql (see dados/README.md). No public
+-- table was found for the others, which hold the entries the program's design names.
 
 -- Relations between the paying source and a company beneficiary abroad.
 INSERT INTO TB_REL_FONTE_BENEFICIARIO VALUES ('500', 'Fonte pagadora é matriz da beneficiária no exterior.');
