@@ -58,16 +58,12 @@ TRegistroTolvItem::TRegistroTolvItem(TDataAccess& banco, TArquivoDados& dados) :
   ResolveSeries(*m_proc3, kNomesIsento, m_serieIsento);
   m_resultado = Saida(*m_proc1, "RESULTADO");
   m_chaveSaida = Saida(*m_proc1, "TOLV_ITEM_DK_OUT");
-  m_judicialChave = Entrada(*m_proc2, "E_TOLV_ITEM_DK");
-  m_judicialAcao = Entrada(*m_proc2, "ACAO");
-  m_judicialExcluir = Entrada(*m_proc2, "EXCLUIR");
-  m_isentoChave = Entrada(*m_proc3, "E_TOLV_ITEM_DK");
-  m_isentoAcao = Entrada(*m_proc3, "ACAO");
-  m_isentoExcluir = Entrada(*m_proc3, "EXCLUIR");
-  m_anualOutro = Entrada(*m_proc3, "VL_ANUAL_OUTRO");
-  m_anualDescricao = Entrada(*m_proc3, "VL_ANUAL_DESCOUTRO");
-  m_anualLucros = Entrada(*m_proc3, "VL_ANUAL_LUCDIV");
-  m_anualTitular = Entrada(*m_proc3, "VL_ANUAL_TITSOC");
+  static constexpr const char* kNomesFilho[kCamposFilho] = {"E_TOLV_ITEM_DK", "ACAO", "EXCLUIR"};
+  m_judicial = Entradas(*m_proc2, kNomesFilho);
+  m_isento = Entradas(*m_proc3, kNomesFilho);
+  static constexpr const char* kNomesAnuais[kAnuais] = {"VL_ANUAL_OUTRO", "VL_ANUAL_DESCOUTRO", "VL_ANUAL_LUCDIV",
+                                                        "VL_ANUAL_TITSOC"};
+  m_anual = Entradas(*m_proc3, kNomesAnuais);
   // A new line has no key; what the procedure defaults (the specialised deduction, the previous
   // beneficiary of a changed line) it decides itself.
   m_proc1->defineInicial(m_campo[kChave], bd::Dado());
@@ -128,16 +124,16 @@ void TRegistroTolvItem::Preenche(const TLinhaI& linha) {
     case RIVC: MarcaIsento(); PreencheMeses(linha, p3, m_serieIsento[kCopa], nullptr, nullptr); break;
     case RIO:
       MarcaIsento();
-      p3.defineDezMilesimos(m_anualOutro, ValoresImportacao::Valor(linha.Item(1)));
-      p3.defineTexto(m_anualDescricao, linha.Item(2));
+      p3.defineDezMilesimos(m_anual[kAnualOutro], ValoresImportacao::Valor(linha.Item(1)));
+      p3.defineTexto(m_anual[kAnualDescricao], linha.Item(2));
       break;
     case RIL96:
       MarcaIsento();
-      p3.defineDezMilesimos(m_anualLucros, ValoresImportacao::Valor(linha.Item(1)));
+      p3.defineDezMilesimos(m_anual[kAnualLucros], ValoresImportacao::Valor(linha.Item(1)));
       break;
     case RIPTS:
       MarcaIsento();
-      p3.defineDezMilesimos(m_anualTitular, ValoresImportacao::Valor(linha.Item(1)));
+      p3.defineDezMilesimos(m_anual[kAnualTitular], ValoresImportacao::Valor(linha.Item(1)));
       break;
     default:
       break;
@@ -188,18 +184,18 @@ void TRegistroTolvItem::PreencheMeses(const TLinhaI& linha, bd::ChamadaProcedime
 
 void TRegistroTolvItem::MarcaJudicial() {
   m_pendente2 = true;
-  m_proc2->defineInteiro(m_judicialAcao, m_dados.DecisaoTodos);
+  m_proc2->defineInteiro(m_judicial[kFilhoAcao], m_dados.DecisaoTodos);
 }
 
 void TRegistroTolvItem::MarcaIsento() {
   m_pendente3 = true;
-  m_proc3->defineInteiro(m_isentoAcao, m_dados.DecisaoTodos);
+  m_proc3->defineInteiro(m_isento[kFilhoAcao], m_dados.DecisaoTodos);
 }
 
 void TRegistroTolvItem::DefineAcao(int acao) {
   m_proc1->defineInteiro(m_campo[kAcao], acao);
-  m_proc2->defineInteiro(m_judicialAcao, acao);
-  m_proc3->defineInteiro(m_isentoAcao, acao);
+  m_proc2->defineInteiro(m_judicial[kFilhoAcao], acao);
+  m_proc3->defineInteiro(m_isento[kFilhoAcao], acao);
 }
 
 void TRegistroTolvItem::Grava() {
@@ -233,8 +229,8 @@ void TRegistroTolvItem::GravaFilhos(int64_t chave, int64_t resultado) {
       p.executa();
     }
   };
-  filho(*m_proc2, m_pendente2, m_judicialChave, m_judicialExcluir);
-  filho(*m_proc3, m_pendente3, m_isentoChave, m_isentoExcluir);
+  filho(*m_proc2, m_pendente2, m_judicial[kFilhoChave], m_judicial[kFilhoExcluir]);
+  filho(*m_proc3, m_pendente3, m_isento[kFilhoChave], m_isento[kFilhoExcluir]);
   m_pendente2 = m_pendente3 = false;
 }
 
@@ -328,8 +324,8 @@ void TRegistroTolvItem::MontaLinhaImportada(TTolvItem& linha) {
   TRendimentosIsentos& isentos = linha.GetIsentos();
   for (int s = 0; s < kSeriesIsento; ++s)
     CopiaSerie(p3, m_serieIsento[size_t(s)], isentos.GetSerie(TRendimentosIsentos::Serie(s)));
-  isentos.GetAnualOutros().SetValorMonetario(Quantia(p3, m_anualOutro));
-  isentos.GetAnualEspecificarOutros().SetValor(p3.textoEntrada(m_anualDescricao));
-  isentos.GetAnualLucrosDiv96().SetValorMonetario(Quantia(p3, m_anualLucros));
-  isentos.GetAnualTitularSocio().SetValorMonetario(Quantia(p3, m_anualTitular));
+  isentos.GetAnualOutros().SetValorMonetario(Quantia(p3, m_anual[kAnualOutro]));
+  isentos.GetAnualEspecificarOutros().SetValor(p3.textoEntrada(m_anual[kAnualDescricao]));
+  isentos.GetAnualLucrosDiv96().SetValorMonetario(Quantia(p3, m_anual[kAnualLucros]));
+  isentos.GetAnualTitularSocio().SetValorMonetario(Quantia(p3, m_anual[kAnualTitular]));
 }

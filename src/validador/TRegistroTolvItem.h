@@ -60,9 +60,12 @@ class TRegistroTolvItem : public TRegistroTransferObject {
   std::array<Serie, kSeriesIsento> m_serieIsento{};
   int m_resultado = -1;
   int m_chaveSaida = -1;
-  int m_judicialChave = -1, m_judicialAcao = -1, m_judicialExcluir = -1;
-  int m_isentoChave = -1, m_isentoAcao = -1, m_isentoExcluir = -1;
-  int m_anualOutro = -1, m_anualDescricao = -1, m_anualLucros = -1, m_anualTitular = -1;
+  // The inputs both child procedures have by name.
+  enum CampoFilho { kFilhoChave, kFilhoAcao, kFilhoExcluir, kCamposFilho };
+  std::array<int, kCamposFilho> m_judicial{};
+  std::array<int, kCamposFilho> m_isento{};
+  enum Anual { kAnualOutro, kAnualDescricao, kAnualLucros, kAnualTitular, kAnuais };
+  std::array<int, kAnuais> m_anual{};
 
   std::array<int64_t, 13> m_somaDeducao{};
   std::array<int64_t, 13> m_somaDeducaoJudicial{};

@@ -60,17 +60,7 @@ struct ChamadaProcedimento::Nucleo : interno::Dependente {
   void desconexao() noexcept override { libera(); }
 
   void libera() noexcept {
-    if (metaEntrada) metaEntrada->release();
-    if (metaSaida) metaSaida->release();
-    metaEntrada = metaSaida = nullptr;
-    if (stmt) {
-      interno::StatusSilencioso st;
-      stmt->free(st.get());  // releases on success
-      if (st.falhou()) stmt->release();
-      stmt = nullptr;
-    }
-    if (conexao) std::erase(conexao->dependentes, static_cast<interno::Dependente*>(this));
-    conexao.reset();
+    interno::liberaComando(stmt, metaEntrada, metaSaida, conexao, this);
     executada = false;
   }
 

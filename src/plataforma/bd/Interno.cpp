@@ -246,6 +246,22 @@ QString Quem::texto() const {
   return QStringLiteral("o parâmetro %1").arg(posicao);
 }
 
+namespace {
+
+// Bytes that fit into a text column: a VARCHAR takes its length, a CHAR is padded with blanks.
+void gravaBytes(const Descritor& d, unsigned char* p, const QByteArray& b) {
+  if (d.tipo == SQL_VARYING) {
+    const uint16_t n = uint16_t(b.size());
+    std::memcpy(p, &n, sizeof n);
+    std::memcpy(p + sizeof n, b.constData(), size_t(b.size()));
+  } else {
+    std::memcpy(p, b.constData(), size_t(b.size()));
+    std::memset(p + b.size(), ' ', d.tamanho - size_t(b.size()));
+  }
+}
+
+}  // namespace
+
 void codificaTexto(const Descritor& d, unsigned char* linha, QStringView t, const Quem& quem) {
   unsigned char* p = linha + d.deslocamento;
   const bool utf8 = d.charset == kCharsetUtf8 || d.charset == kCharsetUnicodeFss;
@@ -269,14 +285,7 @@ void codificaTexto(const Descritor& d, unsigned char* linha, QStringView t, cons
   if (b.size() > qsizetype(d.tamanho) ||
       (utf8 && b.size() > qsizetype(d.tamanho / 4) && caracteres(t.toString()) > qsizetype(d.tamanho / 4)))
     longoDemais();
-  if (d.tipo == SQL_VARYING) {
-    const uint16_t n = uint16_t(b.size());
-    std::memcpy(p, &n, sizeof n);
-    std::memcpy(p + sizeof n, b.constData(), size_t(b.size()));
-  } else {
-    std::memcpy(p, b.constData(), size_t(b.size()));
-    std::memset(p + b.size(), ' ', d.tamanho - size_t(b.size()));
-  }
+  gravaBytes(d, p, b);
   std::memcpy(linha + d.deslocamentoNulo, &presente, sizeof presente);
 }
 
@@ -364,14 +373,7 @@ void codifica(const Descritor& d, unsigned char* linha, const Dado& v, const Con
         const QByteArray b = v.comoBytes();
         if (b.size() > qsizetype(d.tamanho))
           throw ErroBanco(QStringLiteral("O texto \"%1\" é longo demais para %2.").arg(v.comoTexto(), quem.texto()));
-        if (d.tipo == SQL_VARYING) {
-          const uint16_t n = uint16_t(b.size());
-          std::memcpy(p, &n, sizeof n);
-          std::memcpy(p + sizeof n, b.constData(), size_t(b.size()));
-        } else {
-          std::memcpy(p, b.constData(), size_t(b.size()));
-          std::memset(p + b.size(), ' ', d.tamanho - size_t(b.size()));
-        }
+        gravaBytes(d, p, b);
         break;
       }
       case SQL_BLOB: {
@@ -671,6 +673,21 @@ void NucleoTransacao::descarta() noexcept {
 void NucleoTransacao::avisaFim() noexcept {
   if (!conexao) return;
   for (Dependente* d : std::vector<Dependente*>(conexao->dependentes)) d->fimTransacao(this);
+}
+
+void liberaComando(IStatement*& stmt, IMessageMetadata*& entrada, IMessageMetadata*& saida,
+                   std::shared_ptr<NucleoConexao>& conexao, Dependente* dono) noexcept {
+  if (entrada) entrada->release();
+  if (saida) saida->release();
+  entrada = saida = nullptr;
+  if (stmt) {
+    StatusSilencioso st;
+    stmt->free(st.get());  // releases on success
+    if (st.falhou()) stmt->release();
+    stmt = nullptr;
+  }
+  if (conexao) std::erase(conexao->dependentes, dono);
+  conexao.reset();
 }
 
 QByteArray montaTpb(const QStringList& parametros) {

@@ -180,6 +180,11 @@ struct NucleoTransacao {
   void avisaFim() noexcept;
 };
 
+// Frees a prepared statement with its metadata and takes its owner off the connection's list;
+// failures are ignored (destructors, disconnection).
+void liberaComando(Firebird::IStatement*& stmt, Firebird::IMessageMetadata*& entrada,
+                   Firebird::IMessageMetadata*& saida, std::shared_ptr<NucleoConexao>& conexao, Dependente* dono) noexcept;
+
 QByteArray montaTpb(const QStringList& parametros);
 
 // The input names of a stored procedure (the name in capitals), in order: read from the database
