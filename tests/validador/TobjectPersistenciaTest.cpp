@@ -41,6 +41,17 @@ TEST_F(Cabecalho, GuardadoNaDeclaracaoENoIndiceComOAnoDoRun) {
   EXPECT_EQ(Valor(QStringLiteral("SELECT NR_PF_PJ FROM FONTES WHERE FONTE_DK = 1")), QStringLiteral("114447770001"));
 }
 
+TEST_F(Cabecalho, PessoaEmSituacaoEspecialComDataETipoDoEvento) {
+  m_dados->SituacaoEspecial = true;
+  m_dados->IndServicosNotariais = true;
+  m_dados->IndExterior = true;
+  Importa({kCabecalho, kRespo, QStringLiteral("DECPF|11144477735|JOSE DA SILVA|S|S|N|S|20130531|2|"),
+           QStringLiteral("FIMTOLV|")});
+  EXPECT_EQ(Linha(QStringLiteral("SELECT IN_PF_PJ, NR_PF_PJ, IN_NATUREZADECLAR, IN_ENCERRA, DATA_EVENTO, TIPO_EVENTO, "
+                                 "IN_SERVICONOTARIAL, IN_REMESSA, IN_OSTENSIVO, IN_ADVOGADO FROM TOLVS")),
+            (QStringList{"1", "111444777", "9", "1", "31/05/2013", "2", "1", "S", "N", "0"}));
+}
+
 // One value of a line, from the lines that follow its beneficiary record.
 struct CasoValor {
   const char* nome;
