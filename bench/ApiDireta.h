@@ -12,9 +12,12 @@
 #include <QString>
 
 #include <cstdint>
+#include <cstdio>
 #include <cstring>
 #include <memory>
 #include <vector>
+
+#include "plataforma/bd/ErroBanco.h"
 
 struct ApiDireta {
   Firebird::IMaster* mestre = Firebird::fb_get_master_interface();
@@ -33,6 +36,13 @@ struct ApiDireta {
     const QByteArray nome = QFile::encodeName(arquivo);
     att = mestre->getDispatcher()->attachDatabase(&st, nome.constData(), dpb->getBufferLength(&st), dpb->getBuffer(&st));
     dpb->dispose();
+    const unsigned char tpb[] = {isc_tpb_version3, isc_tpb_write, isc_tpb_read_committed, isc_tpb_rec_version,
+                                 isc_tpb_nowait};
+    tra = att->startTransaction(&st, sizeof tpb, tpb);
+  }
+  // Commits and starts the next transaction, as a batch does between its commits.
+  void confirma() {
+    tra->commit(&st);
     const unsigned char tpb[] = {isc_tpb_version3, isc_tpb_write, isc_tpb_read_committed, isc_tpb_rec_version,
                                  isc_tpb_nowait};
     tra = att->startTransaction(&st, sizeof tpb, tpb);
@@ -115,6 +125,9 @@ class ConsultaDireta {
     rs->close(&m_api.st);
     return n;
   }
+  // The output buffer of the last execution and where an output column starts in it.
+  const unsigned char* saida() const { return m_linha.data(); }
+  unsigned deslocamentoSaida(unsigned coluna) { return m_saida->getOffset(&m_api.st, coluna); }
   // Runs the statement once (a procedure), its output into the buffer.
   void executa() { m_stmt->execute(&m_api.st, m_api.tra, m_entrada, m_in->dados(), m_saida, m_linha.data()); }
 
@@ -159,4 +172,22 @@ inline int64_t BuscaLinhas(ApiDireta& api, const QList<QByteArray>& consultas) {
     stmt->free(&api.st);
   }
   return linhas;
+}
+
+// Runs the body of a benchmark; a failure of the database layer or of the engine is said on stderr
+// and gives the exit status 1.
+template <class F>
+int RodaProtegido(F&& corpo) {
+  try {
+    return corpo();
+  } catch (const bd::ErroBanco& e) {
+    std::fprintf(stderr, "falha: %s\n", e.what());
+  } catch (const Firebird::FbException& e) {
+    char texto[1024];
+    Firebird::fb_get_master_interface()->getUtilInterface()->formatStatus(texto, sizeof texto, e.getStatus());
+    std::fprintf(stderr, "falha: %s\n", texto);
+  } catch (const std::exception& e) {
+    std::fprintf(stderr, "falha: %s\n", e.what());
+  }
+  return 1;
 }

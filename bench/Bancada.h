@@ -22,6 +22,20 @@ inline const QString kBanco = QStringLiteral("TOLV2014114447770001612013.FDB");
 
 inline double Segundos(const QElapsedTimer& relogio) { return relogio.nsecsElapsed() / 1e9; }
 
+// Kilobytes of a line of /proc/self/status ("VmRSS", "VmHWM").
+inline long MemoriaKb(const char* chave) {
+  QFile f(QStringLiteral("/proc/self/status"));
+  if (!f.open(QIODevice::ReadOnly)) return -1;
+  for (const QByteArray& linha : f.readAll().split('\n'))
+    if (linha.startsWith(chave)) return linha.mid(linha.indexOf(':') + 1).trimmed().split(' ').value(0).toLong();
+  return -1;
+}
+// The peak of resident memory counts from here on.
+inline void ZeraPico() {
+  QFile f(QStringLiteral("/proc/self/clear_refs"));
+  if (f.open(QIODevice::WriteOnly)) f.write("5");
+}
+
 // A temporary program folder with the index and the model in DADOS, the program's own for the run.
 class PastaBancada {
  public:

@@ -208,6 +208,18 @@ class TArquivoDados {
   uint8_t TipoAdvogado = 0;
   QString NiAdvogado;
 
+  // The beneficiary-conflict callback of the import pass: the stored line, the imported line
+  // (whose action it sets: 1 keep the stored line, 2 replace it, 3 replace it by the sum of
+  // both), the choice for every later conflict (0 none; the callback may set it) and an empty line
+  // for the sum. Without one, a stored line is kept.
+  using ConflitoBeneficiario =
+      std::function<void(TTolvItem& armazenada, TTolvItem& importada, uint8_t& escolhaTodos, TTolvItem& soma)>;
+  ConflitoBeneficiario DecideConflitoBeneficiario;
+  // The choice for every conflict, once the user made it (0: ask).
+  uint8_t DecisaoTodos = 0;
+  // The whole number of the beneficiary record the import filled last.
+  QString BeneficiarioAtual;
+
   // The payments-abroad beneficiary and the accumulated-income item under test.
   DadosRemessa Remessa;
   // The revenue code of the payment abroad under test.

@@ -19,6 +19,10 @@ class TLinhaI {
   void Divide();
 
   QString Campo(int posicao) const;
+  // The field as it stands in the line, without a copy; empty out of range.
+  QStringView Item(int posicao) const {
+    return posicao < 0 || posicao >= m_itens.Quantidade() ? QStringView() : m_itens.Item(posicao);
+  }
   int64_t GetTamanho() const { return m_texto.size(); }
   int GetNumeroCampos() const { return m_numeroCampos; }
   TTipoRegistro GetTipo() const { return m_tipo; }

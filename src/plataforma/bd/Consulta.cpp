@@ -131,17 +131,7 @@ struct Consulta::Nucleo : interno::Dependente, interno::FonteCampos {
   }
 
   void liberaPreparo() noexcept {
-    if (metaEntrada) metaEntrada->release();
-    if (metaSaida) metaSaida->release();
-    metaEntrada = metaSaida = nullptr;
-    if (stmt) {
-      interno::StatusSilencioso st;
-      stmt->free(st.get());  // releases on success
-      if (st.falhou()) stmt->release();
-      stmt = nullptr;
-    }
-    if (conexaoPreparo) std::erase(conexaoPreparo->dependentes, static_cast<interno::Dependente*>(this));
-    conexaoPreparo.reset();
+    interno::liberaComando(stmt, metaEntrada, metaSaida, conexaoPreparo, this);
     entradas.clear();
     saidas.clear();
     indiceSaida.clear();

@@ -55,11 +55,6 @@ QString textoDoMotor(const QByteArray& bytes) {
   return t;
 }
 
-QByteArray bytesDeTexto(const QString& t, unsigned charset) {
-  if (charset == kCharsetUtf8 || charset == kCharsetUnicodeFss) return t.toUtf8();
-  return Cp1252::codifica(t);
-}
-
 [[noreturn]] void foraDosLimites(const Dado& v, const Quem& quem) {
   throw ErroBanco(QStringLiteral("O valor %1 não cabe em %2.").arg(v.comoTexto(), quem.texto()));
 }
@@ -251,6 +246,49 @@ QString Quem::texto() const {
   return QStringLiteral("o parâmetro %1").arg(posicao);
 }
 
+namespace {
+
+// Bytes that fit into a text column: a VARCHAR takes its length, a CHAR is padded with blanks.
+void gravaBytes(const Descritor& d, unsigned char* p, const QByteArray& b) {
+  if (d.tipo == SQL_VARYING) {
+    const uint16_t n = uint16_t(b.size());
+    std::memcpy(p, &n, sizeof n);
+    std::memcpy(p + sizeof n, b.constData(), size_t(b.size()));
+  } else {
+    std::memcpy(p, b.constData(), size_t(b.size()));
+    std::memset(p + b.size(), ' ', d.tamanho - size_t(b.size()));
+  }
+}
+
+}  // namespace
+
+void codificaTexto(const Descritor& d, unsigned char* linha, QStringView t, const Quem& quem) {
+  unsigned char* p = linha + d.deslocamento;
+  const bool utf8 = d.charset == kCharsetUtf8 || d.charset == kCharsetUnicodeFss;
+  auto longoDemais = [&] {
+    throw ErroBanco(QStringLiteral("O texto \"%1\" é longo demais para %2.").arg(t.toString(), quem.texto()));
+  };
+  const short presente = 0;
+  if (utf8 && d.tipo == SQL_VARYING && t.size() * 3 <= qsizetype(d.tamanho)) {
+    // The usual case, written straight into the message: no intermediate buffer.
+    static QStringEncoder codificador(QStringEncoder::Utf8, QStringEncoder::Flag::Stateless);
+    char* inicio = reinterpret_cast<char*>(p + sizeof(uint16_t));
+    const qsizetype n = codificador.appendToBuffer(inicio, t) - inicio;
+    // A UTF-8 column of n characters is described with 4n bytes: both limits hold.
+    if (n > qsizetype(d.tamanho / 4) && caracteres(t.toString()) > qsizetype(d.tamanho / 4)) longoDemais();
+    const uint16_t tamanho = uint16_t(n);
+    std::memcpy(p, &tamanho, sizeof tamanho);
+    std::memcpy(linha + d.deslocamentoNulo, &presente, sizeof presente);
+    return;
+  }
+  const QByteArray b = utf8 ? t.toUtf8() : Cp1252::codifica(t.toString());
+  if (b.size() > qsizetype(d.tamanho) ||
+      (utf8 && b.size() > qsizetype(d.tamanho / 4) && caracteres(t.toString()) > qsizetype(d.tamanho / 4)))
+    longoDemais();
+  gravaBytes(d, p, b);
+  std::memcpy(linha + d.deslocamentoNulo, &presente, sizeof presente);
+}
+
 void codifica(const Descritor& d, unsigned char* linha, const Dado& v, const ContextoBlob& ctx,
               const Quem& quem) {
   if (v.tipo() == Dado::Tipo::DezMilesimos && d.tipo == SQL_INT64 && d.escala == -4) {
@@ -328,35 +366,14 @@ void codifica(const Descritor& d, unsigned char* linha, const Dado& v, const Con
       }
       case SQL_TEXT:
       case SQL_VARYING: {
-        const bool bytes = v.tipo() == Dado::Tipo::Bytes;
-        const QString t = bytes ? QString() : v.comoTexto();
-        const bool utf8 = !bytes && (d.charset == kCharsetUtf8 || d.charset == kCharsetUnicodeFss);
-        auto longoDemais = [&] {
-          throw ErroBanco(QStringLiteral("O texto \"%1\" é longo demais para %2.").arg(v.comoTexto(), quem.texto()));
-        };
-        if (utf8 && d.tipo == SQL_VARYING && t.size() * 3 <= qsizetype(d.tamanho)) {
-          // The usual case, written straight into the message: no intermediate buffer.
-          static QStringEncoder codificador(QStringEncoder::Utf8, QStringEncoder::Flag::Stateless);
-          char* inicio = reinterpret_cast<char*>(p + sizeof(uint16_t));
-          const qsizetype n = codificador.appendToBuffer(inicio, t) - inicio;
-          // A UTF-8 column of n characters is described with 4n bytes: both limits hold.
-          if (n > qsizetype(d.tamanho / 4) && caracteres(t) > qsizetype(d.tamanho / 4)) longoDemais();
-          const uint16_t tamanho = uint16_t(n);
-          std::memcpy(p, &tamanho, sizeof tamanho);
+        if (v.tipo() != Dado::Tipo::Bytes) {
+          codificaTexto(d, linha, v.comoTexto(), quem);
           break;
         }
-        const QByteArray b = bytes ? v.comoBytes() : bytesDeTexto(t, d.charset);
-        if (b.size() > qsizetype(d.tamanho) ||
-            (utf8 && b.size() > qsizetype(d.tamanho / 4) && caracteres(t) > qsizetype(d.tamanho / 4)))
-          longoDemais();
-        if (d.tipo == SQL_VARYING) {
-          const uint16_t n = uint16_t(b.size());
-          std::memcpy(p, &n, sizeof n);
-          std::memcpy(p + sizeof n, b.constData(), size_t(b.size()));
-        } else {
-          std::memcpy(p, b.constData(), size_t(b.size()));
-          std::memset(p + b.size(), ' ', d.tamanho - size_t(b.size()));
-        }
+        const QByteArray b = v.comoBytes();
+        if (b.size() > qsizetype(d.tamanho))
+          throw ErroBanco(QStringLiteral("O texto \"%1\" é longo demais para %2.").arg(v.comoTexto(), quem.texto()));
+        gravaBytes(d, p, b);
         break;
       }
       case SQL_BLOB: {
@@ -656,6 +673,21 @@ void NucleoTransacao::descarta() noexcept {
 void NucleoTransacao::avisaFim() noexcept {
   if (!conexao) return;
   for (Dependente* d : std::vector<Dependente*>(conexao->dependentes)) d->fimTransacao(this);
+}
+
+void liberaComando(IStatement*& stmt, IMessageMetadata*& entrada, IMessageMetadata*& saida,
+                   std::shared_ptr<NucleoConexao>& conexao, Dependente* dono) noexcept {
+  if (entrada) entrada->release();
+  if (saida) saida->release();
+  entrada = saida = nullptr;
+  if (stmt) {
+    StatusSilencioso st;
+    stmt->free(st.get());  // releases on success
+    if (st.falhou()) stmt->release();
+    stmt = nullptr;
+  }
+  if (conexao) std::erase(conexao->dependentes, dono);
+  conexao.reset();
 }
 
 QByteArray montaTpb(const QStringList& parametros) {

@@ -108,6 +108,8 @@ struct Quem {
 bool nulo(const Descritor& d, const unsigned char* linha);
 void codifica(const Descritor& d, unsigned char* linha, const Dado& v, const ContextoBlob& ctx,
               const Quem& quem);
+// A text into a text column of a message, in the column's character set; too long raises.
+void codificaTexto(const Descritor& d, unsigned char* linha, QStringView texto, const Quem& quem);
 Dado decodifica(const Descritor& d, const unsigned char* linha, const ContextoBlob& ctx);
 // Straight from the row, without a Dado on the way: an exact number of an integer kind as
 // ten-thousandths or as an integer (null reads 0), a text column as its text (null reads empty).
@@ -178,7 +180,16 @@ struct NucleoTransacao {
   void avisaFim() noexcept;
 };
 
+// Frees a prepared statement with its metadata and takes its owner off the connection's list;
+// failures are ignored (destructors, disconnection).
+void liberaComando(Firebird::IStatement*& stmt, Firebird::IMessageMetadata*& entrada,
+                   Firebird::IMessageMetadata*& saida, std::shared_ptr<NucleoConexao>& conexao, Dependente* dono) noexcept;
+
 QByteArray montaTpb(const QStringList& parametros);
+
+// The input names of a stored procedure (the name in capitals), in order: read from the database
+// once per connection and kept in it.
+QStringList entradasProcedimento(const std::shared_ptr<NucleoTransacao>& transacao, const QString& nome);
 
 // Registered attachments of this process, by absolute file name.
 bool arquivoConectado(const QString& caminhoAbsoluto);

@@ -7,20 +7,26 @@
 
 namespace bd {
 
-namespace {
-
-QStringList leEntradas(const std::shared_ptr<interno::NucleoTransacao>& transacao, const QString& nome) {
-  Consulta c;
-  c.defineTransacao(transacao);
-  c.defineSql(QStringLiteral("SELECT TRIM(RDB$PARAMETER_NAME) FROM RDB$PROCEDURE_PARAMETERS "
-                             "WHERE RDB$PROCEDURE_NAME = :NOME AND RDB$PARAMETER_TYPE = 0 "
-                             "AND RDB$PACKAGE_NAME IS NULL ORDER BY RDB$PARAMETER_NUMBER"));
-  c.param(QStringLiteral("NOME"), nome);
-  c.abre();
-  QStringList nomes;
-  for (; !c.eof(); c.proximo()) nomes.append(c.campo(1).texto());
-  return nomes;
+QStringList interno::entradasProcedimento(const std::shared_ptr<NucleoTransacao>& transacao,
+                                                 const QString& nome) {
+  const auto& conexao = transacao->conexao;
+  auto it = conexao->entradasProcedimentos.find(nome);
+  if (it == conexao->entradasProcedimentos.end()) {
+    Consulta c;
+    c.defineTransacao(transacao);
+    c.defineSql(QStringLiteral("SELECT TRIM(RDB$PARAMETER_NAME) FROM RDB$PROCEDURE_PARAMETERS "
+                               "WHERE RDB$PROCEDURE_NAME = :NOME AND RDB$PARAMETER_TYPE = 0 "
+                               "AND RDB$PACKAGE_NAME IS NULL ORDER BY RDB$PARAMETER_NUMBER"));
+    c.param(QStringLiteral("NOME"), nome);
+    c.abre();
+    QStringList nomes;
+    for (; !c.eof(); c.proximo()) nomes.append(c.campo(1).texto());
+    it = conexao->entradasProcedimentos.insert(nome, nomes);
+  }
+  return it.value();
 }
+
+namespace {
 
 // The statement names each input, so that the inputs are set and reported by name.
 QString comando(const QString& procedimento, const QStringList& entradas) {
@@ -61,11 +67,9 @@ void Procedimento::prepara() {
   conexao->exigeConectada();
   if (m_conexaoNomes != conexao || m_geracaoNomes != conexao->geracao) {
     const QString chave = m_nome.toUpper();
-    auto it = conexao->entradasProcedimentos.find(chave);
-    if (it == conexao->entradasProcedimentos.end())
-      it = conexao->entradasProcedimentos.insert(chave, leEntradas(transacao, chave));
-    if (it.value() != m_entradas || m_consulta.sql().isEmpty()) {
-      m_entradas = it.value();
+    const QStringList nomes = interno::entradasProcedimento(transacao, chave);
+    if (nomes != m_entradas || m_consulta.sql().isEmpty()) {
+      m_entradas = nomes;
       m_consulta.defineSql(comando(chave, m_entradas));  // values given before are lost only here
     }
     m_conexaoNomes = conexao;
