@@ -160,7 +160,9 @@ struct EmUso {
 };
 
 void Anota(QString* falha, const QString& texto) {
-  if (falha && falha->isEmpty()) *falha = texto;
+  if (!falha) return;
+  if (!falha->isEmpty()) *falha += u'\n';
+  *falha += texto;
 }
 
 }  // namespace

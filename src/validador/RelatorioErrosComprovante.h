@@ -48,7 +48,8 @@ class RelatorioErrosComprovante {
 // Prints the rejected lines of the log <raiz>: nothing (false) when a report of them is being
 // shown already, when the count is 0 or less or the root is blank. Otherwise opens the log pair
 // and, when neither file is empty, hands the report to `mostra` (the preview, or a PDF file);
-// then, in every case, deletes the pair. A failure to open or delete the pair goes to `falha`.
+// then, in every case, deletes the pair. Failures to open or delete the pair go to `falha`, one a
+// line.
 bool ExecutaErrosImportComprovante(const QString& raiz, int rejeitadas,
                                    const std::function<void(relatorio::Relatorio&)>& mostra,
                                    QString* falha = nullptr);

@@ -135,6 +135,7 @@ void TLogErros::FechaLeitura() {
 
 bool TLogErros::Apaga() {
   FechaLeitura();
+  m_falha.clear();
   bool ok = true;
   QString erro;
   for (const QString& arquivo : {ArquivoDescricoes(), ArquivoDados()})

@@ -46,7 +46,7 @@ class TLogErros {
   bool Reinicia();
   const QString& Mensagem() const { return m_mensagem; }
   const QString& Dados() const { return m_dados; }
-  // Closes both and deletes <root>.dsc and <root>.txt.
+  // Closes both and deletes <root>.dsc and <root>.txt; Falha() then tells only what this failed.
   bool Apaga();
 
   const QString& Falha() const { return m_falha; }
