@@ -7,6 +7,7 @@
 #include "nucleo/NomeContribuinte.h"
 #include "nucleo/TColecaoTolv.h"
 #include "nucleo/TTolv.h"
+#include "nucleo/TTolvItem.h"
 #include "nucleo/UtilArquivos.h"
 #include "plataforma/compressao/BibliotecaCompressao.h"
 #include "plataforma/sistema/ArquivoTexto.h"
@@ -64,6 +65,39 @@ QString ImportacaoAnosAnteriores::TextoAlteracao(bool existe, bool registroLido,
     texto += QStringLiteral("As informações constantes no registro tipo 1 (dados do ") + declarante +
              QStringLiteral(") serão desconsideradas. ");
   return texto + QStringLiteral("Altere, se for o caso, o ano-calendário para a importação.");
+}
+
+namespace {
+
+// The monthly values of a line that a conflict adds up, in the order of TotaisConflito.
+std::array<TMonetario*, 9> ValoresDoMes(TTolvItem& linha, int mes) {
+  TRendimentosTributaveis& t = linha.GetTributaveis();
+  TSubJudice& s = linha.GetSubJudice();
+  TCompensacao& c = linha.GetCompensacao();
+  return {&t.GetRendimento(mes), &t.GetDeducao(mes), &t.GetRetido(mes), &c.GetAnoAtual(mes), &c.GetAnoAnterior(mes),
+          &s.GetRendimento(mes), &s.GetDeducao(mes), &s.GetRetido(mes), &s.GetDeposito(mes)};
+}
+
+constexpr int kMeses = 13;
+
+}  // namespace
+
+void ImportacaoAnosAnteriores::SomaLinhas(TTolvItem& base, TTolvItem& importado, TTolvItem& soma) {
+  for (int mes = 1; mes <= kMeses; ++mes) {
+    const auto a = ValoresDoMes(base, mes);
+    const auto b = ValoresDoMes(importado, mes);
+    const auto r = ValoresDoMes(soma, mes);
+    for (size_t i = 0; i < r.size(); ++i) r[i]->SetValorMonetario(a[i]->GetValorMonetario() + b[i]->GetValorMonetario());
+  }
+}
+
+std::array<Valor, 9> ImportacaoAnosAnteriores::TotaisConflito(TTolvItem& linha) {
+  std::array<Valor, 9> totais{};
+  for (int mes = 1; mes <= kMeses; ++mes) {
+    const auto valores = ValoresDoMes(linha, mes);
+    for (size_t i = 0; i < totais.size(); ++i) totais[i] += valores[i]->GetValorMonetario();
+  }
+  return totais;
 }
 
 ImportacaoAnosAnteriores::ImportacaoAnosAnteriores(TTolv& declaracao, TColecaoTolv& colecao)

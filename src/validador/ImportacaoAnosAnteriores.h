@@ -3,14 +3,17 @@
 #include <QString>
 #include <QStringList>
 
+#include <array>
 #include <cstdint>
 #include <functional>
 
 #include "entrega/TArquivoTolv.h"
+#include "nucleo/Valor.h"
 #include "validador/LeiauteAnterior.h"
 
 class TColecaoTolv;
 class TTolv;
+class TTolvItem;
 
 namespace compressao {
 class BibliotecaCompressao;
@@ -55,6 +58,14 @@ class ImportacaoAnosAnteriores {
   static bool PodeLer(const QString& nome);
   // The text of page 4 above the declarant's data; `maiuscula` writes "Declarante".
   static QString TextoAlteracao(bool existe, bool registroLido, bool maiuscula);
+
+  // A beneficiary line that is stored already and comes again: the sum line takes, for the 13
+  // months, the stored plus the imported taxable income, deductions and tax withheld, the same of
+  // the suspended part with its judicial deposits, and both compensations.
+  static void SomaLinhas(TTolvItem& base, TTolvItem& importado, TTolvItem& soma);
+  // What the conflict panel shows of a line: income, deductions, tax; compensation of the year and
+  // of earlier years; suspended income, deductions, tax and deposits (months 1 to 13).
+  static std::array<Valor, 9> TotaisConflito(TTolvItem& linha);
 
   // The working declaration and the index are not owned and outlive this.
   ImportacaoAnosAnteriores(TTolv& declaracao, TColecaoTolv& colecao);
