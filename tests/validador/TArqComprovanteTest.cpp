@@ -6,7 +6,7 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 
-#include "ImportacaoComprovanteTeste.h"
+#include "AnosAnterioresTeste.h"
 #include "plataforma/relatorio/EscritaPdf.h"
 #include "plataforma/relatorio/Relatorio.h"
 #include "suporte/ArquivosTeste.h"
@@ -17,7 +17,7 @@
 
 namespace {
 
-using namespace importacao_comprovante_teste;
+using namespace anos_anteriores_teste;
 
 const QString kRaiz = QStringLiteral("11444777000161_2013");
 

@@ -19,9 +19,9 @@
 #include "suporte/CaixaMensagemFalsa.h"
 #include "suporte/PastaProgramaTemp.h"
 
-// Declarations with beneficiaries of their own and files of income-statement lines, for the
-// income-statement import and the wizard pages that run it.
-namespace importacao_comprovante_teste {
+// Declarations with beneficiaries of their own, files of income-statement lines and files of the
+// older declaration layout, for the previous-years wizard and the income-statement import.
+namespace anos_anteriores_teste {
 
 struct FimDoProcesso {};
 
@@ -52,6 +52,29 @@ inline QString Linha(const QString& cpf, const QStringList& valores = {}, const 
   poe(147, descricao, 60);
   poe(222, informacoes, 200);
   return linha;
+}
+
+// A record of the older layout: the text placed at its positions (from 1) over a line of blanks
+// of the given length.
+inline QString Registro(int tamanho, std::initializer_list<std::pair<int, QString>> campos) {
+  QString linha(tamanho, u' ');
+  for (const auto& [inicio, texto] : campos) linha.replace(inicio - 1, texto.size(), texto);
+  return linha;
+}
+
+// The declarant record of a company of the older layout: normal situation, nature 0, the
+// depositary answer "1".
+inline QString Declarante(const QString& cnpj, const QString& ano, const QString& nome) {
+  return Registro(102, {{1, QStringLiteral("00000002")}, {9, QStringLiteral("1")}, {10, cnpj},
+                        {24, QStringLiteral("TOLV")}, {28, ano}, {33, QStringLiteral("1")}, {34, QStringLiteral("2")},
+                        {35, QStringLiteral("0")}, {41, QStringLiteral("1")}, {43, nome}});
+}
+
+// A beneficiary record (kind "2") of a person, with two amounts.
+inline QString Beneficiario(int ordem, const QString& cnpj, const QString& cpf, const QString& nome, qint64 a, qint64 b) {
+  return Registro(689, {{1, QStringLiteral("%1").arg(ordem, 8, 10, QLatin1Char('0'))}, {9, QStringLiteral("2")},
+                        {10, cnpj}, {24, QStringLiteral("0561")}, {28, QStringLiteral("1")}, {32, cpf}, {43, nome},
+                        {103, Centavos(a)}, {118, Centavos(b)}});
 }
 
 class ComDeclaracoes : public testing::Test {
@@ -141,4 +164,4 @@ INSERT INTO TOLV_ITENS (TOLV_ITEM_DK, E_FONTE_DK, TRIB_TRIBU, E_IN_PF_PJ, E_NR_P
   std::map<QString, QString> m_bancos;
 };
 
-}  // namespace importacao_comprovante_teste
+}  // namespace anos_anteriores_teste
