@@ -105,7 +105,7 @@ class ComDeclaracoes : public testing::Test {
       t.GetContribuinte().GetNome().SetValor(QStringLiteral("EMPRESA TESTE LTDA"));
       t.GetEstabelecimentoResponsavel().SetNi(ni);
       t.SetAnoCalendario(ano);
-      t.SetNatureza(t.GetNaturezas().BuscaNatureza(0));
+      t.SetNatureza(t.GetNaturezas().BuscaNatureza(ni.size() == 11 ? 9 : 0));
       TColecaoTolv colecao;
       colecao.Inclui(t);
       t.LiberaItens();

@@ -3,6 +3,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateTime>
+#include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFileInfo>
 #include <QGridLayout>
@@ -176,6 +177,9 @@ TFoAssistImportacao::TFoAssistImportacao(TColecaoTolv& colecao, QWidget* dono)
 }
 
 TFoAssistImportacao::~TFoAssistImportacao() {
+  // The pages' widgets outlive this part of the wizard: the name edit, losing the focus as it
+  // goes, would call its handler on members already gone.
+  for (QObject* filho : findChildren<QObject*>()) filho->blockSignals(true);
   // The name edit observes the declaration's name: it lets go before the declaration goes.
   if (m_deNome) m_deNome->AssociaDado(nullptr);
 }
@@ -714,6 +718,10 @@ void TFoAssistImportacao::EntraPasso(int pagina) {
 }
 
 void TFoAssistImportacao::Progresso(QProgressBar* barra, int posicao, int maximo) {
+  // The bar and the window's events at most every 50 ms: once per line would cost more than
+  // the line itself on a large file; Cancelar is heard within that.
+  if (m_relogio.isValid() && m_relogio.elapsed() < 50 && posicao < maximo) return;
+  m_relogio.start();
   if (maximo > 0 && barra->maximum() != maximo) barra->setMaximum(maximo);
   barra->setValue(posicao);
   ProcessaEventos();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QElapsedTimer>
 #include <QString>
 
 #include <cstdint>
@@ -166,6 +167,7 @@ class TFoAssistImportacao : public TFormAssist {
   // Page 12
   QLabel* m_lErro = nullptr;
 
+  QElapsedTimer m_relogio;
   QString m_nomeDigitado;
   bool m_travaNatureza = false;
   bool m_depositarioArquivo = false;
