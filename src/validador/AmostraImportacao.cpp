@@ -88,7 +88,10 @@ QStringList Celulas(const QString& linha, bool leiauteB) {
   c << Trecho(linha, 1, 8) << Trecho(linha, 9, 9) << Trecho(linha, 10, 23 + d) << Trecho(linha, 24 + d, 27 + d)
     << Trecho(linha, 28 + d, 28 + d);
   c << (Trecho(linha, 28 + d, 28 + d) == u"1" ? Trecho(linha, 32 + d, 42 + d) : Trecho(linha, 29 + d, 42 + d));
-  c << Trecho(linha, 43 + d, 102 + d);
+  // The name without the blanks that fill its positions.
+  QString nome = Trecho(linha, 43 + d, 102 + d);
+  while (nome.endsWith(u' ')) nome.chop(1);
+  c << nome;
   for (int p = 103 + d; p <= 673 + d; p += 15) c << ExtraiValorCentavos(linha, p, 15);
   c << Trecho(linha, 688 + d, 688 + d) << Trecho(linha, 689 + d, 689 + d);
   return c;

@@ -77,6 +77,59 @@ inline QString Beneficiario(int ordem, const QString& cnpj, const QString& cpf, 
                         {103, Centavos(a)}, {118, Centavos(b)}});
 }
 
+inline QString BancoDeclaracao(const QString& ni, const QString& ano) {
+  return QStringLiteral("TOLV2014") + ni + ano + QStringLiteral(".FDB");
+}
+
+// A declaration of the program folder, registered in its index, with a salary line for Ana, Bia
+// and Caio and a line of a code that reaches no statement for the last beneficiary (a company's
+// unless the number is a CPF). Ends the process-wide connections: no collection may be alive.
+// Its database's file name.
+inline QString CriaDeclaracao(PastaProgramaTemp& pasta, const QString& ni, const QString& ano) {
+  {
+    TErros erros;
+    TTolv t;
+    t.SetErros(&erros);
+    t.GetContribuinte().SetNi(ni);
+    t.GetContribuinte().GetNome().SetValor(QStringLiteral("EMPRESA TESTE LTDA"));
+    t.GetEstabelecimentoResponsavel().SetNi(ni);
+    t.SetAnoCalendario(ano);
+    t.SetNatureza(t.GetNaturezas().BuscaNatureza(ni.size() == 11 ? 9 : 0));
+    TColecaoTolv colecao;
+    colecao.Inclui(t);
+    t.LiberaItens();
+  }
+  TColecao::FechaConexoes();
+  // The lines read their codes from the index.
+  if (pasta.le(QStringLiteral("Tolv.FDB"),
+               QStringLiteral("SELECT COUNT(*) FROM CODRET WHERE COD_RETENCAO = '9999' AND ANO = '%1'").arg(ano)) == u"0")
+    pasta.roda(QStringLiteral("Tolv.FDB"), QStringLiteral(R"(
+INSERT INTO CODRET (ANO, COD_RETENCAO, ANEXO, PF_PJ_AMBOS, REGIME, COMPROVANTE, NAT_DECLARANTE, RESUMO)
+  VALUES ('%1', '9999', '0', 'A', 'F', 'F', '0123489', 'Sem comprovante');
+)").arg(ano));
+  const QString banco = BancoDeclaracao(ni, ano);
+  pasta.roda(banco, QStringLiteral(R"(
+INSERT INTO TOLV_ITENS (TOLV_ITEM_DK, E_FONTE_DK, TRIB_TRIBU, E_IN_PF_PJ, E_NR_PF_PJ, NM_NM_EMPR, VL_RENDIME_JAN)
+  VALUES (11, 1, '0561', '1', '529982247', 'ANA DE SOUZA', 5000);
+INSERT INTO TOLV_ITENS (TOLV_ITEM_DK, E_FONTE_DK, TRIB_TRIBU, E_IN_PF_PJ, E_NR_PF_PJ, NM_NM_EMPR, VL_RENDIME_JAN)
+  VALUES (12, 1, '0561', '1', '111444777', 'BIA DE SOUZA', 4000);
+INSERT INTO TOLV_ITENS (TOLV_ITEM_DK, E_FONTE_DK, TRIB_TRIBU, E_IN_PF_PJ, E_NR_PF_PJ, NM_NM_EMPR, VL_RENDIME_JAN)
+  VALUES (13, 1, '0561', '1', '123456789', 'CAIO DE SOUZA', 3000);
+INSERT INTO TOLV_ITENS (TOLV_ITEM_DK, E_FONTE_DK, TRIB_TRIBU, E_IN_PF_PJ, E_NR_PF_PJ, NM_NM_EMPR, VL_RENDIME_JAN)
+  VALUES (14, 1, '9999', '1', '390533447', 'DINO DE SOUZA', 100);
+)"));
+  return banco;
+}
+
+// The lines in Windows-1252 with CR LF, as a file of the folder; its path.
+inline QString EscreveLinhas(const QString& pasta, const QString& nome, const QStringList& linhas) {
+  const QString arquivo = pasta + u'/' + nome;
+  QFile f(arquivo);
+  if (!f.open(QIODevice::WriteOnly)) return {};
+  for (const QString& l : linhas) f.write(Cp1252::codifica(l) + "\r\n");
+  return arquivo;
+}
+
 class ComDeclaracoes : public testing::Test {
  protected:
   void SetUp() override {
@@ -90,46 +143,10 @@ class ComDeclaracoes : public testing::Test {
     FalhaBanco = FalhaBancoIndice = false;
   }
 
-  static QString Banco(const QString& ni, const QString& ano) {
-    return QStringLiteral("TOLV2014") + ni + ano + QStringLiteral(".FDB");
-  }
-
   // A company's declaration with a salary line for Ana, Bia and Caio and a line of a code that
   // reaches no statement for the last beneficiary.
   void Cria(const QString& ni = kMatriz, const QString& ano = QStringLiteral("2013")) {
-    {
-      TErros erros;
-      TTolv t;
-      t.SetErros(&erros);
-      t.GetContribuinte().SetNi(ni);
-      t.GetContribuinte().GetNome().SetValor(QStringLiteral("EMPRESA TESTE LTDA"));
-      t.GetEstabelecimentoResponsavel().SetNi(ni);
-      t.SetAnoCalendario(ano);
-      t.SetNatureza(t.GetNaturezas().BuscaNatureza(ni.size() == 11 ? 9 : 0));
-      TColecaoTolv colecao;
-      colecao.Inclui(t);
-      t.LiberaItens();
-    }
-    TColecao::FechaConexoes();
-    const QString banco = Banco(ni, ano);
-    // The lines read their codes from the index.
-    if (m_pasta.le(QStringLiteral("Tolv.FDB"), QStringLiteral("SELECT COUNT(*) FROM CODRET WHERE COD_RETENCAO = '9999' "
-                                                              "AND ANO = '%1'").arg(ano)) == u"0")
-      m_pasta.roda(QStringLiteral("Tolv.FDB"), QStringLiteral(R"(
-INSERT INTO CODRET (ANO, COD_RETENCAO, ANEXO, PF_PJ_AMBOS, REGIME, COMPROVANTE, NAT_DECLARANTE, RESUMO)
-  VALUES ('%1', '9999', '0', 'A', 'F', 'F', '0123489', 'Sem comprovante');
-)").arg(ano));
-    m_pasta.roda(banco, QStringLiteral(R"(
-INSERT INTO TOLV_ITENS (TOLV_ITEM_DK, E_FONTE_DK, TRIB_TRIBU, E_IN_PF_PJ, E_NR_PF_PJ, NM_NM_EMPR, VL_RENDIME_JAN)
-  VALUES (11, 1, '0561', '1', '529982247', 'ANA DE SOUZA', 5000);
-INSERT INTO TOLV_ITENS (TOLV_ITEM_DK, E_FONTE_DK, TRIB_TRIBU, E_IN_PF_PJ, E_NR_PF_PJ, NM_NM_EMPR, VL_RENDIME_JAN)
-  VALUES (12, 1, '0561', '1', '111444777', 'BIA DE SOUZA', 4000);
-INSERT INTO TOLV_ITENS (TOLV_ITEM_DK, E_FONTE_DK, TRIB_TRIBU, E_IN_PF_PJ, E_NR_PF_PJ, NM_NM_EMPR, VL_RENDIME_JAN)
-  VALUES (13, 1, '0561', '1', '123456789', 'CAIO DE SOUZA', 3000);
-INSERT INTO TOLV_ITENS (TOLV_ITEM_DK, E_FONTE_DK, TRIB_TRIBU, E_IN_PF_PJ, E_NR_PF_PJ, NM_NM_EMPR, VL_RENDIME_JAN)
-  VALUES (14, 1, '9999', '1', '390533447', 'DINO DE SOUZA', 100);
-)"));
-    m_bancos[ni + ano] = banco;
+    m_bancos[ni + ano] = CriaDeclaracao(m_pasta, ni, ano);
   }
 
   // The declaration loaded, its database the open one.
@@ -145,10 +162,8 @@ INSERT INTO TOLV_ITENS (TOLV_ITEM_DK, E_FONTE_DK, TRIB_TRIBU, E_IN_PF_PJ, E_NR_P
 
   // The lines in Windows-1252 with CR LF.
   QString Arquivo(const QStringList& linhas, const QString& nome = QStringLiteral("comprovantes.txt")) {
-    const QString arquivo = m_pasta.caminho() + u'/' + nome;
-    QFile f(arquivo);
-    EXPECT_TRUE(f.open(QIODevice::WriteOnly));
-    for (const QString& l : linhas) f.write(Cp1252::codifica(l) + "\r\n");
+    const QString arquivo = EscreveLinhas(m_pasta.caminho(), nome, linhas);
+    EXPECT_FALSE(arquivo.isEmpty());
     return arquivo;
   }
 

@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QElapsedTimer>
 #include <QEventLoop>
@@ -36,7 +37,6 @@
 #include "nucleo/TTolv.h"
 #include "nucleo/TTolvItem.h"
 #include "nucleo/UtilArquivos.h"
-#include "nucleo/UtilJanelas.h"
 #include "plataforma/bd/Conexao.h"
 #include "plataforma/bd/Consulta.h"
 #include "plataforma/bd/ErroBanco.h"
@@ -227,7 +227,10 @@ void TFoAssistImportacao::criaPaginas() {
     QWidget* p = m_paineis[2];
     QVBoxLayout* v = Coluna(p);
     v->addWidget(Titulo(p, QStringLiteral("Indique o que deseja importar:")));
-    m_lDescrImportacao = Texto(p, QString(), "LDescrImportacao");
+    m_lDescrImportacao = Texto(p,
+                               QStringLiteral("Você poderá importar arquivos de declarações gravadas ou ,ainda, importar "
+                                              "seus dados de um arquivo texto."),
+                               "LDescrImportacao");
     v->addWidget(m_lDescrImportacao);
     v->addSpacing(8);
     v->addWidget(Texto(p, QStringLiteral("Selecione ou digite o caminho e nome do arquivo que deseja importar")));
@@ -724,7 +727,7 @@ void TFoAssistImportacao::Progresso(QProgressBar* barra, int posicao, int maximo
   m_relogio.start();
   if (maximo > 0 && barra->maximum() != maximo) barra->setMaximum(maximo);
   barra->setValue(posicao);
-  ProcessaEventos();
+  QCoreApplication::processEvents();
 }
 
 void TFoAssistImportacao::PassoDescompressao() {

@@ -16,7 +16,6 @@
 #include <memory>
 
 #include "../AnosAnterioresTeste.h"
-#include "controles/GanchosNucleo.h"
 #include "controles/TGradeDeclaracoes.h"
 #include "controles/TTolvEdit.h"
 #include "nucleo/TArquivoIni.h"
@@ -46,7 +45,6 @@ class AssistenteAnosAnteriores : public ComDeclaracoes {
  protected:
   void SetUp() override {
     ComDeclaracoes::SetUp();
-    InstalaGanchosNucleo();
     m_indice = std::make_unique<TColecaoTolv>();
     m_assistente = std::make_unique<TFoAssistImportacao>(*m_indice);
     m_assistente->show();
