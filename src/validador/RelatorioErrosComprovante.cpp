@@ -2,6 +2,7 @@
 
 #include <QFileInfo>
 #include <QPageSize>
+#include <QScopedValueRollback>
 
 #include "nucleo/TRegistroComprovante.h"
 #include "plataforma/relatorio/FonteRelatorio.h"
@@ -152,13 +153,6 @@ void RelatorioErrosComprovante::Monta() {
 
 namespace {
 
-struct EmUso {
-  EmUso() { g_emUso = true; }
-  ~EmUso() { g_emUso = false; }
-  EmUso(const EmUso&) = delete;
-  EmUso& operator=(const EmUso&) = delete;
-};
-
 void Anota(QString* falha, const QString& texto) {
   if (!falha) return;
   if (!falha->isEmpty()) *falha += u'\n';
@@ -170,7 +164,7 @@ void Anota(QString* falha, const QString& texto) {
 bool ExecutaErrosImportComprovante(const QString& raiz, int rejeitadas,
                                    const std::function<void(relatorio::Relatorio&)>& mostra, QString* falha) {
   if (g_emUso || rejeitadas <= 0 || raiz.trimmed().isEmpty()) return false;
-  EmUso emUso;
+  const QScopedValueRollback<bool> emUso(g_emUso, true);
   TLogErros log;
   if (log.Abre(raiz)) {
     if (QFileInfo(log.ArquivoDescricoes()).size() > 0 && QFileInfo(log.ArquivoDados()).size() > 0) {

@@ -37,9 +37,7 @@
 #include "nucleo/TTolv.h"
 #include "nucleo/TTolvItem.h"
 #include "nucleo/UtilArquivos.h"
-#include "plataforma/bd/Conexao.h"
 #include "plataforma/bd/Consulta.h"
-#include "plataforma/bd/ErroBanco.h"
 #include "plataforma/bd/Transacao.h"
 #include "plataforma/compressao/BibliotecaCompressao.h"
 #include "plataforma/gui/Foco.h"
@@ -104,6 +102,28 @@ QProgressBar* Barra(QWidget* pai, const char* nome) {
   b->setRange(0, 100);
   b->setValue(0);
   return b;
+}
+
+// A page of a long step: its text over its progress bar (and a line of its own, when asked).
+QProgressBar* PaginaProgresso(QWidget* p, const QString& texto, const char* nome, QLabel** rotulo = nullptr) {
+  QVBoxLayout* v = Coluna(p);
+  v->addStretch(1);
+  v->addWidget(Texto(p, texto));
+  QProgressBar* barra = Barra(p, nome);
+  v->addWidget(barra);
+  if (rotulo) {
+    *rotulo = Texto(p, QString(), "Label20");
+    v->addWidget(*rotulo);
+  }
+  v->addStretch(2);
+  return barra;
+}
+
+// A page of a sample: its text over the grid.
+void PaginaAmostra(QWidget* p, const QString& texto, QWidget* grade) {
+  QVBoxLayout* v = Coluna(p);
+  v->addWidget(Texto(p, texto));
+  v->addWidget(grade, 1);
 }
 
 QRadioButton* Radio(QWidget* pai, const QString& texto, const char* nome) {
@@ -248,15 +268,7 @@ void TFoAssistImportacao::criaPaginas() {
     connect(m_edArquivo, &QLineEdit::textChanged, this, [this] { GuardaEventos::executa([this] { EdArquivoChange(); }); });
     connect(botao, &QPushButton::clicked, this, [this] { GuardaEventos::executa([this] { BitBtn1Click(); }); });
   }
-  {
-    QWidget* p = m_paineis[3];
-    QVBoxLayout* v = Coluna(p);
-    v->addStretch(1);
-    v->addWidget(Texto(p, QStringLiteral("Descomprimindo o arquivo ...")));
-    m_gauge3 = Barra(p, "Gauge3");
-    v->addWidget(m_gauge3);
-    v->addStretch(2);
-  }
+  m_gauge3 = PaginaProgresso(m_paineis[3], QStringLiteral("Descomprimindo o arquivo ..."), "Gauge3");
   {
     QWidget* p = m_paineis[4];
     QVBoxLayout* v = Coluna(p);
@@ -335,23 +347,12 @@ void TFoAssistImportacao::criaPaginas() {
     connect(m_rbAdSim, &QRadioButton::clicked, this, [this] { m_tolv->SetInAdvogado(1); });
     connect(m_rbAdNao, &QRadioButton::clicked, this, [this] { m_tolv->SetInAdvogado(0); });
   }
+  m_grdImpDecl = new TTolvGridImpDecl(m_paineis[5]);
+  PaginaAmostra(m_paineis[5],
+                QStringLiteral("Veja abaixo uma amostra de como os  registros serão importados para sua declaração"),
+                m_grdImpDecl);
   {
-    QWidget* p = m_paineis[5];
-    QVBoxLayout* v = Coluna(p);
-    v->addWidget(Texto(p, QStringLiteral("Veja abaixo uma amostra de como os  registros serão importados para sua declaração")));
-    m_grdImpDecl = new TTolvGridImpDecl(p);
-    v->addWidget(m_grdImpDecl, 1);
-  }
-  {
-    QWidget* p = m_paineis[6];
-    QVBoxLayout* v = Coluna(p);
-    v->addStretch(1);
-    v->addWidget(Texto(p, QStringLiteral("Importando ...")));
-    m_gauge10 = Barra(p, "Gauge10");
-    v->addWidget(m_gauge10);
-    m_label20 = Texto(p, QString(), "Label20");
-    v->addWidget(m_label20);
-    v->addStretch(2);
+    m_gauge10 = PaginaProgresso(m_paineis[6], QStringLiteral("Importando ..."), "Gauge10", &m_label20);
 
     // The conflict panel takes page 6's place while a decision is asked.
     m_panel13 = new QWidget(AreaPaginas());
@@ -483,22 +484,10 @@ void TFoAssistImportacao::criaPaginas() {
       m_teclas.clear();
     });
   }
-  {
-    QWidget* p = m_paineis[9];
-    QVBoxLayout* v = Coluna(p);
-    v->addWidget(Texto(p, QStringLiteral("Veja abaixo uma amostra de como os  registros serão importados:")));
-    m_grdImpCompr = new TTolvGridImpCompr(p);
-    v->addWidget(m_grdImpCompr, 1);
-  }
-  {
-    QWidget* p = m_paineis[10];
-    QVBoxLayout* v = Coluna(p);
-    v->addStretch(1);
-    v->addWidget(Texto(p, QStringLiteral("Importando ...")));
-    m_gauge2 = Barra(p, "Gauge2");
-    v->addWidget(m_gauge2);
-    v->addStretch(2);
-  }
+  m_grdImpCompr = new TTolvGridImpCompr(m_paineis[9]);
+  PaginaAmostra(m_paineis[9], QStringLiteral("Veja abaixo uma amostra de como os  registros serão importados:"),
+                m_grdImpCompr);
+  m_gauge2 = PaginaProgresso(m_paineis[10], QStringLiteral("Importando ..."), "Gauge2");
   {
     QWidget* p = m_paineis[11];
     QVBoxLayout* v = Coluna(p);
@@ -952,24 +941,16 @@ void TFoAssistImportacao::CancelBtnClick() {
 }
 
 bool TFoAssistImportacao::AbreDeclaracoes() {
-  try {
-    bd::Conexao* indice = TColecao::GetBancoIndice();
-    if (!indice) return false;
-    bd::Transacao transacao(*indice, {QStringLiteral("read_committed"), QStringLiteral("rec_version"),
-                                      QStringLiteral("nowait"), QStringLiteral("read")});
-    bd::Consulta consulta(transacao, QStringLiteral("select TOLV_DK, IN_PF_PJ, NR_PF_PJ, NM_NM_EMPR, AN_RETENCA from TOLVS\n"
-                                                    "where AN_RETENCA  >= '2004'\n"
-                                                    "order by IN_PF_PJ, NR_PF_PJ"));
-    consulta.abre();
-    m_dbGrDeclaracao->Mostra(TModeloDeclaracoes::Le(consulta));
-    consulta.fecha();
-    transacao.commit();
-    return true;
-  } catch (const bd::ErroBanco& e) {
-    ExibeMensagem(QStringLiteral("Não foi possível abrir a consulta. Mensagem retornada: ") + e.mensagem(),
-                  TipoMensagem::Erro);
-    return false;
-  }
+  bd::Transacao* transacao = m_colecao->GetTransacaoIndice();
+  if (!transacao) return false;
+  bd::Consulta consulta(*transacao, QStringLiteral("select TOLV_DK, IN_PF_PJ, NR_PF_PJ, NM_NM_EMPR, AN_RETENCA from TOLVS\n"
+                                                   "where AN_RETENCA  >= '2004'\n"
+                                                   "order by IN_PF_PJ, NR_PF_PJ"));
+  // A query that does not open is shown by the collection, and the wizard does not open.
+  if (!m_colecao->TentaAbrirDataSet(consulta)) return false;
+  m_dbGrDeclaracao->Mostra(TModeloDeclaracoes::Le(consulta));
+  consulta.fecha();
+  return true;
 }
 
 void TFoAssistImportacao::Localiza(const QString& texto) {
