@@ -132,6 +132,20 @@ QRadioButton* Radio(QWidget* pai, const QString& texto, const char* nome) {
   return r;
 }
 
+// The "Não" and "Sim" of a question, side by side on a panel of their own.
+QWidget* SimNao(QWidget* pai, const char* painel, const char* nomeNao, const char* nomeSim, QRadioButton*& nao,
+                QRadioButton*& sim) {
+  auto* p = new QWidget(pai);
+  p->setObjectName(QString::fromLatin1(painel));
+  auto* h = new QHBoxLayout(p);
+  h->setContentsMargins(0, 0, 0, 0);
+  nao = Radio(p, QStringLiteral("Não"), nomeNao);
+  sim = Radio(p, QStringLiteral("Sim"), nomeSim);
+  h->addWidget(nao);
+  h->addWidget(sim);
+  return p;
+}
+
 // A floppy disk, the page's picture of a file to bring in.
 QPixmap Disquete() {
   QPixmap p(72, 72);
@@ -311,28 +325,13 @@ void TFoAssistImportacao::criaPaginas() {
                                       "Trabalho/Federal?"),
                        nullptr, false),
                  0, 0);
-    auto* painelAd = new QWidget(m_grupoJustica);
-    painelAd->setObjectName(QStringLiteral("Panel15"));
-    auto* hAd = new QHBoxLayout(painelAd);
-    hAd->setContentsMargins(0, 0, 0, 0);
-    m_rbAdNao = Radio(painelAd, QStringLiteral("Não"), "RbAdNao");
-    m_rbAdSim = Radio(painelAd, QStringLiteral("Sim"), "RBAdSim");
-    hAd->addWidget(m_rbAdNao);
-    hAd->addWidget(m_rbAdSim);
-    g->addWidget(painelAd, 0, 1, Qt::AlignRight);
+    g->addWidget(SimNao(m_grupoJustica, "Panel15", "RbAdNao", "RBAdSim", m_rbAdNao, m_rbAdSim), 0, 1, Qt::AlignRight);
     g->addWidget(Texto(m_grupoJustica,
                        QStringLiteral("O declarante é administrador ou intermediador de fundo ou clube de investimentos?"),
                        nullptr, false),
                  1, 0);
-    auto* painelNat = new QWidget(m_grupoJustica);
-    painelNat->setObjectName(QStringLiteral("Panel17"));
-    auto* hNat = new QHBoxLayout(painelNat);
-    hNat->setContentsMargins(0, 0, 0, 0);
-    m_rbNatNao = Radio(painelNat, QStringLiteral("Não"), "RBNatNao");
-    m_rbNatSim = Radio(painelNat, QStringLiteral("Sim"), "RBNatSim");
-    hNat->addWidget(m_rbNatNao);
-    hNat->addWidget(m_rbNatSim);
-    g->addWidget(painelNat, 1, 1, Qt::AlignRight);
+    g->addWidget(SimNao(m_grupoJustica, "Panel17", "RBNatNao", "RBNatSim", m_rbNatNao, m_rbNatSim), 1, 1,
+                 Qt::AlignRight);
     v->addWidget(m_grupoJustica);
     v->addStretch(1);
 
