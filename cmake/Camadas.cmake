@@ -12,37 +12,55 @@ function(tolv_autogen_atual nome lista)
   endif()
 endfunction()
 
-# A layer's headers are reached as "<layer>/X.h" only through an include folder of its own in the
-# build tree, holding links to its sources; a target gets that folder only from the layers it
-# links. So an include of a layer that is not linked fails to compile. EXCETO names entries of the
-# source folder left out.
 set(TOLV_PASTA_CABECALHOS "${CMAKE_BINARY_DIR}/camadas")
-function(tolv_cabecalhos alvo prefixo origem)
+
+# Makes <destino>/<prefixo> show the folder <origem>: one link to it, or, with EXCETO, a folder of
+# links to each of its entries but those. Works over what an earlier configuration left there in
+# either shape, and never writes, through a link, into the sources.
+function(tolv_liga_pasta destino prefixo origem)
   cmake_parse_arguments(A "" "" "EXCETO" ${ARGN})
-  set(destino "${TOLV_PASTA_CABECALHOS}/${alvo}")
   file(MAKE_DIRECTORY "${destino}")
-  if(NOT A_EXCETO)
-    if(IS_SYMLINK "${destino}/${prefixo}")
-      file(REMOVE "${destino}/${prefixo}")
-    endif()
-    file(CREATE_LINK "${origem}" "${destino}/${prefixo}" SYMBOLIC)
-  else()
+  set(pasta "${destino}/${prefixo}")
+  if(IS_SYMLINK "${pasta}")
+    # A link to the whole folder: everything below it would go into the sources.
+    file(REMOVE "${pasta}")
+  elseif(IS_DIRECTORY "${pasta}")
     # Only the links go, one by one: never a recursive removal through a link into the sources.
-    file(GLOB antigos LIST_DIRECTORIES true "${destino}/${prefixo}/*")
+    file(GLOB antigos LIST_DIRECTORIES true "${pasta}/*")
     foreach(a IN LISTS antigos)
       if(IS_SYMLINK "${a}")
         file(REMOVE "${a}")
       endif()
     endforeach()
-    file(MAKE_DIRECTORY "${destino}/${prefixo}")
-    file(GLOB entradas LIST_DIRECTORIES true RELATIVE "${origem}" "${origem}/*")
-    foreach(e IN LISTS entradas)
-      if(e STREQUAL "CMakeLists.txt" OR e IN_LIST A_EXCETO)
-        continue()
+    if(NOT A_EXCETO)
+      file(GLOB restantes LIST_DIRECTORIES true "${pasta}/*")
+      if(NOT restantes)
+        file(REMOVE_RECURSE "${pasta}")
       endif()
-      file(CREATE_LINK "${origem}/${e}" "${destino}/${prefixo}/${e}" SYMBOLIC)
-    endforeach()
+    endif()
   endif()
+  if(NOT A_EXCETO)
+    file(CREATE_LINK "${origem}" "${pasta}" SYMBOLIC)
+    return()
+  endif()
+  file(MAKE_DIRECTORY "${pasta}")
+  file(GLOB entradas LIST_DIRECTORIES true RELATIVE "${origem}" "${origem}/*")
+  foreach(e IN LISTS entradas)
+    if(e STREQUAL "CMakeLists.txt" OR e IN_LIST A_EXCETO)
+      continue()
+    endif()
+    file(CREATE_LINK "${origem}/${e}" "${pasta}/${e}" SYMBOLIC)
+  endforeach()
+endfunction()
+
+# A layer's headers are reached as "<layer>/X.h" only through an include folder of its own in the
+# build tree, holding links to its sources; a target gets that folder only from the layers it
+# links. So an include of a layer that is not linked fails to compile. EXCETO names entries of the
+# source folder left out.
+function(tolv_cabecalhos alvo prefixo origem)
+  cmake_parse_arguments(A "" "" "EXCETO" ${ARGN})
+  set(destino "${TOLV_PASTA_CABECALHOS}/${alvo}")
+  tolv_liga_pasta("${destino}" ${prefixo} "${origem}" EXCETO ${A_EXCETO})
   get_target_property(tipo ${alvo} TYPE)
   if(tipo STREQUAL "INTERFACE_LIBRARY")
     target_include_directories(${alvo} INTERFACE "${destino}")

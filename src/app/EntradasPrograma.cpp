@@ -8,6 +8,7 @@
 #include "entrega/TFoPendencias.h"
 #include "interface/TFoCalculaResumo.h"
 #include "secoes/TFrPesquisarTolv.h"
+#include "validador/gui/TFoAssistImportacao.h"
 
 void RegistraEntradas(PontosEntrada& entradas) {
   entradas.alteracaoMatriz = ExecutaAlteracaoMatriz;
@@ -23,4 +24,12 @@ void RegistraEntradas(PontosEntrada& entradas) {
     MostraPendencias(tolv, std::move(irParaCampo), dono);
   };
   entradas.relatorioPendencias = RelatorioPendencias;
+  entradas.importacaoAnosAnteriores = [](QWidget* dono, TColecaoTolv& indice) {
+    QString log;
+    bool mostraRelatorio = false;
+    int quantidade = 0;
+    // The import of the older layout writes no log in this edition, so its report is never asked
+    // for: the flag stays for the day it does.
+    return ExecutaAssistenteImportacaoAnosAnteriores(log, indice, mostraRelatorio, quantidade, dono);
+  };
 }

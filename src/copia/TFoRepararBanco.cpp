@@ -10,9 +10,9 @@
 
 #include "controles/ArteAssistente.h"
 #include "controles/PaletaTolv.h"
+#include "controles/TGradeDeclaracoes.h"
 #include "controles/TTolvButton.h"
 #include "copia/PaginaCopia.h"
-#include "copia/TGradeDeclaracoes.h"
 #include "nucleo/CaixaMensagem.h"
 #include "nucleo/TColecao.h"
 #include "plataforma/bd/Conexao.h"

@@ -7,7 +7,43 @@
 
 #include "entrega/TfoGravacao.h"
 
+class TColecaoTolv;
 class TTolv;
+class TTolvItem;
+
+// The counters that the import of an older-layout declaration hands back, in their order.
+struct ContadoresImportacaoAnterior {
+  int declaracoes = 0;
+  int beneficiariosAdicionados = 0;
+  int beneficiariosSubstituidos = 0;
+  int beneficiariosConsolidados = 0;
+  int beneficiariosRejeitados = 0;
+  int registrosRejeitados = 0;
+  int fundosAdicionados = 0;
+  int processosAdicionados = 0;
+  int avisos = 0;
+};
+
+// What the previous-years wizard hands to the import of an older-layout declaration.
+struct PedidoImportacaoAnterior {
+  // Set by the wizard's Cancelar while the import runs.
+  const bool* cancelado = nullptr;
+  uint8_t tipoArquivo = 0;        // 1 a declaration file, 0 a text file
+  uint8_t tipoArquivoAntigo = 0;  // 2 or 0
+  TColecaoTolv* colecao = nullptr;
+  TTolv* declaracao = nullptr;
+  QString arquivo;
+  QString nomeLog;
+  QString ano;
+  ContadoresImportacaoAnterior* contadores = nullptr;
+  // Progress (position, maximum) and the text of the line under way.
+  std::function<void(int, int)> progresso;
+  std::function<void(const QString&)> rotulo;
+  // A beneficiary line that is stored already: keep it (1), replace it (2) or replace it by the
+  // sum of both (3); `todos` takes the choice for every later conflict when the user asks so.
+  using Decide = std::function<uint8_t(TTolvItem& base, TTolvItem& importado, TTolvItem& soma, uint8_t& todos)>;
+  Decide decide;
+};
 
 // What the writing wizard asks of one writing.
 struct PedidoGravacao {
@@ -48,8 +84,9 @@ class TArquivoTolv {
   // default drive when empty). A diskette drive is never looked at.
   bool ExisteRecibo(const TTolv& declaracao, const QString& unidade = {}) const;
 
-  // The older-layout import's hook: reads nothing and answers 0.
-  int ImportaDeclaracao(const QString& /*arquivo*/) { return 0; }
+  // The import of a declaration of the older layout: the routine of this edition reads nothing,
+  // stores nothing, leaves the counters as they are and answers 0 (no message).
+  int ImportaDeclaracao(PedidoImportacaoAnterior& /*pedido*/) { return 0; }
 
   bool GetFalhaGravacao() const { return m_falha; }
   const QString& GetMensagemFalha() const { return m_mensagemFalha; }

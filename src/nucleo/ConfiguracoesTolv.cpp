@@ -84,6 +84,12 @@ bool GravaDiretorioImportacao(const QString& pasta) {
 bool GravaArqImporta(const QString& arquivo) {
   return TArquivoIni::GravaString(kImportacao, QStringLiteral("ArqImporta"), arquivo);
 }
+QString BibliotecaCompressao() {
+  const QString configurada =
+      TArquivoIni::LeString(QStringLiteral("Compressao"), QStringLiteral("Biblioteca"), QStringLiteral("vevivav10.dll"))
+          .trimmed();
+  return QDir(DiretorioPrograma()).filePath(configurada);
+}
 
 QString UnidadeGravacao() { return TArquivoIni::LeString(kAssistG, QStringLiteral("unidade"), QStringLiteral("x")); }
 bool GravaUnidadeGravacao(const QString& unidade) {

@@ -42,6 +42,10 @@ QString DiretorioImportacao();
 bool GravaDiretorioImportacao(const QString& pasta);
 // The file being imported (written, never read).
 bool GravaArqImporta(const QString& arquivo);
+// The outside compression library that decompresses earlier years' written declarations:
+// [Compressao] "Biblioteca", a path of its own or one relative to the program folder; by default
+// "vevivav10.dll" in the program folder.
+QString BibliotecaCompressao();
 
 // The writing wizard's last target drive and folder ("x" when none), and its drive box's text.
 QString UnidadeGravacao();

@@ -11,11 +11,11 @@
 #include <gtest/gtest.h>
 
 #include "CopiaTeste.h"
+#include "controles/TGradeDeclaracoes.h"
 #include "copia/CopiaSeguranca.h"
 #include "copia/TFormAssistCopSeg.h"
 #include "copia/TFormAssistRestCopSeg.h"
 #include "copia/TFormCopSegAuto.h"
-#include "copia/TGradeDeclaracoes.h"
 #include "nucleo/ConfiguracoesTolv.h"
 #include "nucleo/RegistroTolv.h"
 #include "plataforma/compressao/ZipTeste.h"

@@ -8,10 +8,10 @@
 #include <gtest/gtest.h>
 
 #include "CopiaTeste.h"
+#include "controles/TGradeDeclaracoes.h"
 #include "controles/TTolvButton.h"
 #include "copia/ReparoBanco.h"
 #include "copia/TFoRepararBanco.h"
-#include "copia/TGradeDeclaracoes.h"
 #include "nucleo/TColecao.h"
 #include "plataforma/bd/BancoDanificado.h"
 #include "plataforma/bd/ErroBanco.h"

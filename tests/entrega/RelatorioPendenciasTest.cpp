@@ -1,8 +1,6 @@
 // The pendency report: what each row prints, and the texts of a run with errors and warnings as
 // the PDF carries them.
 
-#include <QProcess>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 
 #include "VerificacaoTeste.h"
@@ -10,6 +8,7 @@
 #include "entrega/TVerificacaoPendencias.h"
 #include "plataforma/relatorio/EscritaPdf.h"
 #include "plataforma/relatorio/Relatorio.h"
+#include "suporte/TextoPdf.h"
 
 namespace {
 
@@ -21,19 +20,6 @@ LinhaVerificacao Linha(const QString& descricao, int gravidade = LinhaVerificaca
   l.descricao = descricao;
   l.gravidade = gravidade;
   return l;
-}
-
-QString TextoPdf(const QString& arquivo) {
-  const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
-  if (pdftotext.isEmpty()) {
-    ADD_FAILURE() << "pdftotext (poppler-utils) is missing: run scripts/dependencias";
-    return {};
-  }
-  QProcess processo;
-  processo.start(pdftotext, {QStringLiteral("-layout"), QStringLiteral("-enc"), QStringLiteral("UTF-8"), arquivo,
-                             QStringLiteral("-")});
-  EXPECT_TRUE(processo.waitForFinished(30000));
-  return QString::fromUtf8(processo.readAllStandardOutput());
 }
 
 struct CasoLinha {

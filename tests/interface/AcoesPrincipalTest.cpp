@@ -765,3 +765,28 @@ TEST_F(JanelaComAcoes, TheLinesPagesAskForASearchInTheirOwnScope) {
   EXPECT_EQ(janela->EscopoPesquisa(), 3);
   EXPECT_TRUE(diario.contains("P205:Posiciona 1 12 23"));
 }
+
+namespace {
+
+// The previous-years wizard has no visible road: its hidden action closes the open declaration
+// and opens the wizard that the program registered, on the window's index; without one it says so.
+TEST_F(JanelaComAcoes, TheHiddenPreviousYearsActionClosesTheDeclarationAndOpensTheWizard) {
+  cria();
+  ASSERT_TRUE(abre());
+  acao(Acao::MiImportarAnosAnteriores)->trigger();
+  EXPECT_EQ(caixa.ultima().texto, indisponivel(QStringLiteral("Importar declaração de anos anteriores")));
+  int chamadas = 0;
+  PontosEntrada::doPrograma().importacaoAnosAnteriores = [&](QWidget* dono, TColecaoTolv& indice) {
+    ++chamadas;
+    EXPECT_EQ(dono, janela.get());
+    EXPECT_EQ(&indice, &janela->GetColecaoTolv());
+    EXPECT_FALSE(janela->DeclaracaoAberta());
+    return false;
+  };
+  ASSERT_TRUE(abre());
+  acao(Acao::MiImportarAnosAnteriores)->trigger();
+  EXPECT_EQ(chamadas, 1);
+  EXPECT_FALSE(AcaoEmAndamento);
+}
+
+}  // namespace

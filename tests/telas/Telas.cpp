@@ -2,6 +2,8 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QPainter>
+#include <QPicture>
 #include <QPixmap>
 #include <QStringList>
 #include <QTextStream>
@@ -13,6 +15,8 @@
 #include <string>
 
 #include "controles/PaletaTolv.h"
+#include "plataforma/relatorio/PaginasRelatorio.h"
+#include "plataforma/relatorio/Relatorio.h"
 #include "suporte/CaixaMensagemFalsa.h"
 #include "suporte/PastaProgramaTemp.h"
 
@@ -49,6 +53,19 @@ void Contexto::salva(QWidget& janela, const QString& nome) {
   const QString arquivo = m_saida + u'/' + nome + QStringLiteral(".png");
   if (imagem.isNull() || !imagem.save(arquivo)) throw std::runtime_error("não gravou " + arquivo.toStdString());
   m_salvas << nome;
+}
+
+QPixmap PrimeiraPagina(relatorio::Relatorio& rel) {
+  relatorio::PaginasRelatorio paginas;
+  rel.prepara(paginas);
+  QPixmap imagem(rel.folha().size().toSize());
+  imagem.fill(Qt::white);
+  QPainter p(&imagem);
+  p.setRenderHint(QPainter::Antialiasing);
+  p.setRenderHint(QPainter::TextAntialiasing);
+  const QPicture pagina = paginas.pagina(1);
+  p.drawPicture(0, 0, pagina);
+  return imagem;
 }
 
 }  // namespace telas

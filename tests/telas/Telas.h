@@ -5,7 +5,12 @@
 
 #include <functional>
 
+class QPixmap;
 class QWidget;
+
+namespace relatorio {
+class Relatorio;
+}
 class PastaProgramaTemp;
 
 // Pictures of the program's windows, for people to look at: each group draws its windows in the
@@ -32,6 +37,9 @@ class Contexto {
 };
 
 using Desenho = std::function<void(Contexto&)>;
+
+// The first page of a report, prepared, on white, at the size of the paper on the screen.
+QPixmap PrimeiraPagina(relatorio::Relatorio& rel);
 
 // Adds a group of drawings; the program runs every group, in the order of their names.
 bool registra(const char* grupo, Desenho desenho);

@@ -1,8 +1,8 @@
 #include <QPlainTextEdit>
 
 #include "Telas.h"
+#include "controles/TGradeDeclaracoes.h"
 #include "copia/TFoRepararBanco.h"
-#include "copia/TGradeDeclaracoes.h"
 #include "nucleo/Erros.h"
 #include "nucleo/TColecao.h"
 #include "nucleo/TColecaoTolv.h"

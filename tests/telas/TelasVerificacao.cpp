@@ -1,6 +1,4 @@
 #include <QLabel>
-#include <QPainter>
-#include <QPicture>
 #include <QCoreApplication>
 #include <QEvent>
 #include <QEventLoop>
@@ -18,7 +16,6 @@
 #include "nucleo/TColecao.h"
 #include "nucleo/TColecaoTolv.h"
 #include "nucleo/TTolv.h"
-#include "plataforma/relatorio/PaginasRelatorio.h"
 #include "plataforma/relatorio/Relatorio.h"
 #include "suporte/PastaProgramaTemp.h"
 
@@ -86,21 +83,6 @@ void Seleciona(TFrTolvVerifica& frame, int objeto) {
     }
 }
 
-// The first page of a prepared report, on white, at the size of the screen.
-QPixmap PrimeiraPagina(relatorio::Relatorio& rel) {
-  relatorio::PaginasRelatorio paginas;
-  rel.prepara(paginas);
-  const QSizeF folha = rel.folha().size();
-  QPixmap imagem(folha.toSize());
-  imagem.fill(Qt::white);
-  QPainter p(&imagem);
-  p.setRenderHint(QPainter::Antialiasing);
-  p.setRenderHint(QPainter::TextAntialiasing);
-  const QPicture pagina = paginas.pagina(1);
-  p.drawPicture(0, 0, pagina);
-  return imagem;
-}
-
 }  // namespace
 
 TOLV_TELAS(Pendencias) {
@@ -123,7 +105,7 @@ TOLV_TELAS(Pendencias) {
   TVerificacaoPendencias& run = janela->FrTolvVerifica().Verificacao();
   TFrRelPendencias relatorio(run.GetLinhas(), run.GetNumErros(), run.GetNumAvisos());
   QLabel pagina;
-  pagina.setPixmap(PrimeiraPagina(relatorio.QrpPendencias()));
+  pagina.setPixmap(telas::PrimeiraPagina(relatorio.QrpPendencias()));
   pagina.resize(pagina.pixmap().size());
   ctx.salva(pagina, "TFrRelPendencias");
   FechaPendencias();

@@ -1,4 +1,4 @@
-#include "copia/TGradeDeclaracoes.h"
+#include "controles/TGradeDeclaracoes.h"
 
 #include <QHeaderView>
 #include <QPainter>
