@@ -310,8 +310,9 @@ RestauracaoCopia::Resultado RestauracaoCopia::Extrai(const QString& arquivo, con
 
   // What the archive names is looked at before anything is written.
   if (!m_descompressor.Le(arquivo)) return {0, false, m_descompressor.Erro()};
+  // Read whole but not restorable: the restore's failure, as one found after the extraction.
   if (m_tipo == Tipo::Declaracao && m_descompressor.Entradas().size() != 1)
-    return {0, false, QStringLiteral("A cópia de segurança de uma declaração deve conter um único banco de dados.")};
+    return Falha(QStringLiteral("A cópia de segurança de uma declaração deve conter um único banco de dados."));
   QStringList nomes;
   for (const compressao::Entrada& e : m_descompressor.Entradas()) {
     const bool indice = NomesCopia::EhNomeIndice(e.nome);

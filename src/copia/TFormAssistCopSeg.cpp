@@ -292,6 +292,10 @@ void TFormAssistCopSeg::MostraPagina(int pagina) {
         QString texto = QStringLiteral("Houve um erro na geração de sua cópia de segurança.");
         if (!m_motivo.isEmpty()) texto += QStringLiteral("\n\n") + m_motivo;
         m_label1->setText(texto);
+        if (m_codigo == compressao::Falhou) {
+          Erro(kCaminhoInvalido + u'.');
+          PassoLista();
+        }
       }
       break;
     case 7:

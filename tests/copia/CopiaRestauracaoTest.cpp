@@ -58,6 +58,7 @@ TEST_F(Copia, BaseInteiraVoltaIgualDepoisDeDanificadaEApagada) {
   ASSERT_TRUE(r.ok) << r.mensagem.toStdString();
   EXPECT_EQ(RetratoBase(Dados()), antes);
   EXPECT_TRUE(QDir(Temp()).isEmpty());
+  EXPECT_FALSE(QFileInfo::exists(Temp()));
 }
 
 TEST_F(Copia, UmaDeclaracaoVoltaParaOBancoEOIndice) {

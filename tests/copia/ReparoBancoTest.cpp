@@ -118,7 +118,7 @@ TEST_F(Reparo, BancoDanificadoEhApontadoERefeitoComAsLinhasLegiveis) {
 
   ASSERT_EQ(janela.UltimoFim(), ReparoBanco::Fim::Concluido) << janela.Log().toStdString();
   EXPECT_EQ(Passos(janela.Log()),
-            QStringList({Linha1(), "Iniciando Validação", "   guardando uma cópia do banco de dados ...",
+            QStringList({Linha1(), "Iniciando Validação",
                          "   procurando registros corrompidos ...", "   validando estrutura de páginas ...",
                          "Iniciando Cópia", "Iniciando Restauração", "... concluída !"}));
   EXPECT_TRUE(janela.Log().contains("   problemas encontrados:\n      erros em páginas de dados: 1\n"))
@@ -298,7 +298,7 @@ TEST_P(ParadaDoReparo, DeixaAPastaDeDadosComoEstava) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Passos, ParadaDoReparo,
-                         testing::Values("   guardando uma cópia do banco de dados ...",
+                         testing::Values("Iniciando Validação",
                                          "   procurando registros corrompidos ...", "Iniciando Restauração"));
 
 // The restored database cannot take the old one's place.
