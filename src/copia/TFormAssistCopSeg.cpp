@@ -282,10 +282,6 @@ void TFormAssistCopSeg::MostraPagina(int pagina) {
                                          QDir::toNativeSeparators(m_destino));
       break;
     case 6:
-      HabilitaVoltar(false);
-      HabilitaAvancar(false);
-      HabilitaConcluir(true);
-      HabilitaCancelar(false);
       if (m_codigo == compressao::Cancelado) {
         m_label1->setText(QStringLiteral("A geração da cópia de segurança foi cancelada."));
       } else {
@@ -297,6 +293,11 @@ void TFormAssistCopSeg::MostraPagina(int pagina) {
           PassoLista();
         }
       }
+      // After the list: filling the file name would offer Avançar again.
+      HabilitaVoltar(false);
+      HabilitaAvancar(false);
+      HabilitaConcluir(true);
+      HabilitaCancelar(false);
       break;
     case 7:
       HabilitaVoltar(true);

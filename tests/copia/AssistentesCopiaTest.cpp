@@ -201,6 +201,7 @@ TEST_F(Assistente, BancoIlegivelLevaAPagina6SemArquivoNemConfiguracao) {
   ASSERT_FALSE(m_caixa.chamadas().empty());
   EXPECT_EQ(m_caixa.ultima().texto, "O caminho selecionado não é válido.");
   EXPECT_EQ(m_caixa.ultima().titulo, "Erro");
+  EXPECT_FALSE(a.AvancarHabilitado());
   const QString texto = Filho<QLabel>(a, "Label1")->text();
   EXPECT_TRUE(texto.startsWith("Houve um erro na geração de sua cópia de segurança."));
   EXPECT_TRUE(texto.contains(Banco(kFilial))) << texto.toStdString();
