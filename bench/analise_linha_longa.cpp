@@ -3,15 +3,13 @@
 // order of the line itself, not of its fields), and the processor time. Prints figures only.
 
 #include <QCoreApplication>
-#include <QDir>
 #include <QFile>
-#include <QTemporaryDir>
 
 #include <cstdio>
 #include <ctime>
 
+#include "Bancada.h"
 #include "nucleo/TColecao.h"
-#include "plataforma/sistema/Pastas.h"
 #include "validador/LeitorLinhas.h"
 #include "validador/TAnalisadorArquivo.h"
 #include "validador/TLinhaStringList.h"
@@ -54,11 +52,8 @@ class Pico {
 
 int main(int argc, char** argv) {
   QCoreApplication app(argc, argv);
-  QTemporaryDir pasta;
-  QDir().mkpath(pasta.path() + QStringLiteral("/DADOS/TEMP"));
-  QFile::copy(QStringLiteral(TOLV_BANCOS_CONSTRUIDOS "/Tolv.FDB"), pasta.path() + QStringLiteral("/DADOS/Tolv.FDB"));
-  QFile::setPermissions(pasta.path() + QStringLiteral("/DADOS/Tolv.FDB"), QFile::ReadOwner | QFile::WriteOwner);
-  Pastas::definePrograma(pasta.path());
+  // The revenue codes come from a copy of the index database the build made.
+  bancada::PastaBancada pasta;
 
   const QString arquivo = pasta.path() + QStringLiteral("/linha_longa.txt");
   {
@@ -72,7 +67,7 @@ int main(int argc, char** argv) {
     for (qsizetype n = 0; n < kCampos; n += barras.size()) f.write(barras.left(qMin(barras.size(), kCampos - n)));
     f.write("\r\nFIMTOLV|\r\n");
   }
-  const QString log = pasta.path() + QStringLiteral("/DADOS/TEMP/dec.log");
+  const QString log = pasta.arquivo(QStringLiteral("TEMP/dec.log"));
 
   Pico pico;
   double inicio = SegundosCpu();

@@ -45,17 +45,10 @@ class Interrompida : public BaseCopia {
     return CopSeg(nome);
   }
 
-  // The base after the backup: one database overwritten, one deleted, the index changed, a
-  // database the archive does not hold; the files kept with modes of their own.
-  void Danifica() {
-    QFile lixo(Dados(Banco(kEmpresa)));
-    ASSERT_TRUE(lixo.open(QIODevice::WriteOnly));
-    lixo.write(QByteArray(4096, 'x'));
-    lixo.close();
-    ASSERT_TRUE(QFile::remove(Dados(Banco(kPessoa))));
-    m_pasta.roda("Tolv.FDB", "DELETE FROM TOLVS WHERE NR_PF_PJ = '123456789'");
-    m_pasta.copiaBanco("TOLV2014PD.FDB", Banco("33000167000101"));
-    TColecao::FechaConexoes();
+  // The base damaged after the backup (BaseCopia::Danifica), its index and a database kept with
+  // modes of their own.
+  void DanificaComModos() {
+    Danifica();
     ASSERT_TRUE(QFile::setPermissions(Dados(NomesCopia::kIndice), kModoIndice));
     ASSERT_TRUE(QFile::setPermissions(Dados(Banco(kEmpresa)), kModoBanco));
   }
@@ -102,7 +95,7 @@ class BaseInterrompida : public Interrompida, public testing::WithParamInterface
 TEST_P(BaseInterrompida, InicioSeguinteCompletaARestauracao) {
   const auto antes = RetratoBase(Dados());
   const QString arquivo = Grava(CopiaSeguranca::ListaBase(), "CopSeg.cmp");
-  Danifica();
+  DanificaComModos();
 
   const RestauracaoCopia::Resultado r = Restaura(arquivo, RestauracaoCopia::Tipo::Base, GetParam());
   ASSERT_EQ(r.mensagem, "parado");
@@ -159,7 +152,7 @@ TEST_F(Interrompida, RestauracaoSeguinteCompletaAAnterior) {
   const QString base = Grava(CopiaSeguranca::ListaBase(), "CopSeg.cmp");
   const QString declaracao = Grava(CopiaSeguranca::ListaDeclaracao("123456789", "2013"),
                                    NomesCopia::NomeCopiaDeclaracao("123456789", "2013"));
-  Danifica();
+  DanificaComModos();
   ASSERT_EQ(Restaura(base, RestauracaoCopia::Tipo::Base, 2).mensagem, "parado");
 
   const RestauracaoCopia::Resultado r = Restaura(declaracao, RestauracaoCopia::Tipo::Declaracao);
@@ -174,7 +167,7 @@ TEST_F(Interrompida, ProcessoMortoNoMeioECompletadoNoInicio) {
   GTEST_FLAG_SET(death_test_style, "threadsafe");
   const auto antes = RetratoBase(Dados());
   const QString arquivo = Grava(CopiaSeguranca::ListaBase(), "CopSeg.cmp");
-  Danifica();
+  DanificaComModos();
   // The child runs this test again in a program folder of its own: it takes this one's.
   const char* kPasta = "TOLV_TESTE_RESTAURACAO_MORTA";
   if (qEnvironmentVariableIsEmpty(kPasta)) qputenv(kPasta, QFile::encodeName(m_pasta.caminho()));
