@@ -5,7 +5,8 @@
 //
 // The revenue codes are read from the index database of the program folder given, or of a
 // temporary copy of the databases the build made. Exit status: 0 the analysis went to the end,
-// 1 it stopped or the file has a structural fault, 2 the file or the log could not be used.
+// 1 it stopped or the file has a structural fault, 2 the file, the log or the program folder
+// could not be used (then no log is written).
 
 #include <QCoreApplication>
 #include <QDir>
@@ -13,6 +14,7 @@
 #include <QTemporaryDir>
 
 #include <cstdio>
+#include <filesystem>
 
 #include "nucleo/TColecao.h"
 #include "plataforma/sistema/Pastas.h"
@@ -32,9 +34,22 @@ int main(int argc, char** argv) {
     return 2;
   }
 
+  // The log is emptied when it opens: never over the file it reports on.
+  std::error_code erro;
+  if (QFileInfo::exists(log) &&
+      std::filesystem::equivalent(QFile::encodeName(arquivo).toStdString(), QFile::encodeName(log).toStdString(), erro)) {
+    std::fprintf(stderr, "o arquivo de ocorrências não pode ser o próprio arquivo analisado: %s\n", qPrintable(log));
+    return 2;
+  }
+
   QTemporaryDir temporaria;
   if (args.size() == 4) {
-    Pastas::definePrograma(QFileInfo(args[3]).absoluteFilePath());
+    const QString pasta = QFileInfo(args[3]).absoluteFilePath();
+    if (!QFileInfo(pasta + QStringLiteral("/DADOS/Tolv.FDB")).isFile()) {
+      std::fprintf(stderr, "pasta do programa sem o banco de índice DADOS/Tolv.FDB: %s\n", qPrintable(pasta));
+      return 2;
+    }
+    Pastas::definePrograma(pasta);
   } else {
     // Never the build's own program folder: a copy of its index database.
     QDir().mkpath(temporaria.path() + QStringLiteral("/DADOS/TEMP"));

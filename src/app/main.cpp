@@ -4,6 +4,7 @@
 #include "controles/GanchosNucleo.h"
 #include "controles/PaletaTolv.h"
 #include "controles/PontosEntrada.h"
+#include "copia/RestauracaoCopia.h"
 #include "copia/TFormAssistCopSeg.h"
 #include "copia/TFormAssistRestCopSeg.h"
 #include "copia/TFormCopSegAuto.h"
@@ -42,6 +43,13 @@ int main(int argc, char** argv) {
   RegistraEntradas(PontosEntrada::doPrograma());
   ProgramaTolv::Opcoes opcoes;
   indice.Conecta(opcoes.passos);
+  // A restore cut short is completed before the index first opens, once this is the only
+  // instance (a later restore completes it itself).
+  opcoes.passos.abreIndice = [abre = std::move(opcoes.passos.abreIndice), inicio = true]() mutable {
+    if (inicio) CompletaRestauracaoPendente();
+    inicio = false;
+    abre();
+  };
   // Backup and restore work on the database files: the index is let go first. After a restore the
   // index opens anew from whatever came back, with both failure flags cleared.
   opcoes.passos.gravaCopiaAutomatica = [](QWidget* dono) { ExecutaCopiaAutomatica(dono); };

@@ -78,8 +78,10 @@ ReparoBanco::Fim ReparoBanco::Executa(const Registro& registro, const Pausa& pau
                                          "interrompida. Guarde-a em outra pasta, ou apague-a, antes de verificar este "
                                          "banco de dados novamente.")
                               .arg(Nativo(m_original)));
+    // A file the engine cannot take as a database is told before anything runs on it.
+    if (const QString motivo = bd::Servicos::confereCabecalho(m_banco); !motivo.isEmpty()) throw bd::ErroBanco(motivo);
+    // The copy of the original is part of the validation's step, as the log tells it.
     registro(QStringLiteral("Iniciando Validação"));
-    registro(QStringLiteral("   guardando uma cópia do banco de dados ..."));
     GuardaOriginal(pausa);
     registro(QStringLiteral("   procurando registros corrompidos ..."));
     RegistraAchados(Roda(bd::Servicos::consertaBanco(m_banco), pausa));

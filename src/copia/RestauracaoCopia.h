@@ -5,6 +5,8 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
+#include <vector>
 
 #include "plataforma/compressao/Descompressor.h"
 
@@ -15,7 +17,11 @@ class TTolv;
 // folder's TEMP and checked whole: every name it holds and every name its index lists must be a
 // declaration database's (or the index's), the index must be there and list only files the
 // archive holds, and the data must be of this program's year. Only then is anything of the data
-// folder replaced, each file by one checked rename.
+// folder replaced, each file by one checked rename that keeps the mode of the file it replaces.
+// The replacement follows a plan written into the data folder before its first step: a restore
+// cut short (the process killed, a failure after the first file) is completed from the plan by
+// the next start of the program or by the next restore, so that the index and the databases it
+// lists never stay apart.
 class RestauracaoCopia {
  public:
   enum class Tipo { Base, Declaracao };
@@ -60,8 +66,18 @@ class RestauracaoCopia {
   // kConflito and message 293.
   Resultado RestauraDeclaracao();
 
-  // Empties and removes TEMP; false when something stayed.
+  // Empties and removes TEMP; false when something stayed. TEMP is left alone while a plan is
+  // pending: it holds the files the plan still has to move.
   static bool LimpaTemp();
+
+  // Completes the replacement of a restore that was cut short, from its plan; ok with no message
+  // when there was none. `havia` tells whether there was one.
+  static Resultado CompletaPendente(bool* havia = nullptr);
+  // Whether a plan waits to be completed.
+  static bool HaPendente();
+  // Called before each step of a replacement with its number (from 0; the last one, after every
+  // file, before the plan is removed). Tests stop the work there as a kill would.
+  static void DefineParada(std::function<void(int passo)> parada);
 
   // The index's rows copied into another index database, in place of its own: TOLVS and
   // RESPONSAVEIS emptied and filled in one transaction, committed after the last row (on failure
@@ -73,6 +89,12 @@ class RestauracaoCopia {
   Resultado ConfereBase();
   Resultado ConfereDeclaracao();
   Resultado Falha(const QString& mensagem);
+  struct Passo;
+  // Writes the plan (unless it is being taken up), does its steps and removes it.
+  // `movido` is told each file put in place.
+  static Resultado Executa(const std::vector<Passo>& plano, const std::function<void()>& movido = {});
+  static bool GravaPlano(const std::vector<Passo>& plano, QString* erro);
+  static std::optional<std::vector<Passo>> LePlano();
 
   Tipo m_tipo;
   compressao::Descompressor m_descompressor;
@@ -85,3 +107,8 @@ class RestauracaoCopia {
   std::unique_ptr<TErros> m_erros;
   std::unique_ptr<TTolv> m_tolv;
 };
+
+// At the program's start, before the index opens: completes a restore that was cut short and
+// tells the user how it ended (nothing when there was none). Clears both database-failure flags,
+// so that the index opens afresh from what came back.
+void CompletaRestauracaoPendente();

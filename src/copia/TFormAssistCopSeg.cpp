@@ -282,17 +282,22 @@ void TFormAssistCopSeg::MostraPagina(int pagina) {
                                          QDir::toNativeSeparators(m_destino));
       break;
     case 6:
-      HabilitaVoltar(false);
-      HabilitaAvancar(false);
-      HabilitaConcluir(true);
-      HabilitaCancelar(false);
       if (m_codigo == compressao::Cancelado) {
         m_label1->setText(QStringLiteral("A geração da cópia de segurança foi cancelada."));
       } else {
         QString texto = QStringLiteral("Houve um erro na geração de sua cópia de segurança.");
         if (!m_motivo.isEmpty()) texto += QStringLiteral("\n\n") + m_motivo;
         m_label1->setText(texto);
+        if (m_codigo == compressao::Falhou) {
+          Erro(kCaminhoInvalido + u'.');
+          PassoLista();
+        }
       }
+      // After the list: filling the file name would offer Avançar again.
+      HabilitaVoltar(false);
+      HabilitaAvancar(false);
+      HabilitaConcluir(true);
+      HabilitaCancelar(false);
       break;
     case 7:
       HabilitaVoltar(true);

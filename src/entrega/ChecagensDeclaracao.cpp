@@ -110,22 +110,26 @@ void VerificaSemBeneficiario(const QString& tipoDeclaracao, const IndicadoresSec
                              const QString& fonte, TErros& erros) {
   if (fatos.BeneficiariosProprios()) return;
   auto achado = [&](int codigo, uint8_t tipo) { Achado(erros, codigo, tipo, fonte, {}, 22); };
+  // Payments abroad and health plans count only under their indicators, as the file carries them;
+  // processes count with the court's accumulated income.
   const bool fundos = fatos.AnexosFundo && ind.AdmFc;
+  const bool remessas = fatos.Remessas && ind.Remessa;
+  const bool planos = fatos.PlanosSaude && ind.PlanoSaude;
   if (tipoDeclaracao != QStringLiteral("R")) {
-    if (fundos || fatos.Remessas)
+    if (fundos || remessas)
       achado(275, kAviso);
     else
       achado(89, kErro);
     return;
   }
-  const bool outros = fatos.AnexosFundo || fatos.AnexosProcesso || fatos.Remessas;
-  if (!outros && !fatos.PlanosSaude)
+  const bool outros = fatos.AnexosFundo || fatos.Processos() || remessas;
+  if (!outros && !planos)
     achado(91, kAviso);
   else if (!outros)
     achado(90, kErro);
   else if (fundos)
     achado(275, kAviso);
-  else if (fatos.Remessas && (fatos.AnexosFundo || !ind.AdmFc))
+  else if (remessas && (fatos.AnexosFundo || !ind.AdmFc))
     achado(275, kAviso);
   else
     achado(90, kAviso);

@@ -7,7 +7,8 @@
 class TErros;
 class TTolv;
 
-// What a declaration holds in each section, read once before its checks (one statement).
+// What a declaration holds in each section, read once before its checks (one statement): rows
+// stored, whatever the header's indicators say.
 struct FatosSecoes {
   bool LinhasProprias = false;  // lines of the declarant's own source
   bool RraDeclarante = false;

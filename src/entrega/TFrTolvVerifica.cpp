@@ -70,8 +70,8 @@ class DelegadoLinhas : public QStyledItemDelegate {
       icone = ArteVerificacao::icone(ArteVerificacao::Icone::Declaracao);
       cor = kAzul;
     } else if (tipo == u"09") {
-      const bool remessa = texto.startsWith(QStringLiteral("Rendimentos pagos"));
-      icone = ArteVerificacao::icone(remessa ? ArteVerificacao::Icone::Declaracao : ArteVerificacao::Icone::Clipes);
+      // Fund headers and the payments-abroad title alike.
+      icone = ArteVerificacao::icone(ArteVerificacao::Icone::Clipes);
       cor = kVerdeAzulado;
     } else if (tipo == u"11") {
       icone = ArteVerificacao::icone(ArteVerificacao::Icone::Processo);

@@ -57,7 +57,7 @@ class Percurso {
     if (nome.isEmpty())
       Achado(191, kErro, dono, QStringLiteral("nome"), 54);
     else if (const int c = TNomeContribuinte::ValidaNome(nome, kNiCnpj, false))
-      Achado(c, kErro, dono, QStringLiteral("nome"), 54, nome);
+      Achado(c, kErro, dono, QStringLiteral("nome"), 54);
     ++m_contador;
     Lista(false);
     if (q.campo(QStringLiteral("TPT_ID")).nulo()) {
@@ -78,7 +78,7 @@ class Percurso {
     if (nome.isEmpty())
       Achado(191, kErro, m_titular, QStringLiteral("nome"), 55);
     else if (const int c = TNomeContribuinte::ValidaNome(nome, kNiCpf, false))
-      Achado(c, kErro, m_titular, QStringLiteral("nome"), 55, nome);
+      Achado(c, kErro, m_titular, QStringLiteral("nome"), 55);
     Valor(m_valorTitular, m_titular, 55, 266, kAviso, {});
     ++m_contador;
     Lista(true);
@@ -101,7 +101,7 @@ class Percurso {
     if (nome.isEmpty())
       Achado(247, kErro, dono, QStringLiteral("nome"), 56);
     else if (const int c = TNomeContribuinte::ValidaNome(nome, kNiCpf, false))
-      Achado(c, kErro, dono, QStringLiteral("nome"), 56, nome);
+      Achado(c, kErro, dono, QStringLiteral("nome"), 56);
     if (!nascimento.isEmpty()) {
       // Stored AAAAMMDD; anything else goes to the rule as it stands.
       const QString ddmmaaaa =

@@ -34,6 +34,16 @@ const QString kVersaoIncompativel =
   std::_Exit(1);
 }
 
+// The shared connections live to the end of the program: they close before the database layer's
+// own state goes, whichever way the program ends.
+void fechaNoFim() {
+  static const bool registrado = [] {
+    bd::Conexao::fechaAoEncerrar([] { TColecao::FechaConexoes(); });
+    return true;
+  }();
+  (void)registrado;
+}
+
 QString mensagemConexao(const QString& arquivo, const QString& motivo) {
   return QStringLiteral("Não foi possível estabelecer a conexão com o banco de dados ") + arquivo +
          QStringLiteral(". Mensagem retornada: ") + motivo;
@@ -107,6 +117,7 @@ void TColecao::FalhaFatal(const QString& mensagem) {
 
 bd::Conexao* TColecao::GetBancoIndice() {
   if (!g_indice) {
+    fechaNoFim();
     g_indice = std::make_unique<bd::Conexao>(ArquivoIndice());
     try {
       g_indice->conecta();
@@ -123,6 +134,7 @@ bd::Conexao* TColecao::GetBancoDeclaracao() { return g_declaracao.get(); }
 
 void TColecao::ConectaBancoModelo() {
   if (g_declaracao) g_substituidas.push_back(std::move(g_declaracao));
+  fechaNoFim();
   g_declaracao = std::make_unique<bd::Conexao>(ArquivoModelo());
   try {
     g_declaracao->conecta();
@@ -154,6 +166,7 @@ void TColecao::ConectarBancoIndice() {
   const QString arquivo = ArquivoIndice();
   try {
     if (!g_indice) {
+      fechaNoFim();
       g_indice = std::make_unique<bd::Conexao>(arquivo);
       g_indice->conecta();
     } else if (!g_indice->conectada()) {
@@ -186,10 +199,12 @@ void TColecao::AbrirBancoDeclaracao(const QString& arquivo, bool forcaCopia) {
   } else {
     const bool repontando = g_declaracao != nullptr;
     try {
-      if (g_declaracao)
+      if (g_declaracao) {
         g_declaracao->desconecta();
-      else
+      } else {
+        fechaNoFim();
         g_declaracao = std::make_unique<bd::Conexao>();
+      }
       if (forcaCopia || !QFile::exists(caminho))
         bd::Conexao::copiaArquivo(ArquivoModelo(), caminho);  // a failed copy fails as the connection
       else

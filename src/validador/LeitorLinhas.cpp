@@ -30,7 +30,6 @@ void LeitorLinhas::Fecha() {
   m_inicio = m_fim = 0;
   m_fimArquivo = false;
   m_crPendente = false;
-  m_parcial.clear();
   m_erro.clear();
 }
 
@@ -66,8 +65,14 @@ bool LeitorLinhas::Fim() {
 }
 
 void LeitorLinhas::Decodifica(const char* bytes, qsizetype tamanho, QString& destino) {
-  destino.resize(tamanho);
-  char16_t* saida = reinterpret_cast<char16_t*>(destino.data());
+  destino.resize(0);
+  DecodificaAnexa(bytes, tamanho, destino);
+}
+
+void LeitorLinhas::DecodificaAnexa(const char* bytes, qsizetype tamanho, QString& destino) {
+  const qsizetype antes = destino.size();
+  destino.resize(antes + tamanho);
+  char16_t* saida = reinterpret_cast<char16_t*>(destino.data()) + antes;
   for (qsizetype i = 0; i < tamanho; ++i) {
     const auto b = static_cast<unsigned char>(bytes[i]);
     saida[i] = b < 0x80 ? char16_t(b) : Cp1252::deByte(b).unicode();
@@ -76,7 +81,9 @@ void LeitorLinhas::Decodifica(const char* bytes, qsizetype tamanho, QString& des
 
 bool LeitorLinhas::Le(QString& linha, int64_t& bytes) {
   if (Fim()) return false;
-  m_parcial.clear();
+  // A line longer than a block is decoded block by block into the text, never kept twice.
+  linha.resize(0);
+  bytes = 0;
   for (;;) {
     const char* dados = m_buffer.constData();
     const char* inicio = dados + m_inicio;
@@ -86,15 +93,11 @@ bool LeitorLinhas::Le(QString& linha, int64_t& bytes) {
     const char* quebra = cr ? cr : lf;
     if (quebra) {
       const qsizetype tamanho = quebra - inicio;
-      if (m_parcial.isEmpty()) {
-        Decodifica(inicio, tamanho, linha);
-        bytes = tamanho;
-      } else {
-        m_parcial.append(inicio, tamanho);
-        Decodifica(m_parcial.constData(), m_parcial.size(), linha);
-        bytes = m_parcial.size();
-      }
+      DecodificaAnexa(inicio, tamanho, linha);
+      bytes += tamanho;
       m_inicio += tamanho + 1;
+      // One huge line does not keep its room for every later one.
+      if (linha.capacity() > 2 * linha.size() + kBloco) linha.squeeze();
       if (*quebra == '\r') {
         if (m_inicio < m_fim) {
           if (m_buffer[m_inicio] == '\n') ++m_inicio;
@@ -104,13 +107,9 @@ bool LeitorLinhas::Le(QString& linha, int64_t& bytes) {
       }
       return true;
     }
-    m_parcial.append(inicio, resto);
+    DecodificaAnexa(inicio, resto, linha);
+    bytes += resto;
     m_inicio = m_fim;
-    if (!Enche()) {
-      if (Erro()) return false;
-      Decodifica(m_parcial.constData(), m_parcial.size(), linha);
-      bytes = m_parcial.size();
-      return true;
-    }
+    if (!Enche()) return !Erro();
   }
 }

@@ -31,6 +31,8 @@ class LeitorLinhas {
 
   // Decodes Windows-1252 bytes into the text, reusing its buffer.
   static void Decodifica(const char* bytes, qsizetype tamanho, QString& destino);
+  // The same, after what the text already holds.
+  static void DecodificaAnexa(const char* bytes, qsizetype tamanho, QString& destino);
 
  private:
   bool Enche();
@@ -42,6 +44,5 @@ class LeitorLinhas {
   bool m_fimArquivo = false;
   // A CR ended the last line at the end of a block: an LF at the head of the next one belongs to it.
   bool m_crPendente = false;
-  QByteArray m_parcial;
   QString m_erro;
 };

@@ -4,11 +4,30 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <algorithm>
+
 #include "plataforma/sistema/Cp1252.h"
 
 namespace {
 constexpr qsizetype kBloco = 64 * 1024;
+
+bool EhControle(QChar c) { return c.unicode() < 0x20 || c.unicode() == 0x7F; }
+
+// A control character read from a value (a NUL, a stray CR) would break the line or hide in it:
+// it is written as \xNN instead.
+QString Visivel(const QString& linha) {
+  if (std::none_of(linha.begin(), linha.end(), EhControle)) return linha;
+  QString r;
+  r.reserve(linha.size() + 16);
+  for (const QChar c : linha) {
+    if (EhControle(c))
+      r += QStringLiteral("\\x") + QString::number(c.unicode(), 16).toUpper().rightJustified(2, u'0');
+    else
+      r += c;
+  }
+  return r;
 }
+}  // namespace
 
 LogAchados::LogAchados() = default;
 
@@ -44,7 +63,7 @@ bool LogAchados::Aberto() const { return m_arquivo != nullptr; }
 
 bool LogAchados::Grava(const QString& linha) {
   if (!Aberto()) return Falha(QStringLiteral("O arquivo de ocorrências não está aberto."));
-  m_buffer += Cp1252::codifica(linha);
+  m_buffer += Cp1252::codifica(Visivel(linha));
   m_buffer += "\r\n";
   ++m_linhas;
   return m_buffer.size() < kBloco ? m_erro.isEmpty() : Descarrega();

@@ -45,9 +45,12 @@ TAnalisadorArquivo::TAnalisadorArquivo(TArquivoDados& dados, TAcoesContexto* aco
 TAnalisadorArquivo::~TAnalisadorArquivo() = default;
 
 uint8_t TAnalisadorArquivo::VersaoLeiaute(const QString& primeiraLinha) {
-  if (primeiraLinha.contains(u"F8UCL6S") && primeiraLinha.contains(u"TOLV|2014|")) return 4;
-  if (primeiraLinha.contains(u"7C2DE7J") && primeiraLinha.contains(u"TOLV|2013|")) return 3;
-  if (primeiraLinha.contains(u"1A4MA1R") && primeiraLinha.contains(u"TOLV|2012|")) return 2;
+  // Told whatever the case of the letters; a header that is not upper case then fails the
+  // pre-analysis on its own.
+  const QString linha = primeiraLinha.toUpper();
+  if (linha.contains(u"F8UCL6S") && linha.contains(u"TOLV|2014|")) return 4;
+  if (linha.contains(u"7C2DE7J") && linha.contains(u"TOLV|2013|")) return 3;
+  if (linha.contains(u"1A4MA1R") && linha.contains(u"TOLV|2012|")) return 2;
   return 0;
 }
 

@@ -43,7 +43,8 @@ class TAnalisadorArquivo {
   TArquivoA& Arquivo() { return m_arquivo; }
   TDeclaracao& Declaracao() { return *m_declaracao; }
 
-  // The layout version a file's first line names: 4 "F8UCL6S", 3 "7C2DE7J", 2 "1A4MA1R", 0 none.
+  // The layout version a file's first line names, upper-cased: 4 "F8UCL6S", 3 "7C2DE7J",
+  // 2 "1A4MA1R", 0 none.
   static uint8_t VersaoLeiaute(const QString& primeiraLinha);
 
   struct Resultado {

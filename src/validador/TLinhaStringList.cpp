@@ -1,5 +1,7 @@
 #include "validador/TLinhaStringList.h"
 
+#include <algorithm>
+
 #include "validador/TRegrasAnalisador.h"
 
 void TLinhaStringList::Divide(QStringView texto) {
@@ -13,19 +15,20 @@ void TLinhaStringList::Divide(QStringView texto) {
   while (i < fim) {
     if (texto[i] == u'"') {
       // A quoted value runs to its closing quote, or to the end of the text when unmatched.
+      const bool guarda = m_quantidade < kItensGuardados;
       const qsizetype inicio = m_desaspados.size();
       ++i;
       while (i < fim) {
         if (texto[i] == u'"') {
           if (i + 1 < fim && texto[i + 1] == u'"') {
-            m_desaspados.append(u'"');
+            if (guarda) m_desaspados.append(u'"');
             i += 2;
             continue;
           }
           ++i;
           break;
         }
-        m_desaspados.append(texto[i]);
+        if (guarda) m_desaspados.append(texto[i]);
         ++i;
       }
       Adiciona(inicio, m_desaspados.size() - inicio, true);
@@ -34,7 +37,7 @@ void TLinhaStringList::Divide(QStringView texto) {
       while (i < fim && texto[i] != delimitador) ++i;
       Adiciona(inicio, i - inicio, false);
     }
-    ++m_contagem;
+    if (m_contagem < std::numeric_limits<int>::max()) ++m_contagem;
     if (i < fim && texto[i] == delimitador) {
       if (i == fim - 1) Adiciona(fim, 0, false);
       ++i;
@@ -43,5 +46,5 @@ void TLinhaStringList::Divide(QStringView texto) {
 }
 
 void TLinhaStringList::EsvaziaItem(int indice) {
-  if (indice >= 0 && indice < Quantidade()) m_itens[size_t(indice)].tamanho = 0;
+  if (indice >= 0 && indice < std::min(Quantidade(), kItensGuardados)) m_itens[size_t(indice)].tamanho = 0;
 }

@@ -3,11 +3,14 @@
 #include <QString>
 #include <QStringView>
 
+#include <limits>
 #include <vector>
 
 // The items of one line split at the vertical bar, a value between double quotes being one item
 // (a doubled quote inside stands for one). Items are views into the line's text, so splitting
-// allocates nothing once the lists are large enough; the text must outlive the items.
+// allocates nothing once the lists are large enough; the text must outlive the items. Only the
+// first items are kept (more than any record has): a line of millions of empty fields is counted
+// whole, and its further items read as empty, without one entry each.
 class TLinhaStringList {
  public:
   void Divide(QStringView texto);
@@ -16,6 +19,7 @@ class TLinhaStringList {
   // The values split (the empty item after a final bar is not counted).
   int Contagem() const { return m_contagem; }
   QStringView Item(int indice) const {
+    if (indice >= kItensGuardados) return {};
     const Trecho& t = m_itens[size_t(indice)];
     return (t.desaspado ? QStringView(m_desaspados) : m_texto).mid(t.inicio, t.tamanho);
   }
@@ -28,9 +32,14 @@ class TLinhaStringList {
     qsizetype tamanho;
     bool desaspado;  // in m_desaspados rather than in the text
   };
+  static constexpr int kItensGuardados = 1024;
+
   void Adiciona(qsizetype inicio, qsizetype tamanho, bool desaspado) {
-    if (size_t(m_quantidade) == m_itens.size()) m_itens.resize(m_itens.size() * 2 + 16);
-    m_itens[size_t(m_quantidade++)] = {inicio, tamanho, desaspado};
+    if (m_quantidade < kItensGuardados) {
+      if (size_t(m_quantidade) == m_itens.size()) m_itens.resize(m_itens.size() * 2 + 16);
+      m_itens[size_t(m_quantidade)] = {inicio, tamanho, desaspado};
+    }
+    if (m_quantidade < std::numeric_limits<int>::max()) ++m_quantidade;
   }
 
   QStringView m_texto;

@@ -198,6 +198,10 @@ TEST_F(Assistente, BancoIlegivelLevaAPagina6SemArquivoNemConfiguracao) {
   Filho<QLineEdit>(a, "EdArquivo")->setText(Raiz() + "/Copias/base.cmp");
   a.BtnAvancarClick();
   ASSERT_EQ(a.PaginaAtual(), 6);
+  ASSERT_FALSE(m_caixa.chamadas().empty());
+  EXPECT_EQ(m_caixa.ultima().texto, "O caminho selecionado não é válido.");
+  EXPECT_EQ(m_caixa.ultima().titulo, "Erro");
+  EXPECT_FALSE(a.AvancarHabilitado());
   const QString texto = Filho<QLabel>(a, "Label1")->text();
   EXPECT_TRUE(texto.startsWith("Houve um erro na geração de sua cópia de segurança."));
   EXPECT_TRUE(texto.contains(Banco(kFilial))) << texto.toStdString();
@@ -408,6 +412,33 @@ TEST_F(Restauracao, ArquivoHostilTerminaNaPagina5ComOMotivo) {
   EXPECT_EQ(Filho<QLabel>(a, "Label3")->text(), "Nome do arquivo: " + arquivo);
   a.BtnOKClick();
   EXPECT_EQ(a.result(), QDialog::Accepted);
+  TColecao::FechaConexoes();
+  EXPECT_EQ(ArquivosDados(Dados()), antes);
+}
+
+// A one-declaration archive that holds other than one database: the restore's error page, and no
+// temporary folder left.
+TEST_F(Restauracao, CopiaDeDeclaracaoSemUmUnicoBancoTerminaNaPaginaDeErro) {
+  const QString dois = GravaDeclaracao("123456789", "TOLV2014529982247252013.dbk");
+  QFile empresa(Dados(Banco(kEmpresa)));
+  ASSERT_TRUE(empresa.open(QIODevice::ReadOnly));
+  QFile pessoa(Dados(Banco(kPessoa)));
+  ASSERT_TRUE(pessoa.open(QIODevice::ReadOnly));
+  ASSERT_TRUE(zip_teste::EscreveZip(
+      dois, {{Banco(kPessoa).toLatin1(), pessoa.readAll()}, {Banco(kEmpresa).toLatin1(), empresa.readAll()}}));
+  const auto antes = ArquivosDados(Dados());
+  TFormAssistRestCopSeg a;
+  a.show();
+  Filho<QRadioButton>(a, "RBCopDec")->setChecked(true);
+  a.BtnAvancarClick();
+  Filho<QLineEdit>(a, "EdArquivo")->setText(dois);
+  a.BtnAvancarClick();
+  ASSERT_EQ(a.PaginaAtual(), 5);
+  const QString texto = Filho<QLabel>(a, "Label4")->text();
+  EXPECT_TRUE(texto.startsWith("Houve um erro na restauração de cópia de segurança.")) << texto.toStdString();
+  EXPECT_TRUE(texto.contains("um único banco de dados")) << texto.toStdString();
+  EXPECT_FALSE(QFileInfo::exists(Dados("TEMP")));
+  a.BtnOKClick();
   TColecao::FechaConexoes();
   EXPECT_EQ(ArquivosDados(Dados()), antes);
 }

@@ -45,19 +45,13 @@ TEST_F(Copia, BaseInteiraVoltaIgualDepoisDeDanificadaEApagada) {
   EXPECT_TRUE(zip_teste::UnzipAceita(arquivo));
   EXPECT_FALSE(QFile::exists(arquivo + ".tmp"));
 
-  // The damage: a database overwritten, one deleted, the index changed, a stray database added.
-  QFile lixo(Dados(Banco(kEmpresa)));
-  ASSERT_TRUE(lixo.open(QIODevice::WriteOnly));
-  lixo.write(QByteArray(4096, 'x'));
-  lixo.close();
-  ASSERT_TRUE(QFile::remove(Dados(Banco(kPessoa))));
-  m_pasta.roda("Tolv.FDB", "DELETE FROM TOLVS WHERE NR_PF_PJ = '123456789'");
-  m_pasta.copiaBanco("TOLV2014PD.FDB", Banco("33000167000101"));
+  Danifica();
 
   const RestauracaoCopia::Resultado r = Restaura(arquivo, RestauracaoCopia::Tipo::Base);
   ASSERT_TRUE(r.ok) << r.mensagem.toStdString();
   EXPECT_EQ(RetratoBase(Dados()), antes);
   EXPECT_TRUE(QDir(Temp()).isEmpty());
+  EXPECT_FALSE(QFileInfo::exists(Temp()));
 }
 
 TEST_F(Copia, UmaDeclaracaoVoltaParaOBancoEOIndice) {

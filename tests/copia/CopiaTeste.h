@@ -10,6 +10,7 @@
 
 #include "nucleo/DeclaracaoTeste.h"
 #include "nucleo/Erros.h"
+#include "nucleo/TColecao.h"
 #include "nucleo/TColecaoTolv.h"
 #include "nucleo/TTolv.h"
 #include "plataforma/bd/Conexao.h"
@@ -112,6 +113,19 @@ class BaseCopia : public declaracao_teste::ComBancos {
     r.GetFone().GetNumero().SetValor(QStringLiteral("33334444"));
     colecao.Inclui(t);
     t.LiberaItens();
+  }
+
+  // The base after a backup: one database overwritten, one deleted, the index changed, a stray
+  // database added; no connection left open.
+  void Danifica() {
+    QFile lixo(Dados(Banco(kEmpresa)));
+    ASSERT_TRUE(lixo.open(QIODevice::WriteOnly));
+    lixo.write(QByteArray(4096, 'x'));
+    lixo.close();
+    ASSERT_TRUE(QFile::remove(Dados(Banco(kPessoa))));
+    m_pasta.roda("Tolv.FDB", "DELETE FROM TOLVS WHERE NR_PF_PJ = '123456789'");
+    m_pasta.copiaBanco("TOLV2014PD.FDB", Banco("33000167000101"));
+    TColecao::FechaConexoes();
   }
 
   QString Dados(const QString& nome = {}) const { return nome.isEmpty() ? m_pasta.dados() : m_pasta.dados() + u'/' + nome; }

@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "CopiaTeste.h"
 #include "controles/TGradeDeclaracoes.h"
 #include "controles/TTolvButton.h"
@@ -116,7 +118,7 @@ TEST_F(Reparo, BancoDanificadoEhApontadoERefeitoComAsLinhasLegiveis) {
 
   ASSERT_EQ(janela.UltimoFim(), ReparoBanco::Fim::Concluido) << janela.Log().toStdString();
   EXPECT_EQ(Passos(janela.Log()),
-            QStringList({Linha1(), "Iniciando Validação", "   guardando uma cópia do banco de dados ...",
+            QStringList({Linha1(), "Iniciando Validação",
                          "   procurando registros corrompidos ...", "   validando estrutura de páginas ...",
                          "Iniciando Cópia", "Iniciando Restauração", "... concluída !"}));
   EXPECT_TRUE(janela.Log().contains("   problemas encontrados:\n      erros em páginas de dados: 1\n"))
@@ -166,12 +168,18 @@ TEST_F(Reparo, PararNaJanelaDeixaOBancoComoEstavaEIniciarDeVolta) {
   EXPECT_EQ(Filho<TTolvButton>(janela, "BitBtn2")->text(), "&Cancelar");
 }
 
+// Writes a 32-bit value at a place of the database's header page.
+void GravaNoCabecalho(const QString& arquivo, qint64 posicao, quint32 valor) {
+  QFile f(arquivo);
+  ASSERT_TRUE(f.open(QIODevice::ReadWrite));
+  ASSERT_TRUE(f.seek(posicao));
+  const char bytes[4] = {char(valor), char(valor >> 8), char(valor >> 16), char(valor >> 24)};
+  ASSERT_EQ(f.write(bytes, 4), 4);
+}
+
 TEST_F(Reparo, FalhaDoMotorEhMostradaEDeixaOArquivoComoEstava) {
-  // Not a database at all: the engine's tools refuse it.
-  QFile lixo(Caminho());
-  ASSERT_TRUE(lixo.open(QIODevice::WriteOnly));
-  lixo.write(QByteArray(8192, 'x'));
-  lixo.close();
+  // A header the engine's tools refuse: its oldest transaction after the next one.
+  GravaNoCabecalho(Caminho(), 28, 0x7FFFFFF0);
   TFoRepararBanco janela;
   ASSERT_TRUE(janela.AbreDeclaracoes());
   janela.show();
@@ -190,6 +198,53 @@ TEST_F(Reparo, FalhaDoMotorEhMostradaEDeixaOArquivoComoEstava) {
   EXPECT_EQ(Filho<TTolvButton>(janela, "BitBtn2")->text(), "&Fechar");
   EXPECT_FALSE(Filho<TTolvButton>(janela, "OKBtn")->isVisible());
 }
+
+// A file that is no database, or whose header would keep the engine busy for good (a cache of
+// two billion pages): the repair fails at once with the reason, runs no tool and leaves it as it
+// was.
+struct CasoNaoBanco {
+  const char* nome;
+  std::function<void(const QString&)> estraga;
+  const char* mensagem;
+};
+
+class NaoEhBanco : public Reparo, public testing::WithParamInterface<CasoNaoBanco> {};
+
+TEST_P(NaoEhBanco, FalhaSemRodarFerramentas) {
+  GetParam().estraga(Caminho());
+  const auto antes = ArquivosDados(Dados());
+  ReparoBanco r(Dados(), Arquivo());
+  EXPECT_EQ(Repara(r), ReparoBanco::Fim::Falhou);
+  EXPECT_EQ(r.Mensagem(), QString::fromUtf8(GetParam().mensagem).arg(QDir::toNativeSeparators(Caminho())));
+  EXPECT_EQ(m_log, QStringList({Linha1(), "   ... " + r.Mensagem()}));
+  EXPECT_EQ(ArquivosDados(Dados()), antes);
+}
+
+void Sobrescreve(const QString& arquivo, const QByteArray& bytes) {
+  QFile f(arquivo);
+  ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+  f.write(bytes);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Arquivos, NaoEhBanco,
+    testing::Values(
+        CasoNaoBanco{"Lixo", [](const QString& a) { Sobrescreve(a, QByteArray(8192, 'x')); },
+                     "O arquivo %1 não é um banco de dados."},
+        CasoNaoBanco{"Zeros", [](const QString& a) { Sobrescreve(a, QByteArray(1 << 20, '\0')); },
+                     "O arquivo %1 não é um banco de dados."},
+        CasoNaoBanco{"Vazio", [](const QString& a) { Sobrescreve(a, {}); }, "O arquivo %1 não é um banco de dados."},
+        CasoNaoBanco{"SoOCabecalho",
+                     [](const QString& a) {
+                       QFile f(a);
+                       ASSERT_TRUE(f.resize(1024));
+                     },
+                     "O arquivo %1 não é um banco de dados."},
+        CasoNaoBanco{"OutraEstrutura", [](const QString& a) { GravaNoCabecalho(a, 16, 0x800B2000); },
+                     "O arquivo %1 não é um banco de dados desta versão do programa."},
+        CasoNaoBanco{"MemoriaSemFim", [](const QString& a) { GravaNoCabecalho(a, 68, 0x7FFFFFFF); },
+                     "O cabeçalho do banco de dados %1 está danificado: pede 2147483647 páginas de memória."}),
+    [](const auto& info) { return std::string(info.param.nome); });
 
 // The entry lets go of the declaration's connection before the window shows, and keeps one window
 // at a time; Esc on an idle window closes it.
@@ -243,7 +298,7 @@ TEST_P(ParadaDoReparo, DeixaAPastaDeDadosComoEstava) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Passos, ParadaDoReparo,
-                         testing::Values("   guardando uma cópia do banco de dados ...",
+                         testing::Values("Iniciando Validação",
                                          "   procurando registros corrompidos ...", "Iniciando Restauração"));
 
 // The restored database cannot take the old one's place.

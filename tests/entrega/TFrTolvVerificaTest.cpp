@@ -4,6 +4,7 @@
 
 #include <QCheckBox>
 #include <QElapsedTimer>
+#include <QImage>
 #include <QLabel>
 #include <QTableView>
 #include <QThread>
@@ -234,6 +235,31 @@ TEST_F(FrameVerificacao, GradeAcompanhaAExecucaoSemRepintarPorLinha) {
   EXPECT_EQ(m_frame->Modelo().data(m_frame->Modelo().index(1, 0)).toString(), QStringLiteral("Título 0"));
   // The last row is current, as the run left it.
   EXPECT_EQ(m_frame->Grade().currentIndex().row(), 200);
+}
+
+// The payments-abroad title is drawn as the fund header is, with the clips: both are rows of the
+// same kind.
+TEST_F(FrameVerificacao, TituloDeRemessasComOIconeDosFundos) {
+  Cria(kMatriz);
+  SecoesFalsas secoes([](TTolv&, TErros&, TVerificacaoPendencias& v, int&) {
+    v.IncluiCabecalhoFundo(QStringLiteral("22.333.444/0001-55"), QStringLiteral("FUNDO UM"));
+    v.IncluiTituloRemessa();
+  });
+  Executa({Entrada(kMatriz)}, &secoes);
+  QTableView& grade = m_frame->Grade();
+  ASSERT_GE(m_frame->Modelo().rowCount(), 3);
+  grade.setCurrentIndex({});
+  grade.clearSelection();
+  const QImage imagem = grade.viewport()->grab().toImage();
+  // The icon sits at the row's left edge, centred on the row.
+  auto icone = [&](int linha) {
+    const QRect r = grade.visualRect(m_frame->Modelo().index(linha, 0));
+    const QImage pedaco = imagem.copy(r.left() + 2, r.center().y() - 7, 16, 14);
+    EXPECT_FALSE(pedaco.isNull());
+    return pedaco;
+  };
+  EXPECT_EQ(icone(2), icone(1));
+  EXPECT_NE(icone(2), icone(0));
 }
 
 }  // namespace

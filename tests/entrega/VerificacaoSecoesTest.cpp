@@ -149,7 +149,19 @@ INSTANTIATE_TEST_SUITE_P(
         CasoSemBeneficiario{"RetificadoraRemessasComIndicadorSemFundos", "R", Ind(true, false, false, true),
                             Fatos(false, false, false, true, false), {"W 90 22 1"}},
         CasoSemBeneficiario{"RetificadoraSoProcessos", "R", Ind(false, true, false, false),
-                            Fatos(false, false, true, false, false), {"W 90 22 1"}}),
+                            Fatos(false, false, true, false, false), {"W 90 22 1"}},
+        // Payments abroad and health plans stored under an indicator that is off do not count.
+        CasoSemBeneficiario{"OriginalRemessasSemIndicador", "O", kNenhum, Fatos(false, false, false, true, false),
+                            {"E 89 22 1"}},
+        CasoSemBeneficiario{"RetificadoraRemessasSemIndicador", "R", kNenhum, Fatos(false, false, false, true, false),
+                            {"W 91 22 1"}},
+        CasoSemBeneficiario{"RetificadoraPlanosSemIndicador", "R", kNenhum, Fatos(false, false, false, false, true),
+                            {"W 91 22 1"}},
+        CasoSemBeneficiario{"RetificadoraPlanosERemessasSemIndicador", "R", Ind(false, false, true, false),
+                            Fatos(false, false, false, true, true), {"E 90 22 1"}},
+        // The court's accumulated income is a process.
+        CasoSemBeneficiario{"RetificadoraSoRraDaJustica", "R", Ind(false, true, false, false),
+                            Fatos(false, false, false, false, false, true), {"W 90 22 1"}}),
     [](const auto& info) { return std::string(info.param.nome); });
 
 // ---------------------------------------------------------------------------------------------
@@ -324,6 +336,92 @@ INSERT INTO TB_REMESSA (TREM_ID, TREM_NIF, TREM_CD_PAIS, TREM_IN_TIPO_BENEFICIAR
                          "automática de consistência."}))
       << linhas.join(u'\n').toStdString();
   EXPECT_FALSE(linhas.contains(QStringLiteral("10Beneficiário - Um")));
+}
+
+}  // namespace
+
+namespace {
+
+// ---------------------------------------------------------------------------------------------
+// A declaration without beneficiaries of its own, as the run finds it in its database: what its
+// sections hold counts under their indicators.
+
+struct CasoSemBeneficiarioNoBanco {
+  const char* nome;
+  const char* tipo;
+  bool advogado;
+  bool planoSaude;
+  bool remessa;
+  const char* sql;
+  const char* achado;
+};
+
+class SemBeneficiarioNoBanco : public SecoesDeclaracao,
+                               public testing::WithParamInterface<CasoSemBeneficiarioNoBanco> {};
+
+TEST_P(SemBeneficiarioNoBanco, AchadoSobBeneficiarios) {
+  const CasoSemBeneficiarioNoBanco& c = GetParam();
+  m_ajusta = [&c](TTolv& t) {
+    t.SetTipoDeclaracao(QString::fromLatin1(c.tipo));
+    t.SetInPlanoSaude(c.planoSaude ? 1 : 0);
+    t.SetInRemessa(c.remessa ? 1 : 0);
+  };
+  Cria(kMatriz, 0, false, c.advogado);
+  Roda(kMatriz, QString::fromLatin1(c.sql));
+  const QStringList linhas = Executa(kMatriz);
+  const qsizetype i = linhas.indexOf(QStringLiteral("10Beneficiários"));
+  ASSERT_GE(i, 0) << linhas.join(u'\n').toStdString();
+  ASSERT_LT(i + 1, linhas.size());
+  EXPECT_EQ(linhas[i + 1], QString::fromUtf8(c.achado)) << linhas.join(u'\n').toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Casos, SemBeneficiarioNoBanco,
+    testing::Values(
+        CasoSemBeneficiarioNoBanco{
+            "OriginalComRemessasSemIndicador", "O", false, false, false,
+            "INSERT INTO TB_REMESSA (TREM_ID, TREM_NIF, TREM_CD_PAIS, TREM_IN_TIPO_BENEFICIARIO, TREM_NOME) "
+            "VALUES (1, 'B', 586, '2', 'Um')",
+            "E 22 1  Não é permitida a entrega de declaração original sem beneficiário."},
+        CasoSemBeneficiarioNoBanco{
+            "RetificadoraComOperadorasSemIndicador", "R", false, false, false,
+            "INSERT INTO TB_PS_OPERADORA (TPO_ID, TPO_IN_PF_PJ, TPO_NR_PF_PJ, TPO_REGISTRO_ANS) "
+            "VALUES (1, '2', '123456780001', '123456')",
+            "W 22 1  Tolv sem beneficiário exclui a declaração entregue anteriormente."},
+        CasoSemBeneficiarioNoBanco{
+            "RetificadoraSoComRraDaJustica", "R", true, false, false,
+            "INSERT INTO RRA_ITEM (RRA_ITEM_ID, IN_TIPO_RRA, NR_PF_PJ) VALUES (1, '2', '111444777')",
+            "W 22 1  Não é permitida a entrega de declaração sem beneficiário."}),
+    [](const auto& info) { return std::string(info.param.nome); });
+
+}  // namespace
+
+namespace {
+
+// A health-plan name that breaks its rule is told by its message alone, without the name.
+TEST_F(SecoesDeclaracao, NomesDosPlanosDeSaudeSemArgumento) {
+  m_ajusta = [](TTolv& t) { t.SetInPlanoSaude(1); };
+  Cria(kMatriz);
+  const QString ans = QStringLiteral("12345") + TRegistroAns::CalculaDV(QStringLiteral("12345"));
+  Roda(kMatriz, QStringLiteral(R"(
+INSERT INTO TOLV_ITENS (TOLV_ITEM_DK, E_FONTE_DK, TRIB_TRIBU, E_IN_PF_PJ, E_NR_PF_PJ, NM_NM_EMPR, VL_RENDIME_JAN)
+  VALUES (1, 1, '0561', '1', '111444777', 'FULANO DE TAL', 1000);
+INSERT INTO BENEFICIARIOS (IN_PF_PJ, NR_PF_PJ, NM_NM_EMPR) VALUES ('2', '123456780001', 'OP');
+INSERT INTO BENEFICIARIOS (IN_PF_PJ, NR_PF_PJ, NM_NM_EMPR) VALUES ('1', '529982247', 'BELTRANO 2');
+INSERT INTO TB_PS_OPERADORA (TPO_ID, TPO_IN_PF_PJ, TPO_NR_PF_PJ, TPO_REGISTRO_ANS) VALUES (1, '2', '123456780001', '%1');
+INSERT INTO TB_PS_TITULAR (TPT_ID, TPT_TPO_ID, TPT_IN_PF_PJ, TPT_NR_PF_PJ, TPT_VL_PAGO) VALUES (10, 1, '1', '529982247', 100);
+INSERT INTO TB_PS_DEPENDENTE (TPD_ID, TPD_TPT_ID, TPD_NOME, TPD_DT_NASC, TPD_VL_PAGO) VALUES (20, 10, 'CICLANO 3', '20000101', 10);
+)").arg(ans));
+  const QStringList linhas = Executa(kMatriz);
+  const qsizetype inicio = linhas.indexOf(QStringLiteral("3012.345.678/0001-95  Plano privado de assistência à saúde - coletivo empresarial"));
+  ASSERT_GE(inicio, 0) << linhas.join(u'\n').toStdString();
+  EXPECT_EQ(linhas.mid(inicio + 1, 5),
+            QStringList({"E 54 1 nome Nome empresarial incompleto ou inválido.",
+                         "10Titular - 529.982.247-25 - BELTRANO 2",
+                         "E 55 10 nome Não são válidos algarismos (0,1 ... 9) no Nome.",
+                         "10         Dependente - CICLANO 3",
+                         "E 56 20 nome Não são válidos algarismos (0,1 ... 9) no Nome."}))
+      << linhas.join(u'\n').toStdString();
 }
 
 }  // namespace

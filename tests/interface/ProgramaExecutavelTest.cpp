@@ -89,4 +89,25 @@ TEST_F(ProgramaExecutavel, EndsAtOnceWhenTheSystemAsksAndLeavesItsDatabasesSound
     EXPECT_EQ(valida(pasta.dados() + u'/' + QString::fromLatin1(banco)), QString()) << banco;
 }
 
+// A restore cut short before it deleted a database its archive did not hold: the start completes
+// it before the index opens.
+TEST_F(ProgramaExecutavel, StartCompletesARestoreCutShort) {
+  const QString sobra = pasta.dados() + QStringLiteral("/TOLV2014123456789092013.FDB");
+  ASSERT_TRUE(QFile::copy(pasta.dados() + QStringLiteral("/TOLV2014PD.FDB"), sobra));
+  const QString plano = pasta.dados() + QStringLiteral("/Restauracao.pendente");
+  QFile f(plano);
+  ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+  f.write("TOLV2014 RESTAURACAO 1\r\nAPAGA|TOLV2014123456789092013.FDB\r\n");
+  f.close();
+  processo.start(programa);
+  ASSERT_TRUE(processo.waitForStarted());
+  const QDeadlineTimer prazo(60000);
+  while (QFileInfo::exists(plano) && !prazo.hasExpired() && processo.state() != QProcess::NotRunning)
+    QThread::msleep(50);
+  EXPECT_FALSE(QFileInfo::exists(plano)) << processo.readAll().toStdString();
+  EXPECT_FALSE(QFileInfo::exists(sobra));
+  ::kill(pid_t(processo.processId()), SIGTERM);
+  processo.waitForFinished(20000);
+}
+
 }  // namespace

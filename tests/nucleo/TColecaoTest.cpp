@@ -12,6 +12,10 @@
 #include "plataforma/bd/Transacao.h"
 #include "suporte/CaixaMensagemFalsa.h"
 #include "suporte/PastaProgramaTemp.h"
+#include "plataforma/sistema/Pastas.h"
+
+#include <cstdio>
+#include <cstdlib>
 
 namespace {
 
@@ -371,6 +375,27 @@ TEST(TColecaoEncerramento, SemGanchoOProcessoTerminaComStatusUm) {
         TColecao::ExecutaProcedure(semTransacao);
       },
       testing::ExitedWithCode(1), "");
+}
+
+// A program that returns from main, or calls exit, with the shared connections open: they are
+// closed before the database layer's own state goes, and the process ends cleanly.
+TEST_F(TColecaoBase, ConexoesAbertasAoSairDoProgramaFecham) {
+  GTEST_FLAG_SET(death_test_style, "threadsafe");
+  // The child runs this test again in a program folder of its own: it takes this one's.
+  const char* kPasta = "TOLV_TESTE_SAIDA_COM_CONEXOES";
+  if (qEnvironmentVariableIsEmpty(kPasta)) qputenv(kPasta, QFile::encodeName(m_pasta.caminho()));
+  EXPECT_EXIT(
+      {
+        Pastas::definePrograma(qEnvironmentVariable(kPasta));
+        TColecao::DefineEncerramento({});
+        TColecao::GetBancoIndice();
+        TColecao::ConectaBancoModelo();
+        TColecao::ConectaBancoModelo();
+        std::fprintf(stderr, "conectadas\n");
+        std::exit(0);
+      },
+      testing::ExitedWithCode(0), "conectadas");
+  qunsetenv(kPasta);
 }
 
 TEST_F(TColecaoBase, CommitRetendoMostraOTrabalhoAOutraTransacao) {

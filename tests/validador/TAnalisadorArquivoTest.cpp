@@ -213,4 +213,15 @@ TEST_F(ComAnalise, CincoMilErrosParamAPassagem) {
                                        "importação foi interrompida, pois atingiu 5.000 erros."));
 }
 
+// Millions of empty fields on one line: one finding on that line, and the lines after it are read
+// as usual.
+TEST_F(ComAnalise, LinhaDeMilhoesDeCamposVazios) {
+  const auto r = Analisa({kCabecalho, kRespo, kDecpj, QStringLiteral("IDREC") + QString(3'000'000, u'|'),
+                          QStringLiteral("IDREC|0561|"), QStringLiteral("BPFDEC|") + Cpf(1) + QStringLiteral("|MARIA SOUZA||"),
+                          kSerie, QStringLiteral("FIMTOLV|")});
+  EXPECT_TRUE(r.concluido);
+  EXPECT_EQ(Log(), QStringList{QStringLiteral("Linha: 04  Registro: IDREC   Campo: XXXXX Valor: XXXXX      Erro: O "
+                                              "número de campos do registro não é o esperado.")});
+}
+
 }  // namespace

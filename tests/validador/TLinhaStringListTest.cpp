@@ -51,4 +51,21 @@ TEST(TLinhaStringList, EsvaziaItemSemTocarNosOutros) {
   EXPECT_EQ(lista.Quantidade(), 5);
 }
 
+// A line of more items than any record has is counted whole; the items past those kept read as
+// empty, as they are.
+TEST(TLinhaStringList, LinhaDeMuitosItensContadaInteira) {
+  const QString texto = QStringLiteral("IDREC|0561") + QString(100'000, u'|') + QStringLiteral("fim|");
+  TLinhaStringList lista;
+  lista.Divide(texto);
+  EXPECT_EQ(lista.Quantidade(), 100'003);
+  EXPECT_EQ(lista.Contagem(), 100'002);
+  EXPECT_EQ(lista.Item(1).toString(), QStringLiteral("0561"));
+  EXPECT_TRUE(lista.Item(50'000).isEmpty());
+  // Splitting a short line again after it gives that line alone.
+  const QString curta = QStringLiteral("A|B|");
+  lista.Divide(curta);
+  EXPECT_EQ(lista.Quantidade(), 3);
+  EXPECT_EQ(lista.Item(1).toString(), QStringLiteral("B"));
+}
+
 }  // namespace

@@ -75,6 +75,8 @@ int Conexao::buffersPagina() { return infoInteiro(*m, isc_info_num_buffers); }
 
 bool Conexao::arquivoEmUso(const QString& arquivo) { return interno::arquivoConectado(arquivo); }
 
+void Conexao::fechaAoEncerrar(std::function<void()> fecha) { interno::registraFechamento(std::move(fecha)); }
+
 void Conexao::copiaArquivo(const QString& origem, const QString& destino) {
   if (interno::arquivoConectado(origem))
     throw ErroBanco(QStringLiteral("O banco de dados %1 está aberto e não pode ser copiado.").arg(origem));

@@ -2,6 +2,7 @@
 
 #include <QString>
 
+#include <functional>
 #include <memory>
 
 namespace bd {
@@ -39,6 +40,9 @@ class Conexao {
 
   // Whether a connection of this process has the file attached.
   static bool arquivoEmUso(const QString& arquivo);
+  // Runs `fecha` when the program ends (a return from main, exit), before the layer's own state
+  // goes, the last registered first: owners of connections that live to the end close them there.
+  static void fechaAoEncerrar(std::function<void()> fecha);
   // Copies a database file: written under a temporary name beside the target and renamed over
   // it once complete, so a failure leaves no partial file and destroys nothing. Refused while
   // either file is attached here. Raises ErroBanco with the reason.

@@ -32,6 +32,9 @@ ExecucaoServico& ExecucaoServico::operator=(ExecucaoServico&& o) noexcept {
     m_saida = std::move(o.m_saida);
     m_fim = o.m_fim;
     m_parada = o.m_parada;
+    m_excedeu = o.m_excedeu;
+    m_limite = o.m_limite;
+    m_relogio = o.m_relogio;
     m_codigo = o.m_codigo;
     m_caiu = o.m_caiu;
   }
@@ -57,6 +60,7 @@ void ExecucaoServico::inicia() {
   ambiente.insert(QStringLiteral("ISC_USER"), QStringLiteral("sysdba"));
   ambiente.insert(QStringLiteral("ISC_PASSWORD"), QStringLiteral("quintapel"));
   m_processo->setProcessEnvironment(ambiente);
+  m_relogio.start();
   m_processo->start(caminho, m_argumentos, QIODevice::ReadOnly);
   if (!m_processo->waitForStarted(30000)) {
     const QString motivo = m_processo->errorString();
@@ -76,6 +80,12 @@ void ExecucaoServico::guarda(const QString& linha, QStringList& novas) {
 QStringList ExecucaoServico::leLinhas(int espera) {
   QStringList novas;
   if (!m_processo || m_fim) return novas;
+  // A damaged file can keep the engine busy for good: nobody waits past the limit.
+  if (m_limite > 0 && m_relogio.hasExpired(qint64(m_limite) * 1000)) {
+    m_excedeu = true;
+    para();
+    return novas;
+  }
   if (m_processo->bytesAvailable() == 0 && !m_processo->waitForReadyRead(espera))
     m_processo->waitForFinished(0);  // notices an end that came without output
   m_pendente += m_processo->readAll();
@@ -113,6 +123,8 @@ void ExecucaoServico::encerra() {
 
 void ExecucaoServico::confereFim() const {
   if (!m_processo) throw ErroBanco(QStringLiteral("O programa %1 não foi iniciado.").arg(m_ferramenta));
+  if (m_excedeu)
+    throw ErroBanco(QStringLiteral("O programa %1 não terminou em %2 segundos e foi interrompido.").arg(m_ferramenta).arg(m_limite));
   if (m_parada) throw ErroBanco(QStringLiteral("O programa %1 foi interrompido.").arg(m_ferramenta));
   if (!m_fim) throw ErroBanco(QStringLiteral("O programa %1 ainda não terminou.").arg(m_ferramenta));
   if (!m_caiu && m_codigo == 0) return;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QElapsedTimer>
 #include <QString>
 #include <QStringList>
 
@@ -25,10 +26,15 @@ class ExecucaoServico {
   const QString& ferramenta() const { return m_ferramenta; }
   const QStringList& argumentos() const { return m_argumentos; }
 
+  // A tool that runs longer than this is stopped and fails (0: no limit, the default).
+  void defineLimite(int segundos) { m_limite = segundos; }
+  int limite() const { return m_limite; }
+
   // Raises ErroBanco when the tool is not installed or cannot be started.
   void inicia();
   // Waits at most `espera` ms for output and returns the whole lines that came, in order; once
-  // the tool ended, the last line too, even without its line break.
+  // the tool ended, the last line too, even without its line break. Past the limit it stops the
+  // tool.
   QStringList leLinhas(int espera);
   // The tool ended (or was stopped) and its output was read to the end.
   bool terminou() const { return m_fim; }
@@ -55,6 +61,9 @@ class ExecucaoServico {
   QStringList m_saida;
   bool m_fim = false;
   bool m_parada = false;
+  bool m_excedeu = false;
+  int m_limite = 0;
+  QElapsedTimer m_relogio;
   int m_codigo = 0;
   bool m_caiu = false;
 };

@@ -33,10 +33,31 @@ IStatus* statusCompartilhado() {
   return s;
 }
 
-QHash<QString, int>& arquivosConectados() {
-  static QHash<QString, int> a;
-  return a;
+// What the layer keeps for the whole process. Its end runs the closings registered by the
+// owners of long-lived connections first, while the rest is still whole.
+struct Estado {
+  QHash<QString, int> arquivosConectados;
+  std::vector<std::function<void()>> fechamentos;
+
+  ~Estado() {
+    while (!fechamentos.empty()) {
+      const std::function<void()> fecha = std::move(fechamentos.back());
+      fechamentos.pop_back();
+      try {
+        fecha();
+      } catch (...) {
+        // The program is ending: the other closings still run.
+      }
+    }
+  }
+};
+
+Estado& estado() {
+  static Estado e;
+  return e;
 }
+
+QHash<QString, int>& arquivosConectados() { return estado().arquivosConectados; }
 
 QString caminhoAbsoluto(const QString& arquivo) {
   return QFileInfo(arquivo).absoluteFilePath();
@@ -743,6 +764,8 @@ QByteArray montaTpb(const QStringList& parametros) {
   }
   return tpb;
 }
+
+void registraFechamento(std::function<void()> fecha) { estado().fechamentos.push_back(std::move(fecha)); }
 
 bool arquivoConectado(const QString& caminho) {
   return arquivosConectados().contains(caminhoAbsoluto(caminho));

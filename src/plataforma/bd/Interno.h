@@ -11,6 +11,7 @@
 #include <QStringList>
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -193,5 +194,7 @@ QStringList entradasProcedimento(const std::shared_ptr<NucleoTransacao>& transac
 
 // Registered attachments of this process, by absolute file name.
 bool arquivoConectado(const QString& caminhoAbsoluto);
+// See Conexao::fechaAoEncerrar.
+void registraFechamento(std::function<void()> fecha);
 
 }  // namespace bd::interno

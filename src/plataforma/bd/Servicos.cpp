@@ -1,6 +1,8 @@
 #include "plataforma/bd/Servicos.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 #include "plataforma/bd/Interno.h"
 
@@ -79,22 +81,62 @@ void Servicos::defineBuffersPagina(const QString& arquivo, int paginas) {
 }
 
 // The tools take a plain local path: the engine inside them opens the file itself, serverless.
+namespace {
+
+// Generous for a sound database of that size on a slow disk, and still an end.
+ExecucaoServico ComLimite(ExecucaoServico servico, const QString& arquivo) {
+  servico.defineLimite(Servicos::kLimiteMinimo + int(QFileInfo(arquivo).size() / (1 << 20)) * Servicos::kLimitePorMB);
+  return servico;
+}
+
+uint16_t Palavra(const QByteArray& b, int pos) { return uint16_t(uint8_t(b[pos]) | (uint8_t(b[pos + 1]) << 8)); }
+uint32_t Dupla(const QByteArray& b, int pos) { return uint32_t(Palavra(b, pos)) | (uint32_t(Palavra(b, pos + 2)) << 16); }
+
+}  // namespace
+
+QString Servicos::confereCabecalho(const QString& arquivo) {
+  // The first page of a database of this engine: page kind, page size, on-disk structure and the
+  // cache the database asks for, at their places in the header page.
+  constexpr int kTipo = 0, kTamanhoPagina = 16, kEstrutura = 18, kBuffers = 68;
+  constexpr uint8_t kPaginaCabecalho = 1;
+  constexpr uint16_t kEstruturaDoMotor = 0x8000 | 12;
+  QFile f(arquivo);
+  if (!f.open(QIODevice::ReadOnly))
+    return QStringLiteral("Não foi possível ler o arquivo %1: %2").arg(QDir::toNativeSeparators(arquivo), f.errorString());
+  const QByteArray cabecalho = f.read(kBuffers + 4);
+  const QString nome = QDir::toNativeSeparators(arquivo);
+  const uint16_t pagina = cabecalho.size() == kBuffers + 4 ? Palavra(cabecalho, kTamanhoPagina) : 0;
+  if (cabecalho.size() < kBuffers + 4 || uint8_t(cabecalho[kTipo]) != kPaginaCabecalho ||
+      (pagina != 4096 && pagina != 8192 && pagina != 16384 && pagina != 32768) || f.size() < pagina)
+    return QStringLiteral("O arquivo %1 não é um banco de dados.").arg(nome);
+  if (Palavra(cabecalho, kEstrutura) != kEstruturaDoMotor)
+    return QStringLiteral("O arquivo %1 não é um banco de dados desta versão do programa.").arg(nome);
+  const uint32_t buffers = Dupla(cabecalho, kBuffers);
+  if (buffers > uint32_t(kMaximoBuffers))
+    return QStringLiteral("O cabeçalho do banco de dados %1 está danificado: pede %2 páginas de memória.").arg(nome).arg(buffers);
+  return {};
+}
+
 ExecucaoServico Servicos::consertaBanco(const QString& arquivo) {
-  return ExecucaoServico(QStringLiteral("gfix"), {QStringLiteral("-mend"), QStringLiteral("-ignore"), arquivo});
+  return ComLimite(ExecucaoServico(QStringLiteral("gfix"), {QStringLiteral("-mend"), QStringLiteral("-ignore"), arquivo}),
+                   arquivo);
 }
 
 ExecucaoServico Servicos::validaBanco(const QString& arquivo) {
-  return ExecucaoServico(QStringLiteral("gfix"),
-                         {QStringLiteral("-validate"), QStringLiteral("-full"), QStringLiteral("-ignore"), arquivo});
+  return ComLimite(ExecucaoServico(QStringLiteral("gfix"), {QStringLiteral("-validate"), QStringLiteral("-full"),
+                                                            QStringLiteral("-ignore"), arquivo}),
+                   arquivo);
 }
 
 ExecucaoServico Servicos::copiaBanco(const QString& arquivo, const QString& copia) {
-  return ExecucaoServico(QStringLiteral("gbak"), {QStringLiteral("-b"), QStringLiteral("-v"), arquivo, copia});
+  return ComLimite(ExecucaoServico(QStringLiteral("gbak"), {QStringLiteral("-b"), QStringLiteral("-v"), arquivo, copia}),
+                   arquivo);
 }
 
 ExecucaoServico Servicos::restauraBanco(const QString& copia, const QString& destino, int buffers) {
-  return ExecucaoServico(QStringLiteral("gbak"), {QStringLiteral("-rep"), QStringLiteral("-bu"), QString::number(buffers),
-                                                  QStringLiteral("-v"), copia, destino});
+  return ComLimite(ExecucaoServico(QStringLiteral("gbak"), {QStringLiteral("-rep"), QStringLiteral("-bu"),
+                                                            QString::number(buffers), QStringLiteral("-v"), copia, destino}),
+                   copia);
 }
 
 QStringList Servicos::achadosValidacao(const QStringList& saida) {

@@ -15,8 +15,18 @@ class Servicos {
   // Pages of cache the database asks for when opened (0: the engine's default).
   static void defineBuffersPagina(const QString& arquivo, int paginas);
 
+  // Whether the file's first page is the header of a database of this engine with a cache it
+  // can set up: empty when it is, else why not. Read without attaching, so a file that would keep
+  // the engine busy for good is told at once.
+  static QString confereCabecalho(const QString& arquivo);
+  // Far beyond any cache this program asks for (500 pages).
+  static constexpr int kMaximoBuffers = 131072;
+
   // The tools that check and rebuild a database file, each a child process not started yet
-  // (ExecucaoServico::inicia). None of them may find the file attached by this process.
+  // (ExecucaoServico::inicia), stopped and failed when they run past a limit that grows with the
+  // file's size. None of them may find the file attached by this process.
+  static constexpr int kLimiteMinimo = 600;  // seconds
+  static constexpr int kLimitePorMB = 2;
   //
   // Mends the database in place: corrupt records and pages are released so that a backup can
   // read past them; checksum errors are ignored.

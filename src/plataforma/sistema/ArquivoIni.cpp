@@ -10,23 +10,52 @@
 
 namespace {
 
+// The file's lines as they are on disk, each with its own line break (none for a last line
+// without one), and its text for the parsing: a write changes only the lines it touches and
+// copies every other byte as it was, unassigned Windows-1252 bytes included.
+struct Linha {
+  QByteArray bytes;
+  QByteArray quebra;
+  QString texto;
+};
+
 struct Linhas {
-  std::vector<QString> linhas;
-  QString fim = QStringLiteral("\r\n");
+  std::vector<Linha> linhas;
+  QByteArray fim = "\r\n";  // the break of lines this program adds: the file's first one
+
+  const QString& texto(size_t i) const { return linhas[i].texto; }
+  size_t size() const { return linhas.size(); }
+  void insere(size_t pos, const QString& texto) {
+    linhas.insert(linhas.begin() + qsizetype(pos), Linha{Cp1252::codifica(texto), fim, texto});
+  }
+  void substitui(size_t i, QByteArray bytes) {
+    linhas[i].texto = Cp1252::decodifica(bytes);
+    linhas[i].bytes = std::move(bytes);
+  }
 };
 
 Linhas carrega(const QString& caminho) {
   Linhas r;
   QFile f(caminho);
   if (!f.open(QIODevice::ReadOnly)) return r;
-  const QString texto = Cp1252::decodifica(f.readAll());
-  if (!texto.contains(QStringLiteral("\r\n")) && texto.contains('\n')) r.fim = QStringLiteral("\n");
-  const QStringList partes = texto.split('\n');
-  for (qsizetype i = 0; i < partes.size(); ++i) {
-    QString l = partes[i];
-    if (l.endsWith('\r')) l.chop(1);
-    if (i == partes.size() - 1 && l.isEmpty()) break;  // the final line break
-    r.linhas.push_back(l);
+  const QByteArray dados = f.readAll();
+  bool fimVisto = false;
+  qsizetype i = 0;
+  while (i < dados.size()) {
+    qsizetype j = i;
+    while (j < dados.size() && dados[j] != '\n' && dados[j] != '\r') ++j;
+    Linha l;
+    l.bytes = dados.mid(i, j - i);
+    if (j < dados.size()) {
+      const qsizetype tamanho = dados[j] == '\r' && j + 1 < dados.size() && dados[j + 1] == '\n' ? 2 : 1;
+      l.quebra = dados.mid(j, tamanho);
+      j += tamanho;
+      if (!fimVisto) r.fim = l.quebra;
+      fimVisto = true;
+    }
+    l.texto = Cp1252::decodifica(l.bytes);
+    r.linhas.push_back(std::move(l));
+    i = j;
   }
   return r;
 }
@@ -58,30 +87,29 @@ bool mesmo(const QString& a, const QString& b) { return a.compare(b, Qt::CaseIns
 // Index range [inicio, fim) of the section's body, or inicio = -1 when absent.
 std::pair<int, int> faixa(const Linhas& l, const QString& secao) {
   int inicio = -1;
-  for (int i = 0; i < int(l.linhas.size()); ++i) {
-    const auto s = nomeSecao(l.linhas[i]);
+  for (int i = 0; i < int(l.size()); ++i) {
+    const auto s = nomeSecao(l.texto(size_t(i)));
     if (!s) continue;
     if (inicio >= 0) return {inicio, i};
     if (mesmo(*s, secao)) inicio = i + 1;
   }
-  return {inicio, int(l.linhas.size())};
+  return {inicio, int(l.size())};
 }
 
 int linhaDaChave(const Linhas& l, std::pair<int, int> f, const QString& chave) {
   if (f.first < 0) return -1;
   for (int i = f.first; i < f.second; ++i) {
-    const auto k = nomeChave(l.linhas[i]);
+    const auto k = nomeChave(l.texto(size_t(i)));
     if (k && mesmo(*k, chave)) return i;
   }
   return -1;
 }
 
 bool salva(const QString& caminho, const Linhas& l) {
-  QString texto;
-  for (const QString& linha : l.linhas) texto += linha + l.fim;
+  QByteArray bytes;
+  for (const Linha& linha : l.linhas) bytes += linha.bytes + linha.quebra;
   QSaveFile f(caminho);
   if (!f.open(QIODevice::WriteOnly)) return false;
-  const QByteArray bytes = Cp1252::codifica(texto);
   if (f.write(bytes) != bytes.size()) {
     f.cancelWriting();
     return false;
@@ -96,7 +124,7 @@ ArquivoIni::ArquivoIni(QString caminho) : m_caminho(std::move(caminho)) {}
 QString ArquivoIni::le(const QString& secao, const QString& chave, const QString& padrao) const {
   const Linhas l = carrega(m_caminho);
   const int i = linhaDaChave(l, faixa(l, secao), chave);
-  return i < 0 ? padrao : valorDe(l.linhas[i]);
+  return i < 0 ? padrao : valorDe(l.texto(size_t(i)));
 }
 
 bool ArquivoIni::existe(const QString& secao, const QString& chave) const {
@@ -109,16 +137,24 @@ bool ArquivoIni::grava(const QString& secao, const QString& chave, const QString
   const auto f = faixa(l, secao);
   const QString nova = chave + '=' + valor;
   const int i = linhaDaChave(l, f, chave);
+  // A line added after a last line without a break gives it one.
+  auto terminaUltima = [&l] {
+    if (!l.linhas.empty() && l.linhas.back().quebra.isEmpty()) l.linhas.back().quebra = l.fim;
+  };
   if (i >= 0) {
-    l.linhas[i] = *nomeChave(l.linhas[i]) + '=' + valor;  // the key keeps its spelling
+    // The key keeps its spelling, byte for byte.
+    const QByteArray& antes = l.linhas[size_t(i)].bytes;
+    l.substitui(size_t(i), antes.left(antes.indexOf('=')).trimmed() + '=' + Cp1252::codifica(valor));
   } else if (f.first >= 0) {
     int pos = f.second;  // after the section's last non-blank line
-    while (pos > f.first && l.linhas[pos - 1].trimmed().isEmpty()) --pos;
-    l.linhas.insert(l.linhas.begin() + pos, nova);
+    while (pos > f.first && l.texto(size_t(pos - 1)).trimmed().isEmpty()) --pos;
+    if (pos == int(l.size())) terminaUltima();
+    l.insere(size_t(pos), nova);
   } else {
-    if (!l.linhas.empty() && !l.linhas.back().trimmed().isEmpty()) l.linhas.push_back(QString());
-    l.linhas.push_back('[' + secao + ']');
-    l.linhas.push_back(nova);
+    terminaUltima();
+    if (!l.linhas.empty() && !l.linhas.back().texto.trimmed().isEmpty()) l.insere(l.size(), QString());
+    l.insere(l.size(), '[' + secao + ']');
+    l.insere(l.size(), nova);
   }
   return salva(m_caminho, l);
 }
@@ -137,7 +173,7 @@ QStringList ArquivoIni::chaves(const QString& secao) const {
   QStringList r;
   if (f.first < 0) return r;
   for (int i = f.first; i < f.second; ++i)
-    if (const auto k = nomeChave(l.linhas[i])) r << *k;
+    if (const auto k = nomeChave(l.texto(size_t(i)))) r << *k;
   return r;
 }
 

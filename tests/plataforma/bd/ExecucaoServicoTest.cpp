@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QFile>
+#include <QFileInfo>
 
 #include "BancoDanificado.h"
 #include "plataforma/bd/ErroBanco.h"
@@ -71,6 +72,25 @@ TEST_F(FerramentasBanco, FalhaEParadaSaoErrosComAMensagemDaFerramenta) {
 
   bd::ExecucaoServico ausente(QStringLiteral("ferramenta-que-nao-existe"), {});
   EXPECT_THROW(ausente.inicia(), bd::ErroBanco);
+}
+
+// A tool that does not end within its limit is stopped, and its run fails saying so.
+TEST(ExecucaoServico, FerramentaQuePassaDoLimiteEParada) {
+  bd::ExecucaoServico sem_fim(QStringLiteral("sleep"), {QStringLiteral("600")});
+  sem_fim.defineLimite(1);
+  sem_fim.inicia();
+  while (!sem_fim.terminou()) sem_fim.leLinhas(100);
+  EXPECT_TRUE(sem_fim.parada());
+  try {
+    sem_fim.confereFim();
+    ADD_FAILURE() << "uma ferramenta interrompida pelo limite deveria falhar";
+  } catch (const bd::ErroBanco& e) {
+    EXPECT_EQ(e.mensagem(), "O programa sleep não terminou em 1 segundos e foi interrompido.");
+  }
+  // The tools of the repair have one that grows with the file.
+  const QString arquivo = QStringLiteral(TOLV_BANCOS_CONSTRUIDOS "/TOLV2014PD.FDB");
+  const int mb = int(QFileInfo(arquivo).size() >> 20);
+  EXPECT_EQ(bd::Servicos::validaBanco(arquivo).limite(), bd::Servicos::kLimiteMinimo + mb * bd::Servicos::kLimitePorMB);
 }
 
 }  // namespace

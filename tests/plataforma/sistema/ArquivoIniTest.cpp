@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "suporte/ArquivosTeste.h"
 #include "suporte/QtGtest.h"
 
@@ -55,6 +57,40 @@ TEST(ArquivoIni, BooleansAndIntegers) {
   ASSERT_TRUE(ini.grava("G", "novo", "1"));
   EXPECT_EQ(conteudo(caminho), QByteArray("[G]\nzero=0\ndois=2\ntexto=abc\nn=-7\nnovo=1\n"));
 }
+
+// A write changes only its own line: every other byte stays, the five bytes Windows-1252 leaves
+// unassigned, each line's own break and a last line without one included.
+struct CasoBytes {
+  const char* nome;
+  std::function<bool(const ArquivoIni&)> escrita;
+  QByteArray depois;
+};
+
+class IniGuardaBytes : public testing::TestWithParam<CasoBytes> {};
+
+const QByteArray kBytesSoltos =
+    "; \x81\x8D\x8F\x90\x9D\r\n[A]\r\nk=\x81v\x9D\nnome=Jo\xE3o\r\n\r\n[B\x8F]\nx\x90=1";
+
+TEST_P(IniGuardaBytes, SoALinhaEscritaMuda) {
+  QTemporaryDir dir;
+  const QString caminho = dir.path() + "/a.ini";
+  ASSERT_TRUE(escreve(caminho, kBytesSoltos));
+  ASSERT_TRUE(GetParam().escrita(ArquivoIni(caminho)));
+  EXPECT_EQ(conteudo(caminho), GetParam().depois);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Escritas, IniGuardaBytes,
+    testing::Values(
+        CasoBytes{"ValorDeOutraChave", [](const ArquivoIni& i) { return i.grava("A", "NOME", "Zé"); },
+                  "; \x81\x8D\x8F\x90\x9D\r\n[A]\r\nk=\x81v\x9D\nnome=Z\xE9\r\n\r\n[B\x8F]\nx\x90=1"},
+        CasoBytes{"ChaveNovaNaSecao", [](const ArquivoIni& i) { return i.grava("A", "novo", "2"); },
+                  "; \x81\x8D\x8F\x90\x9D\r\n[A]\r\nk=\x81v\x9D\nnome=Jo\xE3o\r\nnovo=2\r\n\r\n[B\x8F]\nx\x90=1"},
+        CasoBytes{"SecaoNovaDepoisDeLinhaSemQuebra", [](const ArquivoIni& i) { return i.grava("C", "k", "3"); },
+                  "; \x81\x8D\x8F\x90\x9D\r\n[A]\r\nk=\x81v\x9D\nnome=Jo\xE3o\r\n\r\n[B\x8F]\nx\x90=1\r\n\r\n[C]\r\nk=3\r\n"},
+        CasoBytes{"ChaveApagada", [](const ArquivoIni& i) { return i.apaga("A", "nome"); },
+                  "; \x81\x8D\x8F\x90\x9D\r\n[A]\r\nk=\x81v\x9D\n\r\n[B\x8F]\nx\x90=1"}),
+    [](const auto& info) { return std::string(info.param.nome); });
 
 TEST(ArquivoIni, UnwritableFolderReportsFailure) {
   ArquivoIni ini("/proc/nao-existe/a.ini");
