@@ -118,6 +118,8 @@ class TFrBeneficiarios : public TPaginaDeclaracao {
 
  private:
   void criaControles();
+  // RefazTela's drawing; `limpaMolestia` tells that the line's illness must go.
+  void redesenha(bool& limpaMolestia);
   void associa(bool associar);
   void liberaItem();
   void focaCampo(Campo campo);
@@ -145,6 +147,14 @@ class TFrBeneficiarios : public TPaginaDeclaracao {
   // Runs a user's action: the line's checks show their own messages, anything else the guard's.
   template <typename F>
   void acao(F&& f);
+
+  // The annex shown has no key: the focus goes to what its identification lacks (with that
+  // message when `avisa`). False when the annex is stored and nothing was done.
+  bool levaAIdentificacao(bool avisa);
+  // The field that a finding's section names, once its line is shown.
+  void vaiAoCampo(int secao);
+  // The owner's last line went: the tree hides the income statement's nodes.
+  void ocultaComprovante();
 
   void criaIdentificacaoAnexo(QBoxLayout* layout);
   void inicializaAnexos(TTolv& declaracao);

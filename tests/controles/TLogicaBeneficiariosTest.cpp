@@ -371,17 +371,20 @@ TEST_F(Logica, DeletingAStoredLineAsksFirst) {
   EXPECT_EQ(logica->Linha().GetBeneficiario().GetNiDigitos(), Cpf(2));
 }
 
-TEST_F(Logica, UndoGivesBackTheStoredLine) {
+TEST_F(Logica, UndoDropsTheChangesAndShowsTheOwnersLastLine) {
   Guarda(Cpf(1), QStringLiteral("0561"), 50000);
   Guarda(Cpf(2), QStringLiteral("0561"), 60000);
   Abre();
   ASSERT_TRUE(logica->Primeiro());
   logica->Linha().GetTributaveis().GetSerie(R::kRendimento).Mes(1).SetValorMonetario(Valor::deCentavos(1));
   logica->Desfaz();
-  EXPECT_EQ(logica->Linha().GetBeneficiario().GetNiDigitos(), Cpf(1));
+  EXPECT_EQ(logica->Linha().GetBeneficiario().GetNiDigitos(), Cpf(2));
   EXPECT_EQ(logica->Linha().GetTributaveis().GetSerie(R::kRendimento).Mes(1).GetValorInterno(),
-            Valor::deCentavos(50000));
+            Valor::deCentavos(60000));
+  EXPECT_EQ(logica->Contador(), "2/2");
   EXPECT_FALSE(logica->LinhaModificada());
+  EXPECT_EQ(Le("SELECT CAST(VL_RENDIME_JAN * 100 AS BIGINT) FROM TOLV_ITENS WHERE E_NR_PF_PJ = '300000011'"),
+            "50000");
   // A new line gives way to the last one.
   ASSERT_TRUE(logica->Inclui());
   Digita(Cpf(3), "NOVO", "0561", 1, 1);
