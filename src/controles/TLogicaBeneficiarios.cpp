@@ -325,6 +325,9 @@ int TLogicaBeneficiarios::SalvaTolvItem() {
   if (!m_itens || !m_linha || !LinhaModificada()) return 0;
   TTolvItem& linha = *m_linha;
   TBeneficiarioTolv& beneficiario = linha.GetBeneficiario();
+  // Lines belong to a stored owner: under an annex that has no key yet nothing can be written,
+  // and the annex is what the user must see to.
+  if (m_dono->GetFonteDK().isEmpty()) return kDonoNaoGravado;
   int r = linha.Valida();
   if (beneficiario.GetTipoIdentificacao() == 1 && beneficiario.GetNiDigitos().isEmpty() &&
       beneficiario.GetNome().GetValor().isEmpty() && r == kNiInvalido)
@@ -349,8 +352,6 @@ int TLogicaBeneficiarios::SalvaTolvItem() {
     return r;
   }
   const bool nova = LinhaNova();
-  // Lines belong to a stored owner: under an annex that has no key yet nothing can be written.
-  if (m_dono->GetFonteDK().isEmpty()) return kDonoNaoGravado;
   try {
     m_itens->Grava(linha);
   } catch (const EColecaoError& e) {
@@ -671,13 +672,14 @@ int TLogicaBeneficiarios::SaiCodigo() {
 void TLogicaBeneficiarios::MudaMolestia(bool marcado) {
   if (!m_linha) return;
   m_linha->GetInMolestia().SetValor(marcado ? QStringLiteral("S") : QStringLiteral("N"));
-  m_linha->SetModificado(true);
-  SalvaTolvItem();
+  // Without the illness, its amounts and report date go in the same store: the stored line never
+  // says "N" beside amounts of an illness.
   if (!marcado) {
     m_linha->GetDataLaudo().Limpa();
     m_linha->ZeraMolestia();
   }
   m_linha->SetModificado(true);
+  SalvaTolvItem();
 }
 
 void TLogicaBeneficiarios::DefineDataLaudo(const QString& data) {

@@ -458,7 +458,13 @@ void TFrBeneficiarios::criaControles() {
 
   // The code box.
   connect(m_dblcCodRet, &QComboBox::editTextChanged, this, [this](const QString& t) { codigoMudou(t); });
-  connect(m_dblcCodRet, qOverload<int>(&QComboBox::activated), this, [this] { acao([this] { codigoEscolhido(); }); });
+  connect(m_dblcCodRet, qOverload<int>(&QComboBox::activated), this, [this] {
+    // A typed code that matches an item is "activated" too as the box loses the focus: its exit
+    // applies it then, and a refusal keeps the focus there.
+    QWidget* foco = QApplication::focusWidget();
+    if (foco != m_dblcCodRet && foco != m_dblcCodRet->lineEdit()) return;
+    acao([this] { codigoEscolhido(); });
+  });
   m_dblcCodRet->lineEdit()->installEventFilter(this);
   m_dblcCodRet->installEventFilter(this);
   m_chkMolestia->installEventFilter(this);

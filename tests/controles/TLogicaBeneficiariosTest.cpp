@@ -10,6 +10,7 @@
 #include "nucleo/Cpf.h"
 #include "nucleo/DeclaracaoTeste.h"
 #include "nucleo/Erros.h"
+#include "nucleo/TAnexoFC.h"
 #include "nucleo/TCodigoRetencao.h"
 #include "nucleo/TColecaoTolvItem.h"
 #include "nucleo/TResumo.h"
@@ -276,6 +277,45 @@ TEST_F(Logica, ACodeChangeIsConfirmedAndNaoPutsTheOldCodeBack) {
   ASSERT_EQ(m_caixa.chamadas().size(), 1u);
   EXPECT_EQ(m_caixa.ultima().texto, TErro::TextoMensagem(242));
   EXPECT_EQ(logica->TextoCodigo(), "1708");
+}
+
+// A fund not stored yet holds no line: what is keyed under it is never reported as stored.
+TEST_F(Logica, ALineUnderAnAnnexWithoutKeyIsNotStoredAndTheUserIsSentToTheAnnex) {
+  TAnexoFC fundo(m_tolv, TAnexoFC::kFundo);
+  fundo.SetErros(m_tolv.GetErros());
+  ASSERT_TRUE(fundo.GetFonteDK().isEmpty());
+  logica = std::make_unique<L>(m_tolv, fundo, L::Modo::Fundo);
+  int avisos = 0;
+  logica->DefineFoca([this](L::Campo c) { focos.push_back(c); });
+  logica->DefineDonoSemChave([&avisos] { ++avisos; });
+  logica->CarregaItens();
+  Digita(Cpf(1), "JOAO", "6800", 3, 50000);
+  EXPECT_EQ(logica->AtualizaCodigo(), 0);
+  EXPECT_EQ(logica->SalvaTolvItem(), L::kDonoNaoGravado);
+  EXPECT_FALSE(logica->DeixaLinha());
+  EXPECT_EQ(avisos, 1);
+  EXPECT_TRUE(logica->LinhaNova());
+  EXPECT_TRUE(logica->LinhaModificada());
+  EXPECT_EQ(Linhas(), 0);
+  EXPECT_TRUE(m_caixa.chamadas().empty());
+  // Nothing keyed but the code the court or the box left: given up without a word.
+  logica->CarregaItens();
+  logica->SetTextoCodigo(QStringLiteral("6800"));
+  EXPECT_TRUE(logica->DeixaLinha());
+  EXPECT_EQ(avisos, 1);
+}
+
+TEST_F(Logica, NaoToTheCodeChangeGivesTheBoxItsCodeBack) {
+  Guarda(Cpf(1), QStringLiteral("0561"));
+  Abre();
+  QStringList mostrados;
+  logica->DefineMostraCodigo([&mostrados](const QString& codigo) { mostrados << codigo; });
+  ASSERT_TRUE(logica->Primeiro());
+  m_caixa.responde(ResultadoMensagem::Nao);
+  logica->SetTextoCodigo(QStringLiteral("3208"));
+  EXPECT_EQ(logica->SaiCodigo(), 243);
+  EXPECT_EQ(mostrados, QStringList({"0561"}));
+  EXPECT_EQ(focos.back(), L::Campo::Codigo);
 }
 
 TEST_F(Logica, AddingIsRefusedWithoutNameOrCode) {
