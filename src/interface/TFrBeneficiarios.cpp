@@ -167,6 +167,33 @@ TTolvButton* botao(const char* nome, QWidget* pai, Glifo g, const QString& dica)
 
 }  // namespace
 
+// The title bar: a long title is cut with an ellipsis at the page's width instead of widening the
+// page; the whole title stays in its hint.
+class RotuloTituloLinhas : public QLabel {
+ public:
+  using QLabel::QLabel;
+  void define(const QString& texto) {
+    m_texto = texto;
+    setToolTip(texto);
+    ajusta();
+  }
+  const QString& texto() const { return m_texto; }
+  QSize minimumSizeHint() const override { return {0, QLabel::minimumSizeHint().height()}; }
+
+ protected:
+  void resizeEvent(QResizeEvent* evento) override {
+    QLabel::resizeEvent(evento);
+    ajusta();
+  }
+
+ private:
+  void ajusta() {
+    const int largura = contentsRect().width() - indent() - 2;
+    setText(largura > 0 ? fontMetrics().elidedText(m_texto, Qt::ElideRight, largura) : m_texto);
+  }
+  QString m_texto;
+};
+
 template <typename F>
 void TFrBeneficiarios::acao(F&& f) {
   GuardaEventos::executa([&] {
@@ -217,7 +244,8 @@ void TFrBeneficiarios::criaControles() {
   principal->setContentsMargins(0, 0, 0, 0);
   principal->setSpacing(0);
 
-  m_pnlDesc = new QLabel(this);
+  m_pnlDesc = new RotuloTituloLinhas(this);
+  m_pnlDesc->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
   m_pnlDesc->setObjectName(QStringLiteral("pnlDesc"));
   m_pnlDesc->setFont(PaletaTolv::arial(11));
   PaletaTolv::pinta(m_pnlDesc, PaletaTolv::kFundo, 0x002D52);
@@ -636,12 +664,12 @@ int TFrBeneficiarios::NoBase() const { return m_modo == Modo::Declarante ? 201 :
 
 int TFrBeneficiarios::SubPagina() const { return m_pcTolvItem->currentIndex(); }
 
-QString TFrBeneficiarios::Titulo() const { return m_pnlDesc->text(); }
+QString TFrBeneficiarios::Titulo() const { return m_pnlDesc->texto(); }
 
 QString TFrBeneficiarios::Contador() const { return m_lblContador->text(); }
 
 void TFrBeneficiarios::DefineTitulo(const QString& titulo) {
-  if (!titulo.isEmpty()) m_pnlDesc->setText(titulo);
+  if (!titulo.isEmpty()) m_pnlDesc->define(titulo);
 }
 
 void TFrBeneficiarios::TeclaAlt(int tecla, bool tecladoNumerico) {
@@ -700,7 +728,7 @@ void TFrBeneficiarios::mostraNo(int codigo) {
   if (TTzuqTree* arvore = TTzuqTree::Instancia()) arvore->SelecionaNo(codigo, titulo);
   if (titulo.isEmpty())
     if (const auto texto = TituloDoCodigo(codigo)) titulo = *texto;
-  if (!titulo.isEmpty()) m_pnlDesc->setText(titulo);
+  if (!titulo.isEmpty()) m_pnlDesc->define(titulo);
 }
 
 void TFrBeneficiarios::atualizaDescricao() {

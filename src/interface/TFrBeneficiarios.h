@@ -9,6 +9,7 @@
 #include "controles/TPaginaDeclaracao.h"
 
 class QBoxLayout;
+class RotuloTituloLinhas;
 class QCheckBox;
 class QComboBox;
 class QDateEdit;
@@ -192,7 +193,7 @@ class TFrBeneficiarios : public TPaginaDeclaracao {
   bool m_recusouAgora = false;
   int m_ultimaFicha = 0;
 
-  QLabel* m_pnlDesc = nullptr;
+  RotuloTituloLinhas* m_pnlDesc = nullptr;
   QWidget* m_grpBeneficiario = nullptr;
   QWidget* m_pnChave = nullptr;
   QWidget* m_panel2 = nullptr;
