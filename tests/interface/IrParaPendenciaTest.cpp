@@ -13,6 +13,7 @@
 #include <memory>
 #include <stdexcept>
 
+#include "EmpresaNaJanela.h"
 #include "PaginaFalsa.h"
 #include "controles/IServicosVerificacao.h"
 #include "controles/TErroEdit.h"
@@ -82,23 +83,9 @@ class IrParaPendencia : public testing::Test {
     ASSERT_TRUE(AtivaJanela(janela.get()));
     janela->setEnabled(true);
 
-    TErros erros;
-    TTolv t;
-    t.SetErros(&erros);
-    t.GetContribuinte().SetNi(kCnpj);
-    t.GetContribuinte().GetNome().SetValor(QStringLiteral("EMPRESA TESTE LTDA"));
-    t.GetEstabelecimentoResponsavel().SetNi(kCnpj);
-    t.SetNatureza(t.GetNaturezas().BuscaNatureza(0));
-    t.SetInAdmFC(true);
-    t.SetInAdvogado(true);
-    janela->GetColecaoTolv().Inclui(t);
-    t.LiberaItens();
+    empresa_na_janela::CriaEmpresa(*janela, kCnpj, {true, true});
     pasta.roda(kArquivo, QString::fromLatin1(kDados));
-
-    TTolv& aberta = janela->GetTolv();
-    aberta.GetContribuinte().SetNi(kCnpj);
-    aberta.SetAnoCalendario(QStringLiteral("2013"));
-    ASSERT_TRUE(janela->GetColecaoTolv().CarregaTolv(aberta));
+    empresa_na_janela::CarregaEmpresa(*janela, kCnpj);
     ASSERT_TRUE(janela->AbrirDeclaracao());
 
     pendencias = new QWidget(janela.get(), Qt::Tool);
