@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -344,6 +345,26 @@ TEST_F(PaginaLinhas, DeletingTheOwnersLastLineHidesTheIncomeStatementsNodes) {
   EXPECT_FALSE(arvoreDeclaracao.mostraCompRendimentosTributaveis());
   EXPECT_FALSE(arvoreDeclaracao.mostraCompNaturezaRendimento());
   TTzuqTree::Registra(nullptr);
+}
+
+TEST_F(PaginaLinhas, ACodeChosenInTheListIsAppliedAtOnce) {
+  Abre();
+  digita(filho("DeCpfCnpjBenef"), Cpf(10));
+  tab();
+  digita(filho("DeNomeBenef"), QStringLiteral("JOANA"));
+  tab();
+  ASSERT_TRUE(codigo()->isAncestorOf(focado()) || focado() == codigo());
+  codigo()->showPopup();
+  esvazia();
+  QAbstractItemView* lista = codigo()->view();
+  const int linha = codigo()->findText(QStringLiteral("0561"));
+  ASSERT_GE(linha, 0);
+  lista->setCurrentIndex(codigo()->model()->index(linha, 0));
+  QTest::keyClick(lista, Qt::Key_Return);
+  esvazia();
+  EXPECT_EQ(pagina->Logica()->Linha().GetCodigoRetencao().GetCodigo(), "0561");
+  EXPECT_EQ(filho<QLineEdit>("edtCdDescricao")->text(), "Rendimentos do trabalho assalariado");
+  EXPECT_TRUE(m_caixa.chamadas().empty());
 }
 
 }  // namespace
