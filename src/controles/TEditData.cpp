@@ -10,7 +10,8 @@ namespace {
 
 const QString kFormato = QStringLiteral("dd/MM/yyyy");
 
-bool TeclaDeData(QChar c) { return c.isDigit() || c == u'/' || c.unicode() < 32; }
+// Control characters (Backspace, Delete among them) edit; they are no text.
+bool TeclaDeData(QChar c) { return c.isDigit() || c == u'/' || c.unicode() < 32 || c.unicode() == 127; }
 
 }  // namespace
 

@@ -30,6 +30,9 @@ constexpr int kSoPessoaJuridica = 185;
 constexpr int kAdvogadoEhFundo = 170;
 constexpr int kCnpjDeOperadora = 268;
 constexpr int kTamanhoCpf = 11;
+constexpr int kNomeEmpresarialInvalido = 50;
+constexpr int kProcessoObrigatorio = 40;
+constexpr int kJusticaInvalida = 180;
 const QString kSemErro = QStringLiteral("SemErro");
 
 int pergunta(int codigo, const QString& argumento) {
@@ -50,6 +53,18 @@ TLogicaAnexos::TLogicaAnexos(TTolv& declaracao, Modo modo) : m_declaracao(&decla
 }
 
 TLogicaAnexos::~TLogicaAnexos() = default;
+
+TLogicaAnexos::Falta TLogicaAnexos::FaltaNaIdentificacao(Modo modo, const QString& numero, const QString& nome,
+                                                          int justica) {
+  if (modo == Modo::Processo) {
+    if (numero.trimmed().isEmpty()) return {kProcessoObrigatorio, Campo::Numero};
+    if (justica < 0) return {kJusticaInvalida, Campo::Justica};
+    return {};
+  }
+  if (numero.trimmed().isEmpty()) return {kCnpjVazioMostrado, Campo::Numero};
+  if (nome.trimmed().isEmpty()) return {kNomeEmpresarialInvalido, Campo::Nome};
+  return {};
+}
 
 bool TLogicaAnexos::AnexoNovo() const { return m_anexo->GetFonteDK().isEmpty(); }
 

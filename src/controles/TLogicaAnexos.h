@@ -97,6 +97,16 @@ class TLogicaAnexos {
   // Asks message 126 and removes the lawyer from the process; false when the user said no.
   bool ExcluiAdvogado();
 
+  // What the identification shown on the page lacks before its lines can be stored, as a message
+  // code: 39 no CNPJ, 50 no fund name, 40 no process number, 180 no court; 0 when nothing is
+  // missing. `justica` is the court box's index (-1 none).
+  enum class Campo { Nenhum, Numero, Nome, Justica };
+  struct Falta {
+    int codigo = 0;
+    Campo campo = Campo::Nenhum;
+  };
+  static Falta FaltaNaIdentificacao(Modo modo, const QString& numero, const QString& nome, int justica);
+
   // The shown counter's buttons.
   bool PodePrimeiro() const { return m_posicao > 1; }
   bool PodeUltimo() const { return m_posicao < m_quantidade; }

@@ -284,6 +284,8 @@ int TLogicaBeneficiarios::AtualizaCodigo() {
               ResultadoMensagem::Sim) {
             linha.SetCodigoRetencao(copia);
             m_textoCodigo = atual;
+            // The box shows the line's code again, whichever question was answered.
+            if (m_mostraCodigo) m_mostraCodigo(atual);
             if (compativel) redesenha();
             return kAlteraCodigoPerda;
           }
@@ -323,6 +325,9 @@ int TLogicaBeneficiarios::SalvaTolvItem() {
   if (!m_itens || !m_linha || !LinhaModificada()) return 0;
   TTolvItem& linha = *m_linha;
   TBeneficiarioTolv& beneficiario = linha.GetBeneficiario();
+  // Lines belong to a stored owner: under an annex that has no key yet nothing can be written,
+  // and the annex is what the user must see to.
+  if (m_dono->GetFonteDK().isEmpty()) return kDonoNaoGravado;
   int r = linha.Valida();
   if (beneficiario.GetTipoIdentificacao() == 1 && beneficiario.GetNiDigitos().isEmpty() &&
       beneficiario.GetNome().GetValor().isEmpty() && r == kNiInvalido)
@@ -375,6 +380,8 @@ int TLogicaBeneficiarios::SalvaTolvItem() {
   }
   if (nova) m_posicaoConhecida = false;
   AtualizaContador();
+  // Nothing written: the line is not stored, whatever the collection answered.
+  if (nova && LinhaNova()) return kDonoNaoGravado;
   return 0;
 }
 
@@ -388,6 +395,9 @@ void TLogicaBeneficiarios::Reporta(int r) {
     foca(Campo::Codigo);
     return;
   } else if (r == kDuplicada || r == kRecusaMostrada) {
+    return;
+  } else if (r == kDonoNaoGravado) {
+    if (m_donoSemChave) m_donoSemChave();
     return;
   } else if (r == kDeclaranteBeneficiario || r == kProprioBeneficiario) {
     // Said, not passed over in silence: the user must know why he is kept on the line.
@@ -417,7 +427,8 @@ bool TLogicaBeneficiarios::DeixaLinha() {
   if (r == 0) return true;
   if (descartavel && r >= kNiInvalido && r <= kCnpjInvalido) return true;
   const TBeneficiarioTolv& b = m_linha->GetBeneficiario();
-  if (descartavel && b.GetNiDigitos().isEmpty() && b.GetNome().GetValor().isEmpty() && m_textoCodigo.isEmpty())
+  if (descartavel && b.GetNiDigitos().isEmpty() && b.GetNome().GetValor().isEmpty() &&
+      (m_textoCodigo.isEmpty() || r == kDonoNaoGravado))
     return true;
   Reporta(r);
   return false;
@@ -540,11 +551,12 @@ bool TLogicaBeneficiarios::Inclui() {
   return true;
 }
 
-void TLogicaBeneficiarios::Exclui() {
-  if (!m_linha) return;
-  if (!LinhaNova()) {
+bool TLogicaBeneficiarios::Exclui() {
+  if (!m_linha) return false;
+  const bool guardada = !LinhaNova();
+  if (guardada) {
     const QString argumentos = m_linha->GetBeneficiario().GetNiFormatado() + u';' + m_textoCodigo;
-    if (mostra(kConfirmaExclusao, argumentos, TipoMensagem::Confirmacao) != ResultadoMensagem::Sim) return;
+    if (mostra(kConfirmaExclusao, argumentos, TipoMensagem::Confirmacao) != ResultadoMensagem::Sim) return false;
     m_itens->Exclui(*m_linha);
   } else {
     m_itens->CarregaAtual(*m_linha);
@@ -554,6 +566,7 @@ void TLogicaBeneficiarios::Exclui() {
   AtualizaContador();
   redesenha();
   foca(Campo::Numero);
+  return guardada;
 }
 
 void TLogicaBeneficiarios::Desfaz() {
@@ -561,14 +574,13 @@ void TLogicaBeneficiarios::Desfaz() {
   if (LinhaNova()) {
     m_linha->Limpa();
     if (m_modo != Modo::Processo) m_textoCodigo.clear();
+  }
+  // An annex not identified yet has no lines to go back to.
+  if (m_modo == Modo::Declarante || !m_dono->GetFonteDK().isEmpty()) {
     if (m_itens->TotalBeneficiarios(m_dono->GetFonteDK()) > 0) {
       m_itens->CarregaUltimo(*m_linha);
       m_posicaoConhecida = false;
     }
-  } else if (!m_itens->Busca(*m_linha)) {
-    // The line shown is stored: what was keyed since it was stored goes, the line itself stays.
-    m_itens->CarregaUltimo(*m_linha);
-    m_posicaoConhecida = false;
   }
   posicionaCodigo();
   AtualizaContador();
@@ -660,13 +672,14 @@ int TLogicaBeneficiarios::SaiCodigo() {
 void TLogicaBeneficiarios::MudaMolestia(bool marcado) {
   if (!m_linha) return;
   m_linha->GetInMolestia().SetValor(marcado ? QStringLiteral("S") : QStringLiteral("N"));
-  m_linha->SetModificado(true);
-  SalvaTolvItem();
+  // Without the illness, its amounts and report date go in the same store: the stored line never
+  // says "N" beside amounts of an illness.
   if (!marcado) {
     m_linha->GetDataLaudo().Limpa();
     m_linha->ZeraMolestia();
   }
   m_linha->SetModificado(true);
+  SalvaTolvItem();
 }
 
 void TLogicaBeneficiarios::DefineDataLaudo(const QString& data) {

@@ -70,6 +70,14 @@ class TLogicaBeneficiarios {
 
   using Foca = std::function<void(Campo)>;
   using Redesenha = std::function<void()>;
+  // The code box is given a code back (a change of code the user refused).
+  using MostraCodigo = std::function<void(const QString& codigo)>;
+  // A line was to be stored under an annex that is not stored itself: the page shows what the
+  // annex's identification lacks and takes the user there.
+  using DonoSemChave = std::function<void()>;
+
+  // What SalvaTolvItem answers when the owner has no key: nothing could be stored.
+  static constexpr int kDonoNaoGravado = -2;
 
   // The declaration and the owner outlive the object.
   TLogicaBeneficiarios(TTolv& declaracao, TTolvAnexo& dono, Modo modo);
@@ -79,6 +87,8 @@ class TLogicaBeneficiarios {
 
   void DefineFoca(Foca foca) { m_foca = std::move(foca); }
   void DefineRedesenha(Redesenha redesenha) { m_redesenha = std::move(redesenha); }
+  void DefineMostraCodigo(MostraCodigo mostra) { m_mostraCodigo = std::move(mostra); }
+  void DefineDonoSemChave(DonoSemChave aviso) { m_donoSemChave = std::move(aviso); }
 
   // Opens the owner's lines on a new blank line; nothing is loaded.
   void CarregaItens();
@@ -112,6 +122,8 @@ class TLogicaBeneficiarios {
   const QString& Contador() const { return m_contador; }
   int Posicao() const { return m_posicao; }
   int Total() const { return m_total; }
+  // The owner's stored lines, as last counted.
+  int Guardadas() const { return LinhaNova() ? m_total - 1 : m_total; }
   Botoes EstadoBotoes() const;
 
   // Applies the code box to the line, asking to confirm a change of code; 0 when applied.
@@ -134,8 +146,10 @@ class TLogicaBeneficiarios {
   // Starts a new line after storing the shown one; false when it is refused (191, 231 or a
   // refusal of the save).
   bool Inclui();
-  // Asks message 13 for a stored line; a new line is given up.
-  void Exclui();
+  // Asks message 13 for a stored line; a new line is given up. True when a stored line went.
+  bool Exclui();
+  // A new line is emptied; then the owner's last stored line is shown, if any (an annex not
+  // stored yet has none).
   void Desfaz();
   // Shows the stored line with the key; false when the line shown may not be left or the key is
   // not there.
@@ -189,4 +203,6 @@ class TLogicaBeneficiarios {
   std::map<std::pair<ChaveLista, int>, std::vector<ItemCodigo>> m_listasTipo;
   Foca m_foca;
   Redesenha m_redesenha;
+  MostraCodigo m_mostraCodigo;
+  DonoSemChave m_donoSemChave;
 };

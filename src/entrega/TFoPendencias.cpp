@@ -89,12 +89,20 @@ void TFoPendencias::Timer2Timer() {
 
 void TFoPendencias::showEvent(QShowEvent* evento) {
   QWidget::showEvent(evento);
+  JanelasMensagem::DefineVerificacaoAberta(true);
   if (QWidget* principal = parentWidget()) {
     const QRect p = principal->frameGeometry();
     const qreal dpi = screen() ? screen()->logicalDotsPerInch() : 96.0;
     move(p.left() + (p.width() - frameGeometry().width()) / 2,
          p.top() + p.height() - frameGeometry().height() - qRound(dpi / 96.0 * 12));
   }
+}
+
+void TFoPendencias::hideEvent(QHideEvent* evento) {
+  QWidget::hideEvent(evento);
+  // Out of sight (given way to a finding's field) the message box speaks again: what is keyed
+  // there is checked with its messages.
+  if (g_janela == this) JanelasMensagem::DefineVerificacaoAberta(false);
 }
 
 void TFoPendencias::closeEvent(QCloseEvent* evento) {

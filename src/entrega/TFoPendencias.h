@@ -10,8 +10,9 @@ class TTolv;
 // The pendency window, "Verificação de pendências": the verification frame on the open
 // declaration, beside the main window (above it, at its bottom, centred). It starts its run by
 // itself once shown, and may be closed at any time: during a run the close waits until the item
-// under way is done. One window at most; while it exists the program's message box shows nothing
-// and the main window asks it to close before it frees the declaration.
+// under way is done. One window at most; while it is in view the program's message box shows
+// nothing, and while it exists the main window asks it to close before it frees the declaration.
+// Going to a finding hides it; Ctrl+E brings it back.
 class TFoPendencias : public QWidget {
   Q_OBJECT
  public:
@@ -30,6 +31,7 @@ class TFoPendencias : public QWidget {
 
  protected:
   void showEvent(QShowEvent* evento) override;
+  void hideEvent(QHideEvent* evento) override;
   void closeEvent(QCloseEvent* evento) override;
   void keyPressEvent(QKeyEvent* evento) override;
 

@@ -541,7 +541,9 @@ void TFrTolvVerifica::DbgErrosEncontradosDblClick() {
     };
   }
   const LinhaVerificacao linha = m_modelo->Linha(atual.row());
-  window()->showMinimized();
+  // The window that holds the list gives way by hiding: a window manager may take the main window
+  // along when a window that belongs to it is minimized. The list comes back with the next run.
+  window()->hide();
   QCoreApplication::processEvents();
   posiciona(linha.aQuemPertence, linha.quemEh, linha.objeto);
 }

@@ -350,7 +350,10 @@ NovaDeclaracao::Resultado NovaDeclaracao::BbOkClick(bool numeroComFoco) {
 void NovaDeclaracao::FormClose() { m_tolv.GetContribuinte().SetTipo(m_form.pessoaFisica ? kNiCpf : kNiCnpj); }
 
 std::optional<QString> NovaDeclaracao::CorrigeDataDigitada(const QString& texto) {
-  const QString& ano = Anos()[1];
+  return CorrigeDataDigitada(texto, Anos()[1]);
+}
+
+std::optional<QString> NovaDeclaracao::CorrigeDataDigitada(const QString& texto, const QString& ano) {
   if (texto.size() != 9 || texto[4] != u'/' || texto.right(4) == ano) return std::nullopt;
   if (texto.startsWith(u'0')) return QStringLiteral("01") + texto.mid(1, 4) + ano;
   return texto.left(5) + ano;

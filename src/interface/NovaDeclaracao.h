@@ -105,9 +105,11 @@ class NovaDeclaracao {
   // Closing: the declarant's kind follows the kind label.
   void FormClose();
 
-  // The event date typed with a one-digit day or month and a year other than the event's year:
-  // the year is corrected (and a day "0" becomes "01"). Nothing to correct: nullopt.
+  // The event date typed with a one-digit day or month and a year other than the event's year
+  // (by default the year after the regular one): the year is corrected (and a day "0" becomes
+  // "01"). Nothing to correct: nullopt.
   static std::optional<QString> CorrigeDataDigitada(const QString& texto);
+  static std::optional<QString> CorrigeDataDigitada(const QString& texto, const QString& ano);
   // Pads the number with zeros on the left up to its kind's length (11 or 14).
   static QString PreencheZeros(const QString& numero, int tamanho);
 

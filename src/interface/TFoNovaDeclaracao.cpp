@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QPointer>
 #include <QRadioButton>
 #include <QShowEvent>
 #include <QTimer>
@@ -532,6 +533,14 @@ void TFoNovaDeclaracao::enterDoControle(QWidget* alvo, bool paraTras) {
 }
 
 bool TFoNovaDeclaracao::eventFilter(QObject* objeto, QEvent* evento) {
+  // "Sim" and "Não" follow the year: given the focus, they pass it on (back, with Shift+Tab).
+  if (evento->type() == QEvent::FocusIn && (objeto == m_sim || objeto == m_nao)) {
+    const bool paraTras = static_cast<QFocusEvent*>(evento)->reason() == Qt::BacktabFocusReason;
+    QTimer::singleShot(0, this, [this, paraTras, radio = QPointer<QWidget>(static_cast<QWidget*>(objeto))] {
+      if (radio && radio->hasFocus()) focusNextPrevChild(!paraTras);
+    });
+    return QDialog::eventFilter(objeto, evento);
+  }
   if (evento->type() != QEvent::KeyPress || !objeto->isWidgetType()) return QDialog::eventFilter(objeto, evento);
   auto* alvo = static_cast<QWidget*>(objeto);
   QWidget* foco = QApplication::focusWidget();

@@ -167,6 +167,33 @@ TTolvButton* botao(const char* nome, QWidget* pai, Glifo g, const QString& dica)
 
 }  // namespace
 
+// The title bar: a long title is cut with an ellipsis at the page's width instead of widening the
+// page; the whole title stays in its hint.
+class RotuloTituloLinhas : public QLabel {
+ public:
+  using QLabel::QLabel;
+  void define(const QString& texto) {
+    m_texto = texto;
+    setToolTip(texto);
+    ajusta();
+  }
+  const QString& texto() const { return m_texto; }
+  QSize minimumSizeHint() const override { return {0, QLabel::minimumSizeHint().height()}; }
+
+ protected:
+  void resizeEvent(QResizeEvent* evento) override {
+    QLabel::resizeEvent(evento);
+    ajusta();
+  }
+
+ private:
+  void ajusta() {
+    const int largura = contentsRect().width() - indent() - 2;
+    setText(largura > 0 ? fontMetrics().elidedText(m_texto, Qt::ElideRight, largura) : m_texto);
+  }
+  QString m_texto;
+};
+
 template <typename F>
 void TFrBeneficiarios::acao(F&& f) {
   GuardaEventos::executa([&] {
@@ -217,7 +244,8 @@ void TFrBeneficiarios::criaControles() {
   principal->setContentsMargins(0, 0, 0, 0);
   principal->setSpacing(0);
 
-  m_pnlDesc = new QLabel(this);
+  m_pnlDesc = new RotuloTituloLinhas(this);
+  m_pnlDesc->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
   m_pnlDesc->setObjectName(QStringLiteral("pnlDesc"));
   m_pnlDesc->setFont(PaletaTolv::arial(11));
   PaletaTolv::pinta(m_pnlDesc, PaletaTolv::kFundo, 0x002D52);
@@ -458,7 +486,13 @@ void TFrBeneficiarios::criaControles() {
 
   // The code box.
   connect(m_dblcCodRet, &QComboBox::editTextChanged, this, [this](const QString& t) { codigoMudou(t); });
-  connect(m_dblcCodRet, qOverload<int>(&QComboBox::activated), this, [this] { acao([this] { codigoEscolhido(); }); });
+  connect(m_dblcCodRet, qOverload<int>(&QComboBox::activated), this, [this] {
+    // A typed code that matches an item is "activated" too as the box loses the focus: its exit
+    // applies it then, and a refusal keeps the focus there.
+    QWidget* foco = QApplication::focusWidget();
+    if (foco != m_dblcCodRet && foco != m_dblcCodRet->lineEdit()) return;
+    acao([this] { codigoEscolhido(); });
+  });
   m_dblcCodRet->lineEdit()->installEventFilter(this);
   m_dblcCodRet->installEventFilter(this);
   m_chkMolestia->installEventFilter(this);
@@ -466,11 +500,21 @@ void TFrBeneficiarios::criaControles() {
     if (!m_redesenhando) acao([this, marcado] { aoMarcarMolestia(marcado); });
   });
   connect(m_dgrRendimentos, &TTolvCustomGrid::OnPressEnter, this, [this] { BbAddClick(); });
+  // A number typed to its last character moves on by itself.
+  connect(m_deCpfCnpj, &QLineEdit::textEdited, this, [this](const QString& texto) {
+    if (texto.size() >= m_deCpfCnpj->LimiteTexto() && m_deCpfCnpj->cursorPosition() == texto.size())
+      m_deCpfCnpj->AvancaFoco();
+  });
   connect(m_edtAnualDescricao, &QLineEdit::textEdited, this, [this] {
     if (m_logica) m_logica->Linha().GetIsentos().SetModificado(true);
   });
 
   TRastreadorFoco& r = TRastreadorFoco::instancia();
+  // The lines of an annex wait for the annex: its identification is keyed first.
+  const auto antesOAnexo = [this](QWidget*) {
+    if (podeTrabalhar()) levaAIdentificacao(false);
+  };
+  r.registra(m_grpBeneficiario, [](QWidget*) { return true; }, antesOAnexo);
   r.registra(m_deCpfCnpj, [this](QWidget*) {
     if (!podeTrabalhar()) return true;
     const bool pessoa = m_logica->Linha().GetBeneficiario().GetTipo() == kNiCpf;
@@ -520,13 +564,16 @@ void TFrBeneficiarios::criaControles() {
         return true;
       },
       [this](QWidget*) {
-        if (!podeTrabalhar() || m_indoAoCampo) return;
+        if (!podeTrabalhar() || m_indoAoCampo || levaAIdentificacao(false)) return;
         if (m_logica->Linha().GetBeneficiario().GetNiDigitos().isEmpty()) focaCampo(Campo::Numero);
       });
-  r.registra(m_panel6, [this](QWidget*) {
-    salvaNaSaida();
-    return true;
-  });
+  r.registra(
+      m_panel6,
+      [this](QWidget*) {
+        salvaNaSaida();
+        return true;
+      },
+      antesOAnexo);
   r.registra(m_edtAnualDescricao, [this](QWidget*) {
     acao([this] { verificaOutros(true); });
     return true;
@@ -581,6 +628,12 @@ void TFrBeneficiarios::Inicializa(TTolv& declaracao) {
       declaracao, m_anexos ? static_cast<TTolvAnexo&>(m_anexos->Dono()) : static_cast<TTolvAnexo&>(declaracao), m_modo);
   m_logica->DefineFoca([this](Campo c) { focaCampo(c); });
   m_logica->DefineRedesenha([this] { RefazTela(); });
+  m_logica->DefineMostraCodigo([this](const QString& codigo) {
+    mostraCodigo(codigo);
+    m_edtDescricao->setText(codigo.isEmpty() ? QString() : m_logica->Resumo(codigo));
+    m_edtDescricao->setCursorPosition(0);
+  });
+  if (m_modo != Modo::Declarante) m_logica->DefineDonoSemChave([this] { levaAIdentificacao(true); });
   {
     CursorEspera espera;
     m_logica->CarregaItens();
@@ -611,12 +664,12 @@ int TFrBeneficiarios::NoBase() const { return m_modo == Modo::Declarante ? 201 :
 
 int TFrBeneficiarios::SubPagina() const { return m_pcTolvItem->currentIndex(); }
 
-QString TFrBeneficiarios::Titulo() const { return m_pnlDesc->text(); }
+QString TFrBeneficiarios::Titulo() const { return m_pnlDesc->texto(); }
 
 QString TFrBeneficiarios::Contador() const { return m_lblContador->text(); }
 
 void TFrBeneficiarios::DefineTitulo(const QString& titulo) {
-  if (!titulo.isEmpty()) m_pnlDesc->setText(titulo);
+  if (!titulo.isEmpty()) m_pnlDesc->define(titulo);
 }
 
 void TFrBeneficiarios::TeclaAlt(int tecla, bool tecladoNumerico) {
@@ -675,7 +728,7 @@ void TFrBeneficiarios::mostraNo(int codigo) {
   if (TTzuqTree* arvore = TTzuqTree::Instancia()) arvore->SelecionaNo(codigo, titulo);
   if (titulo.isEmpty())
     if (const auto texto = TituloDoCodigo(codigo)) titulo = *texto;
-  if (!titulo.isEmpty()) m_pnlDesc->setText(titulo);
+  if (!titulo.isEmpty()) m_pnlDesc->define(titulo);
 }
 
 void TFrBeneficiarios::atualizaDescricao() {
@@ -740,10 +793,79 @@ bool TFrBeneficiarios::PodeSair() {
   return pode;
 }
 
-void TFrBeneficiarios::Posiciona(const QString& dono, const QString& objeto, int) {
-  if (m_anexos && !dono.trimmed().isEmpty() && dono.trimmed() != m_anexos->Dono().GetFonteDK())
-    PosicionaAnexo(dono.trimmed(), m_modo == Modo::Processo ? 1 : 0);
-  if (!objeto.trimmed().isEmpty()) PosicionaItem(objeto);
+void TFrBeneficiarios::Posiciona(const QString& dono, const QString& objeto, int secao) {
+  if (!m_logica) return;
+  // The annex's own fields name the annex by the object key; the others by the owner key.
+  const bool doAnexo = secao == 28 || secao == 29 || secao == 36 || secao == 37;
+  const QString chaveAnexo = (secao == 28 || secao == 29 ? objeto : dono).trimmed();
+  if (m_anexos && !chaveAnexo.isEmpty() &&
+      (chaveAnexo != m_anexos->Dono().GetFonteDK() || chaveAnexo != m_anexos->Anexo().GetFonteDK()))
+    PosicionaAnexo(chaveAnexo, m_modo == Modo::Processo ? 1 : 0);
+  const QString chave = objeto.trimmed();
+  if (!doAnexo && !chave.isEmpty() && chave != u"0" && chave != m_logica->Linha().GetTolvItemDK()) PosicionaItem(chave);
+  vaiAoCampo(secao);
+}
+
+void TFrBeneficiarios::vaiAoCampo(int secao) {
+  // The sections of the three pages: the declarant's, the fund's or process's (30 to 35, 59,
+  // 60) and the process's own (38 to 43).
+  int campo = secao;
+  if (secao >= 30 && secao <= 35) campo = secao - 8;
+  if (secao >= 38 && secao <= 43) campo = secao - 16;
+  if (secao == 59 || secao == 60) campo = secao - 8;
+  const auto subPagina = [this](int indice, QWidget* grade) {
+    mostraSubPagina(indice);
+    foca(grade);
+  };
+  switch (campo) {
+    case 22:
+      // A process's court fixes its code: its box leads on to the amounts.
+      foca(podeFocar(m_dblcCodRet) ? static_cast<QWidget*>(m_dblcCodRet) : primeiraGrade());
+      break;
+    case 23:
+      foca(m_deCpfCnpj);
+      break;
+    case 24:
+      foca(m_deNome);
+      break;
+    case 25:
+      subPagina(0, m_dgrRendimentos);
+      break;
+    case 26:
+      subPagina(1, m_dgcCompensacao);
+      break;
+    case 27:
+      subPagina(2, m_dgsSubJudice);
+      break;
+    case 50:
+      if (m_modo == Modo::Declarante) subPagina(3, m_dgsIsentos);
+      break;
+    case 51:
+    case 52:
+      if (m_modo == Modo::Declarante) Entra();
+      mostraSubPagina(3);
+      RefazTelaDependeCodigo();
+      foca(campo == 51 ? m_edtAnualOutros : m_edtAnualDescricao);
+      break;
+    case 28:
+      foca(m_deCnpjFundo ? m_deCnpjFundo : m_deNrProcesso);
+      mostraNo(m_modo == Modo::Processo ? 400 : 300);
+      return;
+    case 29:
+      if (m_deNomeFundo) foca(m_deNomeFundo);
+      mostraNo(m_modo == Modo::Processo ? 400 : 300);
+      return;
+    case 36:
+    case 37:
+      if (m_modo == Modo::Processo) {
+        foca(campo == 36 ? m_deCpfCnpjAdv : m_deNomeAdv);
+        mostraNo(400);
+      }
+      return;
+    default:
+      return;
+  }
+  atualizaDescricao();
 }
 
 bool TFrBeneficiarios::PosicionaItem(const QString& chave) {
@@ -923,6 +1045,13 @@ void TFrBeneficiarios::salvaNaSaida() {
 
 void TFrBeneficiarios::RefazTela() {
   if (!m_logica || m_redesenhando) return;
+  bool limpaMolestia = false;
+  redesenha(limpaMolestia);
+  // After the redraw, as the box's own click would: the line is stored with its illness gone.
+  if (limpaMolestia) acao([this] { aoMarcarMolestia(false); });
+}
+
+void TFrBeneficiarios::redesenha(bool& limpaMolestia) {
   m_redesenhando = true;
   struct Fim {
     bool& f;
@@ -936,7 +1065,10 @@ void TFrBeneficiarios::RefazTela() {
   m_deNome->SetLimiteTexto(regras.limiteNome);
 
   const bool molestiaMarcada = linha.GetInMolestia().GetValor() == u"S";
-  m_pnlMolestia->setVisible(regras.molestia && m_modo == Modo::Declarante);
+  // A line that says serious illness under a code, beneficiary or declarant that admits none
+  // loses it, as unticking the box would.
+  limpaMolestia = molestiaMarcada && !regras.molestia;
+  m_pnlMolestia->setVisible(regras.molestia);
   if (regras.molestia) {
     const bool soData = molestiaMarcada && (NoCorrente == 206 || NoCorrente == 306 || NoCorrente == 406);
     m_pnlChkMolestia->setVisible(!soData);
@@ -1163,11 +1295,38 @@ void TFrBeneficiarios::BbDeleteClick() {
   acao([this] {
     const bool guardada = !m_logica->LinhaNova();
     m_logica->SetTextoCodigo(m_dblcCodRet->currentText().trimmed());
-    m_logica->Exclui();
+    const bool excluida = m_logica->Exclui();
     mostraSubPagina(0);
     RefazTela();
+    if (excluida && m_logica->Guardadas() == 0) ocultaComprovante();
     if (guardada) descricaoInicial();
   });
+}
+
+void TFrBeneficiarios::ocultaComprovante() {
+  TTzuqTree* arvore = TTzuqTree::Instancia();
+  if (!arvore) return;
+  // Each switch rebuilds the tree: only those that are on are written.
+  static const char* const kNos[] = {"mostraCompRendimentosTributaveis", "mostraCompRendimentosIsentos",
+                                     "mostraCompTributacaoExclusiva",    "mostraCompInformacoesComplementares",
+                                     "mostraCompNaturezaRendimento",     "mostraCompInfCompRetencoes",
+                                     "mostraCompInfCompRetencoesOrgaos"};
+  for (const char* no : kNos)
+    if (arvore->property(no).toBool()) arvore->setProperty(no, false);
+}
+
+bool TFrBeneficiarios::levaAIdentificacao(bool avisa) {
+  if (!m_anexos || !m_anexos->Dono().GetFonteDK().isEmpty()) return false;
+  const QString numero = (m_deCnpjFundo ? m_deCnpjFundo : m_deNrProcesso)->text();
+  const QString nome = m_deNomeFundo ? m_deNomeFundo->text() : QString();
+  const int justica = m_cmbTipoProcesso ? m_cmbTipoProcesso->currentIndex() : -1;
+  const TLogicaAnexos::Falta falta = TLogicaAnexos::FaltaNaIdentificacao(m_modo, numero, nome, justica);
+  if (avisa && falta.codigo != 0) TErro::MostraTexto(TErro::FormataMensagem(falta.codigo, {}), TipoMensagem::Erro);
+  QWidget* alvo = m_deCnpjFundo ? static_cast<QWidget*>(m_deCnpjFundo) : m_deNrProcesso;
+  if (falta.campo == TLogicaAnexos::Campo::Nome && m_deNomeFundo) alvo = m_deNomeFundo;
+  if (falta.campo == TLogicaAnexos::Campo::Justica && m_cmbTipoProcesso) alvo = m_cmbTipoProcesso;
+  foca(alvo);
+  return true;
 }
 
 void TFrBeneficiarios::BbDesfazerClick() {
@@ -1192,6 +1351,8 @@ void TFrBeneficiarios::aoMarcarMolestia(bool marcado) {
   m_pnlDtMolestia->setVisible(marcado);
   m_lblContador->setText(m_logica->Contador());
   atualizaBotoes();
+  // The federal court's code shows its columns by the illness.
+  if (m_modo == Modo::Processo && m_logica->Linha().GetCodigoRetencao().GetCodigo().trimmed() == u"5928") RefazTela();
   const int base = NoBase() - 1;
   const int secao = NoCorrente / 100 == base / 100 ? NoCorrente % 100 : 1;
   int no = base + 1;
@@ -1199,6 +1360,8 @@ void TFrBeneficiarios::aoMarcarMolestia(bool marcado) {
     no = base + secao;
   else if (secao == 6)
     no = base + (marcado ? 6 : 1);
+  else if (secao == 0 && m_modo == Modo::Processo)
+    no = base;
   mostraNo(no);
 }
 

@@ -9,6 +9,7 @@
 #include "controles/TPaginaDeclaracao.h"
 
 class QBoxLayout;
+class RotuloTituloLinhas;
 class QCheckBox;
 class QComboBox;
 class QDateEdit;
@@ -118,6 +119,8 @@ class TFrBeneficiarios : public TPaginaDeclaracao {
 
  private:
   void criaControles();
+  // RefazTela's drawing; `limpaMolestia` tells that the line's illness must go.
+  void redesenha(bool& limpaMolestia);
   void associa(bool associar);
   void liberaItem();
   void focaCampo(Campo campo);
@@ -145,6 +148,14 @@ class TFrBeneficiarios : public TPaginaDeclaracao {
   // Runs a user's action: the line's checks show their own messages, anything else the guard's.
   template <typename F>
   void acao(F&& f);
+
+  // The annex shown has no key: the focus goes to what its identification lacks (with that
+  // message when `avisa`). False when the annex is stored and nothing was done.
+  bool levaAIdentificacao(bool avisa);
+  // The field that a finding's section names, once its line is shown.
+  void vaiAoCampo(int secao);
+  // The owner's last line went: the tree hides the income statement's nodes.
+  void ocultaComprovante();
 
   void criaIdentificacaoAnexo(QBoxLayout* layout);
   void inicializaAnexos(TTolv& declaracao);
@@ -182,7 +193,7 @@ class TFrBeneficiarios : public TPaginaDeclaracao {
   bool m_recusouAgora = false;
   int m_ultimaFicha = 0;
 
-  QLabel* m_pnlDesc = nullptr;
+  RotuloTituloLinhas* m_pnlDesc = nullptr;
   QWidget* m_grpBeneficiario = nullptr;
   QWidget* m_pnChave = nullptr;
   QWidget* m_panel2 = nullptr;

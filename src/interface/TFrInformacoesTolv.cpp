@@ -2,6 +2,7 @@
 
 #include <QAbstractItemView>
 #include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -15,6 +16,7 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <functional>
 
 #include "controles/ControleDados.h"
@@ -25,6 +27,7 @@
 #include "controles/TErroEdit.h"
 #include "controles/TRastreadorFoco.h"
 #include "controles/TTolvEdit.h"
+#include "interface/NovaDeclaracao.h"
 #include "interface/TFrDeclaracao.h"
 #include "nucleo/Cpf.h"
 #include "nucleo/CaixaMensagem.h"
@@ -121,21 +124,31 @@ class FiltroAvanco : public QObject {
   std::function<bool(int tecla)> m_enter;
 };
 
-// Keeps the list's own keys: digits, the CPF's punctuation and the editing keys.
+// Keeps the list's own keys: digits and the editing keys, at most 11 characters typed (the box
+// still shows a CPF formatted, in 14). A pasted number brings its digits.
 class FiltroTeclasCpf : public QObject {
  public:
   using QObject::QObject;
+  static constexpr int kLimite = 11;
 
  protected:
   bool eventFilter(QObject* objeto, QEvent* evento) override {
     if (evento->type() != QEvent::KeyPress) return QObject::eventFilter(objeto, evento);
     auto* k = static_cast<QKeyEvent*>(evento);
-    if (k->matches(QKeySequence::Copy) || k->matches(QKeySequence::Paste) || k->matches(QKeySequence::Undo))
-      return false;
+    auto* edit = qobject_cast<QLineEdit*>(objeto);
+    if (k->matches(QKeySequence::Paste) && edit) {
+      const QString digitos = soDigitos(QApplication::clipboard()->text());
+      edit->insert(digitos.left(std::max(0, livre(*edit))));
+      return true;
+    }
+    if (k->matches(QKeySequence::Copy) || k->matches(QKeySequence::Undo)) return false;
     const QString texto = k->text();
     if (texto.isEmpty() || !texto.front().isPrint()) return false;
-    return !texto.front().isDigit();
+    return !texto.front().isDigit() || (edit && livre(*edit) <= 0);
   }
+
+ private:
+  static int livre(const QLineEdit& e) { return kLimite - int(e.text().size() - e.selectedText().size()); }
 };
 
 // Empties the name, phones and e-mail through their setters, so that the bound edits follow.
@@ -471,6 +484,12 @@ void TFrInformacoesTolv::ligaEventos() {
   });
   connect(m_edDataEvento, &TEditData::Mudou, this, [this] {
     if (m_tolv && m_inicializada) GuardaErros([&] { EdDataEventoChange(); });
+  });
+  // A one-digit day typed with another year takes the calendar year (and day 0 becomes 01).
+  connect(m_edDataEvento, &TEditData::TeclaSolta, this, [this] {
+    if (!m_tolv) return;
+    if (const auto corrigida = NovaDeclaracao::CorrigeDataDigitada(m_edDataEvento->Texto(), m_tolv->GetAnoCalendario()))
+      m_edDataEvento->SetTexto(*corrigida);
   });
   connect(m_deNome, &QLineEdit::textEdited, this, [this] {
     if (m_tolv) GuardaErros([&] { DeNomeChange(); });
@@ -887,15 +906,13 @@ void TFrInformacoesTolv::EdDataEventoChange() {
 bool TFrInformacoesTolv::EdDataEventoExit() {
   const QDate data = m_edDataEvento->Data();
   if (!data.isValid()) {
-    m_tolv->SetDataEvento(kSemData);
+    // An event keeps its date: the one the field had on entry comes back.
+    m_tolv->SetDataEvento(m_dataLembrada);
+    const QSignalBlocker bloqueio(m_edDataEvento);
+    m_edDataEvento->SetData(semData(m_dataLembrada) ? QDate() : leData(m_dataLembrada));
     return true;
   }
   const QString texto = data.toString(kFormatoData);
-  // Leaving the date as it was asks nothing: its values were closed when it was stored.
-  if (texto == m_dataLembrada) {
-    EdDataEventoChange();
-    return true;
-  }
   const int mes = data.month();
   bool aplica = mes == 12;
   if (!aplica)

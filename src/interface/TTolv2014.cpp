@@ -272,7 +272,8 @@ void TTolv2014::resizeEvent(QResizeEvent* evento) {
 void TTolv2014::posicionaPanel1() { m_panel1->move(m_banda->width() - m_panel1->width() - 2, 0); }
 
 void TTolv2014::trazParaFrente() {
-  if (isMinimized()) showNormal();
+  // Back from the task bar as it was before (maximized or not).
+  if (isMinimized()) setWindowState(windowState() & ~Qt::WindowMinimized);
   show();
   raise();
   activateWindow();
@@ -743,10 +744,38 @@ void TTolv2014::mudouPagina() {
 
 void TTolv2014::IrParaPendencia(const QString& dono, const QString& objeto, int secao) {
   if (!m_declaracaoAberta || !m_frDeclaracao->PaginasAbertas()) return;
-  // Nothing typed is lost on the way to a finding: the page shown keeps it first, or keeps the user.
-  if (!m_frDeclaracao->ConfirmaPaginaAtual()) {
+  // The finding is shown here, in front, whichever window asked; a modal window (the search)
+  // stays in front of it until it is closed.
+  if (isVisible() && !QApplication::activeModalWidget()) {
     trazParaFrente();
-    return;
+    QCoreApplication::processEvents();
   }
+  // Nothing typed is lost on the way to a finding: the page shown keeps it first, or keeps the user.
+  if (!m_frDeclaracao->ConfirmaPaginaAtual()) return;
   NavegacaoCampo(*m_frDeclaracao).IrPara(dono, objeto, secao);
+  marcaNoDaPagina();
+}
+
+void TTolv2014::marcaNoDaPagina() {
+  using P = TFrDeclaracao;
+  const P::Pagina atual = m_frDeclaracao->PaginaAtual();
+  // The node a lines page chose for its field, else the page's first one.
+  int codigo = 0;
+  if (const auto selecionado = m_arvore->CodigoSelecionado(); selecionado && P::PaginaDoCodigo(*selecionado) == atual)
+    codigo = *selecionado;
+  if (codigo == 0) {
+    static const std::pair<P::Pagina, int> kPrimeiros[] = {
+        {P::Informacoes, 101}, {P::BeneficiariosTolv, 201}, {P::Fundos, 301},     {P::Advogado, 401},
+        {P::Comprovante, 700}, {P::Remessa, 600},           {P::PlanoSaude, 800}, {P::RraDeclarante, 150},
+        {P::RraJustica, 450}};
+    for (const auto& [pagina, no] : kPrimeiros)
+      if (pagina == atual) codigo = no;
+  }
+  if (codigo == 0) return;
+  QString titulo;
+  m_arvore->SelecionaNo(codigo, titulo);
+  if (m_arvore->CodigoSelecionado() != codigo) return;
+  m_codigoMostrado = codigo;
+  NoCorrente = codigo;
+  if (!titulo.isEmpty()) m_tituloNo = titulo;
 }

@@ -108,6 +108,8 @@ class TTolv2014 : public QMainWindow {
   void completaPassos();
   void mostraArea(bool declaracao);
   void escolheNo(int codigo);
+  // After a go-to: the tree's highlight, and the node the window keeps, on the page shown.
+  void marcaNoDaPagina();
   void entraArvore();
   // The tree's width rules: folded away it comes back at 50 pixels, and it gives way so that
   // the pages keep 610 pixels of a narrow window.

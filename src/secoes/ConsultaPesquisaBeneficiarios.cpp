@@ -88,11 +88,14 @@ struct Montagem {
         }
         break;
       }
-      case C::TodasAsPalavras:
-        // Every word, anywhere and in any order.
-        for (const QString& p : palavras)
-          adiciona(coluna + QStringLiteral(" LIKE %1 ESCAPE '\\'"), u'%' + Escapa(p) + u'%');
+      case C::TodasAsPalavras: {
+        if (palavras.isEmpty()) return;
+        // Every word anywhere, in the order typed.
+        QString padrao = QStringLiteral("%");
+        for (const QString& p : palavras) padrao += Escapa(p) + u'%';
+        adiciona(coluna + QStringLiteral(" LIKE %1 ESCAPE '\\'"), padrao);
         break;
+      }
     }
   }
 };

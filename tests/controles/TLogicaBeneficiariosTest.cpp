@@ -10,6 +10,7 @@
 #include "nucleo/Cpf.h"
 #include "nucleo/DeclaracaoTeste.h"
 #include "nucleo/Erros.h"
+#include "nucleo/TAnexoFC.h"
 #include "nucleo/TCodigoRetencao.h"
 #include "nucleo/TColecaoTolvItem.h"
 #include "nucleo/TResumo.h"
@@ -278,6 +279,45 @@ TEST_F(Logica, ACodeChangeIsConfirmedAndNaoPutsTheOldCodeBack) {
   EXPECT_EQ(logica->TextoCodigo(), "1708");
 }
 
+// A fund not stored yet holds no line: what is keyed under it is never reported as stored.
+TEST_F(Logica, ALineUnderAnAnnexWithoutKeyIsNotStoredAndTheUserIsSentToTheAnnex) {
+  TAnexoFC fundo(m_tolv, TAnexoFC::kFundo);
+  fundo.SetErros(m_tolv.GetErros());
+  ASSERT_TRUE(fundo.GetFonteDK().isEmpty());
+  logica = std::make_unique<L>(m_tolv, fundo, L::Modo::Fundo);
+  int avisos = 0;
+  logica->DefineFoca([this](L::Campo c) { focos.push_back(c); });
+  logica->DefineDonoSemChave([&avisos] { ++avisos; });
+  logica->CarregaItens();
+  Digita(Cpf(1), "JOAO", "6800", 3, 50000);
+  EXPECT_EQ(logica->AtualizaCodigo(), 0);
+  EXPECT_EQ(logica->SalvaTolvItem(), L::kDonoNaoGravado);
+  EXPECT_FALSE(logica->DeixaLinha());
+  EXPECT_EQ(avisos, 1);
+  EXPECT_TRUE(logica->LinhaNova());
+  EXPECT_TRUE(logica->LinhaModificada());
+  EXPECT_EQ(Linhas(), 0);
+  EXPECT_TRUE(m_caixa.chamadas().empty());
+  // Nothing keyed but the code the court or the box left: given up without a word.
+  logica->CarregaItens();
+  logica->SetTextoCodigo(QStringLiteral("6800"));
+  EXPECT_TRUE(logica->DeixaLinha());
+  EXPECT_EQ(avisos, 1);
+}
+
+TEST_F(Logica, NaoToTheCodeChangeGivesTheBoxItsCodeBack) {
+  Guarda(Cpf(1), QStringLiteral("0561"));
+  Abre();
+  QStringList mostrados;
+  logica->DefineMostraCodigo([&mostrados](const QString& codigo) { mostrados << codigo; });
+  ASSERT_TRUE(logica->Primeiro());
+  m_caixa.responde(ResultadoMensagem::Nao);
+  logica->SetTextoCodigo(QStringLiteral("3208"));
+  EXPECT_EQ(logica->SaiCodigo(), 243);
+  EXPECT_EQ(mostrados, QStringList({"0561"}));
+  EXPECT_EQ(focos.back(), L::Campo::Codigo);
+}
+
 TEST_F(Logica, AddingIsRefusedWithoutNameOrCode) {
   Abre();
   logica->Linha().GetBeneficiario().SetNi(Cpf(1));
@@ -371,17 +411,20 @@ TEST_F(Logica, DeletingAStoredLineAsksFirst) {
   EXPECT_EQ(logica->Linha().GetBeneficiario().GetNiDigitos(), Cpf(2));
 }
 
-TEST_F(Logica, UndoGivesBackTheStoredLine) {
+TEST_F(Logica, UndoDropsTheChangesAndShowsTheOwnersLastLine) {
   Guarda(Cpf(1), QStringLiteral("0561"), 50000);
   Guarda(Cpf(2), QStringLiteral("0561"), 60000);
   Abre();
   ASSERT_TRUE(logica->Primeiro());
   logica->Linha().GetTributaveis().GetSerie(R::kRendimento).Mes(1).SetValorMonetario(Valor::deCentavos(1));
   logica->Desfaz();
-  EXPECT_EQ(logica->Linha().GetBeneficiario().GetNiDigitos(), Cpf(1));
+  EXPECT_EQ(logica->Linha().GetBeneficiario().GetNiDigitos(), Cpf(2));
   EXPECT_EQ(logica->Linha().GetTributaveis().GetSerie(R::kRendimento).Mes(1).GetValorInterno(),
-            Valor::deCentavos(50000));
+            Valor::deCentavos(60000));
+  EXPECT_EQ(logica->Contador(), "2/2");
   EXPECT_FALSE(logica->LinhaModificada());
+  EXPECT_EQ(Le("SELECT CAST(VL_RENDIME_JAN * 100 AS BIGINT) FROM TOLV_ITENS WHERE E_NR_PF_PJ = '300000011'"),
+            "50000");
   // A new line gives way to the last one.
   ASSERT_TRUE(logica->Inclui());
   Digita(Cpf(3), "NOVO", "0561", 1, 1);

@@ -1,6 +1,8 @@
 // The pendency window beside the main window: it runs by itself once shown, runs again on Ctrl+E,
 // waits for the item under way when closed during a run, and prints its list.
 
+#include <QPointer>
+#include <QTableView>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -11,6 +13,7 @@
 #include "controles/ImpressaoRelatorio.h"
 #include "controles/TVerificacaoEmCurso.h"
 #include "entrega/TFoPendencias.h"
+#include "entrega/TModeloVerificacao.h"
 #include "entrega/TVerificacaoPendencias.h"
 #include "nucleo/Erros.h"
 #include "suporte/ImpressorasFalsas.h"
@@ -84,6 +87,51 @@ TEST_F(JanelaPendencias, VerificaSozinhaAoAparecerENoCtrlENovamente) {
   EXPECT_EQ(TFoPendencias::Atual(), nullptr);
   EXPECT_FALSE(JanelasMensagem::VerificacaoAberta());
   EXPECT_FALSE(TVerificacaoEmCurso::instancia().ExisteJanela());
+}
+
+// A finding chosen in the list: the window gives way by hiding (never minimized, nor the main
+// window with it), the message box speaks while it is out of sight, and Ctrl+E brings it back.
+TEST_F(JanelaPendencias, AFindingHidesTheWindowAndCtrlEBringsItBack) {
+  SecoesFalsas secoes([](TTolv&, TErros& erros, TVerificacaoPendencias& v, int&) {
+    erros.Adiciona(TErro::CreatePendencia(80, QStringLiteral("X"), 1, TErro::kBotaoOk, 0, QStringLiteral("1"),
+                                          QStringLiteral("7"), 24));
+    v.IncluiErros(erros);
+    erros.Limpa();
+  });
+  bool principalMinimizada = true;
+  MostraPendencias(m_tolv, [&](const QString& dono, const QString& objeto, int secao) {
+    principalMinimizada = m_principal->isMinimized();
+    m_servicos.IrParaPendencia(dono, objeto, secao);
+  }, m_principal.get());
+  QPointer<TFoPendencias> janela = TFoPendencias::Atual();
+  ASSERT_NE(janela, nullptr);
+  janela->FrTolvVerifica().Verificacao().SetSecoes(&secoes);
+  QSignalSpy fim(&TVerificacaoEmCurso::instancia(), &TVerificacaoEmCurso::Parou);
+  ASSERT_TRUE(fim.wait(5000));
+  TFrTolvVerifica& frame = janela->FrTolvVerifica();
+  int linha = -1;
+  for (int i = 0; i < frame.Modelo().rowCount() && linha < 0; ++i)
+    if (frame.Modelo().Linha(i).LevaAoCampo()) linha = i;
+  ASSERT_GE(linha, 0);
+  frame.Grade().setCurrentIndex(frame.Modelo().index(linha, 0));
+  EXPECT_TRUE(JanelasMensagem::VerificacaoAberta());
+
+  frame.DbgErrosEncontradosDblClick();
+  EXPECT_EQ(m_servicos.idas, std::vector<ServicosFalsos::Ida>({{"1", "7", 24}}));
+  EXPECT_FALSE(principalMinimizada);
+  EXPECT_FALSE(m_principal->isMinimized());
+  EXPECT_TRUE(m_principal->isVisible());
+  EXPECT_TRUE(janela->isHidden());
+  EXPECT_FALSE(janela->isMinimized());
+  EXPECT_FALSE(JanelasMensagem::VerificacaoAberta());
+  EXPECT_TRUE(TVerificacaoEmCurso::instancia().ExisteJanela());
+
+  // Ctrl+E: the same window, in sight again, and the message box silent while it is.
+  janela->FrTolvVerifica().Verificacao().SetSecoes(nullptr);
+  TFoPendencias& mesma = Mostra();
+  EXPECT_EQ(&mesma, janela.data());
+  EXPECT_TRUE(mesma.isVisible());
+  EXPECT_TRUE(JanelasMensagem::VerificacaoAberta());
 }
 
 // Closed during a run, the window stays until the item under way is done, then goes by itself.

@@ -12,6 +12,7 @@
 #include <memory>
 #include <stdexcept>
 
+#include "EmpresaNaJanela.h"
 #include "PaginaFalsa.h"
 #include "interface/IndicePrincipal.h"
 #include "interface/InicioFalso.h"
@@ -40,12 +41,7 @@ using P = TFrDeclaracao;
 const QString kCnpj = QStringLiteral("11444777000161");
 const QString kArquivo = QStringLiteral("TOLV2014114447770001612013.FDB");
 
-struct Indicadores {
-  bool fundos = false;
-  bool processos = false;
-  bool remessa = false;
-  bool planoSaude = false;
-};
+using empresa_na_janela::Indicadores;
 
 void LiberaPaginas() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
 
@@ -101,28 +97,11 @@ class DeclaracaoNaJanela : public testing::Test {
     FalhaBanco = FalhaBancoIndice = false;
   }
 
-  void cria(const Indicadores& indicadores = {}) {
-    TErros erros;
-    TTolv t;
-    t.SetErros(&erros);
-    t.GetContribuinte().SetNi(kCnpj);
-    t.GetContribuinte().GetNome().SetValor(QStringLiteral("EMPRESA TESTE LTDA"));
-    t.GetEstabelecimentoResponsavel().SetNi(kCnpj);
-    t.SetNatureza(t.GetNaturezas().BuscaNatureza(0));
-    t.SetInAdmFC(indicadores.fundos);
-    t.SetInAdvogado(indicadores.processos);
-    t.SetInRemessa(indicadores.remessa);
-    t.SetInPlanoSaude(indicadores.planoSaude);
-    janela->GetColecaoTolv().Inclui(t);
-    t.LiberaItens();
-  }
+  void cria(const Indicadores& indicadores = {}) { empresa_na_janela::CriaEmpresa(*janela, kCnpj, indicadores); }
 
   // Loads the declaration through the index, as the open dialog does, and shows it.
   bool abre() {
-    TTolv& t = janela->GetTolv();
-    t.GetContribuinte().SetNi(kCnpj);
-    t.SetAnoCalendario(QStringLiteral("2013"));
-    if (!janela->GetColecaoTolv().CarregaTolv(t)) throw std::runtime_error("declaração fora do índice");
+    empresa_na_janela::CarregaEmpresa(*janela, kCnpj);
     diario.clear();
     return janela->AbrirDeclaracao();
   }

@@ -14,6 +14,7 @@
 #include <set>
 #include <stdexcept>
 
+#include "EmpresaNaJanela.h"
 #include "PaginaFalsa.h"
 #include "controles/IServicosPrincipal.h"
 #include "controles/IServicosVerificacao.h"
@@ -80,24 +81,11 @@ class JanelaComAcoes : public testing::Test {
   }
 
   void cria(bool fundos = false, bool processos = false) {
-    TErros erros;
-    TTolv t;
-    t.SetErros(&erros);
-    t.GetContribuinte().SetNi(kCnpj);
-    t.GetContribuinte().GetNome().SetValor(QStringLiteral("EMPRESA TESTE LTDA"));
-    t.GetEstabelecimentoResponsavel().SetNi(kCnpj);
-    t.SetNatureza(t.GetNaturezas().BuscaNatureza(0));
-    t.SetInAdmFC(fundos);
-    t.SetInAdvogado(processos);
-    janela->GetColecaoTolv().Inclui(t);
-    t.LiberaItens();
+    empresa_na_janela::CriaEmpresa(*janela, kCnpj, {fundos, processos});
     janela->GetColecaoTolv().Atualiza();
   }
   bool abre() {
-    TTolv& t = janela->GetTolv();
-    t.GetContribuinte().SetNi(kCnpj);
-    t.SetAnoCalendario(QStringLiteral("2013"));
-    if (!janela->GetColecaoTolv().CarregaTolv(t)) throw std::runtime_error("declaração fora do índice");
+    empresa_na_janela::CarregaEmpresa(*janela, kCnpj);
     const bool aberta = janela->AbrirDeclaracao();
     diario.clear();
     return aberta;

@@ -405,6 +405,31 @@ TEST_F(Dialogos, EnterEscolheNaListaEEscCancela) {
 
 namespace {
 
+// "Sim" and "Não" follow the year: Tab and Shift+Tab pass over them.
+TEST_F(Dialogos, OsBotoesDaSituacaoEspecialPassamOFoco) {
+  TFoNovaDeclaracao nova(m_tolv, Indice());
+  nova.DefineEscolhaTipo([](QWidget*) { return 1; });
+  ASSERT_TRUE(AtivaJanela(&nova));
+  ASSERT_TRUE(QTest::qWaitFor([&] { return nova.lblNI()->text() == u"CPF"; }));
+  nova.edtNI()->setFocus();
+  QTest::keyClicks(nova.edtNI(), kCpf);
+  QTest::keyClick(nova.edtNI(), Qt::Key_Tab);
+  QTest::keyClicks(nova.DeNome(), QStringLiteral("Maria das Dores"));
+  QTest::keyClick(nova.DeNome(), Qt::Key_Tab);
+  ASSERT_EQ(QApplication::focusWidget(), nova.CbAnoRet());
+  QTest::keyClick(nova.CbAnoRet(), Qt::Key_Tab);
+  const auto radio = [&nova](QWidget* w) { return w == nova.rbRbSimEncerramento() || w == nova.rbRbNaoEncerramento(); };
+  ASSERT_TRUE(QTest::qWaitFor([&] { return !radio(QApplication::focusWidget()); }));
+  QWidget* depois = QApplication::focusWidget();
+  ASSERT_NE(depois, nullptr);
+  EXPECT_NE(depois, nova.CbAnoRet());
+  EXPECT_TRUE(nova.isAncestorOf(depois));
+  QTest::keyClick(depois, Qt::Key_Backtab, Qt::ShiftModifier);
+  ASSERT_TRUE(QTest::qWaitFor([&] { return !radio(QApplication::focusWidget()); }));
+  EXPECT_EQ(QApplication::focusWidget(), nova.CbAnoRet());
+  EXPECT_TRUE(m_caixa.chamadas().empty());
+}
+
 // The event date typed with a one-digit day and last year's year takes the event's year.
 TEST_F(Dialogos, DataDoEventoDigitadaTomaOAnoDoEvento) {
   TFoNovaDeclaracao nova(m_tolv, Indice());

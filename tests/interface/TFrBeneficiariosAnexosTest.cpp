@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -13,12 +14,14 @@
 
 #include "controles/TErroEdit.h"
 #include "controles/TTolvButton.h"
+#include "controles/TTolvGridRendimentosDeducoes.h"
 #include "interface/TFrBeneficiarios.h"
 #include "interface/TFrDeclaracao.h"
 #include "interface/TfrmPesquisarFundo.h"
 #include "interface/TfrmPesquisarProcesso.h"
 #include "nucleo/AnexosTeste.h"
 #include "nucleo/TAnexoFC.h"
+#include "nucleo/TTolvItem.h"
 #include "suporte/JanelaAtiva.h"
 
 namespace {
@@ -240,6 +243,75 @@ TEST_F(PaginaAnexos, TheSearchButtonOpensTheDialogWhoseChoiceShowsTheFund) {
   EXPECT_EQ(texto("DeNomeFundo"), QStringLiteral("CLUBE BETA"));
   EXPECT_EQ(pagina->ContadorAnexo(), QStringLiteral("2/2"));
 }
+
+// A process line of a person under the federal court's code, paid by a company: the illness box
+// is offered as on the declarant's page, and the illness amounts are keyed and stored.
+TEST_F(PaginaAnexos, AProcessLineTakesTheIllnessBoxAndItsAmounts) {
+  Roda(QStringLiteral("UPDATE TOLV_ITENS SET NM_NM_EMPR = 'FULANO DE TAL' WHERE TOLV_ITEM_DK = 10"));
+  Abre(Modo::Processo);
+  pagina->PosicionaAnexo(QStringLiteral("4"), 1);
+  ASSERT_TRUE(pagina->PosicionaItem(QStringLiteral("10")));
+  esvazia();
+  ASSERT_TRUE(filho("pnlMolestia")->isVisible());
+  auto* caixa = filho<QCheckBox>("chkMolestia");
+  ASSERT_TRUE(caixa->isVisible());
+  caixa->click();
+  esvazia();
+  EXPECT_EQ(Coluna(QStringLiteral("SELECT IN_MOLESTIA FROM TOLV_ITENS WHERE TOLV_ITEM_DK = 10")), QStringList({"S"}));
+  NoCorrente = 406;
+  pagina->MostraFicha(406);
+  esvazia();
+  TTolvGridRendimentosDeducoes* grade = pagina->GradeTributaveis();
+  ASSERT_TRUE(grade->VisaoMolestia());
+  EXPECT_TRUE(filho("pnlDtMolestia")->isVisible());
+  grade->setFocus(Qt::TabFocusReason);
+  esvazia();
+  grade->SelecionaCelula(2, 2);
+  QTest::keyClicks(focado(), QStringLiteral("350,00"));
+  grade->ConfirmaValor();
+  arvore->setFocus(Qt::MouseFocusReason);
+  esvazia();
+  EXPECT_TRUE(m_caixa.chamadas().empty()) << m_caixa.ultima().texto.toStdString();
+  EXPECT_EQ(Coluna(QStringLiteral("SELECT CAST(VL_MOLESTIA_FEV * 100 AS BIGINT) FROM TOLV_ITENS WHERE TOLV_ITEM_DK = 10")),
+            QStringList({"35000"}));
+}
+
+// The lines of an annex that is not stored wait for it: going to them leads to what its
+// identification lacks.
+struct CasoIdentificacao {
+  Modo modo;
+  const char* numero;   // typed into the identification first ("" for nothing)
+  const char* destino;  // the line field the user goes to
+  const char* foco;     // where the focus lands
+};
+void PrintTo(const CasoIdentificacao& c, std::ostream* os) { *os << c.numero << " -> " << c.destino; }
+class LinhasSemAnexo : public PaginaAnexos, public testing::WithParamInterface<CasoIdentificacao> {};
+
+TEST_P(LinhasSemAnexo, SendTheFocusToTheIdentificationFirst) {
+  const CasoIdentificacao& c = GetParam();
+  Abre(c.modo);
+  const char* numero = c.modo == Modo::Fundo ? "DeCnpjFundo" : "DeNrProcesso";
+  arvore->setFocus(Qt::MouseFocusReason);
+  esvazia();
+  if (*c.numero) {
+    vaiPara(numero);
+    digita(numero, QString::fromLatin1(c.numero));
+  }
+  m_caixa.limpa();
+  vaiPara(c.destino);
+  esvazia();
+  ASSERT_NE(focado(), nullptr);
+  EXPECT_EQ(focado()->objectName(), QString::fromLatin1(c.foco));
+  EXPECT_TRUE(pagina->LogicaAnexos()->Dono().GetFonteDK().isEmpty());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Casos, LinhasSemAnexo,
+    testing::Values(CasoIdentificacao{Modo::Fundo, "", "DeCpfCnpjBenef", "DeCnpjFundo"},
+                    CasoIdentificacao{Modo::Fundo, "", "DgrRendimentosDeducoes", "DeCnpjFundo"},
+                    CasoIdentificacao{Modo::Fundo, "22333444000181", "DeNomeBenef", "DeNomeFundo"},
+                    CasoIdentificacao{Modo::Processo, "", "DeCpfCnpjBenef", "DeNrProcesso"},
+                    CasoIdentificacao{Modo::Processo, "99988877766655544", "DeCpfCnpjBenef", "cmbTipoProcesso"}));
 
 // ---- The search dialogs.
 

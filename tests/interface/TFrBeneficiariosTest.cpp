@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -17,6 +18,7 @@
 #include "controles/TTolvGridRendimentosDeducoes.h"
 #include "interface/TFrBeneficiarios.h"
 #include "interface/TFrDeclaracao.h"
+#include "interface/TTzuqTree.h"
 #include "nucleo/Cpf.h"
 #include "nucleo/DeclaracaoTeste.h"
 #include "nucleo/Erros.h"
@@ -259,6 +261,110 @@ TEST_F(PaginaLinhas, ThePageContainerShowsItForTheTreesNodesAndAsksItBeforeLeavi
   EXPECT_EQ(Le("SELECT CAST(VL_RENDIME_ABR * 100 AS BIGINT) FROM TOLV_ITENS"), "4400");
   conteiner.FechaPaginas();
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+TEST_F(PaginaLinhas, NaoToTheCodeChangePutsTheOldCodeBackInTheBox) {
+  Guarda(Cpf(5), "0561", 100000);
+  Abre();
+  pagina->BbFirstClick();
+  esvazia();
+  ASSERT_EQ(codigo()->currentText(), "0561");
+  // A person's line to a code that admits fewer deductions: message 243, answered "Não".
+  m_caixa.responde(ResultadoMensagem::Nao);
+  digita(codigo()->lineEdit(), QStringLiteral("3208"));
+  tab();
+  ASSERT_EQ(m_caixa.chamadas().size(), 1u);
+  EXPECT_EQ(m_caixa.ultima().texto, TErro::TextoMensagem(243));
+  EXPECT_EQ(codigo()->currentText(), "0561");
+  EXPECT_EQ(filho<QLineEdit>("edtCdDescricao")->text(), "Rendimentos do trabalho assalariado");
+  EXPECT_EQ(pagina->Logica()->Linha().GetCodigoRetencao().GetCodigo(), "0561");
+  EXPECT_TRUE(codigo()->isAncestorOf(focado()) || focado() == codigo()) << focado()->objectName().toStdString();
+  // Leaving keeps the line under its code.
+  saiParaArvore();
+  EXPECT_EQ(Le("SELECT TRIB_TRIBU FROM TOLV_ITENS"), "0561");
+}
+
+// The illness of a line whose code admits none goes when the line is shown, as unticking the
+// box would: amounts, report date and indicator, stored at once. A code that admits it keeps it.
+TEST_F(PaginaLinhas, ARedrawThatClearsTheIllnessBoxDropsTheLinesIllness) {
+  Guarda(Cpf(6), "0561", 100000);
+  Guarda(Cpf(7), "0588", 100000);
+  m_pasta.roda(kBanco, QStringLiteral("UPDATE TOLV_ITENS SET IN_MOLESTIA = 'S', VL_MOLESTIA_JAN = 50, "
+                                      "DATA_LAUDO = '2013-04-01'"));
+  const auto doente = [this](int i) {
+    const QString base = Cpf(i).left(9);
+    return Le(QStringLiteral("SELECT IN_MOLESTIA || '|' || CAST(VL_MOLESTIA_JAN AS INTEGER) || '|' || "
+                             "CAST(DATA_LAUDO AS VARCHAR(10)) FROM TOLV_ITENS WHERE E_NR_PF_PJ = '%1'")
+                  .arg(base)
+                  .toLatin1()
+                  .constData());
+  };
+  Abre();
+  pagina->BbFirstClick();
+  esvazia();
+  EXPECT_TRUE(filho<QCheckBox>("chkMolestia")->isChecked());
+  EXPECT_EQ(doente(6), "S|50|2013-04-01");
+  pagina->BbNextClick();
+  esvazia();
+  EXPECT_FALSE(filho("pnlMolestia")->isVisible());
+  EXPECT_FALSE(filho<QCheckBox>("chkMolestia")->isChecked());
+  EXPECT_EQ(doente(7), "N|0|1899-12-30");
+  EXPECT_EQ(pagina->Logica()->Linha().GetInMolestia().GetValor(), "N");
+  EXPECT_EQ(doente(6), "S|50|2013-04-01");
+  EXPECT_TRUE(m_caixa.chamadas().empty());
+}
+
+TEST_F(PaginaLinhas, AFullBeneficiaryNumberMovesOnByItself) {
+  Abre();
+  digita(filho("DeCpfCnpjBenef"), QStringLiteral("11144477735"));
+  esvazia();
+  EXPECT_EQ(focado(), filho("DeCpfCnpjBenef"));
+  digita(filho("DeCpfCnpjBenef"), QStringLiteral("11222333000181"));
+  esvazia();
+  EXPECT_EQ(focado(), filho("DeNomeBenef"));
+  EXPECT_EQ(pagina->Logica()->Linha().GetBeneficiario().GetNiDigitos(), "11222333000181");
+}
+
+TEST_F(PaginaLinhas, DeletingTheOwnersLastLineHidesTheIncomeStatementsNodes) {
+  Guarda(Cpf(8), "0561", 100000);
+  Guarda(Cpf(9), "0561", 100000);
+  TTzuqTree arvoreDeclaracao;
+  TTzuqTree::Registra(&arvoreDeclaracao);
+  arvoreDeclaracao.setMostraCompRendimentosTributaveis(true);
+  arvoreDeclaracao.setMostraCompNaturezaRendimento(true);
+  Abre();
+  pagina->BbFirstClick();
+  m_caixa.responde(ResultadoMensagem::Sim);
+  pagina->BbDeleteClick();
+  EXPECT_EQ(Linhas(), 1);
+  EXPECT_TRUE(arvoreDeclaracao.mostraCompRendimentosTributaveis());
+  pagina->BbFirstClick();
+  m_caixa.responde(ResultadoMensagem::Sim);
+  pagina->BbDeleteClick();
+  EXPECT_EQ(Linhas(), 0);
+  EXPECT_FALSE(arvoreDeclaracao.mostraCompRendimentosTributaveis());
+  EXPECT_FALSE(arvoreDeclaracao.mostraCompNaturezaRendimento());
+  TTzuqTree::Registra(nullptr);
+}
+
+TEST_F(PaginaLinhas, ACodeChosenInTheListIsAppliedAtOnce) {
+  Abre();
+  digita(filho("DeCpfCnpjBenef"), Cpf(10));
+  tab();
+  digita(filho("DeNomeBenef"), QStringLiteral("JOANA"));
+  tab();
+  ASSERT_TRUE(codigo()->isAncestorOf(focado()) || focado() == codigo());
+  codigo()->showPopup();
+  esvazia();
+  QAbstractItemView* lista = codigo()->view();
+  const int linha = codigo()->findText(QStringLiteral("0561"));
+  ASSERT_GE(linha, 0);
+  lista->setCurrentIndex(codigo()->model()->index(linha, 0));
+  QTest::keyClick(lista, Qt::Key_Return);
+  esvazia();
+  EXPECT_EQ(pagina->Logica()->Linha().GetCodigoRetencao().GetCodigo(), "0561");
+  EXPECT_EQ(filho<QLineEdit>("edtCdDescricao")->text(), "Rendimentos do trabalho assalariado");
+  EXPECT_TRUE(m_caixa.chamadas().empty());
 }
 
 }  // namespace

@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -445,10 +446,54 @@ TEST_F(SituacaoEspecial, AJuneEventAsksAndSimZeroesTheMonthsAfterItWithTheHeader
   EXPECT_EQ(valores(), "100.0000|200.0000|0.0000|0.0000");
   EXPECT_EQ(dataGuardada(), "15/06/2013|15/06/2013");
   EXPECT_EQ(m_tolv.GetMesEvento(), 6);
-  // Coming back to the date and leaving it unchanged asks nothing.
+  // Every exit from a date asks again, also unchanged; "Não" leaves it as it was.
+  m_caixa.responde(ResultadoMensagem::Nao);
   foca(w<TEditData>("EdDataEvento")->Edit());
   sai();
-  EXPECT_EQ(m_caixa.chamadas().size(), 1u);
+  ASSERT_EQ(m_caixa.chamadas().size(), 2u);
+  EXPECT_EQ(m_caixa.ultima().texto, "Todos os valores posteriores ao mês junho serão excluídos. Deseja continuar?");
+  EXPECT_EQ(m_tolv.GetDataEvento(), "15/06/2013");
+  EXPECT_EQ(dataGuardada(), "15/06/2013|15/06/2013");
+}
+
+// A day of one digit typed with another year: the year becomes the calendar year, a day 0 the 1st.
+struct CasoDataDigitada {
+  const char* digitado;
+  QDate data;
+};
+class DataDoEventoDigitada : public SituacaoEspecial, public testing::WithParamInterface<CasoDataDigitada> {};
+
+TEST_P(DataDoEventoDigitada, TakesTheCalendarYear) {
+  abreComValores(QStringLiteral("10/03/2013"));
+  auto* picker = w<TEditData>("EdDataEvento");
+  foca(picker->Edit());
+  picker->Edit()->selectAll();
+  QTest::keyClicks(picker->Edit(), QString::fromLatin1(GetParam().digitado));
+  EXPECT_EQ(picker->Data(), GetParam().data);
+  m_caixa.responde(ResultadoMensagem::Sim);
+  sai();
+  EXPECT_EQ(m_tolv.GetDataEvento(), GetParam().data.toString(QStringLiteral("dd/MM/yyyy")));
+}
+
+INSTANTIATE_TEST_SUITE_P(Datas, DataDoEventoDigitada,
+                         testing::Values(CasoDataDigitada{"5/04/2012", QDate(2013, 4, 5)},
+                                         CasoDataDigitada{"0/05/2014", QDate(2013, 5, 1)},
+                                         CasoDataDigitada{"7/08/2013", QDate(2013, 8, 7)},
+                                         CasoDataDigitada{"21/09/2013", QDate(2013, 9, 21)}));
+
+TEST_F(SituacaoEspecial, AnEmptiedDateComesBackOnLeaving) {
+  abreComValores(QStringLiteral("10/03/2013"));
+  auto* picker = w<TEditData>("EdDataEvento");
+  foca(picker->Edit());
+  picker->Edit()->selectAll();
+  QTest::keyClick(picker->Edit(), Qt::Key_Delete);
+  EXPECT_FALSE(picker->Data().isValid());
+  sai();
+  EXPECT_TRUE(m_caixa.chamadas().empty());
+  EXPECT_EQ(picker->Data(), QDate(2013, 3, 10));
+  EXPECT_EQ(picker->Texto(), "10/03/2013");
+  EXPECT_EQ(m_tolv.GetDataEvento(), "10/03/2013");
+  EXPECT_EQ(valores(), "100.0000|200.0000|300.0000|400.0000");
 }
 
 TEST_F(SituacaoEspecial, NaoPutsTheRememberedDateBackAlsoOnADayBeforeThe30th) {
@@ -555,6 +600,21 @@ TEST_F(Responsaveis, ACpfOfTheListFillsThePersonAndAnotherEmptiesIt) {
   EXPECT_TRUE(r.GetNome().GetValor().isEmpty());
   EXPECT_TRUE(r.GetFone().GetNumero().GetValor().isEmpty());
   EXPECT_TRUE(r.GetEmail().GetValor().isEmpty());
+}
+
+TEST_F(Responsaveis, TheCpfBoxTakesElevenCharactersAndAPastedNumbersDigits) {
+  abre();
+  auto* combo = w<QComboBox>("DblcResponsavel");
+  digitaCpf(kCpfResponsavel + QStringLiteral("123"));
+  EXPECT_EQ(combo->currentText(), kCpfResponsavel);
+  QApplication::clipboard()->setText(QStringLiteral("529.982.247-25"));
+  combo->lineEdit()->selectAll();
+  QTest::keySequence(combo->lineEdit(), QKeySequence::Paste);
+  EXPECT_EQ(combo->currentText(), "52998224725");
+  sai();
+  // Left, it shows the CPF formatted in full.
+  EXPECT_EQ(combo->currentText(), "529.982.247-25");
+  EXPECT_EQ(m_tolv.GetResponsavel().GetNome().GetValor(), "MARIA CONTADORA");
 }
 
 TEST_F(Responsaveis, AnInvalidCpfIsRefusedAndTheFocusStaysOnTheList) {

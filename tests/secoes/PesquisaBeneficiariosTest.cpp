@@ -181,8 +181,10 @@ INSTANTIATE_TEST_SUITE_P(
         Caso{"PrimeiraPalavra", Nome("souza reis", C::PrimeiraPalavra), {"L3", "L4"}},
         Caso{"PrimeiraPalavraForaDoInicio", Nome("reis souza", C::PrimeiraPalavra), {}},
         Caso{"PrimeiraPalavraSo", Nome("jos", C::PrimeiraPalavra), {"L1", "R1", "L2", "L5"}},
-        // Every word anywhere, in any order.
-        Caso{"TodasAsPalavras", Nome("reis souza", C::TodasAsPalavras), {"L3", "L4"}},
+        // Every word anywhere, in the order typed.
+        Caso{"TodasAsPalavras", Nome("souza reis", C::TodasAsPalavras), {"L3", "L4"}},
+        Caso{"TodasAsPalavrasForaDoInicio", Nome("e reis", C::TodasAsPalavras), {"L3", "L4"}},
+        Caso{"TodasAsPalavrasNaOrdemDigitada", Nome("reis souza", C::TodasAsPalavras), {}},
         Caso{"TodasAsPalavrasSilva", Nome("SILVA", C::TodasAsPalavras), {"L1", "R1", "R2", "L2", "L6"}},
         Caso{"PorcentoEhLetra", Nome("%SILVA", C::TodasAsPalavras), {}},
         Caso{"Injecao", Nome("' OR '1'='1", C::ExatamenteIgual), {}},
@@ -193,7 +195,8 @@ INSTANTIATE_TEST_SUITE_P(
         Caso{"EscolhaTodos", Escolha(Tipo(0)), {"B111222333", "B444555666", "B555666777", "B112223330001", "B112223330002"}},
         Caso{"EscolhaNomeComAcento", Escolha(Nome("JOSÉ", C::ParteInicial, 0)), {"B111222333", "B555666777"}},
         Caso{"EscolhaApostrofo", Escolha(Nome("josefa d'ávila", C::ExatamenteIgual, 0)), {"B555666777"}},
-        Caso{"EscolhaPalavras", Escolha(Nome("silva sant", C::TodasAsPalavras, 0)), {"B444555666"}},
+        Caso{"EscolhaPalavras", Escolha(Nome("sant silva", C::TodasAsPalavras, 0)), {"B444555666"}},
+        Caso{"EscolhaPalavrasForaDeOrdem", Escolha(Nome("silva sant", C::TodasAsPalavras, 0)), {}},
         Caso{"EscolhaCnpj", Escolha(Numero(QStringLiteral("1122233300"), C::ParteInicialCnpj, 0)),
              {"B112223330001", "B112223330002"}}),
     [](const testing::TestParamInfo<Caso>& i) { return std::string(i.param.nome); });

@@ -1,5 +1,6 @@
 #include <QVBoxLayout>
 #include <QWidget>
+#include <QCheckBox>
 #include <QComboBox>
 
 #include "Telas.h"
@@ -125,6 +126,11 @@ TOLV_TELAS(Anexos) {
     p.pagina->BbFirstClick();
     p.pagina->MostraFicha(401);
     ctx.salva(p.janela, "TFrBeneficiarios-processo");
+    // A person's line under the federal court's code: the illness box, ticked, and its amounts.
+    if (auto* molestia = p.pagina->findChild<QCheckBox*>(QStringLiteral("chkMolestia"))) molestia->click();
+    NoCorrente = 406;
+    p.pagina->MostraFicha(406);
+    ctx.salva(p.janela, "TFrBeneficiarios-processo-molestia");
 
     TfrmPesquisarProcesso processo(tolv, [](const QString&) {}, &p.janela);
     processo.show();

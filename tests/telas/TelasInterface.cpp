@@ -4,6 +4,7 @@
 #include <stdexcept>
 
 #include "Telas.h"
+#include "interface/EmpresaNaJanela.h"
 #include "interface/IndicePrincipal.h"
 #include "interface/InicioFalso.h"
 #include "interface/TFrDeclaracao.h"
@@ -22,35 +23,15 @@ namespace {
 const QString kCnpj = QStringLiteral("33444555000181");
 const QString kCnpjAnexos = QStringLiteral("44555666000181");
 
-struct Indicadores {
-  bool fundos = false;
-  bool processos = false;
-  bool remessa = false;
-  bool planoSaude = false;
-};
+using empresa_na_janela::Indicadores;
 
 // A company declaration of 2013 in the index of the shared program folder.
 void CriaDeclaracao(TTolv2014& janela, const QString& cnpj, const Indicadores& indicadores) {
-  TErros erros;
-  TTolv t;
-  t.SetErros(&erros);
-  t.GetContribuinte().SetNi(cnpj);
-  t.GetContribuinte().GetNome().SetValor(QStringLiteral("EMPRESA DE DEMONSTRAÇÃO LTDA"));
-  t.GetEstabelecimentoResponsavel().SetNi(cnpj);
-  t.SetNatureza(t.GetNaturezas().BuscaNatureza(0));
-  t.SetInAdmFC(indicadores.fundos);
-  t.SetInAdvogado(indicadores.processos);
-  t.SetInRemessa(indicadores.remessa);
-  t.SetInPlanoSaude(indicadores.planoSaude);
-  janela.GetColecaoTolv().Inclui(t);
-  t.LiberaItens();
+  empresa_na_janela::CriaEmpresa(janela, cnpj, indicadores, QStringLiteral("EMPRESA DE DEMONSTRAÇÃO LTDA"));
 }
 
 void AbreDeclaracao(TTolv2014& janela, const QString& cnpj) {
-  TTolv& t = janela.GetTolv();
-  t.GetContribuinte().SetNi(cnpj);
-  t.SetAnoCalendario(QStringLiteral("2013"));
-  if (!janela.GetColecaoTolv().CarregaTolv(t)) throw std::runtime_error("declaração fora do índice");
+  empresa_na_janela::CarregaEmpresa(janela, cnpj);
   if (!janela.AbrirDeclaracao()) throw std::runtime_error("a declaração não abriu");
 }
 
