@@ -27,6 +27,11 @@ function(tolv_cabecalhos alvo prefixo origem)
     endif()
     file(CREATE_LINK "${origem}" "${destino}/${prefixo}" SYMBOLIC)
   else()
+    # A layer that was linked whole before: its link goes first, or the links below would be made
+    # through it, over the sources themselves.
+    if(IS_SYMLINK "${destino}/${prefixo}")
+      file(REMOVE "${destino}/${prefixo}")
+    endif()
     # Only the links go, one by one: never a recursive removal through a link into the sources.
     file(GLOB antigos LIST_DIRECTORIES true "${destino}/${prefixo}/*")
     foreach(a IN LISTS antigos)
@@ -55,6 +60,12 @@ endfunction()
 function(tolv_registra_camada nome)
   list(JOIN ARGN "," deps)
   set_property(GLOBAL APPEND PROPERTY TOLV_CAMADAS "${nome}:${deps}")
+endfunction()
+
+# A layer whose sources never include widgets, whatever it links (its widgets live in its gui/
+# library): the include check holds it to that.
+function(tolv_camada_sem_widgets nome)
+  set_property(GLOBAL APPEND PROPERTY TOLV_CAMADAS_SEM_WIDGETS "${nome}")
 endfunction()
 
 # One static library per layer, made of every source file of its folder.

@@ -1,4 +1,4 @@
-#include "interface/TListaDeclaracoes.h"
+#include "controles/TListaDeclaracoes.h"
 
 #include <QGridLayout>
 #include <QHeaderView>
@@ -8,11 +8,12 @@
 #include <QMouseEvent>
 #include <QStyledItemDelegate>
 #include <QTimer>
+#include <QValidator>
 #include <QVBoxLayout>
 
 #include "controles/PaletaTolv.h"
-#include "interface/AparenciaDialogo.h"
-#include "interface/TModeloListaDeclaracoes.h"
+#include "controles/AparenciaDialogo.h"
+#include "controles/TModeloListaDeclaracoes.h"
 #include "nucleo/CaixaMensagem.h"
 #include "nucleo/TColecaoTolv.h"
 #include "plataforma/gui/GuardaEventos.h"
@@ -23,6 +24,24 @@ namespace {
 constexpr qint64 kPausaBusca = 864;
 // The system colour of an inactive caption's text.
 constexpr QRgb kTextoInativo = 0x808080;
+
+// The number and year boxes: what is pasted keeps its digits only, as typed keys do.
+class ValidadorDigitos : public QValidator {
+ public:
+  using QValidator::QValidator;
+  State validate(QString& texto, int& posicao) const override {
+    QString digitos;
+    int antes = 0;
+    for (int i = 0; i < texto.size(); ++i) {
+      if (!texto[i].isDigit() || texto[i].unicode() > 127) continue;
+      digitos += texto[i];
+      if (i < posicao) ++antes;
+    }
+    texto = digitos;
+    posicao = antes;
+    return Acceptable;
+  }
+};
 
 QLabel* Rotulo(const QString& texto, QWidget* pai) {
   auto* r = new QLabel(texto, pai);
@@ -78,13 +97,20 @@ TListaDeclaracoes::TListaDeclaracoes(Modo modo, TColecaoTolv& indice, QWidget* p
   for (QLineEdit* e : {m_numero, m_nome, m_ano}) AparenciaDialogo::PintaTexto(e);
   m_numero->installEventFilter(this);
   m_ano->installEventFilter(this);
+  m_numero->setValidator(new ValidadorDigitos(m_numero));
+  m_ano->setValidator(new ValidadorDigitos(m_ano));
 
   m_grade = new TGradeListaDeclaracoes(this);
-  m_grade->setObjectName(modo == Modo::Abrir ? QStringLiteral("DBGrDeclaracao") : QStringLiteral("DBGrContribu"));
+  m_grade->setObjectName(modo == Modo::Abrir || modo == Modo::Impressao ? QStringLiteral("DBGrDeclaracao")
+                                                                      : QStringLiteral("DBGrContribu"));
   m_grade->setToolTip(modo == Modo::Excluir
                           ? QStringLiteral("Clique na caixa de verificação para selecionar as declarações que deseja excluir")
-                          : QStringLiteral("Selecione a declaração que deseja abrir"));
-  m_grade->setProperty("contextoAjuda", modo == Modo::Excluir ? 11020 : modo == Modo::Abrir ? 11010 : 11000);
+                      : modo == Modo::Impressao ? QStringLiteral("Selecione a declaração que deseja imprimir")
+                                                : QStringLiteral("Selecione a declaração que deseja abrir"));
+  m_grade->setProperty("contextoAjuda", modo == Modo::Excluir      ? 11020
+                                        : modo == Modo::Abrir     ? 11010
+                                        : modo == Modo::Impressao ? 12600
+                                                                  : 11000);
   m_modelo = new TModeloListaDeclaracoes(indice, modo == Modo::Excluir, this);
   m_grade->setModel(m_modelo);
   m_grade->setSelectionBehavior(QAbstractItemView::SelectRows);
