@@ -31,15 +31,23 @@ constexpr qreal kLinha = 16;
 // The logo's height in the heading.
 constexpr qreal kLogo = 40;
 
-// A title in bold.
+// A title in bold and the values after it; from the top of their line, so that a value that
+// wraps keeps its first line beside its title.
 void rotulo(Banda& banda, qreal x, qreal y, qreal largura, const QString& titulo) {
   banda.setFonte(FonteRelatorio(8, true));
-  banda.texto(QRectF(x, y, largura, kLinha), titulo);
+  banda.texto(QRectF(x, y, largura, kLinha), titulo, Qt::AlignLeft | Qt::AlignTop);
 }
 
 relatorio::ItemBanda& valor(Banda& banda, qreal x, qreal y, qreal largura, const QString& texto) {
   banda.setFonte(FonteRelatorio(8));
-  return banda.texto(QRectF(x, y, largura, kLinha), texto);
+  return banda.texto(QRectF(x, y, largura, kLinha), texto, Qt::AlignLeft | Qt::AlignTop);
+}
+
+// A long name wraps and the band grows under it; its lines start at the top.
+void cresceParaBaixo(relatorio::ItemBanda& item) {
+  item.quebraLinha = true;
+  item.cresce = true;
+  item.alinhamento = Qt::AlignLeft | Qt::AlignTop;
 }
 
 }  // namespace
@@ -146,8 +154,7 @@ Banda& TRelatorioDeclaracao::MontaCabecalho(const Cabecalho& opcoes) {
     const QStringList linhas = opcoes.nomeEmDuasLinhas ? T::LinhasNome(NomeDeclarante()) : QStringList{NomeDeclarante()};
     for (int i = 0; i < linhas.size(); ++i) {
       relatorio::ItemBanda& nome = valor(banda, 310, y + i * kLinha, largura - 310, linhas[i]);
-      nome.quebraLinha = !opcoes.nomeEmDuasLinhas;
-      nome.cresce = !opcoes.nomeEmDuasLinhas;
+      if (!opcoes.nomeEmDuasLinhas) cresceParaBaixo(nome);
     }
     y += kLinha * qreal(std::max<qsizetype>(1, linhas.size()));
   }
@@ -166,9 +173,7 @@ Banda& TRelatorioDeclaracao::MontaBandaDeclarante() {
   rotulo(banda, 0, y, 40, T::TituloNumero(TipoNi()));
   valor(banda, 40, y, 150, NiDeclarante());
   rotulo(banda, 200, y, 110, T::TituloNome(TipoNi()));
-  relatorio::ItemBanda& nome = valor(banda, 310, y, largura - 310, NomeDeclarante());
-  nome.quebraLinha = true;
-  nome.cresce = true;
+  cresceParaBaixo(valor(banda, 310, y, largura - 310, NomeDeclarante()));
   y += kLinha + 4;
   if (TipoNi() == kNiCnpj) {
     // QRLTitRespCNPJ, QRLCPFRespCNPJ, QRLRespCNPJ

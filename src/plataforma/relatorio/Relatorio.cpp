@@ -184,6 +184,8 @@ void Relatorio::executa(Execucao& e, bool continuacao) {
 
   Percurso& p = m_percurso;
   p.anteriores.resize(m_grupos.size());
+  // A record printed in this batch: a batch holds at least one, however long.
+  bool noLote = false;
   while (!deveParar(e)) {
     if (p.pendente)
       p.pendente = false;
@@ -191,7 +193,7 @@ void Relatorio::executa(Execucao& e, bool continuacao) {
       break;
     // The batch is full: this record opens the next one. The counting pass goes on at once, as
     // the next batch will, so that it counts the pages the batches will have.
-    if (m_lote > 0 && !p.primeiro && m_pagina >= m_lote) {
+    if (m_lote > 0 && noLote && m_pagina >= m_lote) {
       terminaPagina(e, false);
       if (!m_contando) {
         p.pendente = true;
@@ -202,6 +204,7 @@ void Relatorio::executa(Execucao& e, bool continuacao) {
       m_pagina = 0;
       if (aoIniciarLote) aoIniciarLote();
       iniciaPagina(e);
+      noLote = false;
     }
     std::vector<QVariant> chaves;
     chaves.reserve(m_grupos.size());
@@ -229,6 +232,7 @@ void Relatorio::executa(Execucao& e, bool continuacao) {
     }
     p.anteriores = std::move(chaves);
     p.primeiro = false;
+    noLote = true;
   }
   if (!p.primeiro)
     for (size_t i = m_grupos.size(); i-- > 0;) imprime(e, m_grupos[i]->rodape());
