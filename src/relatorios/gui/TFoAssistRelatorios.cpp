@@ -90,6 +90,12 @@ TFoAssistRelatorios::TFoAssistRelatorios(int tipoImpressao, bool declaracaoAbert
   connect(avancar, &QToolButton::clicked, this, [this] { GuardaEventos::executa([this] { BotaoAvancarOnClick(); }); });
   if (m_tipo == 2) m_pesquisa->ComRecibo = true;
   m_rbVisualizar->setChecked(true);
+  connect(m_rbVisualizar, &QRadioButton::toggled, this, [this](bool marcado) { m_escolhas.visualizar = marcado; });
+}
+
+void TFoAssistRelatorios::DefineEscolhas(const EscolhasImpressao::Escolhas& escolhas) {
+  m_escolhas = escolhas;
+  (escolhas.visualizar ? m_rbVisualizar : m_rbImprimir)->setChecked(true);
 }
 
 TFoAssistRelatorios::~TFoAssistRelatorios() = default;
@@ -401,7 +407,7 @@ int ExecutaAssistenteRelatorios(QWidget* dono, QStringList& recibos, TTolv& tolv
     }
   } encerra{assistente, arquivoIni, tipo};
   if (!assistente.Inicia()) return 0;
-  assistente.Escolhas() = EscolhasImpressao::Le(arquivoIni, assistente.Escolhas());
+  assistente.DefineEscolhas(EscolhasImpressao::Le(arquivoIni, assistente.Escolhas()));
   encerra.gravar = true;
   const int codigo = assistente.Executa();
   if (codigo == 12) recibos += assistente.Recibos();

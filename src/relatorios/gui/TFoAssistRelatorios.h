@@ -58,7 +58,9 @@ class TFoAssistRelatorios : public TFormAssistNovo {
   bool VerificaLocal();
   void SpeedButton1Click();
 
-  EscolhasImpressao::Escolhas& Escolhas() { return m_escolhas; }
+  const EscolhasImpressao::Escolhas& Escolhas() const { return m_escolhas; }
+  // The choices read from the settings file; the output choice shows on page 1.
+  void DefineEscolhas(const EscolhasImpressao::Escolhas& escolhas);
   int TipoImpressao() const { return m_tipo; }
   // The files of the receipts (kind 2), in the order they were selected.
   const QStringList& Recibos() const { return m_recibos; }
