@@ -24,6 +24,7 @@
 #include "plataforma/relatorio/FonteRelatorio.h"
 #include "plataforma/relatorio/PaginasRelatorio.h"
 #include "plataforma/relatorio/Relatorio.h"
+#include "plataforma/sistema/Pastas.h"
 #include "relatorios/TRelatorioDeclaracao.h"
 #include "relatorios/gui/SaidaJanelas.h"
 #include "relatorios/gui/TFoAssistRelatorios.h"
@@ -122,6 +123,7 @@ void Desenha(telas::Contexto& ctx, TColecaoTolv& indice, const TTolv& tolv, bool
 }  // namespace
 
 TOLV_TELAS(Relatorios) {
+  // A program folder of the pictures' own: the declarations made here are theirs alone.
   auto pasta = std::make_unique<PastaProgramaTemp>(true);
   FalhaBanco = FalhaBancoIndice = false;
   InstalaSaidaJanelas();
@@ -216,4 +218,7 @@ TOLV_TELAS(Relatorios) {
   }
   InstalaSaidaRelatorio(nullptr);
   TColecao::FechaConexoes();
+  pasta.reset();
+  // The groups after these go on in the shared program folder.
+  Pastas::definePrograma(ctx.pasta().caminho());
 }
