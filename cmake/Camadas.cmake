@@ -90,6 +90,37 @@ function(tolv_camada nome)
   tolv_registra_camada(${nome} ${A_DEPENDE} ${A_PRIVADO})
 endfunction()
 
+# A layer in two libraries: its core, from every source of its folder but gui/, held to no
+# widgets; and "<name>_gui", from gui/ (reached as "<name>/gui/..."), with the widgets, linked
+# only by what stands above. DEPENDE/PRIVADO as tolv_camada, for the core; GUI_DEPENDE/GUI_PRIVADO
+# for the gui library, which links the core publicly.
+function(tolv_camada_com_gui nome)
+  cmake_parse_arguments(A "" "" "DEPENDE;PRIVADO;GUI_DEPENDE;GUI_PRIVADO" ${ARGN})
+  file(GLOB_RECURSE fontes CONFIGURE_DEPENDS "${CMAKE_CURRENT_SOURCE_DIR}/*.cpp" "${CMAKE_CURRENT_SOURCE_DIR}/*.h")
+  set(fontes_gui ${fontes})
+  list(FILTER fontes EXCLUDE REGEX "/${nome}/gui/")
+  list(FILTER fontes_gui INCLUDE REGEX "/${nome}/gui/")
+
+  add_library(${nome} STATIC ${fontes})
+  tolv_autogen_atual(${nome} "${fontes}")
+  tolv_cabecalhos(${nome} ${nome} "${CMAKE_CURRENT_SOURCE_DIR}" EXCETO gui)
+  target_link_libraries(${nome} PUBLIC ${A_DEPENDE} PRIVATE ${A_PRIVADO})
+  tolv_registra_camada(${nome} ${A_DEPENDE} ${A_PRIVADO})
+  tolv_camada_sem_widgets(${nome})
+
+  if(fontes_gui)
+    add_library(${nome}_gui STATIC ${fontes_gui})
+    tolv_autogen_atual(${nome}_gui "${fontes_gui}")
+    target_link_libraries(${nome}_gui PUBLIC ${nome} ${A_GUI_DEPENDE} PRIVATE ${A_GUI_PRIVADO})
+  else()
+    add_library(${nome}_gui INTERFACE)
+    target_link_libraries(${nome}_gui INTERFACE ${nome} ${A_GUI_DEPENDE} ${A_GUI_PRIVADO})
+  endif()
+  file(MAKE_DIRECTORY "${TOLV_PASTA_CABECALHOS}/${nome}_gui/${nome}")
+  tolv_cabecalhos(${nome}_gui ${nome}/gui "${CMAKE_CURRENT_SOURCE_DIR}/gui")
+  tolv_registra_camada(${nome}_gui ${nome} ${A_GUI_DEPENDE} ${A_GUI_PRIVADO})
+endfunction()
+
 # One test program per folder of tests/, linking the layers it names and the test support.
 # Each test case runs as its own CTest test; widgets run offscreen.
 function(tolv_testes nome)

@@ -113,56 +113,35 @@ int Relatorio::contaPaginas() {
   return numeroPagina();
 }
 
-void Relatorio::abre(IDestinoPaginas& destino) {
+int Relatorio::passa(IDestinoPaginas& destino, Passagem passagem) {
+  m_parar = false;
+  if (passagem != Passagem::ProximoLote) {
+    m_total = 0;
+    m_maisLotes = false;
+    if (m_contaPaginas) {
+      const int total = contaPaginas();
+      if (m_parar) return 0;
+      m_total = total;
+    }
+  } else if (!m_maisLotes) {
+    return 0;
+  }
+  Execucao e;
+  e.destino = &destino;
   destino.defineFrenteVerso(m_frenteVerso);
   destino.inicia(m_layout);
-}
-
-int Relatorio::prepara(IDestinoPaginas& destino) {
-  m_parar = false;
-  m_total = 0;
-  m_maisLotes = false;
-  if (m_contaPaginas) {
-    const int total = contaPaginas();
-    if (m_parar) return 0;
-    m_total = total;
-  }
-  Execucao e;
-  e.destino = &destino;
-  abre(destino);
-  executa(e, false);
+  executa(e, passagem == Passagem::ProximoLote);
+  if (passagem == Passagem::Tudo)
+    while (m_maisLotes && !deveParar(e)) executa(e, true);
   destino.termina();
   return e.enviadas;
 }
 
-int Relatorio::preparaProximoLote(IDestinoPaginas& destino) {
-  if (!m_maisLotes) return 0;
-  m_parar = false;
-  Execucao e;
-  e.destino = &destino;
-  abre(destino);
-  executa(e, true);
-  destino.termina();
-  return e.enviadas;
-}
+int Relatorio::prepara(IDestinoPaginas& destino) { return passa(destino, Passagem::Primeiro); }
 
-int Relatorio::preparaTudo(IDestinoPaginas& destino) {
-  m_parar = false;
-  m_total = 0;
-  m_maisLotes = false;
-  if (m_contaPaginas) {
-    const int total = contaPaginas();
-    if (m_parar) return 0;
-    m_total = total;
-  }
-  Execucao e;
-  e.destino = &destino;
-  abre(destino);
-  executa(e, false);
-  while (m_maisLotes && !deveParar(e)) executa(e, true);
-  destino.termina();
-  return e.enviadas;
-}
+int Relatorio::preparaProximoLote(IDestinoPaginas& destino) { return passa(destino, Passagem::ProximoLote); }
+
+int Relatorio::preparaTudo(IDestinoPaginas& destino) { return passa(destino, Passagem::Tudo); }
 
 bool Relatorio::deveParar(Execucao& e) const { return m_parar || (e.destino && !e.destino->continua()); }
 

@@ -155,8 +155,10 @@ class Relatorio {
     bool pendente = false;  // a batch ended on this record: it prints first in the next one
   };
 
+  // The first batch, the next one, or every batch, into the destination.
+  enum class Passagem { Primeiro, ProximoLote, Tudo };
+  int passa(IDestinoPaginas& destino, Passagem passagem);
   int contaPaginas();
-  void abre(IDestinoPaginas& destino);
   void executa(Execucao& e, bool continuacao);
   bool imprime(Execucao& e, Banda& banda);
   bool imprimeAqui(Execucao& e, Banda& banda);
