@@ -541,6 +541,43 @@ TEST_F(JanelaComAcoes, ADeclarationWithNothingToPrintIsToldSoAndTheAnswerIsNotDi
   EXPECT_EQ(caixa.chamadas().size(), 1u);
 }
 
+TEST_F(JanelaComAcoes, TheDeclarationTheWizardChoseIsLookedAtInItsOwnDatabase) {
+  cria();
+  // Another declaration made last: the declaration connection stands on its database.
+  {
+    TErros erros;
+    TTolv t;
+    t.SetErros(&erros);
+    t.GetContribuinte().SetNi(QStringLiteral("11144477735"));
+    t.GetContribuinte().GetNome().SetValor(QStringLiteral("ANA SOUZA"));
+    janela->GetColecaoTolv().Inclui(t);
+    t.LiberaItens();
+    janela->GetColecaoTolv().Atualiza();
+  }
+  QStringList chamadas;
+  PontosEntrada::doPrograma().listaBeneficiarios = [&](TTolv& t, TColecaoTolv&, bool) {
+    chamadas << t.GetContribuinte().GetNiDigitos();
+  };
+  // The wizard reads the chosen declaration and leaves the connection where it is.
+  PontosEntrada::doPrograma().assistenteRelatorios = [&](QWidget*, QStringList&, TTolv& trabalho, TColecaoTolv& indice,
+                                                          const QString&, QString&) {
+    trabalho.GetContribuinte().SetNi(kCnpj);
+    trabalho.SetAnoCalendario(QStringLiteral("2013"));
+    EXPECT_TRUE(indice.LeTolv(trabalho));
+    return 5;
+  };
+  ASSERT_FALSE(janela->DeclaracaoAberta());
+  TipoImpressao = 5;
+  janela->Acoes().MiImprimirClick();
+  EXPECT_TRUE(chamadas.isEmpty());
+  ASSERT_EQ(caixa.chamadas().size(), 1u);
+  EXPECT_EQ(caixa.ultima().texto, kSemDados);
+  roda(QStringLiteral("INSERT INTO TB_PS_OPERADORA (TPO_ID, TPO_NR_PF_PJ) VALUES (1, '11444777000161')"));
+  janela->Acoes().MiImprimirClick();
+  EXPECT_EQ(chamadas, QStringList{kCnpj});
+  EXPECT_EQ(caixa.chamadas().size(), 1u);
+}
+
 TEST_F(JanelaComAcoes, TheManagementReportOfAnEmptyIndexIsToldSo) {
   QStringList chamadas;
   PontosEntrada::doPrograma().relatorioGerencial = [&](TColecaoTolv&, bool) { chamadas << "gerencial"; };
