@@ -308,4 +308,20 @@ TEST_F(Preview, TheCloseButtonIsHeardWhileASlowPageIsLaidOut) {
   EXPECT_TRUE(janela.ParadoPeloUsuario());
   EXPECT_EQ(janela.PaginasDisponiveis(), 1);
   EXPECT_FALSE(janela.isVisible());
+
+  // Also while the pages are only being counted, before the first one is drawn.
+  TFoPreview outra;
+  RelatorioTeste contado(400);
+  contado.rel.setContaPaginas(true);
+  contado.rel.detalhe().antesDeImprimir = [] {
+    QThread::msleep(5);
+    return true;
+  };
+  QTimer::singleShot(100, [&] { outra.findChild<QToolButton*>("ToolButton2")->click(); });
+  outra.DefineRelatorio(&contado.rel);
+  outra.show();
+  outra.Prepara();
+  EXPECT_TRUE(outra.ParadoPeloUsuario());
+  EXPECT_EQ(outra.PaginasDisponiveis(), 0);
+  EXPECT_FALSE(outra.isVisible());
 }

@@ -41,6 +41,8 @@ QString textoDe(const ItemBanda& item) { return item.valor ? item.valor() : item
 // The state of one pass.
 struct Relatorio::Execucao {
   IDestinoPaginas* destino = nullptr;  // nullptr: counting pass
+  // Asked whether to go on: the destination, also while the pages are only counted.
+  IDestinoPaginas* ouvinte = nullptr;
   qreal y = 0;
   // Nothing but the page header on the page yet: a band that asks for a new page, or does not
   // fit, stays on this one.
@@ -100,8 +102,9 @@ SubDetalhe& Relatorio::adicionaSubDetalhe(std::function<bool()> proximo) {
   return *m_subDetalhes.back();
 }
 
-int Relatorio::contaPaginas() {
+int Relatorio::contaPaginas(IDestinoPaginas& destino) {
   Execucao contagem;
+  contagem.ouvinte = &destino;
   m_contando = true;
   try {
     executa(contagem, false);
@@ -119,7 +122,7 @@ int Relatorio::passa(IDestinoPaginas& destino, Passagem passagem) {
     m_total = 0;
     m_maisLotes = false;
     if (m_contaPaginas) {
-      const int total = contaPaginas();
+      const int total = contaPaginas(destino);
       if (m_parar) return 0;
       m_total = total;
     }
@@ -128,6 +131,7 @@ int Relatorio::passa(IDestinoPaginas& destino, Passagem passagem) {
   }
   Execucao e;
   e.destino = &destino;
+  e.ouvinte = &destino;
   destino.defineFrenteVerso(m_frenteVerso);
   destino.inicia(m_layout);
   executa(e, passagem == Passagem::ProximoLote);
@@ -143,7 +147,7 @@ int Relatorio::preparaProximoLote(IDestinoPaginas& destino) { return passa(desti
 
 int Relatorio::preparaTudo(IDestinoPaginas& destino) { return passa(destino, Passagem::Tudo); }
 
-bool Relatorio::deveParar(Execucao& e) const { return m_parar || (e.destino && !e.destino->continua()); }
+bool Relatorio::deveParar(Execucao& e) const { return m_parar || (e.ouvinte && !e.ouvinte->continua()); }
 
 void Relatorio::executa(Execucao& e, bool continuacao) {
   m_quebraPendente = false;

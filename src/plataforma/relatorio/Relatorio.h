@@ -158,7 +158,7 @@ class Relatorio {
   // The first batch, the next one, or every batch, into the destination.
   enum class Passagem { Primeiro, ProximoLote, Tudo };
   int passa(IDestinoPaginas& destino, Passagem passagem);
-  int contaPaginas();
+  int contaPaginas(IDestinoPaginas& destino);
   void executa(Execucao& e, bool continuacao);
   bool imprime(Execucao& e, Banda& banda);
   bool imprimeAqui(Execucao& e, Banda& banda);
