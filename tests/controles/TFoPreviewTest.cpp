@@ -295,33 +295,23 @@ TEST_F(Preview, TheEnginesBatchesComeOneAfterTheOtherWithTheirPagesNumberedOn) {
   EXPECT_TRUE(falhas.isEmpty());
 }
 
-TEST_F(Preview, TheCloseButtonIsHeardWhileASlowPageIsLaidOut) {
-  // Each line takes a while: the first page alone takes longer than the click waits.
-  RelatorioTeste lento(400);
-  lento.rel.setContaPaginas(false);
-  lento.rel.detalhe().antesDeImprimir = [] {
-    QThread::msleep(5);
-    return true;
-  };
-  QTimer::singleShot(100, [&] { janela.findChild<QToolButton*>("ToolButton2")->click(); });
-  mostra(lento.rel);
-  EXPECT_TRUE(janela.ParadoPeloUsuario());
-  EXPECT_EQ(janela.PaginasDisponiveis(), 1);
-  EXPECT_FALSE(janela.isVisible());
-
-  // Also while the pages are only being counted, before the first one is drawn.
-  TFoPreview outra;
-  RelatorioTeste contado(400);
-  contado.rel.setContaPaginas(true);
-  contado.rel.detalhe().antesDeImprimir = [] {
-    QThread::msleep(5);
-    return true;
-  };
-  QTimer::singleShot(100, [&] { outra.findChild<QToolButton*>("ToolButton2")->click(); });
-  outra.DefineRelatorio(&contado.rel);
-  outra.show();
-  outra.Prepara();
-  EXPECT_TRUE(outra.ParadoPeloUsuario());
-  EXPECT_EQ(outra.PaginasDisponiveis(), 0);
-  EXPECT_FALSE(outra.isVisible());
+TEST(PreviewLento, TheCloseButtonIsHeardWhileASlowPageIsLaidOutOrCounted) {
+  // Each line takes a while: the first page alone takes longer than the click waits. Counted
+  // first, no page is drawn before the stop.
+  for (const bool conta : {false, true}) {
+    TFoPreview janela;
+    RelatorioTeste lento(400);
+    lento.rel.setContaPaginas(conta);
+    lento.rel.detalhe().antesDeImprimir = [] {
+      QThread::msleep(5);
+      return true;
+    };
+    QTimer::singleShot(100, [&] { janela.findChild<QToolButton*>("ToolButton2")->click(); });
+    janela.DefineRelatorio(&lento.rel);
+    janela.show();
+    janela.Prepara();
+    EXPECT_TRUE(janela.ParadoPeloUsuario());
+    EXPECT_EQ(janela.PaginasDisponiveis(), conta ? 0 : 1);
+    EXPECT_FALSE(janela.isVisible());
+  }
 }
