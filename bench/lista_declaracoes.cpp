@@ -15,8 +15,8 @@
 
 #include "ApiDireta.h"
 #include "interface/TFoAbreDeclaracao.h"
-#include "interface/TListaDeclaracoes.h"
-#include "interface/TModeloListaDeclaracoes.h"
+#include "controles/TListaDeclaracoes.h"
+#include "controles/TModeloListaDeclaracoes.h"
 #include "nucleo/TColecao.h"
 #include "nucleo/TColecaoTolv.h"
 #include "nucleo/TTolv.h"

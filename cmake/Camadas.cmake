@@ -93,6 +93,8 @@ function(tolv_camada nome)
   list(FILTER fontes INCLUDE REGEX "\\.(cpp|qrc)$")
   tolv_biblioteca(${nome} "${fontes}" "${cabecalhos}" "${A_DEPENDE}" "${A_PRIVADO}")
   if(EXISTS "${pasta_gui}")
+    # The core of a split layer stays free of widgets, whatever it links today.
+    tolv_camada_sem_widgets(${nome})
     tolv_cabecalhos(${nome} ${nome} "${CMAKE_CURRENT_SOURCE_DIR}" EXCETO gui)
     file(GLOB_RECURSE fontes_gui CONFIGURE_DEPENDS
       "${pasta_gui}/*.cpp" "${pasta_gui}/*.qrc")
@@ -106,6 +108,11 @@ function(tolv_camada nome)
     tolv_cabecalhos(${nome} ${nome} "${CMAKE_CURRENT_SOURCE_DIR}")
   endif()
   tolv_registra_camada(${nome} ${A_DEPENDE} ${A_PRIVADO})
+endfunction()
+
+# A layer held to no widget includes by the layer check, whatever it links.
+function(tolv_camada_sem_widgets nome)
+  set_property(GLOBAL APPEND PROPERTY TOLV_CAMADAS_SEM_WIDGETS "${nome}")
 endfunction()
 
 # The static library of a layer, or an interface library while it has no source yet.

@@ -1,8 +1,10 @@
 # Fails when a source file includes a header of a layer that its own layer does not link, or when
-# a layer that links no widgets (nucleo, the core of plataforma) includes QtWidgets. Run by CTest:
+# a layer that links no widgets (nucleo, the core of plataforma), or one held to none (SEM_WIDGETS:
+# the core of relatorios), includes QtWidgets. Run by CTest:
 #   cmake -DFONTES=<folder holding the layers> -DTABELA=<layer table> -DQT_WIDGETS=<QtWidgets
-#         include folder> -P VerificaCamadas.cmake
-# The table has one line per layer, "name:what it links" (separated by commas).
+#         include folder> [-DSEM_WIDGETS=<layers, separated by commas>] -P VerificaCamadas.cmake
+# The table has one line per layer, "name:what it links" (separated by commas). A layer's gui/
+# folder is the layer "<name>_gui" when the table has it (plataforma/gui, relatorios/gui).
 cmake_minimum_required(VERSION 3.25)
 foreach(v FONTES TABELA QT_WIDGETS)
   if(NOT DEFINED ${v})
@@ -10,6 +12,7 @@ foreach(v FONTES TABELA QT_WIDGETS)
   endif()
 endforeach()
 
+string(REPLACE "," ";" sem_widgets "${SEM_WIDGETS}")
 file(STRINGS "${TABELA}" linhas)
 set(camadas)
 foreach(l IN LISTS linhas)
@@ -42,11 +45,11 @@ endfunction()
 function(camada_de caminho saida)
   set(r "")
   if(caminho MATCHES "^([a-z_]+)/")
-    set(primeira ${CMAKE_MATCH_1})
-    if(caminho MATCHES "^[a-z_]+/gui/" AND "${primeira}_gui" IN_LIST camadas)
-      set(r ${primeira}_gui)
-    elseif(primeira IN_LIST camadas)
-      set(r ${primeira})
+    set(topo ${CMAKE_MATCH_1})
+    if(caminho MATCHES "^[a-z_]+/gui/" AND "${topo}_gui" IN_LIST camadas)
+      set(r ${topo}_gui)
+    elseif(topo IN_LIST camadas)
+      set(r ${topo})
     endif()
   endif()
   set(${saida} "${r}" PARENT_SCOPE)
@@ -64,6 +67,9 @@ foreach(a IN LISTS arquivos)
   set(com_widgets OFF)
   if("Qt6::Widgets" IN_LIST permitidas OR "plataforma_gui" IN_LIST permitidas)
     set(com_widgets ON)
+  endif()
+  if(propria IN_LIST sem_widgets)
+    set(com_widgets OFF)
   endif()
   get_filename_component(pasta "${a}" DIRECTORY)
   file(STRINGS "${FONTES}/${a}" includes REGEX "^[ \t]*#[ \t]*include[ \t]*[\"<]")

@@ -7,6 +7,8 @@
 #include "entrega/TFoAssistTransmissao.h"
 #include "entrega/TFoPendencias.h"
 #include "interface/TFoCalculaResumo.h"
+#include "relatorios/gui/SaidaJanelas.h"
+#include "relatorios/gui/TFoAssistRelatorios.h"
 #include "secoes/TFrPesquisarTolv.h"
 #include "validador/gui/TFoAssistImportacao.h"
 
@@ -32,4 +34,10 @@ void RegistraEntradas(PontosEntrada& entradas) {
     // for: the flag stays for the day it does.
     return ExecutaAssistenteImportacaoAnosAnteriores(log, indice, mostraRelatorio, quantidade, dono);
   };
+
+  // The print wizard and the reports. A report plugs in with one line, e.g.
+  //   entradas.listaBeneficiarios = EntradaRelatorio<TFoRelatoListBenef2010>;
+  // until then its print entry says that it is not available yet.
+  InstalaSaidaJanelas();
+  entradas.assistenteRelatorios = ExecutaAssistenteRelatorios;
 }

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QElapsedTimer>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -296,7 +297,9 @@ void TFoPreview::showEvent(QShowEvent* evento) {
   if (!m_preparando && m_paginas->quantidade() == 0 && !m_print->isEnabled()) m_timer->start();
 }
 
-void TFoPreview::Prepara() {
+void TFoPreview::Prepara() { prepara(false); }
+
+void TFoPreview::prepara(bool proximoLote) {
   m_timer->stop();
   if (!m_relatorio || m_preparando) return;
   m_preparando = true;
@@ -304,12 +307,27 @@ void TFoPreview::Prepara() {
   m_status2->setText(QStringLiteral("Preparando o relatório..."));
   m_paginas->limpaParada();
   m_paginas->aoReceber = [this](int quantidade) { recebeuPagina(quantidade); };
+  // Between records too, not only between pages: a stop is heard while a slow page is laid out.
+  QElapsedTimer ultimaVez;
+  ultimaVez.start();
+  m_paginas->aoContinuar = [&ultimaVez] {
+    if (ultimaVez.elapsed() < 40) return;
+    QCoreApplication::processEvents();
+    ultimaVez.restart();
+  };
   // A report that fails keeps the pages it made; the window must still be able to close.
-  GuardaEventos::executa([this] { m_relatorio->prepara(*m_paginas); });
+  GuardaEventos::executa([this, proximoLote] {
+    if (proximoLote)
+      m_relatorio->preparaProximoLote(*m_paginas);
+    else
+      m_relatorio->prepara(*m_paginas);
+  });
   m_paginas->aoReceber = nullptr;
+  m_paginas->aoContinuar = nullptr;
   m_preparando = false;
   m_status2->clear();
   m_print->setEnabled(true);
+  if (m_relatorio->temProximoLote() && !m_paradoPeloUsuario) HabilitaProximasPaginas();
   atualizaEstado();
   if (m_paradoPeloUsuario || m_paginas->quantidade() == 0) {
     m_fechando = true;
@@ -390,14 +408,18 @@ void TFoPreview::HabilitaProximasPaginas() {
 void TFoPreview::DefineProximasPaginas(std::function<void()> metodo) { m_proximasPaginas = std::move(metodo); }
 
 void TFoPreview::ProximasPaginasClick() {
-  if (!m_maisPaginas || !m_proximasPaginas || m_fechando) return;
+  if (!m_maisPaginas || m_fechando || m_preparando) return;
+  // The engine's own batches go on by themselves; a report that makes its batches itself
+  // stores how to move on.
+  const bool doMotor = m_relatorio && m_relatorio->temProximoLote();
+  if (!doMotor && !m_proximasPaginas) return;
   IrPara(1);
   m_maisPaginas = false;
   m_print->setEnabled(false);
   m_proximas->setEnabled(false);
   m_paginas->limpa();
-  m_proximasPaginas();
-  Prepara();
+  if (m_proximasPaginas) m_proximasPaginas();
+  prepara(doMotor);
 }
 
 void TFoPreview::PrintClick() {

@@ -23,10 +23,12 @@ class Relatorio;
 // when the report produced no page. A report that failed while it was prepared keeps the pages
 // it produced and the window can still be closed.
 //
-// Long reports come in batches: a report that stops at a batch's end calls
-// HabilitaProximasPaginas; the button ProximasPaginas then drops the pages shown, calls the
-// method given to DefineProximasPaginas (which moves the report's data to the next batch) and
-// prepares the report again.
+// Long reports come in batches. A report with batches of the engine (setLotePaginas) needs
+// nothing more: the button ProximasPaginas drops the pages shown and prepares the next batch,
+// numbered on. A report that makes its batches itself calls HabilitaProximasPaginas at a batch's
+// end; the button then drops the pages shown, calls the method given to DefineProximasPaginas
+// (which moves the report's data to the next batch) and prepares the report again. Printing
+// prints the pages shown, as they were prepared.
 class TFoPreview : public QDialog {
   Q_OBJECT
  public:
@@ -80,6 +82,7 @@ class TFoPreview : public QDialog {
  private:
   QToolButton* botao(const char* nome, const QString& dica, const QIcon& icone);
   bool pedeFechamento();
+  void prepara(bool proximoLote);
   void atualizaEstado();
   void recebeuPagina(int quantidade);
 

@@ -796,7 +796,7 @@ void AcoesPrincipal::MiImprimirClick() {
                                              beneficiario);
   }
   const bool pedeDados = tipo != 1 && tipo != 2 && tipo != 6 && tipo != 7 && tipo != 9 && tipo != 10;
-  if ((pedeDados && !ExistemDadosDeclaracao()) || (tipo == 9 && !ExistemDeclaracoes())) {
+  if ((pedeDados && !ExistemDadosDeclaracao(trabalho.GetNomeBancoDeclaracao())) || (tipo == 9 && !ExistemDeclaracoes())) {
     MostraMensagem(kSemDados, QStringLiteral("Aviso"), 48);
     return;
   }

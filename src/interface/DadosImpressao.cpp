@@ -1,11 +1,15 @@
 #include "interface/DadosImpressao.h"
 
+#include <QFile>
 #include <QString>
+
+#include <optional>
 
 #include "nucleo/TColecao.h"
 #include "plataforma/bd/Conexao.h"
 #include "plataforma/bd/Consulta.h"
 #include "plataforma/bd/Transacao.h"
+#include "plataforma/sistema/Pastas.h"
 
 namespace {
 
@@ -23,9 +27,18 @@ bool existe(bd::Conexao* conexao, const QString& sql) {
 
 }  // namespace
 
-bool ExistemDadosDeclaracao() {
+bool ExistemDadosDeclaracao(const QString& arquivo) {
+  const QString caminho = Pastas::dados() + u'/' + arquivo;
+  bd::Conexao* conexao = TColecao::GetBancoDeclaracao();
+  std::optional<bd::Conexao> propria;
+  if (!conexao || !conexao->conectada() || conexao->arquivo().compare(caminho, Qt::CaseInsensitive) != 0) {
+    if (arquivo.isEmpty() || !QFile::exists(caminho)) return false;
+    propria.emplace(caminho);
+    propria->conecta();
+    conexao = &*propria;
+  }
   // Source 1 is the declarant itself: annexes start at 2.
-  return existe(TColecao::GetBancoDeclaracao(),
+  return existe(conexao,
                 QStringLiteral("SELECT 1 FROM RDB$DATABASE WHERE\n"
                                "  EXISTS (SELECT 1 FROM TOLV_ITENS)\n"
                                "  OR EXISTS (SELECT 1 FROM TB_REMESSA)\n"

@@ -7,7 +7,7 @@
 #include <QVBoxLayout>
 
 #include "controles/TTolvButton.h"
-#include "interface/AparenciaDialogo.h"
+#include "controles/AparenciaDialogo.h"
 #include "plataforma/gui/GuardaEventos.h"
 
 TDialogoDeclaracoes::TDialogoDeclaracoes(TListaDeclaracoes::Modo modo, TColecaoTolv& indice, const QString& nomeOk,

@@ -2,7 +2,7 @@
 
 #include <QDialog>
 
-#include "interface/TListaDeclaracoes.h"
+#include "controles/TListaDeclaracoes.h"
 
 class QVBoxLayout;
 class TBotaoOk;

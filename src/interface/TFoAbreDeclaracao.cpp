@@ -5,7 +5,7 @@
 #include <memory>
 #include <optional>
 
-#include "interface/AparenciaDialogo.h"
+#include "controles/AparenciaDialogo.h"
 #include "nucleo/CaixaMensagem.h"
 #include "nucleo/CursorEspera.h"
 #include "nucleo/Erros.h"

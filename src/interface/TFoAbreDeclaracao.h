@@ -1,7 +1,7 @@
 #pragma once
 
 #include "interface/TDialogoDeclaracoes.h"
-#include "interface/TModeloListaDeclaracoes.h"
+#include "controles/TModeloListaDeclaracoes.h"
 
 class TTolv;
 

@@ -9,7 +9,7 @@
 
 #include "controles/PaletaTolv.h"
 #include "controles/TTolvButton.h"
-#include "interface/AparenciaDialogo.h"
+#include "controles/AparenciaDialogo.h"
 #include "nucleo/RecalculoResumo.h"
 
 namespace {

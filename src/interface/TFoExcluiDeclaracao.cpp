@@ -4,7 +4,7 @@
 
 #include <optional>
 
-#include "interface/AparenciaDialogo.h"
+#include "controles/AparenciaDialogo.h"
 #include "nucleo/ArquivosDeclaracao.h"
 #include "nucleo/CaixaMensagem.h"
 #include "nucleo/CursorEspera.h"

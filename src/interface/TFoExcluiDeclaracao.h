@@ -3,7 +3,7 @@
 #include <memory>
 
 #include "interface/TDialogoDeclaracoes.h"
-#include "interface/TModeloListaDeclaracoes.h"
+#include "controles/TModeloListaDeclaracoes.h"
 
 class TErros;
 class TTolv;

@@ -9,7 +9,7 @@
 
 #include "controles/MolduraTolv.h"
 #include "controles/PaletaTolv.h"
-#include "interface/AparenciaDialogo.h"
+#include "controles/AparenciaDialogo.h"
 #include "interface/DialogosDeclaracao.h"
 #include "interface/TFoAbreDeclaracao.h"
 #include "interface/TFoNovaDeclaracao.h"

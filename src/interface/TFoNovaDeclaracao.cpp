@@ -22,7 +22,7 @@
 #include "controles/TRastreadorFoco.h"
 #include "controles/TTolvButton.h"
 #include "controles/TTolvCustomEdit.h"
-#include "interface/AparenciaDialogo.h"
+#include "controles/AparenciaDialogo.h"
 #include "interface/TfrmTipoDeclarante.h"
 #include "nucleo/TTolv.h"
 #include "plataforma/gui/GuardaEventos.h"

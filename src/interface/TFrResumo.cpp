@@ -18,7 +18,7 @@
 #include "controles/PaletaTolv.h"
 #include "controles/TEditData.h"
 #include "controles/TTolvEdit.h"
-#include "interface/AparenciaDialogo.h"
+#include "controles/AparenciaDialogo.h"
 #include "interface/TFrDeclaracao.h"
 #include "nucleo/CaixaMensagem.h"
 #include "nucleo/Cnpj.h"

@@ -10,7 +10,7 @@
 #include "controles/PaletaTolv.h"
 #include "controles/Posicao.h"
 #include "controles/TTolvButton.h"
-#include "interface/AparenciaDialogo.h"
+#include "controles/AparenciaDialogo.h"
 
 TfrmTipoDeclarante::TfrmTipoDeclarante(QWidget* dono)
     : QDialog(dono, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint) {

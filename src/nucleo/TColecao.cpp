@@ -2,6 +2,7 @@
 
 #include <QFile>
 
+#include <algorithm>
 #include <cstdlib>
 #include <exception>
 #include <new>
@@ -183,7 +184,30 @@ void TColecao::ConectarBancoIndice() {
   if (m_bancoIndice->conectada()) VerificaVersaoIndice();
 }
 
+namespace {
+
+std::vector<bd::Conexao*>& conexoesProprias() {
+  static std::vector<bd::Conexao*> conexoes;
+  return conexoes;
+}
+
+}  // namespace
+
+void TColecao::RegistraConexaoPropria(bd::Conexao* conexao) { conexoesProprias().push_back(conexao); }
+
+void TColecao::RemoveConexaoPropria(bd::Conexao* conexao) {
+  auto& c = conexoesProprias();
+  c.erase(std::remove(c.begin(), c.end(), conexao), c.end());
+}
+
 void TColecao::AbrirBancoDeclaracao(const QString& arquivo, bool forcaCopia) {
+  // A declaration on a connection of its own: its collections never move the shared one.
+  if (m_transacao)
+    for (bd::Conexao* propria : conexoesProprias())
+      if (m_transacao->vinculadaA(*propria)) {
+        m_bancoDeclaracao = propria;
+        return;
+      }
   const QString caminho = Pastas::dados() + u'/' + arquivo;
   bool existia = false;
   if (g_declaracao && g_declaracao->arquivo().toUpper() == caminho.toUpper()) {

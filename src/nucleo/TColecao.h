@@ -46,6 +46,11 @@ class TColecao {
   static void ConectaBancoModelo();
   // A private connection on the template, owned by the caller.
   static std::unique_ptr<bd::Conexao> CriaConexaoModelo();
+  // A declaration's connection of its own (a report's; see ConexaoDeclaracaoPropria): while it
+  // is registered, a collection whose transaction is bound to it works on it, and the shared
+  // declaration connection stays where it is.
+  static void RegistraConexaoPropria(bd::Conexao* conexao);
+  static void RemoveConexaoPropria(bd::Conexao* conexao);
   // Ends both process-wide connections. Only when no collection is alive (exit, tests).
   static void FechaConexoes();
   static QString ArquivoIndice();   // <program folder>/DADOS/Tolv.FDB

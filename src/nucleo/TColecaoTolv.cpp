@@ -389,6 +389,14 @@ bool TColecaoTolv::CarregaTolv(TTolv& tolv) {
   return true;
 }
 
+bool TColecaoTolv::LeTolv(TTolv& tolv) {
+  if (!Localiza(tolv)) return false;
+  tolv.LiberaItens();
+  CarregaCabecalho(tolv, m_consultaLista);
+  tolv.SetArquivo(tolv.GetNomeBancoDeclaracao());
+  return true;
+}
+
 bool TColecaoTolv::RecarregaTolv(TTolv& tolv) {
   Opera(&m_transacaoDeclaracao, Lado::Declaracao, &bd::Transacao::rollback, {}, kFalhaDesfazer);
   m_bancoDeclaracao = nullptr;

@@ -38,6 +38,10 @@ class TColecaoTolv : public TColecaoDe<TTolv> {
   bool CarregaTolv(TTolv& tolv);
   // The same after undoing what the declaration side left open.
   bool RecarregaTolv(TTolv& tolv);
+  // Loads the declaration's row (header and persons; its file name becomes the one CarregaTolv
+  // would open) and leaves the declaration connection and the summaries alone: for a reader on a
+  // connection of its own. False when the index does not list it.
+  bool LeTolv(TTolv& tolv);
 
   // A new declaration: its row and its database, copied from the template. A declaration already
   // listed is refused with EColecaoError 46 (CNPJ) or 47 (CPF); a database file of that name

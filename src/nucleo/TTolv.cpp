@@ -184,13 +184,25 @@ TResumo& TTolv::GetResumoGeral() {
 }
 
 bd::Transacao& TTolv::GetTransacaoDeclaracao() {
-  if (!m_transacaoDeclaracao) m_transacaoDeclaracao = std::make_shared<bd::Transacao>(ParametrosTransacao());
+  if (!m_transacaoDeclaracao) {
+    m_transacaoDeclaracao = std::make_shared<bd::Transacao>(ParametrosTransacao());
+    if (m_conexaoPropria) m_transacaoDeclaracao->defineConexao(m_conexaoPropria);
+  }
   return *m_transacaoDeclaracao;
 }
 
 bd::Transacao& TTolv::GetTransacaoAnexos() {
-  if (!m_transacaoAnexos) m_transacaoAnexos = std::make_shared<bd::Transacao>(ParametrosTransacao());
+  if (!m_transacaoAnexos) {
+    m_transacaoAnexos = std::make_shared<bd::Transacao>(ParametrosTransacao());
+    if (m_conexaoPropria) m_transacaoAnexos->defineConexao(m_conexaoPropria);
+  }
   return *m_transacaoAnexos;
+}
+
+void TTolv::DefineConexaoPropria(bd::Conexao* conexao) {
+  m_conexaoPropria = conexao;
+  for (bd::Transacao* t : {m_transacaoDeclaracao.get(), m_transacaoAnexos.get()})
+    if (t && !t->ativa()) t->defineConexao(conexao);
 }
 
 void TTolv::CompartilhaTransacoes(TTolv& origem) {

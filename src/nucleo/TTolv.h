@@ -17,6 +17,7 @@
 #include "nucleo/TTolvAnexo.h"
 
 namespace bd {
+class Conexao;
 class Transacao;
 }
 class TColecao;
@@ -73,6 +74,10 @@ class TTolv : public TTolvAnexo {
   // A working copy works on the transactions of the declaration it copies, until detached.
   void CompartilhaTransacoes(TTolv& origem);
   void DesligaTransacoes();
+  // The declaration read on a connection of its own (ConexaoDeclaracaoPropria), set before any
+  // of its collections is made: its transactions are bound to it.
+  void DefineConexaoPropria(bd::Conexao* conexao);
+  bd::Conexao* ConexaoPropria() const { return m_conexaoPropria; }
 
   // The declaration's database file inside DADOS: "TOLV2014" + the declarant's number with
   // its check digits + the calendar year + ".FDB".
@@ -219,6 +224,7 @@ class TTolv : public TTolvAnexo {
   // Shared with the collections; destroyed last.
   std::shared_ptr<bd::Transacao> m_transacaoAnexos;
   std::shared_ptr<bd::Transacao> m_transacaoDeclaracao;
+  bd::Conexao* m_conexaoPropria = nullptr;
   QString m_tolvDK;
   QString m_anoCalendario = QString::fromLatin1(kAnoCorrente);
   TNiContribuinte m_estabelecimento;

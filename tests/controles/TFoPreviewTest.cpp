@@ -6,6 +6,7 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QThread>
 #include <QTimer>
 #include <QToolButton>
 
@@ -15,6 +16,7 @@
 #include <type_traits>
 
 #include "suporte/CaixaMensagemFalsa.h"
+#include "suporte/LeitorPaginas.h"
 #include "suporte/QtGtest.h"
 #include "suporte/RelatorioTeste.h"
 
@@ -247,4 +249,69 @@ TEST(MostraPreview, ShowsModallyAndFreesTheWindowWhenItCloses) {
   EXPECT_GT(paginas, 1);
   EXPECT_EQ(TFoPreview::Instancia(), nullptr);
   EXPECT_EQ(AssociaPreview(), nullptr);
+}
+
+TEST_F(Preview, TheEnginesBatchesComeOneAfterTheOtherWithTheirPagesNumberedOn) {
+  QTemporaryDir pasta;
+  DefineEscolhaArquivoPdf([&](QWidget*, const QString&) { return pasta.filePath(QStringLiteral("lote.pdf")); });
+  RelatorioTeste teste(600);
+  teste.rel.setLotePaginas(5);
+  int preparacoes = 0;
+  teste.rel.aoIniciar = [&, anterior = teste.rel.aoIniciar] {
+    ++preparacoes;
+    anterior();
+  };
+  mostra(teste.rel);
+  // The counting pass and the first batch.
+  EXPECT_EQ(preparacoes, 2);
+  EXPECT_EQ(janela.PaginasDisponiveis(), 5);
+  EXPECT_TRUE(habilitado("ProximasPaginas"));
+  const int total = teste.rel.totalPaginas();
+  janela.findChild<QToolButton*>("ProximasPaginas")->click();
+  EXPECT_EQ(janela.PaginaAtual(), 1);
+  EXPECT_EQ(janela.PaginasDisponiveis(), 5);
+  EXPECT_TRUE(LeitorPaginas::Linhas(janela.Paginas().pagina(1)).contains(
+      QStringLiteral("Tolv 2014 - Beneficiários por código Página 6 de %1").arg(total)));
+
+  // Printing from the window prints the pages it shows, as they were prepared: the report is
+  // not prepared again.
+  QTimer::singleShot(0, [] {
+    auto* dialogo = qobject_cast<TDialogoImpressao*>(QApplication::activeModalWidget());
+    ASSERT_NE(dialogo, nullptr);
+    dialogo->findChild<QRadioButton*>("RbTodas")->setChecked(true);
+    dialogo->accept();
+  });
+  janela.PrintClick();
+  EXPECT_EQ(preparacoes, 2);
+  const QString texto = LeitorPaginas::TextoPdf(pasta.filePath(QStringLiteral("lote.pdf")));
+  EXPECT_EQ(texto.count(u'\f'), 5);
+  EXPECT_TRUE(texto.contains(QStringLiteral("Página 10 de %1").arg(total)));
+  EXPECT_FALSE(texto.contains(QStringLiteral("Página 11 de")));
+
+  while (habilitado("ProximasPaginas")) janela.findChild<QToolButton*>("ProximasPaginas")->click();
+  EXPECT_TRUE(LeitorPaginas::Linhas(janela.Paginas().pagina(janela.PaginasDisponiveis()))
+                  .contains(QStringLiteral("Tolv 2014 - Beneficiários por código Página %1 de %1").arg(total)));
+  EXPECT_EQ(preparacoes, 2);
+  EXPECT_TRUE(falhas.isEmpty());
+}
+
+TEST(PreviewLento, TheCloseButtonIsHeardWhileASlowPageIsLaidOutOrCounted) {
+  // Each line takes a while: the first page alone takes longer than the click waits. Counted
+  // first, no page is drawn before the stop.
+  for (const bool conta : {false, true}) {
+    TFoPreview janela;
+    RelatorioTeste lento(400);
+    lento.rel.setContaPaginas(conta);
+    lento.rel.detalhe().antesDeImprimir = [] {
+      QThread::msleep(5);
+      return true;
+    };
+    QTimer::singleShot(100, [&] { janela.findChild<QToolButton*>("ToolButton2")->click(); });
+    janela.DefineRelatorio(&lento.rel);
+    janela.show();
+    janela.Prepara();
+    EXPECT_TRUE(janela.ParadoPeloUsuario());
+    EXPECT_EQ(janela.PaginasDisponiveis(), conta ? 0 : 1);
+    EXPECT_FALSE(janela.isVisible());
+  }
 }

@@ -34,6 +34,8 @@
 #include "nucleo/TColecaoTolv.h"
 #include "nucleo/TTolv.h"
 #include "nucleo/UtilTexto.h"
+#include "plataforma/sistema/ArquivoIni.h"
+#include "relatorios/gui/TFoAssistRelatorios.h"
 #include "suporte/CaixaMensagemFalsa.h"
 #include "suporte/PastaProgramaTemp.h"
 #include "suporte/QtGtest.h"
@@ -381,27 +383,30 @@ struct CasoResposta {
 
 void PrintTo(const CasoResposta& c, std::ostream* os) { *os << c.resposta; }
 
+// Each report's entry writes what it was called with.
+void RegistraRelatorios(QStringList& chamadas) {
+  PontosEntrada& e = PontosEntrada::doPrograma();
+  const auto modo = [](bool visualiza) { return visualiza ? QStringLiteral("tela") : QStringLiteral("impressora"); };
+  e.totaisPorCodigo = [&, modo](TTolv&, TColecaoTolv&, bool v, bool analitico) {
+    chamadas << (analitico ? "analitico " : "sintetico ") + modo(v);
+  };
+  e.listaBeneficiarios = [&, modo](TTolv&, TColecaoTolv&, bool v) { chamadas << "lista " + modo(v); };
+  e.declaracaoCompleta = [&, modo](TTolv&, TColecaoTolv&, bool v) { chamadas << "completa " + modo(v); };
+  e.totalMensalPorCodigo = [&, modo](TTolv&, TColecaoTolv&, bool v) { chamadas << "mensal " + modo(v); };
+  e.resumoDeclaracao = [&, modo](TTolv&, TColecaoTolv&, bool v) { chamadas << "resumo " + modo(v); };
+  e.relatorioGerencial = [&, modo](TColecaoTolv&, bool v) { chamadas << "gerencial " + modo(v); };
+  e.comprovantes = [&, modo](TTolv&, const QString& ni, bool v) {
+    chamadas << "comprovantes " + (ni.isEmpty() ? QStringLiteral("todos") : ni) + u' ' + modo(v);
+  };
+  e.recibos = [&](const QStringList& lista, bool unico, const QString&) {
+    chamadas << "recibos " + lista.join(u',') + (unico ? " único" : "");
+  };
+  e.relatorioPendencias = [&, modo](bool v) { chamadas << "pendencias " + modo(v); };
+}
+
 class Despacho : public JanelaComAcoes, public testing::WithParamInterface<CasoResposta> {
  protected:
-  void registraRelatorios(QStringList& chamadas) {
-    PontosEntrada& e = PontosEntrada::doPrograma();
-    const auto modo = [](bool visualiza) { return visualiza ? QStringLiteral("tela") : QStringLiteral("impressora"); };
-    e.totaisPorCodigo = [&, modo](TTolv&, TColecaoTolv&, bool v, bool analitico) {
-      chamadas << (analitico ? "analitico " : "sintetico ") + modo(v);
-    };
-    e.listaBeneficiarios = [&, modo](TTolv&, TColecaoTolv&, bool v) { chamadas << "lista " + modo(v); };
-    e.declaracaoCompleta = [&, modo](TTolv&, TColecaoTolv&, bool v) { chamadas << "completa " + modo(v); };
-    e.totalMensalPorCodigo = [&, modo](TTolv&, TColecaoTolv&, bool v) { chamadas << "mensal " + modo(v); };
-    e.resumoDeclaracao = [&, modo](TTolv&, TColecaoTolv&, bool v) { chamadas << "resumo " + modo(v); };
-    e.relatorioGerencial = [&, modo](TColecaoTolv&, bool v) { chamadas << "gerencial " + modo(v); };
-    e.comprovantes = [&, modo](TTolv&, const QString& ni, bool v) {
-      chamadas << "comprovantes " + (ni.isEmpty() ? QStringLiteral("todos") : ni) + u' ' + modo(v);
-    };
-    e.recibos = [&](const QStringList& lista, bool unico, const QString&) {
-      chamadas << "recibos " + lista.join(u',') + (unico ? " único" : "");
-    };
-    e.relatorioPendencias = [&, modo](bool v) { chamadas << "pendencias " + modo(v); };
-  }
+  void registraRelatorios(QStringList& chamadas) { RegistraRelatorios(chamadas); }
 };
 
 }  // namespace
@@ -440,6 +445,57 @@ INSTANTIATE_TEST_SUITE_P(
                     CasoResposta{21, "mensal impressora"}, CasoResposta{22, "resumo tela"},
                     CasoResposta{23, "resumo impressora"}, CasoResposta{24, ""}));
 
+// The print menu through the real print wizard: with a declaration open the wizard asks nothing,
+// and each entry reaches its report with the output that DADOS/Tolv.ini holds.
+namespace {
+
+struct CasoMenu {
+  Acao acao;
+  const char* impressao;
+  const char* chamada;
+};
+
+void PrintTo(const CasoMenu& c, std::ostream* os) { *os << NomeAcao(c.acao) << ' ' << c.impressao; }
+
+class PeloMenu : public JanelaComAcoes, public testing::WithParamInterface<CasoMenu> {};
+
+}  // namespace
+
+TEST_P(PeloMenu, EveryPrintEntryReachesItsReportWithTheOutputChosen) {
+  cria();
+  ASSERT_TRUE(abre());
+  // Something to print for the kinds that look first.
+  roda(QStringLiteral("INSERT INTO TB_PS_OPERADORA (TPO_ID, TPO_NR_PF_PJ) VALUES (1, '11444777000161')"));
+  QStringList chamadas;
+  RegistraRelatorios(chamadas);
+  PontosEntrada::doPrograma().assistenteRelatorios = ExecutaAssistenteRelatorios;
+  ArquivoIni(pasta.dados() + QStringLiteral("/Tolv.ini"))
+      .grava(QStringLiteral("Relatorio"), QStringLiteral("Impressao"), QString::fromLatin1(GetParam().impressao));
+  acao(GetParam().acao)->trigger();
+  EXPECT_EQ(chamadas, QStringList{QString::fromUtf8(GetParam().chamada)});
+  EXPECT_TRUE(caixa.chamadas().empty()) << caixa.ultima().texto.toStdString();
+  EXPECT_FALSE(AcaoEmAndamento);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Entradas, PeloMenu,
+    testing::Values(CasoMenu{Acao::actImpDecComp, "Visualizar", "completa tela"},
+                    CasoMenu{Acao::actImpDecComp, "Imprimir", "completa impressora"},
+                    CasoMenu{Acao::actImpCompRendTodos, "Visualizar", "comprovantes todos tela"},
+                    CasoMenu{Acao::actImpCompRendTodos, "Imprimir", "comprovantes todos impressora"},
+                    CasoMenu{Acao::actImpListaBenef, "Visualizar", "lista tela"},
+                    CasoMenu{Acao::actImpListaBenef, "Imprimir", "lista impressora"},
+                    CasoMenu{Acao::actImpTotCodAnalitico, "Visualizar", "analitico tela"},
+                    CasoMenu{Acao::actImpTotCodAnalitico, "Imprimir", "analitico impressora"},
+                    CasoMenu{Acao::actImpTotCodSintetico, "Visualizar", "sintetico tela"},
+                    CasoMenu{Acao::actImpTotCodSintetico, "Imprimir", "sintetico impressora"},
+                    CasoMenu{Acao::actImpTotMensCod, "Visualizar", "mensal tela"},
+                    CasoMenu{Acao::actImpTotMensCod, "Imprimir", "mensal impressora"},
+                    CasoMenu{Acao::actImpResumoDeclaracao, "Visualizar", "resumo tela"},
+                    CasoMenu{Acao::actImpResumoDeclaracao, "Imprimir", "resumo impressora"},
+                    CasoMenu{Acao::actImpGerencial, "Visualizar", "gerencial tela"},
+                    CasoMenu{Acao::actImpGerencial, "Imprimir", "gerencial impressora"}));
+
 TEST_F(JanelaComAcoes, ADeclarationWithNothingToPrintIsToldSoAndTheAnswerIsNotDispatched) {
   QStringList chamadas;
   PontosEntrada::doPrograma().listaBeneficiarios = [&](TTolv&, TColecaoTolv&, bool) { chamadas << "lista"; };
@@ -470,6 +526,43 @@ TEST_F(JanelaComAcoes, ADeclarationWithNothingToPrintIsToldSoAndTheAnswerIsNotDi
   roda(dados[2]);
   acao(Acao::actImpListaBenef)->trigger();
   EXPECT_EQ(chamadas, QStringList({"lista", "lista"}));
+  EXPECT_EQ(caixa.chamadas().size(), 1u);
+}
+
+TEST_F(JanelaComAcoes, TheDeclarationTheWizardChoseIsLookedAtInItsOwnDatabase) {
+  cria();
+  // Another declaration made last: the declaration connection stands on its database.
+  {
+    TErros erros;
+    TTolv t;
+    t.SetErros(&erros);
+    t.GetContribuinte().SetNi(QStringLiteral("11144477735"));
+    t.GetContribuinte().GetNome().SetValor(QStringLiteral("ANA SOUZA"));
+    janela->GetColecaoTolv().Inclui(t);
+    t.LiberaItens();
+    janela->GetColecaoTolv().Atualiza();
+  }
+  QStringList chamadas;
+  PontosEntrada::doPrograma().listaBeneficiarios = [&](TTolv& t, TColecaoTolv&, bool) {
+    chamadas << t.GetContribuinte().GetNiDigitos();
+  };
+  // The wizard reads the chosen declaration and leaves the connection where it is.
+  PontosEntrada::doPrograma().assistenteRelatorios = [&](QWidget*, QStringList&, TTolv& trabalho, TColecaoTolv& indice,
+                                                          const QString&, QString&) {
+    trabalho.GetContribuinte().SetNi(kCnpj);
+    trabalho.SetAnoCalendario(QStringLiteral("2013"));
+    EXPECT_TRUE(indice.LeTolv(trabalho));
+    return 5;
+  };
+  ASSERT_FALSE(janela->DeclaracaoAberta());
+  TipoImpressao = 5;
+  janela->Acoes().MiImprimirClick();
+  EXPECT_TRUE(chamadas.isEmpty());
+  ASSERT_EQ(caixa.chamadas().size(), 1u);
+  EXPECT_EQ(caixa.ultima().texto, kSemDados);
+  roda(QStringLiteral("INSERT INTO TB_PS_OPERADORA (TPO_ID, TPO_NR_PF_PJ) VALUES (1, '11444777000161')"));
+  janela->Acoes().MiImprimirClick();
+  EXPECT_EQ(chamadas, QStringList{kCnpj});
   EXPECT_EQ(caixa.chamadas().size(), 1u);
 }
 

@@ -16,7 +16,7 @@
 #include "controles/TEditData.h"
 #include "controles/TTolvButton.h"
 #include "controles/TTolvCustomEdit.h"
-#include "interface/AparenciaDialogo.h"
+#include "controles/AparenciaDialogo.h"
 #include "interface/DialogosDeclaracao.h"
 #include "interface/IndicePrincipal.h"
 #include "interface/InicioFalso.h"

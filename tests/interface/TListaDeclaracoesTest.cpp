@@ -7,8 +7,8 @@
 #include <memory>
 
 #include "IndiceTeste.h"
-#include "interface/TListaDeclaracoes.h"
-#include "interface/TModeloListaDeclaracoes.h"
+#include "controles/TListaDeclaracoes.h"
+#include "controles/TModeloListaDeclaracoes.h"
 #include "suporte/JanelaAtiva.h"
 
 namespace {

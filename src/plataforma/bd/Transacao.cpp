@@ -38,6 +38,8 @@ void Transacao::defineConexao(Conexao* conexao) { m->vincula(conexao ? conexao->
 
 bool Transacao::temConexao() const { return m->conexao != nullptr; }
 
+bool Transacao::vinculadaA(const Conexao& conexao) const { return m->conexao && m->conexao == conexao.nucleo(); }
+
 const QStringList& Transacao::parametros() const { return m->parametros; }
 
 void Transacao::defineParametros(const QStringList& parametros) {

@@ -27,6 +27,7 @@ class Transacao {
 
   void defineConexao(Conexao* conexao);  // refused while active
   bool temConexao() const;
+  bool vinculadaA(const Conexao& conexao) const;
   const QStringList& parametros() const;
   void defineParametros(const QStringList& parametros);  // takes effect at the next start
 

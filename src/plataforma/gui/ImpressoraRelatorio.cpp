@@ -9,6 +9,12 @@
 #include "plataforma/relatorio/Relatorio.h"
 #include "plataforma/relatorio/SaidaDispositivo.h"
 
+SaidaImpressora::SaidaImpressora(QPrinter& impressora) : SaidaDispositivo(impressora), m_impressora(impressora) {}
+
+void SaidaImpressora::defineFrenteVerso(bool frenteVerso) {
+  m_impressora.setDuplex(frenteVerso ? QPrinter::DuplexAuto : QPrinter::DuplexNone);
+}
+
 namespace {
 
 bool imprime(const QString& impressora, const QString& titulo,
@@ -22,7 +28,7 @@ bool imprime(const QString& impressora, const QString& titulo,
   printer.setFullPage(true);
   printer.setCopyCount(1);
   printer.setDocName(titulo);
-  relatorio::SaidaDispositivo saida(printer);
+  SaidaImpressora saida(printer);
   producao(saida);
   saida.termina();
   if (saida.falhou()) {
@@ -36,7 +42,7 @@ bool imprime(const QString& impressora, const QString& titulo,
 
 bool ImprimeNaImpressora(relatorio::Relatorio& relatorio, const QString& impressora, QString* erro) {
   return imprime(impressora, relatorio.tituloDocumento(),
-                 [&](relatorio::IDestinoPaginas& saida) { relatorio.prepara(saida); }, erro);
+                 [&](relatorio::IDestinoPaginas& saida) { relatorio.preparaTudo(saida); }, erro);
 }
 
 bool ImprimePaginasNaImpressora(const relatorio::PaginasRelatorio& paginas, int de, int ate, const QString& impressora,

@@ -48,7 +48,7 @@ bool grava(const QString& caminho, const QString& titulo, const std::function<vo
 }  // namespace
 
 bool EscrevePdf(Relatorio& relatorio, const QString& caminho, QString* erro) {
-  return grava(caminho, relatorio.tituloDocumento(), [&](IDestinoPaginas& saida) { relatorio.prepara(saida); }, erro);
+  return grava(caminho, relatorio.tituloDocumento(), [&](IDestinoPaginas& saida) { relatorio.preparaTudo(saida); }, erro);
 }
 
 bool GravaPdf(const PaginasRelatorio& paginas, int de, int ate, const QString& caminho, const QString& titulo,

@@ -10,7 +10,9 @@ namespace relatorio {
 class IDestinoPaginas {
  public:
   virtual ~IDestinoPaginas() = default;
-  // Before the first page of a preparation: the report's paper.
+  // Before the first page of a preparation: whether the pages go on both sides of the paper,
+  // then the report's paper.
+  virtual void defineFrenteVerso(bool frenteVerso) { Q_UNUSED(frenteVerso); }
   virtual void inicia(const QPageLayout& layout) { Q_UNUSED(layout); }
   // Each finished page, in order (see DesenhaPagina for its unit).
   virtual void recebe(const QPicture& pagina) = 0;

@@ -13,6 +13,11 @@ PaginasRelatorio::~PaginasRelatorio() = default;
 
 void PaginasRelatorio::inicia(const QPageLayout& layout) { m_layout = layout; }
 
+bool PaginasRelatorio::continua() {
+  if (aoContinuar && !m_parar) aoContinuar();
+  return !m_parar;
+}
+
 void PaginasRelatorio::recebe(const QPicture& pagina) {
   const QByteArray dados(pagina.data(), qsizetype(pagina.size()));
   Lugar lugar;
@@ -57,6 +62,7 @@ void PaginasRelatorio::limpa() {
 void PaginasRelatorio::reproduz(IDestinoPaginas& destino, int de, int ate) const {
   de = std::max(de, 1);
   ate = std::min(ate, quantidade());
+  destino.defineFrenteVerso(m_frenteVerso);
   destino.inicia(m_layout);
   for (int n = de; n <= ate && destino.continua(); ++n) destino.recebe(pagina(n));
   destino.termina();

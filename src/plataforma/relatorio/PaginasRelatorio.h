@@ -24,14 +24,16 @@ class PaginasRelatorio : public IDestinoPaginas {
   PaginasRelatorio(const PaginasRelatorio&) = delete;
   PaginasRelatorio& operator=(const PaginasRelatorio&) = delete;
 
+  void defineFrenteVerso(bool frenteVerso) override { m_frenteVerso = frenteVerso; }
   void inicia(const QPageLayout& layout) override;
   void recebe(const QPicture& pagina) override;
-  bool continua() override { return !m_parar; }
+  bool continua() override;
 
   int quantidade() const { return int(m_indice.size()); }
   // Page 1 to quantidade(); an empty picture outside them (or when the file failed).
   QPicture pagina(int numero) const;
   const QPageLayout& layout() const { return m_layout; }
+  bool frenteVerso() const { return m_frenteVerso; }
   // Forgets every page (and the file).
   void limpa();
   // Plays pages de to ate (1-based, inclusive, clipped to the pages there are) into another
@@ -44,6 +46,9 @@ class PaginasRelatorio : public IDestinoPaginas {
 
   // Runs after each page is kept, with the number of pages kept.
   std::function<void(int quantidade)> aoReceber;
+  // Runs each time the report asks whether to go on (between records): a window that shows the
+  // pages lets its events through here, so that a stop is heard while a page is laid out.
+  std::function<void()> aoContinuar;
 
  private:
   struct Lugar {
@@ -56,6 +61,7 @@ class PaginasRelatorio : public IDestinoPaginas {
 
   int m_limiteMemoria;
   QPageLayout m_layout;
+  bool m_frenteVerso = false;
   std::vector<QByteArray> m_memoria;
   std::vector<Lugar> m_indice;
   std::unique_ptr<QTemporaryFile> m_arquivo;

@@ -20,10 +20,10 @@ double resolucaoFiguras() {
   return dpi > 0 ? dpi : 96.0;
 }
 
-// Fonts are given in points: drawn through a painter scaled to 1/96 inch, their size must be
-// taken back by that scale.
-QFont fonteAjustada(const QFont& fonte) {
-  const double escala = resolucaoFiguras() / 96.0;
+// Fonts are given in points: drawn through a painter scaled to the report's unit, their size
+// must be taken back by that scale (`porUnidade`: the unit in 1/96 inch).
+QFont fonteAjustada(const QFont& fonte, qreal porUnidade) {
+  const double escala = resolucaoFiguras() / 96.0 * porUnidade;
   if (escala == 1.0 || fonte.pointSizeF() <= 0) return fonte;
   QFont ajustada(fonte);
   ajustada.setPointSizeF(fonte.pointSizeF() / escala);
@@ -41,6 +41,8 @@ QString textoDe(const ItemBanda& item) { return item.valor ? item.valor() : item
 // The state of one pass.
 struct Relatorio::Execucao {
   IDestinoPaginas* destino = nullptr;  // nullptr: counting pass
+  // Asked whether to go on: the destination, also while the pages are only counted.
+  IDestinoPaginas* ouvinte = nullptr;
   qreal y = 0;
   // Nothing but the page header on the page yet: a band that asks for a new page, or does not
   // fit, stays on this one.
@@ -61,14 +63,18 @@ void Relatorio::definePagina(const QPageSize& tamanho, QPageLayout::Orientation 
   m_layout = QPageLayout(tamanho, orientacao, margensMm, QPageLayout::Millimeter);
 }
 
+qreal Relatorio::porUnidade() const { return m_unidade == Unidade::Milimetro ? Mm(1) : 1.0; }
+
 QRectF Relatorio::folha() const {
   const QSizeF mm = m_layout.fullRect(QPageLayout::Millimeter).size();
-  return QRectF(0, 0, Mm(mm.width()), Mm(mm.height()));
+  const qreal k = porUnidade();
+  return QRectF(0, 0, Mm(mm.width()) / k, Mm(mm.height()) / k);
 }
 
 QRectF Relatorio::areaUtil() const {
   const QMarginsF m = m_layout.margins(QPageLayout::Millimeter);
-  return folha().adjusted(Mm(m.left()), Mm(m.top()), -Mm(m.right()), -Mm(m.bottom()));
+  const qreal k = porUnidade();
+  return folha().adjusted(Mm(m.left()) / k, Mm(m.top()) / k, -Mm(m.right()) / k, -Mm(m.bottom()) / k);
 }
 
 namespace {
@@ -96,54 +102,104 @@ SubDetalhe& Relatorio::adicionaSubDetalhe(std::function<bool()> proximo) {
   return *m_subDetalhes.back();
 }
 
-int Relatorio::prepara(IDestinoPaginas& destino) {
-  m_parar = false;
-  m_total = 0;
-  if (m_contaPaginas) {
-    Execucao contagem;
-    m_contando = true;
-    try {
-      executa(contagem);
-    } catch (...) {
-      m_contando = false;
-      throw;
-    }
+int Relatorio::contaPaginas(IDestinoPaginas& destino) {
+  Execucao contagem;
+  contagem.ouvinte = &destino;
+  m_contando = true;
+  try {
+    executa(contagem, false);
+  } catch (...) {
     m_contando = false;
-    m_total = m_pagina;
-    if (m_parar) return 0;
+    throw;
+  }
+  m_contando = false;
+  return numeroPagina();
+}
+
+int Relatorio::passa(IDestinoPaginas& destino, Passagem passagem) {
+  m_parar = false;
+  if (passagem != Passagem::ProximoLote) {
+    m_total = 0;
+    m_maisLotes = false;
+    if (m_contaPaginas) {
+      const int total = contaPaginas(destino);
+      if (m_parar) return 0;
+      m_total = total;
+    }
+  } else if (!m_maisLotes) {
+    return 0;
   }
   Execucao e;
   e.destino = &destino;
+  e.ouvinte = &destino;
+  destino.defineFrenteVerso(m_frenteVerso);
   destino.inicia(m_layout);
-  executa(e);
+  executa(e, passagem == Passagem::ProximoLote);
+  if (passagem == Passagem::Tudo)
+    while (m_maisLotes && !deveParar(e)) executa(e, true);
   destino.termina();
   return e.enviadas;
 }
 
-bool Relatorio::deveParar(Execucao& e) const { return m_parar || (e.destino && !e.destino->continua()); }
+int Relatorio::prepara(IDestinoPaginas& destino) { return passa(destino, Passagem::Primeiro); }
 
-void Relatorio::executa(Execucao& e) {
-  m_pagina = 0;
+int Relatorio::preparaProximoLote(IDestinoPaginas& destino) { return passa(destino, Passagem::ProximoLote); }
+
+int Relatorio::preparaTudo(IDestinoPaginas& destino) { return passa(destino, Passagem::Tudo); }
+
+bool Relatorio::deveParar(Execucao& e) const { return m_parar || (e.ouvinte && !e.ouvinte->continua()); }
+
+void Relatorio::executa(Execucao& e, bool continuacao) {
   m_quebraPendente = false;
-  if (aoIniciar) aoIniciar();
+  if (continuacao) {
+    m_deslocamento += m_pagina;
+    m_pagina = 0;
+    if (aoIniciarLote) aoIniciarLote();
+  } else {
+    m_pagina = 0;
+    m_deslocamento = 0;
+    m_percurso = Percurso();
+    if (aoIniciar) aoIniciar();
+  }
+  m_maisLotes = false;
   iniciaPagina(e);
-  if (m_titulo) imprime(e, *m_titulo);
+  if (!continuacao && m_titulo) imprime(e, *m_titulo);
 
-  std::vector<QVariant> anteriores(m_grupos.size());
-  bool primeiro = true;
+  Percurso& p = m_percurso;
+  p.anteriores.resize(m_grupos.size());
+  // A record printed in this batch: a batch holds at least one, however long.
+  bool noLote = false;
   while (!deveParar(e)) {
-    if (proximoRegistro ? !proximoRegistro() : !primeiro) break;
+    if (p.pendente)
+      p.pendente = false;
+    else if (proximoRegistro ? !proximoRegistro() : !p.primeiro)
+      break;
+    // The batch is full: this record opens the next one. The counting pass goes on at once, as
+    // the next batch will, so that it counts the pages the batches will have.
+    if (m_lote > 0 && noLote && m_pagina >= m_lote) {
+      terminaPagina(e, false);
+      if (!m_contando) {
+        p.pendente = true;
+        m_maisLotes = true;
+        return;
+      }
+      m_deslocamento += m_pagina;
+      m_pagina = 0;
+      if (aoIniciarLote) aoIniciarLote();
+      iniciaPagina(e);
+      noLote = false;
+    }
     std::vector<QVariant> chaves;
     chaves.reserve(m_grupos.size());
     for (const auto& grupo : m_grupos) chaves.push_back(grupo->chave());
-    size_t nivel = primeiro ? 0 : m_grupos.size();
-    if (!primeiro)
+    size_t nivel = p.primeiro ? 0 : m_grupos.size();
+    if (!p.primeiro)
       for (size_t i = 0; i < m_grupos.size(); ++i)
-        if (chaves[i] != anteriores[i]) {
+        if (chaves[i] != p.anteriores[i]) {
           nivel = i;
           break;
         }
-    if (!primeiro)
+    if (!p.primeiro)
       for (size_t i = m_grupos.size(); i-- > nivel;) imprime(e, m_grupos[i]->rodape());
     for (size_t i = nivel; i < m_grupos.size(); ++i) imprime(e, m_grupos[i]->cabecalho());
     if (m_detalhe) imprime(e, *m_detalhe);
@@ -157,12 +213,13 @@ void Relatorio::executa(Execucao& e) {
       }
       if (algum) imprime(e, sub->rodape());
     }
-    anteriores = std::move(chaves);
-    primeiro = false;
+    p.anteriores = std::move(chaves);
+    p.primeiro = false;
+    noLote = true;
   }
-  if (!primeiro)
+  if (!p.primeiro)
     for (size_t i = m_grupos.size(); i-- > 0;) imprime(e, m_grupos[i]->rodape());
-  if (primeiro && !m_imprimeSeVazio) {
+  if (p.primeiro && !m_imprimeSeVazio) {
     // Nothing but the title and the headers would show.
     e.descartaPagina = true;
     --m_pagina;
@@ -182,7 +239,7 @@ qreal Relatorio::alturaDe(Banda& banda) const {
   qreal altura = banda.altura();
   for (const ItemBanda& item : banda.itens()) {
     if (!item.visivel || !item.cresce || item.tipo != ItemBanda::Tipo::Texto) continue;
-    const QFontMetricsF metricas(fonteAjustada(item.fonte));
+    const QFontMetricsF metricas(fonteAjustada(item.fonte, porUnidade()));
     const QRectF medida = metricas.boundingRect(QRectF(0, 0, item.area.width(), std::numeric_limits<int>::max() / 4.0),
                                                 bandeiras(item) | Qt::TextWordWrap, textoDe(item));
     altura = std::max(altura, banda.altura() + std::max<qreal>(0, medida.height() - item.area.height()));
@@ -221,7 +278,7 @@ void Relatorio::iniciaPagina(Execucao& e) {
     e.figura = QPicture();
     e.pintor = std::make_unique<QPainter>(&e.figura);
     e.pintor->setRenderHint(QPainter::Antialiasing, false);
-    const double escala = resolucaoFiguras() / 96.0;
+    const double escala = resolucaoFiguras() / 96.0 * porUnidade();
     e.pintor->scale(escala, escala);
   }
   if (m_cabecalhoPagina && (m_pagina > 1 || m_cabecalhoNaPrimeira)) {
@@ -262,7 +319,7 @@ void Relatorio::terminaPagina(Execucao& e, bool ultima) {
   e.pintor->end();
   e.pintor.reset();
   const QRectF f = folha();
-  const double escala = resolucaoFiguras() / 96.0;
+  const double escala = resolucaoFiguras() / 96.0 * porUnidade();
   e.figura.setBoundingRect(QRect(0, 0, qCeil(f.width() * escala), qCeil(f.height() * escala)));
   e.destino->recebe(e.figura);
   ++e.enviadas;
@@ -281,7 +338,7 @@ void Relatorio::desenha(Execucao& e, Banda& banda, qreal y, qreal altura) {
       case ItemBanda::Tipo::Texto: {
         QRectF area = item.area;
         if (item.cresce) area.setHeight(std::max(area.height(), altura - area.top()));
-        p.setFont(fonteAjustada(item.fonte));
+        p.setFont(fonteAjustada(item.fonte, porUnidade()));
         p.setPen(item.cor);
         p.drawText(area, bandeiras(item), textoDe(item));
         break;

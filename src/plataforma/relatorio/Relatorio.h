@@ -40,6 +40,16 @@ class IDestinoPaginas;
 // without drawing them, so that totalPaginas() is known while the pages are drawn ("Página 1
 // de 12"). aoIniciar must therefore rewind everything the events read or accumulate.
 //
+// Batches: with setLotePaginas(n) a preparation ends at the first master record that would start
+// once the batch holds n pages (the page it is on is finished with its footer); temProximoLote()
+// then answers true and preparaProximoLote goes on from that record, without aoIniciar (but with
+// aoIniciarLote), its pages numbered on: numeroPagina() counts from the first batch's first page.
+// preparaTudo sends every batch to one destination (a printer, a file). The counting pass counts
+// the whole report, every batch included.
+//
+// Units: 1/96 inch, or millimetres after setUnidade(Unidade::Milimetro): band heights, item
+// areas, line widths and areaUtil() are then in millimetres.
+//
 // An exception raised by an event ends the preparation: the pages already finished stay with
 // the destination, and the exception reaches the caller.
 //
@@ -63,10 +73,18 @@ class Relatorio {
   Relatorio(const Relatorio&) = delete;
   Relatorio& operator=(const Relatorio&) = delete;
 
+  enum class Unidade { Pixel, Milimetro };
+
   // The paper: size, orientation and margins in millimetres. A4 portrait with 10 mm margins
   // until set.
   void definePagina(const QPageSize& tamanho, QPageLayout::Orientation orientacao, const QMarginsF& margensMm);
   QPageLayout layout() const { return m_layout; }
+  // The unit of everything placed on the page; Pixel (1/96 inch) until set.
+  void setUnidade(Unidade unidade) { m_unidade = unidade; }
+  Unidade unidade() const { return m_unidade; }
+  // Printed on both sides of the paper, when the printer can.
+  void setFrenteVerso(bool frenteVerso) { m_frenteVerso = frenteVerso; }
+  bool frenteVerso() const { return m_frenteVerso; }
   // The whole paper and the area inside the margins, in the report's unit.
   QRectF folha() const;
   QRectF areaUtil() const;
@@ -87,6 +105,8 @@ class Relatorio {
 
   // Before each preparation (and each pass): rewinds the data and clears what the events sum.
   std::function<void()> aoIniciar;
+  // Before each batch after the first (preparaProximoLote), in place of aoIniciar.
+  std::function<void()> aoIniciarLote;
   // Moves to the next master record; false when there is none (the first call moves to the
   // first record). Empty: the detail prints once.
   std::function<bool()> proximoRegistro;
@@ -96,10 +116,16 @@ class Relatorio {
   void setContaPaginas(bool conta) { m_contaPaginas = conta; }
   // Off: a report without any master record produces no page at all (on at first).
   void setImprimeSeVazio(bool imprime) { m_imprimeSeVazio = imprime; }
+  // Pages of a batch (0: the report in one preparation).
+  void setLotePaginas(int paginas) { m_lote = paginas; }
+  int lotePaginas() const { return m_lote; }
 
-  // Read by the events while the report is prepared: the page being laid out (from 1), and the
-  // number of pages when setContaPaginas is on (0 otherwise, and during the counting pass).
+  // Read by the events while the report is prepared: the page being laid out within the batch
+  // (from 1), its number in the whole report (the pages of the earlier batches plus paginaAtual),
+  // and the number of pages when setContaPaginas is on (0 otherwise, and during the counting pass).
   int paginaAtual() const { return m_pagina; }
+  int numeroPagina() const { return m_deslocamento + m_pagina; }
+  int deslocamentoPaginas() const { return m_deslocamento; }
   int totalPaginas() const { return m_total; }
   // Whether this pass only counts the pages (nothing is drawn).
   bool contando() const { return m_contando; }
@@ -109,19 +135,39 @@ class Relatorio {
   void para() { m_parar = true; }
   bool parado() const { return m_parar; }
 
-  // Lays the report out into pages sent to the destination; returns how many were sent.
+  // Lays the report out into pages sent to the destination; returns how many were sent. With
+  // batches, only the first batch.
   int prepara(IDestinoPaginas& destino);
+  // The batch a preparation left for later (the last one stopped at its page limit).
+  bool temProximoLote() const { return m_maisLotes; }
+  // The next batch, from where the last one stopped; 0 when there is none.
+  int preparaProximoLote(IDestinoPaginas& destino);
+  // Every batch, one after the other, into the destination.
+  int preparaTudo(IDestinoPaginas& destino);
 
  private:
   struct Execucao;
 
-  void executa(Execucao& e);
+  // The walk over the master records, kept between batches.
+  struct Percurso {
+    std::vector<QVariant> anteriores;
+    bool primeiro = true;
+    bool pendente = false;  // a batch ended on this record: it prints first in the next one
+  };
+
+  // The first batch, the next one, or every batch, into the destination.
+  enum class Passagem { Primeiro, ProximoLote, Tudo };
+  int passa(IDestinoPaginas& destino, Passagem passagem);
+  int contaPaginas(IDestinoPaginas& destino);
+  void executa(Execucao& e, bool continuacao);
   bool imprime(Execucao& e, Banda& banda);
   bool imprimeAqui(Execucao& e, Banda& banda);
   void iniciaPagina(Execucao& e);
   void terminaPagina(Execucao& e, bool ultima);
   qreal alturaDe(Banda& banda) const;
   qreal limiteInferior() const;
+  // The report's unit in 1/96 inch.
+  qreal porUnidade() const;
   void desenha(Execucao& e, Banda& banda, qreal y, qreal altura);
   bool deveParar(Execucao& e) const;
 
@@ -138,7 +184,13 @@ class Relatorio {
   bool m_rodapeNaUltima = true;
   bool m_contaPaginas = false;
   bool m_imprimeSeVazio = true;
+  bool m_frenteVerso = false;
+  Unidade m_unidade = Unidade::Pixel;
+  int m_lote = 0;
 
+  Percurso m_percurso;
+  bool m_maisLotes = false;
+  int m_deslocamento = 0;
   int m_pagina = 0;
   int m_total = 0;
   bool m_contando = false;

@@ -1,4 +1,5 @@
 #include <QDir>
+#include <QFontMetricsF>
 #include <QFile>
 #include <QImage>
 #include <QPainter>
@@ -11,6 +12,7 @@
 #include <map>
 #include <stdexcept>
 
+#include "suporte/LeitorPaginas.h"
 #include "suporte/QtGtest.h"
 #include "suporte/RelatorioTeste.h"
 
@@ -311,4 +313,174 @@ TEST(Relatorio, APdfThatCannotBeWrittenLeavesNoFileAndSaysWhy) {
   ASSERT_TRUE(anterior.open(QIODevice::ReadOnly));
   EXPECT_EQ(anterior.readAll(), "anterior");
   EXPECT_EQ(QDir(pasta.path()).entryList(QDir::Files), QStringList{"anterior.pdf"});
+}
+
+namespace {
+
+// The events of a diary without their pages, and without the page headers and footers.
+QStringList semPaginas(const QStringList& diario) {
+  QStringList eventos;
+  for (const QString& linha : diario) {
+    const QString evento = linha.mid(linha.indexOf(u':') + 1);
+    if (!evento.startsWith(u'P') && !evento.startsWith(u'F')) eventos << evento;
+  }
+  return eventos;
+}
+
+QByteArray bytes(const QPicture& pagina) { return QByteArray(pagina.data(), pagina.size()); }
+
+}  // namespace
+
+TEST(Relatorio, BatchesEndPastTheirPageLimitAndTheirPagesAreNumberedOn) {
+  RelatorioTeste inteiro(700);
+  PaginasRelatorio semLote;
+  inteiro.rel.prepara(semLote);
+
+  RelatorioTeste teste(700);
+  teste.rel.setLotePaginas(4);
+  int lotes = 0;
+  teste.rel.aoIniciarLote = [&] { ++lotes; };
+  PaginasRelatorio lote;
+  std::vector<int> paginasPorLote{teste.rel.prepara(lote)};
+  const int total = teste.rel.totalPaginas();
+  const int chamadasNaContagem = lotes;
+  lotes = 0;
+  while (teste.rel.temProximoLote()) {
+    lote.limpa();
+    paginasPorLote.push_back(teste.rel.preparaProximoLote(lote));
+  }
+  ASSERT_GT(paginasPorLote.size(), 2u);
+  EXPECT_EQ(lotes, int(paginasPorLote.size()) - 1);
+  EXPECT_EQ(chamadasNaContagem, lotes);
+  // Every batch but the last reaches its limit; the last one ends the report.
+  for (size_t i = 0; i + 1 < paginasPorLote.size(); ++i) EXPECT_EQ(paginasPorLote[i], 4) << i;
+  int soma = 0;
+  for (int n : paginasPorLote) soma += n;
+  // The counting pass counted the batches' pages, which the page headers print.
+  EXPECT_EQ(total, soma);
+  EXPECT_EQ(teste.rel.numeroPagina(), soma);
+  const auto mapa = porPagina(teste.diario);
+  ASSERT_EQ(int(mapa.size()), soma);
+  for (const auto& [pagina, eventos] : mapa) {
+    EXPECT_EQ(eventos.first(), QStringLiteral("P%1/%2").arg(pagina).arg(soma));
+    EXPECT_EQ(eventos.last(), QStringLiteral("F%1").arg(pagina));
+  }
+  // The same bands in the same order as in one preparation: no title, group footer or summary
+  // at a batch's end, no record printed twice or left out.
+  EXPECT_EQ(semPaginas(teste.diario), semPaginas(inteiro.diario));
+  EXPECT_FALSE(teste.rel.temProximoLote());
+  EXPECT_EQ(teste.rel.preparaProximoLote(lote), 0);
+}
+
+TEST(Relatorio, EveryBatchIntoOneDestinationGivesTheBatchesPages) {
+  RelatorioTeste teste(500);
+  teste.rel.setLotePaginas(3);
+  PaginasRelatorio porLote(10000);
+  std::vector<QByteArray> esperadas;
+  teste.rel.prepara(porLote);
+  for (;;) {
+    for (int n = 1; n <= porLote.quantidade(); ++n) esperadas.push_back(bytes(porLote.pagina(n)));
+    if (!teste.rel.temProximoLote()) break;
+    porLote.limpa();
+    teste.rel.preparaProximoLote(porLote);
+  }
+  PaginasRelatorio todas(10000);
+  EXPECT_EQ(teste.rel.preparaTudo(todas), int(esperadas.size()));
+  ASSERT_EQ(todas.quantidade(), int(esperadas.size()));
+  for (int n = 1; n <= todas.quantidade(); ++n) EXPECT_EQ(bytes(todas.pagina(n)), esperadas[size_t(n) - 1]) << n;
+  EXPECT_TRUE(LeitorPaginas::Linhas(todas.pagina(todas.quantidade()))
+                  .contains(QStringLiteral("Tolv 2014 - Beneficiários por código Página %1 de %1").arg(todas.quantidade())));
+
+  // A file gets every batch.
+  QTemporaryDir pasta;
+  const QString arquivo = pasta.filePath(QStringLiteral("lotes.pdf"));
+  ASSERT_TRUE(EscrevePdf(teste.rel, arquivo));
+  EXPECT_EQ(LeitorPaginas::TextoPdf(arquivo).count(u'\f'), todas.quantidade());
+}
+
+TEST(Relatorio, MillimetreUnitsPlaceBandsAndTextsInMillimetres) {
+  Relatorio rel;
+  rel.setUnidade(Relatorio::Unidade::Milimetro);
+  rel.definePagina(QPageSize(QPageSize::Letter), QPageLayout::Portrait, QMarginsF(10, 12, 10, 9));
+  EXPECT_NEAR(rel.folha().width(), 215.9, 0.01);
+  EXPECT_NEAR(rel.folha().height(), 279.4, 0.01);
+  EXPECT_NEAR(rel.areaUtil().left(), 10, 0.01);
+  EXPECT_NEAR(rel.areaUtil().top(), 12, 0.01);
+  EXPECT_NEAR(rel.areaUtil().width(), 195.9, 0.01);
+  EXPECT_NEAR(rel.areaUtil().bottom(), 279.4 - 9, 0.01);
+  int registro = 0;
+  rel.aoIniciar = [&] { registro = 0; };
+  rel.proximoRegistro = [&] { return ++registro <= 30; };
+  Banda& detalhe = rel.detalhe();
+  detalhe.setAltura(20);
+  detalhe.setFonte(FonteRelatorio(10));
+  detalhe.campo(QRectF(5, 0, 100, 20), [&] { return QStringLiteral("Registro %1").arg(registro); },
+                Qt::AlignLeft | Qt::AlignTop);
+  PaginasRelatorio paginas;
+  // 257.4 mm of room: twelve bands of 20 mm a page.
+  EXPECT_EQ(rel.prepara(paginas), 3);
+  const auto textos = LeitorPaginas::Textos(paginas.pagina(1));
+  const LeitorPaginas::Texto* segundo = LeitorPaginas::Procura(textos, QStringLiteral("Registro 2"));
+  const LeitorPaginas::Texto* terceiro = LeitorPaginas::Procura(textos, QStringLiteral("Registro 3"));
+  ASSERT_NE(segundo, nullptr);
+  ASSERT_NE(terceiro, nullptr);
+  EXPECT_NEAR(segundo->base.x(), Mm(15), 1.0);
+  EXPECT_NEAR(terceiro->base.y() - segundo->base.y(), Mm(20), 0.5);
+  EXPECT_TRUE(LeitorPaginas::Linhas(paginas.pagina(2)).startsWith(QStringLiteral("Registro 13")));
+}
+
+TEST(Relatorio, ThePaperOfTheReportIsThePaperOfThePdf) {
+  const QString pdfinfo = QStandardPaths::findExecutable(QStringLiteral("pdfinfo"));
+  ASSERT_FALSE(pdfinfo.isEmpty());
+  struct Caso {
+    QPageSize::PageSizeId papel;
+    QPageLayout::Orientation orientacao;
+    const char* tamanho;
+  };
+  for (const Caso& caso : {Caso{QPageSize::A4, QPageLayout::Landscape, "842 x 595"},
+                           Caso{QPageSize::Letter, QPageLayout::Portrait, "612 x 792"}}) {
+    RelatorioTeste teste(20);
+    teste.rel.definePagina(QPageSize(caso.papel), caso.orientacao, QMarginsF(10, 10, 10, 10));
+    QTemporaryDir pasta;
+    const QString arquivo = pasta.filePath(QStringLiteral("papel.pdf"));
+    ASSERT_TRUE(EscrevePdf(teste.rel, arquivo));
+    QProcess processo;
+    processo.start(pdfinfo, {arquivo});
+    ASSERT_TRUE(processo.waitForFinished(30000));
+    const QString info = QString::fromUtf8(processo.readAllStandardOutput());
+    EXPECT_TRUE(info.contains(QString::fromLatin1(caso.tamanho))) << caso.tamanho << "\n" << info.toStdString();
+  }
+}
+
+namespace {
+
+// Keeps what a destination was told before the pages.
+class DestinoAnotado : public IDestinoPaginas {
+ public:
+  void defineFrenteVerso(bool frenteVerso) override { anotacoes << (frenteVerso ? "frente e verso" : "um lado"); }
+  void inicia(const QPageLayout& layout) override { anotacoes << QPageSize::name(layout.pageSize().id()); }
+  void recebe(const QPicture&) override { ++paginas; }
+  QStringList anotacoes;
+  int paginas = 0;
+};
+
+}  // namespace
+
+// Both sides of the paper are the report's choice, also when its kept pages print again.
+TEST(Relatorio, BothSidesOfThePaperGoToTheDestinationAlsoFromTheKeptPages) {
+  for (const bool frenteVerso : {true, false}) {
+    RelatorioTeste teste(100);
+    teste.rel.setFrenteVerso(frenteVerso);
+    teste.rel.definePagina(QPageSize(QPageSize::Letter), QPageLayout::Portrait, QMarginsF(10, 10, 10, 10));
+    const QStringList esperadas{frenteVerso ? "frente e verso" : "um lado", "Letter / ANSI A"};
+    DestinoAnotado direto;
+    teste.rel.preparaTudo(direto);
+    EXPECT_EQ(direto.anotacoes, esperadas);
+    PaginasRelatorio paginas;
+    teste.rel.prepara(paginas);
+    DestinoAnotado deNovo;
+    paginas.reproduz(deNovo, 2, 3);
+    EXPECT_EQ(deNovo.anotacoes, esperadas);
+    EXPECT_EQ(deNovo.paginas, 2);
+  }
 }

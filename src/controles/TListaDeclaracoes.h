@@ -5,7 +5,7 @@
 #include <QTableView>
 #include <QWidget>
 
-#include "interface/FiltroDeclaracoes.h"
+#include "controles/FiltroDeclaracoes.h"
 
 class QLabel;
 class QLineEdit;
@@ -30,15 +30,16 @@ class TGradeListaDeclaracoes : public QTableView {
   void keyPressEvent(QKeyEvent* evento) override;
 };
 
-// The declaration list that the initial, open and delete dialogs share: the filter boxes
-// edtCPFCNPJ, edtNome and edtAnoCalendario over the grid of the index's declarations, the
-// check-digit rule, the restore-and-warn of a filter that finds nothing and, in the initial and
-// open lists, the type-ahead search of the grid. The delete list has a mark column instead and
-// no limit of year.
+// The declaration list that the initial, open and delete dialogs and the print wizard share: the
+// filter boxes edtCPFCNPJ, edtNome and edtAnoCalendario over the grid of the index's declarations,
+// the check-digit rule, the restore-and-warn of a filter that finds nothing and, in the initial,
+// open and print lists, the type-ahead search of the grid. The delete list has a mark column
+// instead; neither it nor the print list has a limit of year. The number and year boxes keep
+// digits only, typed or pasted.
 class TListaDeclaracoes : public QWidget {
   Q_OBJECT
  public:
-  enum class Modo { Inicial, Abrir, Excluir };
+  enum class Modo { Inicial, Abrir, Excluir, Impressao };
 
   TListaDeclaracoes(Modo modo, TColecaoTolv& indice, QWidget* pai = nullptr);
   ~TListaDeclaracoes() override;
@@ -84,7 +85,7 @@ class TListaDeclaracoes : public QWidget {
 
  private:
   FiltroDeclaracoes::Caixas caixas() const;
-  bool comLimite() const { return m_modo != Modo::Excluir; }
+  bool comLimite() const { return m_modo != Modo::Excluir && m_modo != Modo::Impressao; }
   void aoMarcar(int linha, bool comShift);
 
   Modo m_modo;

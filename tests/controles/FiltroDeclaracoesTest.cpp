@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "interface/FiltroDeclaracoes.h"
+#include "controles/FiltroDeclaracoes.h"
 #include "suporte/QtGtest.h"
 
 namespace {

@@ -1,4 +1,4 @@
-#include "interface/AparenciaDialogo.h"
+#include "controles/AparenciaDialogo.h"
 
 #include <QAbstractItemView>
 #include <QDialog>

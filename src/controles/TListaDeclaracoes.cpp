@@ -1,4 +1,4 @@
-#include "interface/TListaDeclaracoes.h"
+#include "controles/TListaDeclaracoes.h"
 
 #include <QGridLayout>
 #include <QHeaderView>
@@ -8,11 +8,12 @@
 #include <QMouseEvent>
 #include <QStyledItemDelegate>
 #include <QTimer>
+#include <QValidator>
 #include <QVBoxLayout>
 
 #include "controles/PaletaTolv.h"
-#include "interface/AparenciaDialogo.h"
-#include "interface/TModeloListaDeclaracoes.h"
+#include "controles/AparenciaDialogo.h"
+#include "controles/TModeloListaDeclaracoes.h"
 #include "nucleo/CaixaMensagem.h"
 #include "nucleo/TColecaoTolv.h"
 #include "plataforma/gui/GuardaEventos.h"
@@ -23,6 +24,28 @@ namespace {
 constexpr qint64 kPausaBusca = 864;
 // The system colour of an inactive caption's text.
 constexpr QRgb kTextoInativo = 0x808080;
+
+// The number and year boxes: what is pasted keeps its digits only, as typed keys do, up to the
+// box's digits (a number pasted with its mask fits).
+class ValidadorDigitos : public QValidator {
+ public:
+  ValidadorDigitos(int maximo, QObject* pai) : QValidator(pai), m_maximo(maximo) {}
+  State validate(QString& texto, int& posicao) const override {
+    QString digitos;
+    int antes = 0;
+    for (int i = 0; i < texto.size() && digitos.size() < m_maximo; ++i) {
+      if (texto[i] < u'0' || texto[i] > u'9') continue;
+      digitos += texto[i];
+      if (i < posicao) ++antes;
+    }
+    texto = digitos;
+    posicao = antes;
+    return Acceptable;
+  }
+
+ private:
+  int m_maximo;
+};
 
 QLabel* Rotulo(const QString& texto, QWidget* pai) {
   auto* r = new QLabel(texto, pai);
@@ -65,7 +88,6 @@ TListaDeclaracoes::TListaDeclaracoes(Modo modo, TColecaoTolv& indice, QWidget* p
     : QWidget(pai), m_modo(modo), m_indice(indice) {
   m_numero = new QLineEdit(this);
   m_numero->setObjectName(QStringLiteral("edtCPFCNPJ"));
-  m_numero->setMaxLength(14);
   m_numero->setToolTip(QStringLiteral("Informe CPF/CNPJ completo ou parcial para filtrar declarações"));
   m_nome = new QLineEdit(this);
   m_nome->setObjectName(QStringLiteral("edtNome"));
@@ -73,18 +95,27 @@ TListaDeclaracoes::TListaDeclaracoes(Modo modo, TColecaoTolv& indice, QWidget* p
   m_nome->setToolTip(QStringLiteral("Informe nome/nome empresarial completo ou parcial para filtrar declarações"));
   m_ano = new QLineEdit(this);
   m_ano->setObjectName(QStringLiteral("edtAnoCalendario"));
-  m_ano->setMaxLength(4);
   m_ano->setToolTip(QStringLiteral("Informe ano-calendário completo ou parcial para filtrar declarações"));
   for (QLineEdit* e : {m_numero, m_nome, m_ano}) AparenciaDialogo::PintaTexto(e);
   m_numero->installEventFilter(this);
   m_ano->installEventFilter(this);
+  // Room for a pasted mask; the validator keeps 14 and 4 digits.
+  m_numero->setMaxLength(18);
+  m_numero->setValidator(new ValidadorDigitos(14, m_numero));
+  m_ano->setMaxLength(10);
+  m_ano->setValidator(new ValidadorDigitos(4, m_ano));
 
   m_grade = new TGradeListaDeclaracoes(this);
-  m_grade->setObjectName(modo == Modo::Abrir ? QStringLiteral("DBGrDeclaracao") : QStringLiteral("DBGrContribu"));
+  m_grade->setObjectName(modo == Modo::Abrir || modo == Modo::Impressao ? QStringLiteral("DBGrDeclaracao")
+                                                                      : QStringLiteral("DBGrContribu"));
   m_grade->setToolTip(modo == Modo::Excluir
                           ? QStringLiteral("Clique na caixa de verificação para selecionar as declarações que deseja excluir")
-                          : QStringLiteral("Selecione a declaração que deseja abrir"));
-  m_grade->setProperty("contextoAjuda", modo == Modo::Excluir ? 11020 : modo == Modo::Abrir ? 11010 : 11000);
+                      : modo == Modo::Impressao ? QStringLiteral("Selecione a declaração que deseja imprimir")
+                                                : QStringLiteral("Selecione a declaração que deseja abrir"));
+  m_grade->setProperty("contextoAjuda", modo == Modo::Excluir      ? 11020
+                                        : modo == Modo::Abrir     ? 11010
+                                        : modo == Modo::Impressao ? 12600
+                                                                  : 11000);
   m_modelo = new TModeloListaDeclaracoes(indice, modo == Modo::Excluir, this);
   m_grade->setModel(m_modelo);
   m_grade->setSelectionBehavior(QAbstractItemView::SelectRows);

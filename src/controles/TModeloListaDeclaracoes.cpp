@@ -1,4 +1,4 @@
-#include "interface/TModeloListaDeclaracoes.h"
+#include "controles/TModeloListaDeclaracoes.h"
 
 #include <QBrush>
 #include <QColor>

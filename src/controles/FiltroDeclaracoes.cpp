@@ -1,4 +1,4 @@
-#include "interface/FiltroDeclaracoes.h"
+#include "controles/FiltroDeclaracoes.h"
 
 #include "nucleo/Cnpj.h"
 #include "nucleo/Cpf.h"

@@ -8,7 +8,7 @@
 #include <memory>
 #include <vector>
 
-#include "interface/FiltroDeclaracoes.h"
+#include "controles/FiltroDeclaracoes.h"
 
 class TColecao;
 namespace bd {
