@@ -34,6 +34,7 @@
 #include "nucleo/TTolv.h"
 #include "nucleo/UtilTexto.h"
 #include "suporte/CaixaMensagemFalsa.h"
+#include "suporte/GuardaPrograma.h"
 #include "suporte/PastaProgramaTemp.h"
 #include "suporte/QtGtest.h"
 
@@ -56,7 +57,6 @@ class JanelaComAcoes : public testing::Test {
     TipoImpressao = 0;
     PontosEntrada::doPrograma() = PontosEntrada{};
     DialogosDeclaracao::DefineAssistenteImportacao({});
-    TColecao::DefineEncerramento([] { throw std::runtime_error("fim do processo"); });
     PassosPrincipal passos;
     indice.Conecta(passos);
     passos.registraPaginas = [this](TFrDeclaracao& conteiner) { RegistraPaginasFalsas(conteiner, diario); };
@@ -73,7 +73,6 @@ class JanelaComAcoes : public testing::Test {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     indice.FecharColecoes();
     TColecao::FechaConexoes();
-    TColecao::DefineEncerramento({});
     FalhaBanco = FalhaBancoIndice = false;
     AcaoEmAndamento = false;
     TipoImpressao = 0;
@@ -109,6 +108,7 @@ class JanelaComAcoes : public testing::Test {
 
   PastaProgramaTemp pasta{true};
   CaixaMensagemFalsa caixa;
+  GuardaPrograma guarda;
   AmbienteFalso ambiente;
   QStringList diario;
   IndicePrincipal indice;

@@ -593,6 +593,7 @@ void NucleoTransacao::inicia() {
     tra = conexao->att->startTransaction(st.get(), unsigned(tpb.size()),
                                          reinterpret_cast<const unsigned char*>(tpb.constData()));
   });
+  alterada = false;
 }
 
 namespace {
@@ -607,6 +608,7 @@ void NucleoTransacao::commit() {
     tra->commit(st.get());  // releases the handle on success
   });
   tra = nullptr;
+  alterada = false;
 }
 
 void NucleoTransacao::prepara() {
@@ -624,6 +626,7 @@ void NucleoTransacao::commitRetendo() {
     Status st;
     tra->commitRetaining(st.get());
   });
+  alterada = false;
 }
 
 void NucleoTransacao::rollback() {
@@ -634,6 +637,7 @@ void NucleoTransacao::rollback() {
     tra->rollback(st.get());
   });
   tra = nullptr;
+  alterada = false;
 }
 
 void NucleoTransacao::rollbackRetendo() {
@@ -642,6 +646,7 @@ void NucleoTransacao::rollbackRetendo() {
     Status st;
     tra->rollbackRetaining(st.get());
   });
+  alterada = false;
 }
 
 void NucleoTransacao::descarta() noexcept {
@@ -651,6 +656,7 @@ void NucleoTransacao::descarta() noexcept {
   tra->rollback(st.get());
   if (st.falhou()) tra->release();
   tra = nullptr;
+  alterada = false;
 }
 
 void NucleoTransacao::avisaFim() noexcept {
