@@ -326,23 +326,16 @@ bool TColecao::TentaAbrirDataSet(bd::Consulta& consulta) {
   return false;
 }
 
-void TColecao::ConfirmaTransacao() {
-  EncerraTransacao(m_transacao, &bd::Transacao::commit, true);
-  m_alterou = false;
-}
+void TColecao::ConfirmaTransacao() { EncerraDaColecao(&bd::Transacao::commit, true); }
 
-void TColecao::ConfirmaTransacaoRetendo() {
-  EncerraTransacao(m_transacao, &bd::Transacao::commitRetendo, true);
-  m_alterou = false;
-}
+void TColecao::ConfirmaTransacaoRetendo() { EncerraDaColecao(&bd::Transacao::commitRetendo, true); }
 
-void TColecao::DesfazTransacao() {
-  EncerraTransacao(m_transacao, &bd::Transacao::rollback, false);
-  m_alterou = false;
-}
+void TColecao::DesfazTransacao() { EncerraDaColecao(&bd::Transacao::rollback, false); }
 
-void TColecao::DesfazTransacaoRetendo() {
-  EncerraTransacao(m_transacao, &bd::Transacao::rollbackRetendo, false);
+void TColecao::DesfazTransacaoRetendo() { EncerraDaColecao(&bd::Transacao::rollbackRetendo, false); }
+
+void TColecao::EncerraDaColecao(void (bd::Transacao::*operacao)(), bool confirma) {
+  EncerraTransacao(m_transacao, operacao, confirma);
   m_alterou = false;
 }
 

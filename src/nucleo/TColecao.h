@@ -30,7 +30,7 @@ extern bool FalhaBanco;
 // failure flag is set afterwards it prepares its statements. It implements AbreConsulta.
 //
 // Its user commits: Confirma at the end of a use (and of each batch). A collection that goes
-// without it rolls back what its transaction still holds uncommitted.
+// without it rolls back what it wrote and left uncommitted.
 class TColecao {
  public:
   TColecao();
@@ -168,6 +168,8 @@ class TColecao {
   std::weak_ptr<bd::Transacao* const> m_referenciaTransacao;
 
   bd::Transacao* TransacaoDaConsulta(const bd::Consulta& consulta) const;
+  // EncerraTransacao on the declaration-side transaction: nothing of this collection is left pending.
+  void EncerraDaColecao(void (bd::Transacao::*operacao)(), bool confirma);
   void AtualizaVersaoDeclaracaoEm(bd::Transacao& transacao);
   // Reads the version row; an unusable version is reported once (while the side's flag is clear)
   // and marks the side. True when the version allows the upgrade to run.
