@@ -270,6 +270,7 @@ int main(int argc, char** argv) {
       tDireto += nua.Termina();
       // The last commit and the summary come when the batch ends.
       relogio.start();
+      lote->Confirma();
       lote.reset();
       segundos += Segundos(relogio);
       const double taxaDireta = kLinhas / tDireto;

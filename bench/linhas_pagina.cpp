@@ -116,6 +116,7 @@ int main(int argc, char** argv) {
       Preenche(linha, i, "0561");
       lote->Grava(linha);
     }
+    lote->Confirma();
     lote.reset();
     std::printf("declaração gerada: %d linhas em %.1f s\n", kLinhas, Segundos(relogio));
   }

@@ -212,6 +212,7 @@ int main(int argc, char** argv) {
           valores.Inclui(v);
         }
       }
+      remessas.Confirma();
     }
     const double guardar = Segundos(relogio);
     const double guardarDireto = GuardaDireto(direto);

@@ -19,6 +19,7 @@
 #include "nucleo/CaixaMensagem.h"
 #include "nucleo/TColecao.h"
 #include "plataforma/gui/AplicacaoGuardada.h"
+#include "plataforma/gui/GuardaEventos.h"
 #include "plataforma/gui/ImpressorasSistema.h"
 #include "plataforma/sistema/Impressoras.h"
 #include "interface/TTolv2014.h"
@@ -102,5 +103,9 @@ int main(int argc, char** argv) {
     QString titulo;
     if (TTzuqTree* arvore = TTzuqTree::Instancia()) arvore->SelecionaNo(codigo, titulo);
   });
-  return programa.executa();
+  int status = 1;
+  // Before the event loop runs (the index opened at start) a fatal failure of the database ends
+  // the program as it does inside the loop.
+  GuardaEventos::executa([&] { status = programa.executa(); });
+  return status;
 }

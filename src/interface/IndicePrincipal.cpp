@@ -61,6 +61,8 @@ void IndicePrincipal::AtualizaIndice() {
 
 void IndicePrincipal::FecharColecoes() {
   if (!m_colecao) return;
+  // The end of the index's use: what it holds is kept (a refusal is reported as its own are).
+  m_colecao->Confirma();
   m_colecao.reset();
   try {
     TColecao::GetBancoIndice()->desconecta();

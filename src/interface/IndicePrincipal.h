@@ -25,8 +25,8 @@ class IndicePrincipal {
   // collections. This object must outlive the steps.
   void Conecta(PassosPrincipal& passos);
 
-  // Created on first use: connects the index database and checks its version; a failure sets
-  // FalhaBancoIndice and reports itself.
+  // Created on first use: connects the index database and checks its version; a failure marks
+  // FalhaBancoIndice and is reported, or raised to the guard when it ends the program.
   TColecaoTolv& GetColecaoTolv();
   bool IndiceVazio();
   void AtualizaIndice();

@@ -24,6 +24,7 @@
 #include "nucleo/Cnpj.h"
 #include "nucleo/Cpf.h"
 #include "nucleo/DragMonetario.h"
+#include "nucleo/EFalhaBanco.h"
 #include "nucleo/TColecao.h"
 #include "nucleo/TResumo.h"
 #include "nucleo/TTolv.h"
@@ -317,9 +318,16 @@ void TFrResumo::FrameEnter() {
   m_grade->hide();
   // What the recalculation or the lines pages stored since the last entry.
   try {
-    m_transacao->commitRetendo();
-  } catch (const bd::ErroBanco&) {
-    // The next reading reports it.
+    if (m_transacao->ativa()) m_transacao->commitRetendo();
+  } catch (const bd::ErroBanco& e) {
+    // Told as the page's readings are, marking the run; the lists are not read over a refused commit.
+    AvisaFalhaBanco(EFalhaBanco(QStringLiteral("Não foi possível salvar as alterações. Mensagem retornada: ") +
+                                    e.mensagem(),
+                                EFalhaBanco::Lado::Declaracao, false));
+    linhas->Limpa();
+    codigos->Limpa();
+    m_grade->show();
+    return;
   }
 
   if (detalhe) {

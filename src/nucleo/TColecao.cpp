@@ -3,12 +3,11 @@
 #include <QFile>
 
 #include <algorithm>
-#include <cstdlib>
 #include <exception>
 #include <new>
 #include <vector>
 
-#include "nucleo/CaixaMensagem.h"
+#include "nucleo/EFalhaBanco.h"
 #include "nucleo/Erros.h"
 #include "plataforma/bd/Conexao.h"
 #include "plataforma/bd/ErroBanco.h"
@@ -25,15 +24,11 @@ std::unique_ptr<bd::Conexao> g_indice;
 std::unique_ptr<bd::Conexao> g_declaracao;
 // Declaration connections replaced by ConectaBancoModelo: collections may still hold them.
 std::vector<std::unique_ptr<bd::Conexao>> g_substituidas;
-TColecao::Encerramento g_encerramento;
+
+using Lado = EFalhaBanco::Lado;
 
 const QString kVersaoIncompativel =
     QStringLiteral("A versão do banco de dados é incompatível com esta versão do programa.");
-
-[[noreturn]] void encerra() {
-  if (g_encerramento) g_encerramento();
-  std::_Exit(1);
-}
 
 // The shared connections live to the end of the program: they close before the database layer's
 // own state goes, whichever way the program ends.
@@ -61,60 +56,41 @@ bool rodaAtualizacao(bd::Transacao& transacao, const QString& sql) {
   }
 }
 
+QString mensagemSalvar(const QString& motivo) {
+  return QStringLiteral("Não foi possível salvar as alterações. Mensagem retornada: ") + motivo;
+}
+
 }  // namespace
 
-TColecao::TColecao() : m_excecoesNaCriacao(std::uncaught_exceptions()) { m_consultaAtual = &m_consultaLista; }
+TColecao::TColecao() { m_consultaAtual = &m_consultaLista; }
 
-TColecao::~TColecao() { EncerraComTransacao(true); }
+TColecao::~TColecao() { DesfazPendente(true); }
 
-void TColecao::EncerraComTransacao(bool retendo) noexcept {
-  if (m_encerrada) return;
+void TColecao::DesfazPendente(bool retendo) noexcept {
+  if (m_desfeita) return;
+  m_desfeita = true;
   // The transaction may belong to an object that is already gone.
   const auto viva = m_referenciaTransacao.lock();
   m_transacao = viva ? *viva : nullptr;
-  if (retendo)
-    Encerra([this] { TColecao::ConfirmaTransacaoRetendo(); }, [this] { TColecao::DesfazTransacaoRetendo(); });
-  else
-    Encerra([this] { TColecao::ConfirmaTransacao(); }, [this] { TColecao::DesfazTransacao(); });
-}
-
-void TColecao::Encerra(const std::function<void()>& fim, const std::function<void()>& desfaz) noexcept {
-  m_encerrada = true;
-  const bool desfazendo = std::uncaught_exceptions() > m_excecoesNaCriacao;
-  try {
+  // The declaration-side transaction may be shared: only what this collection left is undone.
+  for (bd::Transacao* tr : {m_alterou ? m_transacao : nullptr, m_transacaoIndice.get()}) {
+    if (!tr || !tr->pendente()) continue;
     try {
-      (desfazendo ? desfaz : fim)();
-    } catch (const std::exception& e) {
-      // A failure the policy did not see (a value the database refuses, say) goes the same way.
-      const QString motivo = QString::fromUtf8(e.what());
-      FalhaBanco = true;
-      FalhaFatal(desfazendo ? TErro::FormataMensagem(304, motivo)
-                            : QStringLiteral("Não foi possível salvar as alterações. Mensagem retornada: ") + motivo);
+      retendo ? tr->rollbackRetendo() : tr->rollback();
+    } catch (const bd::ErroBanco& e) {
+      // Nothing can be raised from here: the program's handler takes it as it takes a raised one.
+      // The index collection's own transactions never end the process.
+      AvisaFalhaBanco(EFalhaBanco(TErro::FormataMensagem(304, e.mensagem()),
+                                  tr == m_transacaoIndice.get() ? Lado::Indice : Lado::Declaracao, !EhColecaoIndice()));
     }
-  } catch (...) {
-    // Only the exit hook of the tests returns, by raising, and only after the failure was shown:
-    // a destructor cannot pass it on.
   }
 }
+
+void TColecao::Confirma() { ConfirmaTransacaoRetendo(); }
 
 QString TColecao::ArquivoIndice() { return Pastas::dados() + QStringLiteral("/Tolv.FDB"); }
 
 QString TColecao::ArquivoModelo() { return Pastas::dados() + QStringLiteral("/TOLV2014PD.FDB"); }
-
-TColecao::Encerramento TColecao::DefineEncerramento(Encerramento fim) {
-  Encerramento anterior = std::move(g_encerramento);
-  g_encerramento = std::move(fim);
-  return anterior;
-}
-
-void TColecao::MostraErro(const QString& mensagem) {
-  TErro::MostraTexto(mensagem, TipoMensagem::Erro, 0, TErro::kBotaoOk);
-}
-
-void TColecao::FalhaFatal(const QString& mensagem) {
-  MostraErro(mensagem);
-  encerra();
-}
 
 bd::Conexao* TColecao::GetBancoIndice() {
   if (!g_indice) {
@@ -123,9 +99,7 @@ bd::Conexao* TColecao::GetBancoIndice() {
     try {
       g_indice->conecta();
     } catch (const bd::ErroBanco& e) {
-      if (!FalhaBancoIndice) MostraErro(mensagemConexao(g_indice->arquivo(), e.mensagem()));
-      FalhaBancoIndice = true;
-      encerra();
+      throw EFalhaBanco(mensagemConexao(g_indice->arquivo(), e.mensagem()), Lado::Indice, true, !FalhaBancoIndice);
     }
   }
   return g_indice.get();
@@ -140,8 +114,7 @@ void TColecao::ConectaBancoModelo() {
   try {
     g_declaracao->conecta();
   } catch (const bd::ErroBanco& e) {
-    FalhaBanco = true;
-    FalhaFatal(mensagemConexao(g_declaracao->arquivo(), e.mensagem()));
+    throw EFalhaBanco(mensagemConexao(g_declaracao->arquivo(), e.mensagem()), Lado::Declaracao);
   }
 }
 
@@ -150,8 +123,7 @@ std::unique_ptr<bd::Conexao> TColecao::CriaConexaoModelo() {
   try {
     conexao->conecta();
   } catch (const bd::ErroBanco& e) {
-    FalhaBanco = true;
-    FalhaFatal(mensagemConexao(conexao->arquivo(), e.mensagem()));
+    throw EFalhaBanco(mensagemConexao(conexao->arquivo(), e.mensagem()), Lado::Declaracao);
   }
   return conexao;
 }
@@ -175,9 +147,7 @@ void TColecao::ConectarBancoIndice() {
       g_indice->conecta();
     }
   } catch (const bd::ErroBanco& e) {
-    if (!FalhaBancoIndice) MostraErro(mensagemConexao(arquivo, e.mensagem()));
-    FalhaBancoIndice = true;
-    encerra();
+    throw EFalhaBanco(mensagemConexao(arquivo, e.mensagem()), Lado::Indice, true, !FalhaBancoIndice);
   }
   m_bancoIndice = g_indice.get();
   m_transacaoIndice->defineConexao(m_bancoIndice);
@@ -216,8 +186,7 @@ void TColecao::AbrirBancoDeclaracao(const QString& arquivo, bool forcaCopia) {
       try {
         g_declaracao->conecta();
       } catch (const bd::ErroBanco& e) {
-        FalhaBanco = true;
-        FalhaFatal(mensagemConexao(caminho, e.mensagem()));
+        throw EFalhaBanco(mensagemConexao(caminho, e.mensagem()), Lado::Declaracao);
       }
     }
   } else {
@@ -236,8 +205,7 @@ void TColecao::AbrirBancoDeclaracao(const QString& arquivo, bool forcaCopia) {
       g_declaracao->defineArquivo(caminho);
       g_declaracao->conecta();
     } catch (const bd::ErroBanco& e) {
-      if (repontando) FalhaBanco = true;
-      FalhaFatal(mensagemConexao(caminho, e.mensagem()));
+      throw EFalhaBanco(mensagemConexao(caminho, e.mensagem()), repontando ? Lado::Declaracao : Lado::Nenhum);
     }
   }
   m_bancoDeclaracao = g_declaracao.get();
@@ -251,11 +219,10 @@ void TColecao::DefineTransacao(bd::Transacao* transacao) {
   if (m_transacao && m_bancoDeclaracao) m_transacao->defineConexao(m_bancoDeclaracao);
 }
 
-bool TColecao::LeVersao(bd::Transacao& transacao, bool& falha, bool declaracao) {
-  auto avisa = [&falha] {
-    if (!falha) MostraErro(kVersaoIncompativel);
-    falha = true;
-  };
+bool TColecao::LeVersao(bd::Transacao& transacao, bool declaracao) {
+  const Lado lado = declaracao ? Lado::Declaracao : Lado::Indice;
+  auto marcado = [declaracao] { return declaracao ? FalhaBanco : FalhaBancoIndice; };
+  auto avisa = [&] { AvisaFalhaBanco(EFalhaBanco(kVersaoIncompativel, lado, false, !marcado())); };
   try {
     bd::Consulta versao(transacao, QStringLiteral("SELECT * FROM VERSAO"));
     versao.abre();
@@ -271,14 +238,13 @@ bool TColecao::LeVersao(bd::Transacao& transacao, bool& falha, bool declaracao) 
     m_versao = lida;
     if (declaracao) m_geracao = geracao;
     return true;  // also after a wrong year: the row is still upgraded
-  } catch (const std::exception&) {
-    avisa();
-    encerra();
+  } catch (const bd::ErroBanco&) {
+    throw EFalhaBanco(kVersaoIncompativel, lado, true, !marcado());
   }
 }
 
 void TColecao::VerificaVersaoIndice() {
-  if (LeVersao(*m_transacaoIndice, FalhaBancoIndice, false)) AtualizaVersaoIndice();
+  if (LeVersao(*m_transacaoIndice, false)) AtualizaVersaoIndice();
 }
 
 void TColecao::VerificaVersaoDeclaracao() {
@@ -288,15 +254,19 @@ void TColecao::VerificaVersaoDeclaracao() {
     propria = std::make_unique<bd::Transacao>(*m_bancoDeclaracao);
     transacao = propria.get();
   }
-  if (!LeVersao(*transacao, FalhaBanco, true)) return;
+  if (!LeVersao(*transacao, true)) return;
   AtualizaVersaoDeclaracaoEm(*transacao);
   // Without a transaction of the collection the upgrade ran in one of its own: keep it.
-  if (propria && propria->ativa()) {
-    try {
-      propria->commit();
-    } catch (const bd::ErroBanco&) {
-      // Not kept: tried again at the next check.
-    }
+  if (propria) ConfirmaAtualizacao(*propria);
+}
+
+void TColecao::ConfirmaAtualizacao(bd::Transacao& tr) {
+  if (!tr.ativa()) return;
+  try {
+    tr.commitRetendo();
+  } catch (const bd::ErroBanco& e) {
+    // Told, and the work goes on: an upgrade not kept runs again at the next check.
+    AvisaFalhaBanco(EFalhaBanco(mensagemSalvar(e.mensagem()), Lado::Nenhum, false));
   }
 }
 
@@ -313,13 +283,7 @@ void TColecao::AtualizaVersaoIndice() {
   if (m_versao == 140) return;
   bd::Transacao& tr = *m_transacaoIndice;
   if (m_versao < 120 && AtualizaCodigosRetencao(tr)) {
-    if (rodaAtualizacao(tr, QStringLiteral("UPDATE VERSAO\nSET VERSAO = 120,\nANO = 2014;")) && tr.ativa()) {
-      try {
-        tr.commitRetendo();
-      } catch (const bd::ErroBanco&) {
-        // Not kept: tried again at the next check.
-      }
-    }
+    if (rodaAtualizacao(tr, QStringLiteral("UPDATE VERSAO\nSET VERSAO = 120,\nANO = 2014;"))) ConfirmaAtualizacao(tr);
   }
 }
 
@@ -328,19 +292,11 @@ void TColecao::AtualizaVersaoDeclaracao() {
 }
 
 void TColecao::AtualizaVersaoDeclaracaoEm(bd::Transacao& tr) {
-  auto confirma = [&] {
-    if (!tr.ativa()) return;
-    try {
-      tr.commitRetendo();
-    } catch (const bd::ErroBanco&) {
-      // Not kept: tried again at the next check.
-    }
-  };
   if (m_geracao.isEmpty() && rodaAtualizacao(tr, QStringLiteral("UPDATE VERSAO \nSET GERACAO = 'Versão 1.5';")))
-    confirma();
+    ConfirmaAtualizacao(tr);
   if (m_versao != 140 && m_versao < 120 && AtualizaCodigosRetencao(tr) &&
       rodaAtualizacao(tr, QStringLiteral("UPDATE VERSAO\nSET VERSAO = 140")))
-    confirma();
+    ConfirmaAtualizacao(tr);
 }
 
 bool TColecao::ExecutaProcedure(bd::Procedimento& procedimento) {
@@ -348,8 +304,9 @@ bool TColecao::ExecutaProcedure(bd::Procedimento& procedimento) {
   try {
     procedimento.executa();
   } catch (const bd::ErroBanco& e) {
-    FalhaFatal(QStringLiteral("Não foi possível executar a procedure ") + procedimento.nome() +
-               QStringLiteral(". Mensagem retornada: ") + e.mensagem());
+    throw EFalhaBanco(QStringLiteral("Não foi possível executar a procedure ") + procedimento.nome() +
+                          QStringLiteral(". Mensagem retornada: ") + e.mensagem(),
+                      Lado::Nenhum);
   }
   return true;
 }
@@ -359,9 +316,10 @@ bool TColecao::ExecutaConsulta(bd::Consulta& consulta) {
   try {
     consulta.executa();
   } catch (const bd::ErroBanco& e) {
-    (EhColecaoIndice() ? FalhaBancoIndice : FalhaBanco) = true;
-    FalhaFatal(QStringLiteral("Não foi possível executar a consulta. Mensagem retornada: ") + e.mensagem());
+    throw EFalhaBanco(QStringLiteral("Não foi possível executar a consulta. Mensagem retornada: ") + e.mensagem(),
+                      EhColecaoIndice() ? Lado::Indice : Lado::Declaracao);
   }
+  m_alterou = true;
   return true;
 }
 
@@ -385,8 +343,7 @@ bool TColecao::AbreDataSet(bd::Consulta& consulta) {
                  QStringLiteral(".\rO programa será fechado automaticamente. Por favor entrar em contato com o "
                                 "suporte Tolv.");
   }
-  (EhColecaoIndice() ? FalhaBancoIndice : FalhaBanco) = true;
-  FalhaFatal(mensagem);
+  throw EFalhaBanco(mensagem, EhColecaoIndice() ? Lado::Indice : Lado::Declaracao);
 }
 
 bool TColecao::TentaAbrirDataSet(bd::Consulta& consulta) {
@@ -394,50 +351,57 @@ bool TColecao::TentaAbrirDataSet(bd::Consulta& consulta) {
   const QString memoria = QStringLiteral(
       "Recurso de Memória insuficiente para esta operação. Esta execução do sistema está instável. Deve-se "
       "obrigatóriamente reiniciar o programa. Mensagem retornada: ");
+  QString mensagem;
   try {
     consulta.abre();
     return true;
   } catch (const std::bad_alloc& e) {
-    MostraErro(memoria + QString::fromUtf8(e.what()));
+    mensagem = memoria + QString::fromUtf8(e.what());
   } catch (const bd::ErroBanco& e) {
-    MostraErro(e.faltaMemoria() ? memoria + e.mensagem()
-                                : QStringLiteral("Não foi possível abrir a consulta. Mensagem retornada: ") + e.mensagem());
+    mensagem = e.faltaMemoria() ? memoria + e.mensagem()
+                                : QStringLiteral("Não foi possível abrir a consulta. Mensagem retornada: ") + e.mensagem();
   }
-  FalhaBanco = true;
+  AvisaFalhaBanco(EFalhaBanco(mensagem, Lado::Declaracao, false));
   return false;
 }
 
-void TColecao::ConfirmaTransacao() { EncerraTransacao(m_transacao, &bd::Transacao::commit, true); }
+void TColecao::ConfirmaTransacao() { EncerraDaColecao(&bd::Transacao::commit, true); }
 
-void TColecao::ConfirmaTransacaoRetendo() { EncerraTransacao(m_transacao, &bd::Transacao::commitRetendo, true); }
+void TColecao::ConfirmaTransacaoRetendo() { EncerraDaColecao(&bd::Transacao::commitRetendo, true); }
 
-void TColecao::DesfazTransacao() { EncerraTransacao(m_transacao, &bd::Transacao::rollback, false); }
+void TColecao::DesfazTransacao() { EncerraDaColecao(&bd::Transacao::rollback, false); }
 
-void TColecao::DesfazTransacaoRetendo() { EncerraTransacao(m_transacao, &bd::Transacao::rollbackRetendo, false); }
+void TColecao::DesfazTransacaoRetendo() { EncerraDaColecao(&bd::Transacao::rollbackRetendo, false); }
+
+void TColecao::EncerraDaColecao(void (bd::Transacao::*operacao)(), bool confirma) {
+  EncerraTransacao(m_transacao, operacao, confirma);
+  m_alterou = false;
+}
 
 void TColecao::EncerraTransacao(bd::Transacao* transacao, void (bd::Transacao::*operacao)(), bool confirma) {
   if (!transacao || !transacao->ativa()) return;
   try {
     (transacao->*operacao)();
   } catch (const bd::ErroBanco& e) {
-    FalhaBanco = true;
-    FalhaFatal(confirma ? QStringLiteral("Não foi possível salvar as alterações. Mensagem retornada: ") + e.mensagem()
-                        : TErro::FormataMensagem(304, e.mensagem()));
+    throw EFalhaBanco(confirma ? mensagemSalvar(e.mensagem()) : TErro::FormataMensagem(304, e.mensagem()),
+                      Lado::Declaracao);
   }
 }
 
 void TColecao::IniciaTransacao() {
   if (!m_transacao) return;
+  // What follows is a write of this collection.
   if (m_transacao->ativa()) {
     ConfirmaTransacaoRetendo();
+    m_alterou = true;
     return;
   }
   try {
     m_transacao->inicia();
   } catch (const bd::ErroBanco& e) {
-    FalhaBanco = true;
-    FalhaFatal(TErro::FormataMensagem(305, e.mensagem()));
+    throw EFalhaBanco(TErro::FormataMensagem(305, e.mensagem()), Lado::Declaracao);
   }
+  m_alterou = true;
 }
 
 int TColecao::GetTotal() {
@@ -475,11 +439,11 @@ void TColecao::Atualiza() {
   m_consultaAtual->fecha();
   if (bd::Transacao* tr = TransacaoDaConsulta(*m_consultaAtual)) {
     EncerraTransacao(tr, &bd::Transacao::rollback, false);
+    if (tr == m_transacao) m_alterou = false;
     try {
       tr->inicia();
     } catch (const bd::ErroBanco& e) {
-      FalhaBanco = true;
-      FalhaFatal(TErro::FormataMensagem(305, e.mensagem()));
+      throw EFalhaBanco(TErro::FormataMensagem(305, e.mensagem()), Lado::Declaracao);
     }
   }
   AbreDataSet(*m_consultaAtual);

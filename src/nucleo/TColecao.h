@@ -22,17 +22,20 @@ extern bool FalhaBanco;
 // Base of every collection and data-access object. Owns the two process-wide connections
 // (the index DADOS/Tolv.FDB and the open declaration's database), checks and upgrades their
 // versions, and runs statements under one failure policy: a failing procedure, command,
-// opening, connection or transaction shows the database's message and ends the process at
-// once (through the exit hook), writing nothing more.
+// opening, connection or transaction raises a fatal EFalhaBanco, which the program's guard
+// shows before it ends the process; nothing here shows a message or ends the process.
 //
 // A subclass calls the constructor, then either ConectarBancoIndice (index collections) or
 // sets its declaration-side transaction (DefineTransacao) and AbrirBancoDeclaracao; when no
 // failure flag is set afterwards it prepares its statements. It implements AbreConsulta.
+//
+// Its user commits: Confirma at the end of a use (and of each batch). A collection that goes
+// without it rolls back what it wrote and left uncommitted.
 class TColecao {
  public:
   TColecao();
-  // EncerraComTransacao(true), unless the subclass ended already through Encerra: a subclass that
-  // overrides the transaction operations ends in its own destructor.
+  // DesfazPendente(true), unless the subclass did it already: one whose transaction is a member of
+  // its own calls it in its destructor.
   virtual ~TColecao();
   TColecao(const TColecao&) = delete;
   TColecao& operator=(const TColecao&) = delete;
@@ -56,27 +59,26 @@ class TColecao {
   static QString ArquivoIndice();   // <program folder>/DADOS/Tolv.FDB
   static QString ArquivoModelo();   // <program folder>/DADOS/TOLV2014PD.FDB
 
-  // What ends the process after a fatal failure has been shown; it must not return. The
-  // default is std::_Exit(1). Tests install one that throws. Returns the previous one.
-  using Encerramento = std::function<void()>;
-  static Encerramento DefineEncerramento(Encerramento fim);
-
   void ConectarBancoIndice();
   // Points the declaration connection at DADOS/<arquivo>, copying the template first when the
   // file is missing or a copy is forced; checks the version of a file that existed.
   virtual void AbrirBancoDeclaracao(const QString& arquivo, bool forcaCopia);
 
-  // False without running while FalhaBancoIndice is set; a failure is fatal.
+  // False without running while FalhaBancoIndice is set; a failure is fatal (EFalhaBanco).
   static bool ExecutaProcedure(bd::Procedimento& procedimento);
   bool ExecutaConsulta(bd::Consulta& consulta);
   bool AbreDataSet(bd::Consulta& consulta);
-  // Survives a failure: shows it, sets FalhaBanco and answers false.
+  // Survives a failure: reports it (AvisaFalhaBanco, the declaration side) and answers false.
   bool TentaAbrirDataSet(bd::Consulta& consulta);
 
   virtual void SetInterativo(bool interativo) { m_interativo = interativo; }
   bool GetInterativo() const { return m_interativo; }
   virtual void SetModoImportacao(bool modo) { m_modoImportacao = modo; }
   bool GetModoImportacao() const { return m_modoImportacao; }
+
+  // The end of a use, and of each batch: commits what the collection did (retaining the
+  // transaction), with whatever it stores when a use ends. A failure is fatal and raised here.
+  virtual void Confirma();
 
   // On the declaration-side transaction, when it exists and is active; failures are fatal.
   virtual void ConfirmaTransacao();
@@ -116,16 +118,10 @@ class TColecao {
   // before this base's destructor runs), bound to the declaration connection.
   void DefineTransacao(bd::Transacao* transacao);
 
-  // The end of a collection, run by a destructor: `fim` (the commit, and what the collection
-  // stores when it goes) in the ordinary way; `desfaz` (the rollback) when the collection goes
-  // because an exception is leaving the scope that made it, so that a half-done batch is not
-  // kept. Any failure of either goes through the failure policy, shown and then the end of the
-  // process, whether or not the policy saw it first; nothing is swallowed.
-  void Encerra(const std::function<void()>& fim, const std::function<void()>& desfaz) noexcept;
-  // The usual end through Encerra: commits the declaration-side transaction while it still exists
-  // (retaining or not), or rolls it back when the collection goes with an exception. Once only: a
-  // subclass whose transaction goes before this base calls it in its own destructor.
-  void EncerraComTransacao(bool retendo) noexcept;
+  // Run by destructors, once: rolls back (retaining or not) what this collection wrote on the
+  // declaration-side transaction (while it still exists) and left uncommitted, and what the index
+  // transaction holds uncommitted; nothing else. A failure goes to AvisaFalhaBanco as fatal.
+  void DesfazPendente(bool retendo) noexcept;
 
   void VerificaVersaoIndice();
   void VerificaVersaoDeclaracao();
@@ -146,13 +142,9 @@ class TColecao {
   bool PosicionaParaCarga(Movimento movimento);
   void AjustaFlagsCarga(Movimento movimento);
 
-  // Commits or rolls back (retaining or not) a transaction when it is active; a failure shows
-  // the save (confirma) or undo message, sets FalhaBanco and ends the process.
+  // Commits or rolls back (retaining or not) a transaction when it is active; a failure raises
+  // the save (confirma) or undo message as a fatal failure of the declaration side.
   static void EncerraTransacao(bd::Transacao* transacao, void (bd::Transacao::*operacao)(), bool confirma);
-
-  // Shows the message as an error, then ends the process.
-  [[noreturn]] static void FalhaFatal(const QString& mensagem);
-  static void MostraErro(const QString& mensagem);
 
   int m_total = -1;
   bd::Conexao* m_bancoDeclaracao = nullptr;
@@ -171,16 +163,23 @@ class TColecao {
   bool m_modoImportacao = false;
   int m_versao = -1;
   QString m_geracao;
+  // This collection wrote on the declaration-side transaction (IniciaTransacao, ExecutaConsulta,
+  // a batch save) since it last committed or rolled it back.
+  bool m_alterou = false;
 
  private:
   bd::Transacao* m_transacao = nullptr;  // set through DefineTransacao, read through GetTransacao
-  const int m_excecoesNaCriacao;         // exceptions in flight when the collection was made
-  bool m_encerrada = false;
+  bool m_desfeita = false;
   std::weak_ptr<bd::Transacao* const> m_referenciaTransacao;
 
   bd::Transacao* TransacaoDaConsulta(const bd::Consulta& consulta) const;
+  // EncerraTransacao on the declaration-side transaction: nothing of this collection is left pending.
+  void EncerraDaColecao(void (bd::Transacao::*operacao)(), bool confirma);
   void AtualizaVersaoDeclaracaoEm(bd::Transacao& transacao);
-  // Reads the version row; an unusable version is told once (while the flag is clear) and
-  // sets the flag. True when the version allows the upgrade to run.
-  bool LeVersao(bd::Transacao& transacao, bool& falha, bool declaracao);
+  // Reads the version row; an unusable version is reported once (while the side's flag is clear)
+  // and marks the side. True when the version allows the upgrade to run.
+  bool LeVersao(bd::Transacao& transacao, bool declaracao);
+  // Commits retaining what an upgrade ran; a refusal is reported and the work goes on (an upgrade
+  // not kept runs again at the next check).
+  static void ConfirmaAtualizacao(bd::Transacao& transacao);
 };

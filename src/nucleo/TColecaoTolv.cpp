@@ -9,6 +9,7 @@
 #include "nucleo/ArquivosDeclaracao.h"
 #include "nucleo/CursorEspera.h"
 #include "nucleo/EColecaoError.h"
+#include "nucleo/EFalhaBanco.h"
 #include "nucleo/ETolvError.h"
 #include "nucleo/TColecaoResumo.h"
 #include "nucleo/TResumo.h"
@@ -265,14 +266,13 @@ TColecaoTolv::TColecaoTolv() : m_transacaoDeclaracao(Parametros()) {
   } catch (const bd::ErroBanco& e) {
     // An index without the declarations' objects is as unusable as one of another version.
     m_procedimento.reset();
-    FalhaBancoIndice = true;
-    MostraErro(QStringLiteral("Não foi possível abrir a consulta. Mensagem retornada: ") + e.mensagem());
+    AvisaFalhaBanco(EFalhaBanco(QStringLiteral("Não foi possível abrir a consulta. Mensagem retornada: ") + e.mensagem(),
+                                EFalhaBanco::Lado::Indice, false));
   }
 }
 
-TColecaoTolv::~TColecaoTolv() {
-  Encerra([this] { ConfirmaTransacaoRetendo(); }, [this] { DesfazTransacaoRetendo(); });
-}
+// Before the declaration-side transaction goes with its member.
+TColecaoTolv::~TColecaoTolv() { DesfazPendente(true); }
 
 void TColecaoTolv::AbreConsulta(bd::Consulta& consulta) {
   consulta.fecha();
@@ -723,14 +723,18 @@ TColecaoTolv::Cabecalho TColecaoTolv::LeCabecalhoBanco(const QString& arquivo, T
   return Cabecalho::Lido;
 }
 
+EFalhaBanco::Lado TColecaoTolv::Marca(Lado lado) {
+  return lado == Lado::Indice ? EFalhaBanco::Lado::Indice : EFalhaBanco::Lado::Declaracao;
+}
+
 void TColecaoTolv::Opera(bd::Transacao* transacao, Lado lado, void (bd::Transacao::*operacao)(),
                          const QString& prefixo, int codigo) {
   if (!transacao || !transacao->ativa()) return;
   try {
     (transacao->*operacao)();
   } catch (const bd::ErroBanco& e) {
-    MostraErro(codigo ? TErro::FormataMensagem(codigo, e.mensagem()) : prefixo + e.mensagem());
-    (lado == Lado::Indice ? FalhaBancoIndice : FalhaBanco) = true;
+    AvisaFalhaBanco(EFalhaBanco(codigo ? TErro::FormataMensagem(codigo, e.mensagem()) : prefixo + e.mensagem(),
+                                Marca(lado), false));
   }
 }
 
@@ -754,8 +758,7 @@ void TColecaoTolv::Inicia(bd::Transacao& transacao, Lado lado) {
   try {
     transacao.inicia();
   } catch (const bd::ErroBanco& e) {
-    MostraErro(TErro::FormataMensagem(kFalhaIniciar, e.mensagem()));
-    (lado == Lado::Indice ? FalhaBancoIndice : FalhaBanco) = true;
+    AvisaFalhaBanco(EFalhaBanco(TErro::FormataMensagem(kFalhaIniciar, e.mensagem()), Marca(lado), false));
   }
 }
 

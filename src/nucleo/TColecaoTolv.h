@@ -5,6 +5,7 @@
 
 #include <memory>
 
+#include "nucleo/EFalhaBanco.h"
 #include "nucleo/TColecaoDe.h"
 #include "plataforma/bd/Transacao.h"
 
@@ -19,7 +20,8 @@ class TTolv;
 //
 // Loading a row through the navigation leaves the declaration connection where it is;
 // CarregaTolv points it at the loaded declaration's database. Failures of its own transactions
-// set FalhaBancoIndice or FalhaBanco and do not end the process; refusals are EColecaoError.
+// go to AvisaFalhaBanco, marking the index or the declaration side, and do not end the process;
+// refusals are EColecaoError.
 class TColecaoTolv : public TColecaoDe<TTolv> {
  public:
   TColecaoTolv();
@@ -78,8 +80,8 @@ class TColecaoTolv : public TColecaoDe<TTolv> {
   // check digits), has a nature other than 1 and 2: only public bodies share a root.
   bool ConflitoEstabelecimento(const QString& numero, const QString& ano);
 
-  // Index side first, then the declaration side; a failure is shown and sets the flag of its
-  // side.
+  // Index side first, then the declaration side; a failure is reported (AvisaFalhaBanco) with
+  // the side it marks, and the work goes on.
   void ConfirmaTransacao() override;
   void ConfirmaTransacaoRetendo() override;
   void DesfazTransacao() override;
@@ -108,12 +110,13 @@ class TColecaoTolv : public TColecaoDe<TTolv> {
  private:
   enum class Lado { Indice, Declaracao };
   // Keeps what both transactions hold as one change: the declaration side is prepared, the index
-  // commits, then the declaration side commits; a refusal of either rolls both back (shown, with
-  // the side's flag set). False when nothing was kept.
+  // commits, then the declaration side commits; a refusal of either rolls both back (reported,
+  // marking the side). False when nothing was kept.
   bool ConfirmaOsDois();
-  // Starts one transaction; a failure is shown and sets the side's flag.
+  // Starts one transaction; a failure is reported, marking the side.
   void Inicia(bd::Transacao& transacao, Lado lado);
-  // Runs one transaction operation; a failure shows the message and sets the side's flag.
+  static EFalhaBanco::Lado Marca(Lado lado);
+  // Runs one transaction operation; a failure is reported, marking the side.
   void Opera(bd::Transacao* transacao, Lado lado, void (bd::Transacao::*operacao)(), const QString& prefixo,
              int codigo);
   bool ListaAberta();

@@ -9,6 +9,7 @@
 
 #include "nucleo/CursorEspera.h"
 #include "nucleo/EColecaoError.h"
+#include "nucleo/EFalhaBanco.h"
 #include "nucleo/NiContribuinte.h"
 #include "nucleo/TColecaoCodigoRetencao.h"
 #include "nucleo/TColecaoResumo.h"
@@ -229,29 +230,32 @@ void TColecaoTolvItem::PreparaGravacao() {
 }
 
 TColecaoTolvItem::~TColecaoTolvItem() {
-  const bool lote = m_gravacao && !m_interativo;
-  Encerra(
-      [this, lote] {
-        if (m_modoLista)
-          ConfirmaTransacao();
-        else
-          ConfirmaTransacaoRetendo();
-        if (!lote) return;
-        bd::Consulta limpa(*GetTransacao(), QStringLiteral("DELETE FROM IMPITENS"));
-        ExecutaConsulta(limpa);
-        ConfirmaTransacaoRetendo();
-        GravaResumoDoAnexo();
-      },
-      [this, lote] {
-        if (m_modoLista)
-          DesfazTransacao();
-        else
-          DesfazTransacaoRetendo();
-        // The totals kept in memory took in saves that are gone: they wait for a recalculation.
-        if (!lote) return;
-        m_anexo->GetResumo().SetOk(0);
-        m_declaracao->GetResumoGeral().SetOk(0);
-      });
+  DesfazPendente(!m_modoLista);
+  // The totals kept in memory took in saves of a batch that never ended: they wait for a
+  // recalculation.
+  if (!m_lotePendente) return;
+  m_anexo->GetResumo().SetOk(0);
+  m_declaracao->GetResumoGeral().SetOk(0);
+}
+
+void TColecaoTolvItem::Confirma() {
+  if (m_modoLista)
+    ConfirmaTransacao();
+  else
+    ConfirmaTransacaoRetendo();
+  if (!m_gravacao || m_interativo) return;
+  // The end of a batch: the import's table emptied, the owner's summary stored. A refusal the
+  // statements' policy did not see (a prepare, a value the database refuses) fails as a commit.
+  try {
+    bd::Consulta limpa(*GetTransacao(), QStringLiteral("DELETE FROM IMPITENS"));
+    ExecutaConsulta(limpa);
+    ConfirmaTransacaoRetendo();
+    GravaResumoDoAnexo();
+  } catch (const bd::ErroBanco& e) {
+    throw EFalhaBanco(QStringLiteral("Não foi possível salvar as alterações. Mensagem retornada: ") + e.mensagem(),
+                      EFalhaBanco::Lado::Declaracao);
+  }
+  m_lotePendente = false;
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -908,6 +912,7 @@ uint8_t TColecaoTolvItem::Grava(TTolvItem& linha) {
   // Nothing ran (the index database is unusable): nothing was stored, and the line says so.
   if (!ExecutaProcedure(p)) return kNadaGravado;
   ++m_contador;
+  if (!m_interativo) m_lotePendente = m_alterou = true;
   if (!m_modoLista) m_janelas.FechaExtremos();
   const int resultado = p.saida(QStringLiteral("RESULTADO")).inteiro();
   const bd::Campo saida = p.saida(QStringLiteral("TOLV_ITEM_DK_OUT"));

@@ -33,7 +33,8 @@ class EDataInvalida : public std::runtime_error {
 // mode (one forward-only list of the section in the order of SetOrdem, each line with its child
 // values in the same row). Two ways of saving: interactive use (the default: each save looked up
 // first and committed) and batch use (SetInterativo(false) on a list-mode collection: saves sent
-// as inserts, committed every 50,001 saves and when the collection goes).
+// as inserts, committed every 50,001 saves and at Confirma, which ends the batch). A batch that
+// goes without Confirma is rolled back and leaves the summaries awaiting a recalculation.
 //
 // Works on the declaration's shared transaction; the declaration and the owner outlive the
 // collection.
@@ -54,6 +55,9 @@ class TColecaoTolvItem : public TColecao {
   // The read-only variant of the annex checks: no procedure, no delete statement.
   static std::unique_ptr<TColecaoTolvItem> CreateVerificacao(TTolv& declaracao, TTolvAnexo& anexo);
   ~TColecaoTolvItem() override;
+  // Commits (closing the list's cursors in list mode); in batch use also empties the import's
+  // table and stores the owner's summary. A failure is fatal and raised here.
+  void Confirma() override;
 
   // Takes effect at the next SetModoLista(true).
   void SetOrdem(uint8_t ordem) { m_ordem = ordem; }
@@ -211,6 +215,7 @@ class TColecaoTolvItem : public TColecao {
   NavegacaoJanelas m_janelas;
   ColunasResolvidas m_colunas;
   bool m_armazenadaLimpa = false;
+  bool m_lotePendente = false;  // a batch save since the last Confirma
   QDate m_ultimaData;
   QString m_textoUltimaData;
 };

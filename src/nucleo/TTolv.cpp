@@ -82,7 +82,7 @@ TTolv::~TTolv() {
   m_colecaoAnexo.reset();
   m_colecaoBeneficiario.reset();
   m_resumoGeral.reset();
-  // The lines collection stores its summary through the summaries collection when it goes.
+  // The owner's collections go before the summaries collection, which a batch's end stores through.
   LiberaColecoesDoDono();
   m_colecaoResumo.reset();
 }

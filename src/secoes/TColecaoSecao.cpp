@@ -26,8 +26,10 @@ TColecaoSecao::~TColecaoSecao() {
   // The statements go before their transaction, which is ended here as it goes with this object.
   m_procedimentos.clear();
   m_consultas.clear();
-  EncerraComTransacao(false);
+  DesfazPendente(false);
 }
+
+void TColecaoSecao::Confirma() { ConfirmaTransacao(); }
 
 void TColecaoSecao::AbreConsulta(bd::Consulta& consulta) { Abre(consulta); }
 

@@ -15,11 +15,13 @@
 //
 // Work that could not run (the index marked unusable, a failure flag set) is never answered as if
 // it had been done: writes raise EColecaoError 96 ("not saved") and reads 97, both with the table.
-// A failure of the engine is fatal, as for every collection. What is pending when the object goes
-// is committed, or rolled back when it goes with an exception.
+// A failure of the engine is fatal, as for every collection. Its user ends a use with Confirma;
+// what is pending when the object goes is rolled back.
 class TColecaoSecao : public TColecao {
  public:
   ~TColecaoSecao() override;
+  // Commits the object's transaction.
+  void Confirma() override;
 
  protected:
   // Needs an open declaration: raises std::logic_error otherwise.

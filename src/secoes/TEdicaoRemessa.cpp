@@ -74,14 +74,8 @@ void TEdicaoRemessa::Fecha() {
   m_nomePorNi.reset();
   m_totais.reset();
   m_excluiValores.reset();
-  // Everything saved was committed; what is left is reading.
-  if (m_transacao && m_transacao->ativa()) {
-    try {
-      m_transacao->commit();
-    } catch (...) {
-      // Nothing pending to lose: the transaction's destructor rolls back.
-    }
-  }
+  // Everything saved was committed where it was saved: what the transaction still holds, it rolls
+  // back as it goes.
   m_transacao.reset();
   m_codigos.clear();
   m_tipos.clear();

@@ -2,6 +2,7 @@
 
 #include <QFileInfo>
 
+#include "nucleo/EFalhaBanco.h"
 #include "plataforma/bd/Conexao.h"
 #include "plataforma/bd/Consulta.h"
 #include "plataforma/bd/ErroBanco.h"
@@ -34,7 +35,12 @@ void TzuqDAORemessa::Conecta() {
 
 TzuqDAORemessa::~TzuqDAORemessa() {
   // Before an own transaction goes with its member.
-  EncerraComTransacao(false);
+  DesfazPendente(false);
+}
+
+void TzuqDAORemessa::Confirma() {
+  m_gravacoes = 0;
+  ConfirmaTransacao();
 }
 
 bd::Procedimento& TzuqDAORemessa::Procedimento(std::unique_ptr<bd::Procedimento>& guardado, const QString& nome) {
@@ -43,9 +49,9 @@ bd::Procedimento& TzuqDAORemessa::Procedimento(std::unique_ptr<bd::Procedimento>
     try {
       novo->prepara();
     } catch (const bd::ErroBanco& e) {
-      FalhaBanco = true;
-      FalhaFatal(QStringLiteral("Não foi possível executar a procedure ") + nome +
-                 QStringLiteral(". Mensagem retornada: ") + e.mensagem());
+      throw EFalhaBanco(QStringLiteral("Não foi possível executar a procedure ") + nome +
+                            QStringLiteral(". Mensagem retornada: ") + e.mensagem(),
+                        EFalhaBanco::Lado::Declaracao);
     }
     guardado = std::move(novo);
   }

@@ -15,10 +15,10 @@ class Transacao;
 
 // Base of the data-access objects of the payments abroad: a transaction of its own
 // ("read_committed", "rec_version", "nowait") on the shared connection of the open declaration's
-// database, and the collections' failure policy (a failing statement or commit shows the
-// database's message and ends the process). Without an open declaration the object is not
-// connected: its reads find nothing and its writes do nothing. Whatever is still pending when it
-// is destroyed is committed, or rolled back when it goes with an exception.
+// database, and the collections' failure policy (a failing statement or commit is a fatal
+// EFalhaBanco). Without an open declaration the object is not connected: its reads find nothing
+// and its writes do nothing. Its user ends a use with Confirma; whatever is still pending when it
+// is destroyed is rolled back.
 //
 // Objects that write beneficiaries and their lines together in batch use share one transaction
 // (the constructor that takes another object): a line then sees its beneficiary before either is
@@ -27,9 +27,11 @@ class TzuqDAORemessa : public TColecao {
  public:
   ~TzuqDAORemessa() override;
   bool Conectado() const { return m_conectado; }
+  // Commits the transaction (the shared one, for an object on another's).
+  void Confirma() override;
 
   // Batch use (the import): the saves are committed together every kIntervaloConfirmacao saves
-  // and when the object goes, instead of one by one.
+  // and at Confirma, instead of one by one.
   static constexpr int kIntervaloConfirmacao = 50000;
 
  protected:

@@ -36,7 +36,6 @@ namespace {
 
 using gravacao_teste::DadosEntrega;
 using gravacao_teste::LeCaso;
-using verificacao_teste::FimDoProcesso;
 using verificacao_teste::SecoesFalsas;
 using verificacao_teste::ServicosFalsos;
 
@@ -58,7 +57,6 @@ class AssistGeracao : public testing::Test {
   void SetUp() override {
     FalhaBanco = FalhaBancoIndice = false;
     TFrResultTrans::SetCertificado(0);
-    TColecao::DefineEncerramento([] { throw FimDoProcesso{}; });
     ServicosVerificacao::Registra(&m_servicos);
     const QString pasta = DadosEntrega() + u'/' + kCaso;
     const auto caso = LeCaso(pasta);
@@ -96,7 +94,6 @@ class AssistGeracao : public testing::Test {
     m_tolv.LiberaItens();
     ServicosVerificacao::Registra(nullptr);
     TColecao::FechaConexoes();
-    TColecao::DefineEncerramento({});
   }
 
   TFoAssistGeracao& Abre() {
@@ -137,6 +134,7 @@ class AssistGeracao : public testing::Test {
   QTemporaryDir m_casa;
   UnidadesFalsas m_unidades{{Unidade{m_casa.path(), TipoUnidade::Fixa, QStringLiteral("casa"), true}}};
   CaixaMensagemFalsa m_caixa{ResultadoMensagem::Sim};
+  FalhasBancoRegistradas m_falhas;
   ServicosFalsos m_servicos;
   TErros m_erros;
   TTolv m_tolv;

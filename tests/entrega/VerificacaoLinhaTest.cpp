@@ -68,7 +68,6 @@ class ComLinha : public testing::Test {
 
   void SetUp() override {
     FalhaBanco = FalhaBancoIndice = false;
-    TColecao::DefineEncerramento([] { throw declaracao_teste::FimDoProcesso{}; });
     m_pasta.copiaBanco(QStringLiteral("Tolv.FDB"));
     m_pasta.copiaBanco(QStringLiteral("TOLV2014PD.FDB"), kBanco);
     m_tolv.GetContribuinte().SetNi(QStringLiteral("11444777000161"));
@@ -77,7 +76,6 @@ class ComLinha : public testing::Test {
   void TearDown() override {
     m_tolv.LiberaItens();
     TColecao::FechaConexoes();
-    TColecao::DefineEncerramento({});
   }
   void Roda(const QString& sql) { m_pasta.roda(kBanco, sql); }
 
@@ -92,6 +90,7 @@ class ComLinha : public testing::Test {
 
   PastaProgramaTemp m_pasta;
   CaixaMensagemFalsa m_caixa;
+  FalhasBancoRegistradas m_falhas;
   TTolv m_tolv;
 };
 

@@ -16,11 +16,10 @@
 #include "nucleo/TColecaoTolv.h"
 #include "nucleo/TTolv.h"
 #include "suporte/CaixaMensagemFalsa.h"
+#include "suporte/FalhasBancoRegistradas.h"
 #include "suporte/PastaProgramaTemp.h"
 
 namespace verificacao_teste {
-
-struct FimDoProcesso {};
 
 const QString kMatriz = QStringLiteral("11444777000161");
 const QString kFilial = QStringLiteral("11444777000242");
@@ -69,14 +68,8 @@ class SecoesFalsas : public ISecoesVerificacao {
 // of 2013 registered in the index as the program registers them.
 class ComIndice : public testing::Test {
  protected:
-  void SetUp() override {
-    FalhaBanco = FalhaBancoIndice = false;
-    TColecao::DefineEncerramento([] { throw FimDoProcesso{}; });
-  }
-  void TearDown() override {
-    TColecao::FechaConexoes();
-    TColecao::DefineEncerramento({});
-  }
+  void SetUp() override { FalhaBanco = FalhaBancoIndice = false; }
+  void TearDown() override { TColecao::FechaConexoes(); }
 
   // A company's declaration (nature 0 unless told) with the indicators given.
   void Cria(const QString& ni, int natureza = 0, bool fundos = false, bool processos = false,
@@ -111,6 +104,7 @@ class ComIndice : public testing::Test {
 
   PastaProgramaTemp m_pasta{true};
   CaixaMensagemFalsa m_caixa;
+  FalhasBancoRegistradas m_falhas;
   // Header values that Cria leaves alone.
   std::function<void(TTolv&)> m_ajusta;
 };

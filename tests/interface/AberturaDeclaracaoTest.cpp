@@ -30,6 +30,7 @@
 #include "nucleo/TTolv.h"
 #include "plataforma/bd/Conexao.h"
 #include "suporte/CaixaMensagemFalsa.h"
+#include "suporte/GuardaPrograma.h"
 #include "suporte/JanelaAtiva.h"
 #include "suporte/PastaProgramaTemp.h"
 #include "suporte/QtGtest.h"
@@ -77,7 +78,6 @@ class DeclaracaoNaJanela : public testing::Test {
   void SetUp() override {
     QApplication::setQuitOnLastWindowClosed(false);
     FalhaBanco = FalhaBancoIndice = false;
-    TColecao::DefineEncerramento([] { throw std::runtime_error("fim do processo"); });
     PassosPrincipal passos;
     indice.Conecta(passos);
     passos.registraPaginas = [this](TFrDeclaracao& conteiner) { RegistraPaginasFalsas(conteiner, diario); };
@@ -93,7 +93,6 @@ class DeclaracaoNaJanela : public testing::Test {
     LiberaPaginas();
     indice.FecharColecoes();
     TColecao::FechaConexoes();
-    TColecao::DefineEncerramento({});
     FalhaBanco = FalhaBancoIndice = false;
   }
 
@@ -114,6 +113,7 @@ class DeclaracaoNaJanela : public testing::Test {
 
   PastaProgramaTemp pasta{true};
   CaixaMensagemFalsa caixa;
+  GuardaPrograma guarda;
   AmbienteFalso ambiente;
   QStringList diario;
   IndicePrincipal indice;

@@ -37,6 +37,7 @@
 #include "plataforma/sistema/ArquivoIni.h"
 #include "relatorios/gui/TFoAssistRelatorios.h"
 #include "suporte/CaixaMensagemFalsa.h"
+#include "suporte/GuardaPrograma.h"
 #include "suporte/PastaProgramaTemp.h"
 #include "suporte/QtGtest.h"
 
@@ -59,7 +60,6 @@ class JanelaComAcoes : public testing::Test {
     TipoImpressao = 0;
     PontosEntrada::doPrograma() = PontosEntrada{};
     DialogosDeclaracao::DefineAssistenteImportacao({});
-    TColecao::DefineEncerramento([] { throw std::runtime_error("fim do processo"); });
     PassosPrincipal passos;
     indice.Conecta(passos);
     passos.registraPaginas = [this](TFrDeclaracao& conteiner) { RegistraPaginasFalsas(conteiner, diario); };
@@ -76,7 +76,6 @@ class JanelaComAcoes : public testing::Test {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     indice.FecharColecoes();
     TColecao::FechaConexoes();
-    TColecao::DefineEncerramento({});
     FalhaBanco = FalhaBancoIndice = false;
     AcaoEmAndamento = false;
     TipoImpressao = 0;
@@ -99,6 +98,7 @@ class JanelaComAcoes : public testing::Test {
 
   PastaProgramaTemp pasta{true};
   CaixaMensagemFalsa caixa;
+  GuardaPrograma guarda;
   AmbienteFalso ambiente;
   QStringList diario;
   IndicePrincipal indice;

@@ -7,6 +7,7 @@
 
 #include "interface/InicioFalso.h"
 #include "suporte/CaixaMensagemFalsa.h"
+#include "suporte/GuardaPrograma.h"
 #include "suporte/PastaProgramaTemp.h"
 #include "suporte/QtGtest.h"
 
@@ -23,8 +24,6 @@
 
 namespace {
 
-struct FimDoProcesso {};
-
 const QString kEmpresa = QStringLiteral("TOLV2014114447770001612013.FDB");
 const QString kPessoa = QStringLiteral("TOLV2014123456789092012.FDB");
 
@@ -37,12 +36,10 @@ class Indice : public testing::Test {
   Indice() {
     QApplication::setQuitOnLastWindowClosed(false);
     FalhaBanco = FalhaBancoIndice = false;
-    TColecao::DefineEncerramento([] { throw FimDoProcesso{}; });
   }
   ~Indice() override {
     indice.FecharColecoes();
     TColecao::FechaConexoes();
-    TColecao::DefineEncerramento({});
     FalhaBanco = FalhaBancoIndice = false;
   }
 
@@ -78,6 +75,7 @@ class Indice : public testing::Test {
 
   PastaProgramaTemp pasta{true};
   CaixaMensagemFalsa caixa;
+  GuardaPrograma guarda;
   IndicePrincipal indice;
 };
 

@@ -16,6 +16,7 @@
 #include "nucleo/TColecaoTolv.h"
 #include "nucleo/TTolv.h"
 #include "suporte/CaixaMensagemFalsa.h"
+#include "suporte/GuardaPrograma.h"
 #include "suporte/PastaProgramaTemp.h"
 #include "suporte/QtGtest.h"
 
@@ -28,14 +29,12 @@ class ComIndice : public testing::Test {
   void SetUp() override {
     QApplication::setQuitOnLastWindowClosed(false);
     FalhaBanco = FalhaBancoIndice = false;
-    TColecao::DefineEncerramento([] { throw std::runtime_error("fim do processo"); });
     m_tolv.SetErros(&m_erros);
   }
   void TearDown() override {
     m_tolv.LiberaItens();
     m_indice.reset();
     TColecao::FechaConexoes();
-    TColecao::DefineEncerramento({});
     FalhaBanco = FalhaBancoIndice = false;
   }
 
@@ -75,6 +74,7 @@ class ComIndice : public testing::Test {
 
   PastaProgramaTemp m_pasta{true};
   CaixaMensagemFalsa m_caixa;
+  GuardaPrograma m_guarda;
   TErros m_erros;
   TTolv m_tolv;
   std::unique_ptr<TColecaoTolv> m_indice;

@@ -30,6 +30,7 @@
 #include "nucleo/TTolv.h"
 #include "nucleo/TTolvItem.h"
 #include "suporte/CaixaMensagemFalsa.h"
+#include "suporte/GuardaPrograma.h"
 #include "suporte/JanelaAtiva.h"
 #include "suporte/PastaProgramaTemp.h"
 
@@ -62,11 +63,12 @@ UPDATE RESUMOS SET OK = 0;
 // window of its own that stands for the pendency window (a tool window of the main one).
 class IrParaPendencia : public testing::Test {
  protected:
+  std::unique_ptr<GuardaPrograma> m_guarda;
   void SetUp() override {
     QApplication::setQuitOnLastWindowClosed(false);
     FalhaBanco = FalhaBancoIndice = false;
     TErroEdit::RetiraErro();
-    TColecao::DefineEncerramento([] { throw std::runtime_error("fim do processo"); });
+    m_guarda = std::make_unique<GuardaPrograma>();
     PassosPrincipal passos;
     indice.Conecta(passos);
     passos.registraPaginas = [this](TFrDeclaracao& conteiner) {
@@ -98,7 +100,7 @@ class IrParaPendencia : public testing::Test {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     indice.FecharColecoes();
     TColecao::FechaConexoes();
-    TColecao::DefineEncerramento({});
+    m_guarda.reset();
     FalhaBanco = FalhaBancoIndice = false;
   }
 

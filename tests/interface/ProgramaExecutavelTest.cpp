@@ -110,4 +110,22 @@ TEST_F(ProgramaExecutavel, StartCompletesARestoreCutShort) {
   processo.waitForFinished(20000);
 }
 
+// The index cannot be attached at start: the program waits on the database's message (the user's
+// OK; here the system's request to end closes it) and then ends with status 1, never a crash.
+TEST_F(ProgramaExecutavel, AnIndexThatCannotBeOpenedIsToldAndEndsWithStatusOne) {
+  ASSERT_TRUE(QFile::remove(pasta.dados() + QStringLiteral("/Tolv.FDB")));
+  processo.start(programa);
+  ASSERT_TRUE(processo.waitForStarted());
+  ASSERT_TRUE(espera(pasta.caminho() + QStringLiteral("/Firebird.conf"), 60000))
+      << processo.readAll().toStdString();
+  ASSERT_FALSE(processo.waitForFinished(3000))
+      << "terminou sem esperar a mensagem, status " << processo.exitCode() << ": " << processo.readAll().toStdString();
+  ASSERT_GT(processo.processId(), 0);
+  ASSERT_EQ(::kill(pid_t(processo.processId()), SIGTERM), 0);
+  ASSERT_TRUE(processo.waitForFinished(20000)) << "ainda rodando";
+  const std::string saida = processo.readAll().toStdString();
+  EXPECT_EQ(processo.exitStatus(), QProcess::NormalExit) << saida;
+  EXPECT_EQ(processo.exitCode(), 1) << saida;
+}
+
 }  // namespace

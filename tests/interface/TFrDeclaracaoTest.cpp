@@ -18,6 +18,7 @@
 #include "plataforma/bd/Consulta.h"
 #include "plataforma/bd/Transacao.h"
 #include "suporte/CaixaMensagemFalsa.h"
+#include "suporte/GuardaPrograma.h"
 #include "suporte/JanelaAtiva.h"
 #include "suporte/PastaProgramaTemp.h"
 #include "suporte/QtGtest.h"
@@ -350,7 +351,6 @@ class Comprovantes : public ConteinerComPaginas, public testing::WithParamInterf
  protected:
   void SetUp() override {
     FalhaBanco = FalhaBancoIndice = false;
-    TColecao::DefineEncerramento([] { throw std::runtime_error("fim do processo"); });
     TColecao::ConectaBancoModelo();
     bd::Transacao tr(*TColecao::GetBancoDeclaracao());
     bd::Consulta resumo(tr, "INSERT INTO RESUMOS (E_FONTE_DK, TOT_BENEF) VALUES (:F, :T)");
@@ -373,10 +373,10 @@ class Comprovantes : public ConteinerComPaginas, public testing::WithParamInterf
     conteiner.FechaPaginas();
     LiberaPaginas();
     TColecao::FechaConexoes();
-    TColecao::DefineEncerramento({});
   }
 
   PastaProgramaTemp pasta{true};
+  GuardaPrograma guarda;
 };
 
 TEST_P(Comprovantes, ALongGenerationIsAskedFirst) {

@@ -7,12 +7,10 @@
 #include "nucleo/TTolv.h"
 #include "plataforma/bd/Conexao.h"
 #include "suporte/CaixaMensagemFalsa.h"
+#include "suporte/FalhasBancoRegistradas.h"
 #include "suporte/PastaProgramaTemp.h"
 
 namespace declaracao_teste {
-
-// What the tests' exit hook throws in place of ending the process.
-struct FimDoProcesso {};
 
 // Makes every commit on a database of the folder fail while the committing transaction sees
 // `condicao` true, as a full disk or a lost connection would at the end of a save.
@@ -33,21 +31,18 @@ inline void RecusaConfirmacao(const PastaProgramaTemp& pasta, const QString& ban
 }
 
 // A fresh program folder with the shipped databases, a scripted message box, clear failure
-// flags and an exit hook that throws; the connections are closed at the end.
+// flags and the failures the collections report recorded; the connections are closed at the end.
 class ComBancos : public testing::Test {
  protected:
-  void SetUp() override {
-    FalhaBanco = FalhaBancoIndice = false;
-    TColecao::DefineEncerramento([] { throw FimDoProcesso{}; });
-  }
+  void SetUp() override { FalhaBanco = FalhaBancoIndice = false; }
   void TearDown() override {
     TColecao::FechaConexoes();
-    TColecao::DefineEncerramento({});
     FalhaBanco = FalhaBancoIndice = false;
   }
 
   PastaProgramaTemp m_pasta{true};
   CaixaMensagemFalsa m_caixa;
+  FalhasBancoRegistradas m_falhas;
 };
 
 // A company's declaration of the regular year over the shipped databases, with its database

@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFile>
 
+#include "nucleo/EFalhaBanco.h"
 #include "nucleo/Erros.h"
 #include "nucleo/TColecao.h"
 #include "nucleo/TColecaoDe.h"
@@ -11,6 +12,7 @@
 #include "plataforma/bd/Script.h"
 #include "plataforma/bd/Transacao.h"
 #include "suporte/CaixaMensagemFalsa.h"
+#include "suporte/FalhasBancoRegistradas.h"
 #include "suporte/PastaProgramaTemp.h"
 #include "plataforma/sistema/Pastas.h"
 
@@ -22,8 +24,7 @@ namespace {
 const QString kIncompativel = QStringLiteral("A versão do banco de dados é incompatível com esta versão do programa.");
 const QString kDeclaracao = QStringLiteral("TOLV2014111444777352013.FDB");
 
-// What the tests' exit hook throws in place of ending the process.
-struct FimDoProcesso {};
+using Lado = EFalhaBanco::Lado;
 
 struct Registro {
   int id = 0;
@@ -45,15 +46,20 @@ class ColecaoItens : public TColecaoDe<Registro> {
     m_consultaComando.defineTransacao(&m_propria);
     m_procedimento = std::make_unique<bd::Procedimento>(m_propria, QStringLiteral("INCLUI_ITEM"));
   }
-  ~ColecaoItens() override { ConfirmaTransacaoRetendo(); }
+  // Before its own transaction goes.
+  ~ColecaoItens() override { DesfazPendente(true); }
 
   bool Inclui(int id, const QString& nome) {
+    if (!IncluiSemConfirmar(id, nome)) return false;
+    ConfirmaTransacaoRetendo();
+    return true;
+  }
+  // A save left for the end of the use, as a batch leaves it.
+  bool IncluiSemConfirmar(int id, const QString& nome) {
     IniciaTransacao();
     m_procedimento->param("ID", id);
     m_procedimento->param("NOME", nome);
-    if (!ExecutaProcedure(*m_procedimento)) return false;
-    ConfirmaTransacaoRetendo();
-    return true;
+    return ExecutaProcedure(*m_procedimento);
   }
   bool Comando(const QString& sql) {
     m_consultaComando.defineSql(sql);
@@ -98,16 +104,9 @@ class ColecaoIndice : public TColecao {
 
 class TColecaoBase : public testing::Test {
  protected:
-  void SetUp() override {
-    FalhaBanco = FalhaBancoIndice = false;
-    TColecao::DefineEncerramento([this] {
-      ++m_saidas;
-      throw FimDoProcesso{};
-    });
-  }
+  void SetUp() override { FalhaBanco = FalhaBancoIndice = false; }
   void TearDown() override {
     TColecao::FechaConexoes();
-    TColecao::DefineEncerramento({});
     FalhaBanco = FalhaBancoIndice = false;
   }
 
@@ -151,7 +150,7 @@ class TColecaoBase : public testing::Test {
 
   PastaProgramaTemp m_pasta{true};
   CaixaMensagemFalsa m_caixa;
-  int m_saidas = 0;
+  FalhasBancoRegistradas m_falhas;
 };
 
 TEST_F(TColecaoBase, ConectaOsDoisBancosSemAvisos) {
@@ -165,8 +164,8 @@ TEST_F(TColecaoBase, ConectaOsDoisBancosSemAvisos) {
   EXPECT_EQ(itens.GetVersao(), 140);
   EXPECT_EQ(itens.GetGeracao(), QString::fromUtf8("Versão 1.5"));
   EXPECT_TRUE(m_caixa.chamadas().empty());
+  EXPECT_TRUE(m_falhas.falhas().empty());
   EXPECT_FALSE(FalhaBanco || FalhaBancoIndice);
-  EXPECT_EQ(m_saidas, 0);
 }
 
 TEST_F(TColecaoBase, ConexaoDoIndiceNuncaVaiParaOModelo) {
@@ -238,13 +237,16 @@ TEST_P(TColecaoVersao, VerificaEAtualizaComoPrevisto) {
   }
   TColecao::FechaConexoes();
 
-  ASSERT_EQ(int(m_caixa.chamadas().size()), c.mensagens);
-  for (const auto& m : m_caixa.chamadas()) {
-    EXPECT_EQ(m.texto, kIncompativel);
-    EXPECT_EQ(m.titulo, "Erro");
-    EXPECT_EQ(m.flags, 16);
+  // Told once, never as a failure that ends the process; the core itself shows nothing.
+  EXPECT_TRUE(m_caixa.chamadas().empty());
+  int exibidas = 0;
+  for (const EFalhaBanco& f : m_falhas.falhas()) {
+    EXPECT_EQ(f.Mensagem(), kIncompativel);
+    EXPECT_EQ(f.GetLado(), c.indice ? Lado::Indice : Lado::Declaracao);
+    EXPECT_FALSE(f.Fatal());
+    exibidas += f.Exibe() ? 1 : 0;
   }
-  EXPECT_EQ(m_saidas, 0);  // a version mismatch never ends the process
+  EXPECT_EQ(exibidas, c.mensagens);
   EXPECT_EQ(texto(nome, "SELECT ANO FROM VERSAO"), QString::number(c.anoFinal));
   EXPECT_EQ(texto(nome, "SELECT VERSAO FROM VERSAO"), QString::number(c.versaoFinal));
   if (!c.indice) {
@@ -274,19 +276,20 @@ INSTANTIATE_TEST_SUITE_P(
         CasoVersao{false, 2013, 140, "Versão 1.5", true, 1, true, 2013, 140, "Versão 1.5", false},
         CasoVersao{false, 2014, 50, "", true, 1, true, 2014, 50, "", false}));
 
-TEST_F(TColecaoBase, ProcedimentoQueFalhaMostraAMensagemEEncerra) {
+TEST_F(TColecaoBase, ProcedimentoQueFalhaLevantaAFalhaFatalComAMensagemDoBanco) {
   criaDeclaracaoComItens();
   ColecaoItens itens;
   EXPECT_TRUE(itens.Inclui(1, "um"));
-  EXPECT_THROW(itens.Inclui(2, "recusa"), FimDoProcesso);
-  EXPECT_EQ(m_saidas, 1);
-  ASSERT_EQ(m_caixa.chamadas().size(), 1u);
-  EXPECT_TRUE(m_caixa.ultima().texto.startsWith(
-      "Não foi possível executar a procedure INCLUI_ITEM. Mensagem retornada: "))
-      << m_caixa.ultima().texto.toStdString();
-  EXPECT_TRUE(m_caixa.ultima().texto.contains("Recusado pelo banco"));
-  EXPECT_EQ(m_caixa.ultima().titulo, "Erro");
-  EXPECT_EQ(m_caixa.ultima().flags, 16);
+  const EFalhaBanco falha = FalhaDe([&] { itens.Inclui(2, "recusa"); });
+  EXPECT_TRUE(falha.Fatal());
+  EXPECT_TRUE(falha.Exibe());
+  EXPECT_EQ(falha.GetLado(), Lado::Nenhum);
+  EXPECT_TRUE(falha.Mensagem().startsWith("Não foi possível executar a procedure INCLUI_ITEM. Mensagem retornada: "))
+      << falha.Mensagem().toStdString();
+  EXPECT_TRUE(falha.Mensagem().contains("Recusado pelo banco"));
+  // Shown and ended by the program's guard, never from here.
+  EXPECT_TRUE(m_caixa.chamadas().empty());
+  EXPECT_FALSE(FalhaBanco || FalhaBancoIndice);
 }
 
 TEST_F(TColecaoBase, ComIndiceInutilizavelNadaRoda) {
@@ -301,7 +304,7 @@ TEST_F(TColecaoBase, ComIndiceInutilizavelNadaRoda) {
   EXPECT_EQ(itens.GetTotal(), -1);
   EXPECT_TRUE(itens.Vazia());
   EXPECT_TRUE(m_caixa.chamadas().empty());
-  EXPECT_EQ(m_saidas, 0);
+  EXPECT_TRUE(m_falhas.falhas().empty());
   FalhaBancoIndice = false;
   EXPECT_EQ(itens.Reconta(), 0);  // nothing was written
 }
@@ -313,19 +316,25 @@ struct CasoComando {
 
 class TColecaoComando : public TColecaoBase, public testing::WithParamInterface<CasoComando> {};
 
-TEST_P(TColecaoComando, ComandoQueFalhaMarcaOLadoCertoEEncerra) {
+TEST_P(TColecaoComando, ComandoQueFalhaLevantaAFalhaDoSeuLado) {
   criaDeclaracaoComItens();
   ColecaoIndice indice;
   ColecaoItens itens;
-  if (GetParam().indice)
-    EXPECT_THROW(indice.Comando("DELETE FROM NAO_HA"), FimDoProcesso);
-  else
-    EXPECT_THROW(itens.Comando("DELETE FROM NAO_HA"), FimDoProcesso);
+  const EFalhaBanco falha = FalhaDe([&] {
+    if (GetParam().indice)
+      indice.Comando("DELETE FROM NAO_HA");
+    else
+      itens.Comando("DELETE FROM NAO_HA");
+  });
+  EXPECT_TRUE(falha.Fatal());
+  EXPECT_EQ(falha.GetLado(), GetParam().falhaIndice ? Lado::Indice : Lado::Declaracao);
+  EXPECT_TRUE(falha.Mensagem().startsWith("Não foi possível executar a consulta. Mensagem retornada: "));
+  // The guard marks the side: the collection leaves the flags alone.
+  EXPECT_FALSE(FalhaBanco || FalhaBancoIndice);
+  falha.Marca();
   EXPECT_EQ(FalhaBancoIndice, GetParam().falhaIndice);
   EXPECT_EQ(FalhaBanco, !GetParam().falhaIndice);
-  EXPECT_EQ(m_saidas, 1);
-  ASSERT_EQ(m_caixa.chamadas().size(), 1u);
-  EXPECT_TRUE(m_caixa.ultima().texto.startsWith("Não foi possível executar a consulta. Mensagem retornada: "));
+  EXPECT_TRUE(m_caixa.chamadas().empty());
 }
 
 INSTANTIATE_TEST_SUITE_P(Lados, TColecaoComando, testing::Values(CasoComando{true, true}, CasoComando{false, false}));
@@ -336,45 +345,47 @@ TEST_F(TColecaoBase, AbrirConsultaQueFalhaEncerraOuSoAvisa) {
   bd::Consulta errada(itens.Transacao(), QStringLiteral("SELECT NADA FROM ITEM"));
   EXPECT_FALSE(itens.TentaAbrirDataSet(errada));
   EXPECT_TRUE(FalhaBanco);
-  EXPECT_EQ(m_saidas, 0);
-  ASSERT_EQ(m_caixa.chamadas().size(), 1u);
-  EXPECT_TRUE(m_caixa.ultima().texto.startsWith("Não foi possível abrir a consulta. Mensagem retornada: "));
+  ASSERT_EQ(m_falhas.falhas().size(), 1u);
+  EXPECT_FALSE(m_falhas.falhas()[0].Fatal());
+  EXPECT_EQ(m_falhas.falhas()[0].GetLado(), Lado::Declaracao);
+  EXPECT_TRUE(m_falhas.falhas()[0].Mensagem().startsWith("Não foi possível abrir a consulta. Mensagem retornada: "));
 
-  EXPECT_THROW(itens.AbreDataSet(errada), FimDoProcesso);
-  EXPECT_EQ(m_saidas, 1);
-  EXPECT_TRUE(m_caixa.ultima().texto.startsWith("Não foi possível abrir a consulta. Mensagem retornada: "));
-  EXPECT_TRUE(m_caixa.ultima().texto.endsWith(
+  const EFalhaBanco falha = FalhaDe([&] { itens.AbreDataSet(errada); });
+  EXPECT_TRUE(falha.Fatal());
+  EXPECT_EQ(falha.GetLado(), Lado::Declaracao);
+  EXPECT_TRUE(falha.Mensagem().startsWith("Não foi possível abrir a consulta. Mensagem retornada: "));
+  EXPECT_TRUE(falha.Mensagem().endsWith(
       ".\rO programa será fechado automaticamente. Por favor entrar em contato com o suporte Tolv."));
+  EXPECT_TRUE(m_caixa.chamadas().empty());
 }
 
-TEST_F(TColecaoBase, TransacaoQueNaoIniciaEncerra) {
+TEST_F(TColecaoBase, TransacaoQueNaoIniciaLevantaAFalhaDaDeclaracao) {
   criaDeclaracaoComItens();
   ColecaoItens itens;
   TColecao::GetBancoDeclaracao()->desconecta();
-  EXPECT_THROW(itens.IniciaTransacao(), FimDoProcesso);
-  EXPECT_TRUE(FalhaBanco);
-  ASSERT_EQ(m_caixa.chamadas().size(), 1u);
-  EXPECT_TRUE(m_caixa.ultima().texto.startsWith("Não foi possível iniciar a transação. Mensagem retornada: "));
+  const EFalhaBanco falha = FalhaDe([&] { itens.IniciaTransacao(); });
+  EXPECT_TRUE(falha.Fatal());
+  EXPECT_EQ(falha.GetLado(), Lado::Declaracao);
+  EXPECT_TRUE(falha.Mensagem().startsWith("Não foi possível iniciar a transação. Mensagem retornada: "));
 }
 
-TEST_F(TColecaoBase, IndiceAusenteEncerraComAMensagemDeConexao) {
+TEST_F(TColecaoBase, IndiceAusenteLevantaAMensagemDeConexaoUmaVezSo) {
   QFile::remove(arquivo("Tolv.FDB"));
-  EXPECT_THROW(ColecaoIndice(), FimDoProcesso);
-  EXPECT_TRUE(FalhaBancoIndice);
-  ASSERT_EQ(m_caixa.chamadas().size(), 1u);
-  EXPECT_TRUE(m_caixa.ultima().texto.startsWith("Não foi possível estabelecer a conexão com o banco de dados " +
-                                                arquivo("Tolv.FDB") + ". Mensagem retornada: "));
+  const EFalhaBanco falha = FalhaDe([] { ColecaoIndice(); });
+  EXPECT_TRUE(falha.Fatal());
+  EXPECT_TRUE(falha.Exibe());
+  EXPECT_EQ(falha.GetLado(), Lado::Indice);
+  EXPECT_TRUE(falha.Mensagem().startsWith("Não foi possível estabelecer a conexão com o banco de dados " +
+                                          arquivo("Tolv.FDB") + ". Mensagem retornada: "));
+  // Once the index is marked unusable, its connection's failure is not told again.
+  falha.Marca();
+  EXPECT_FALSE(FalhaDe([] { ColecaoIndice(); }).Exibe());
 }
 
-TEST(TColecaoEncerramento, SemGanchoOProcessoTerminaComStatusUm) {
+TEST(TColecaoEncerramento, FalhaFatalSemTratadorTerminaComStatusUm) {
   GTEST_FLAG_SET(death_test_style, "threadsafe");
-  EXPECT_EXIT(
-      {
-        bd::Procedimento semTransacao;
-        semTransacao.defineNome("QUALQUER");
-        TColecao::ExecutaProcedure(semTransacao);
-      },
-      testing::ExitedWithCode(1), "");
+  EXPECT_EXIT(AvisaFalhaBanco(EFalhaBanco(QStringLiteral("falhou"), EFalhaBanco::Lado::Declaracao)),
+              testing::ExitedWithCode(1), "falhou");
 }
 
 // A program that returns from main, or calls exit, with the shared connections open: they are
@@ -387,7 +398,6 @@ TEST_F(TColecaoBase, ConexoesAbertasAoSairDoProgramaFecham) {
   EXPECT_EXIT(
       {
         Pastas::definePrograma(qEnvironmentVariable(kPasta));
-        TColecao::DefineEncerramento({});
         TColecao::GetBancoIndice();
         TColecao::ConectaBancoModelo();
         TColecao::ConectaBancoModelo();
@@ -442,11 +452,10 @@ TEST_F(TColecaoBase, ArquivoAusenteVemDoModeloSemVerificarVersao) {
 
 TEST_F(TColecaoBase, CopiaQueFalhaNaoDeixaNadaEEncerra) {
   QFile::remove(TColecao::ArquivoModelo());
-  EXPECT_THROW(ColecaoItens(), FimDoProcesso);
-  EXPECT_EQ(m_saidas, 1);
-  ASSERT_EQ(m_caixa.chamadas().size(), 1u);
-  EXPECT_TRUE(m_caixa.ultima().texto.startsWith("Não foi possível estabelecer a conexão com o banco de dados " +
-                                                arquivo(kDeclaracao)));
+  const EFalhaBanco falha = FalhaDe([] { ColecaoItens(); });
+  EXPECT_TRUE(falha.Fatal());
+  EXPECT_TRUE(falha.Mensagem().startsWith("Não foi possível estabelecer a conexão com o banco de dados " +
+                                          arquivo(kDeclaracao)));
   EXPECT_EQ(arquivos(), QStringList{"Tolv.FDB"});
 }
 
@@ -454,10 +463,57 @@ TEST_F(TColecaoBase, ModeloAbertoNaoEhCopiado) {
   m_pasta.copiaBanco("TOLV2014PD.FDB", kDeclaracao);
   roda(kDeclaracao, "CREATE TABLE MARCA (X INTEGER);");
   auto modelo = TColecao::CriaConexaoModelo();
-  EXPECT_THROW(ColecaoItens(kDeclaracao, true), FimDoProcesso);
-  EXPECT_TRUE(m_caixa.ultima().texto.contains("TOLV2014PD.FDB")) << m_caixa.ultima().texto.toStdString();
+  const EFalhaBanco falha = FalhaDe([] { ColecaoItens(kDeclaracao, true); });
+  EXPECT_TRUE(falha.Mensagem().contains("TOLV2014PD.FDB")) << falha.Mensagem().toStdString();
   EXPECT_EQ(texto(kDeclaracao, "SELECT COUNT(*) FROM RDB$RELATIONS WHERE RDB$RELATION_NAME = 'MARCA'"), "1");
   EXPECT_EQ(arquivos(), (QStringList{"TOLV2014111444777352013.FDB", "TOLV2014PD.FDB", "Tolv.FDB"}));
+}
+
+// The end of a use: what a collection saved and left uncommitted is kept only when its user
+// says so; one that goes without Confirma rolls it back.
+struct CasoFim {
+  const char* nome;
+  bool confirma;
+  const char* guardados;
+};
+
+class TColecaoFim : public TColecaoBase, public testing::WithParamInterface<CasoFim> {};
+
+TEST_P(TColecaoFim, GuardaSoOQueSeuUsuarioConfirmou) {
+  criaDeclaracaoComItens();
+  {
+    ColecaoItens itens;
+    ASSERT_TRUE(itens.IncluiSemConfirmar(1, "um"));
+    if (GetParam().confirma) itens.Confirma();
+  }
+  EXPECT_EQ(texto(kDeclaracao, "SELECT COUNT(*) FROM ITEM"), GetParam().guardados);
+  EXPECT_TRUE(m_falhas.falhas().empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(Fins, TColecaoFim,
+                         testing::Values(CasoFim{"Confirmado", true, "1"}, CasoFim{"SemConfirma", false, "0"}),
+                         [](const auto& info) { return std::string(info.param.nome); });
+
+TEST_F(TColecaoBase, ConfirmaRecusadaLevantaAFalhaOndeAconteceENadaFica) {
+  criaDeclaracaoComItens();
+  // The database refuses the commit, as a full disk would.
+  roda(kDeclaracao, QStringLiteral("CREATE EXCEPTION E_CONFIRMACAO 'confirmacao recusada';"
+                                   "SET TERM ^ ;"
+                                   "CREATE TRIGGER RECUSA ON TRANSACTION COMMIT AS BEGIN"
+                                   "  IF (EXISTS (SELECT 1 FROM ITEM)) THEN EXCEPTION E_CONFIRMACAO; END^"
+                                   "SET TERM ; ^"));
+  {
+    ColecaoItens itens;
+    ASSERT_TRUE(itens.IncluiSemConfirmar(1, "um"));
+    const EFalhaBanco falha = FalhaDe([&] { itens.Confirma(); });
+    EXPECT_TRUE(falha.Fatal());
+    EXPECT_EQ(falha.GetLado(), Lado::Declaracao);
+    EXPECT_TRUE(falha.Mensagem().startsWith("Não foi possível salvar as alterações. Mensagem retornada: "))
+        << falha.Mensagem().toStdString();
+    EXPECT_TRUE(falha.Mensagem().contains("confirmacao recusada"));
+  }
+  EXPECT_EQ(texto(kDeclaracao, "SELECT COUNT(*) FROM ITEM"), "0");
+  EXPECT_TRUE(m_falhas.falhas().empty());
 }
 
 TEST_F(TColecaoBase, NavegacaoDeCargaMarcaInicioEFim) {

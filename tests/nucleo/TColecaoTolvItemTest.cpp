@@ -9,6 +9,7 @@
 
 #include "LinhasTeste.h"
 #include "nucleo/EColecaoError.h"
+#include "nucleo/EFalhaBanco.h"
 #include "nucleo/TAnexoFC.h"
 #include "nucleo/TColecaoResumo.h"
 #include "nucleo/TColecaoTolvItem.h"
@@ -505,6 +506,7 @@ TEST_F(Lote, CommitsWhenItEndsAndRefusesARepeatedLine) {
   // Nothing is committed before the interval.
   EXPECT_EQ(Conta("TOLV_ITENS"), 0);
   EXPECT_EQ(m_tolv.GetResumo().GetTotRend().GetValorInterno(), Valor::deReais(30));
+  lote->Confirma();
   lote.reset();
   EXPECT_EQ(Conta("TOLV_ITENS"), 2);
   EXPECT_EQ(Conta("IMPITENS"), 0);
@@ -518,12 +520,14 @@ TEST_F(Lote, TheActionDecidesWhatBecomesOfAStoredLine) {
   EXPECT_EQ(Grava(*lote, kJose, 1, 0), TColecaoTolvItem::kNadaGravado);
   EXPECT_EQ(Grava(*lote, kJose, 1, TTolvItem::kMantem), TColecaoTolvItem::kNadaGravado);
   EXPECT_EQ(Grava(*lote, kJose, 5, TTolvItem::kSoma), TColecaoTolvItem::kSomada);
+  lote->Confirma();
   lote.reset();
   EXPECT_EQ(Le("SELECT CAST(VL_RENDIME_JAN AS INTEGER) FROM TOLV_ITENS"), "105");
   // A replacement leaves totals that only a recalculation knows.
   lote = NovoLote();
   EXPECT_EQ(Grava(*lote, kJose, 7), TColecaoTolvItem::kAlterada);
   EXPECT_EQ(m_tolv.GetResumo().GetOk(), 0);
+  lote->Confirma();
   lote.reset();
   EXPECT_EQ(Le("SELECT OK FROM RESUMOS WHERE E_FONTE_DK = 1"), "0");
   EXPECT_EQ(Conta("TOLV_ITENS"), 1);
@@ -539,6 +543,7 @@ TEST_F(Lote, LeavingImportModeKeepsTheBatchWorking) {
   EXPECT_EQ(lote->GetControleDuplicatas(), 1);
   EXPECT_EQ(Grava(*lote, kMaria, 12), TColecaoTolvItem::kIncluida);
   EXPECT_EQ(Grava(*lote, kMaria, 13), TColecaoTolvItem::kRepetida);
+  lote->Confirma();
   lote.reset();
   EXPECT_EQ(Conta("TOLV_ITENS"), 2);
 }
@@ -634,26 +639,36 @@ TEST_F(Lote, ABatchLeftByAnExceptionIsRolledBackAndItsTotalsAwaitARecalculation)
   EXPECT_EQ(Conta("TOLV_ITENS"), 1);
 }
 
-TEST_F(Lote, AFailureOfTheLastStoreIsShownAndEndsTheProcess) {
-  int fins = 0;
-  TColecao::DefineEncerramento([&fins] {
-    ++fins;
-    throw declaracao_teste::FimDoProcesso{};
-  });
+TEST_F(Lote, ABatchThatGoesWithoutConfirmaIsRolledBackAndItsTotalsAwaitARecalculation) {
   {
     auto lote = NovoLote();
     ASSERT_EQ(Grava(*lote, kJose, 10), TColecaoTolvItem::kIncluida);
-    // The summaries' collection is made again when the batch ends, over a procedure that no longer
-    // takes what it is given: it fails before the procedure runs.
-    m_tolv.LiberaItens();
-    Roda("SET TERM ^ ;\nCREATE OR ALTER PROCEDURE INCLUI_ATU_RESUMO (E_FONTE_DK VARCHAR(10)) AS BEGIN END^\n"
-         "SET TERM ; ^");
   }
-  EXPECT_EQ(fins, 1);
-  ASSERT_EQ(m_caixa.chamadas().size(), 1u);
-  EXPECT_TRUE(m_caixa.ultima().texto.startsWith(QStringLiteral("Não foi possível salvar as alterações.")))
-      << m_caixa.ultima().texto.toStdString();
-  EXPECT_TRUE(FalhaBanco);
+  EXPECT_EQ(Conta("TOLV_ITENS"), 0);
+  EXPECT_EQ(m_tolv.GetResumo().GetOk(), 0);
+  EXPECT_EQ(m_tolv.GetResumoGeral().GetOk(), 0);
+  EXPECT_TRUE(m_falhas.falhas().empty());
+}
+
+TEST_F(Lote, AFailureOfTheBatchEndIsRaisedWhereItHappens) {
+  auto lote = NovoLote();
+  ASSERT_EQ(Grava(*lote, kJose, 10), TColecaoTolvItem::kIncluida);
+  // The summaries' collection is made again when the batch ends, over a procedure that no longer
+  // takes what it is given: it fails before the procedure runs.
+  m_tolv.LiberaItens();
+  Roda("SET TERM ^ ;\nCREATE OR ALTER PROCEDURE INCLUI_ATU_RESUMO (E_FONTE_DK VARCHAR(10)) AS BEGIN END^\n"
+       "SET TERM ; ^");
+  try {
+    lote->Confirma();
+    ADD_FAILURE() << "the end of the batch failed unseen";
+  } catch (const EFalhaBanco& falha) {
+    EXPECT_TRUE(falha.Fatal());
+    EXPECT_EQ(falha.GetLado(), EFalhaBanco::Lado::Declaracao);
+    EXPECT_TRUE(falha.Mensagem().startsWith(QStringLiteral("Não foi possível salvar as alterações.")))
+        << falha.Mensagem().toStdString();
+  }
+  // Shown by the program's guard, not from the collection.
+  EXPECT_TRUE(m_caixa.chamadas().empty());
   // The lines went in before the summary was stored.
   EXPECT_EQ(Conta("TOLV_ITENS"), 1);
 }

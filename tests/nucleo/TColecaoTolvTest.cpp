@@ -696,8 +696,12 @@ TEST_F(ColecaoTolvIndiceRecusa, AHeadOfficeChangeTheIndexRefusesLeavesBothDataba
   m_colecao->Salva(m_alterada.tolv);
 
   EXPECT_TRUE(FalhaBancoIndice);
-  ASSERT_FALSE(m_caixa.chamadas().empty());
-  EXPECT_TRUE(m_caixa.chamadas().front().texto.contains(QStringLiteral("confirmacao recusada")));
+  // Reported, not ending the process; the collection itself shows nothing.
+  ASSERT_FALSE(m_falhas.falhas().empty());
+  EXPECT_TRUE(m_falhas.falhas().front().Mensagem().contains(QStringLiteral("confirmacao recusada")));
+  EXPECT_EQ(m_falhas.falhas().front().GetLado(), EFalhaBanco::Lado::Indice);
+  EXPECT_FALSE(m_falhas.falhas().front().Fatal());
+  EXPECT_TRUE(m_caixa.chamadas().empty());
   EXPECT_FALSE(QFile::exists(Dados(Banco(kFilial))));
   ASSERT_TRUE(QFile::exists(Dados(Banco(kMatriz))));
   EXPECT_EQ(Le(Banco(kMatriz), "SELECT NR_PF_PJ FROM TOLVS"), "114447770001");
@@ -718,7 +722,7 @@ TEST_F(ColecaoTolvIndiceRecusa, AClosingTheIndexRefusesKeepsTheAmountsAndBothHea
   m_colecao->SalvaComEncerramento(d.tolv, QDate(2013, 3, 10));
 
   EXPECT_TRUE(FalhaBancoIndice);
-  EXPECT_FALSE(m_caixa.chamadas().empty());
+  EXPECT_FALSE(m_falhas.falhas().empty());
   EXPECT_EQ(Le(Banco(kMatriz), "SELECT VL_RENDIME_MAR || '|' || VL_RENDIME_ABR FROM TOLV_ITENS"), "100.0000|200.0000");
   EXPECT_EQ(Le(Banco(kMatriz), "SELECT NM_NM_EMPR FROM TOLVS"), "EMPRESA TESTE LTDA");
   EXPECT_EQ(LeIndice("SELECT NM_NM_EMPR FROM TOLVS"), "EMPRESA TESTE LTDA");

@@ -13,6 +13,7 @@
 #include "plataforma/bd/Consulta.h"
 #include "plataforma/bd/Transacao.h"
 #include "suporte/CaixaMensagemFalsa.h"
+#include "suporte/FalhasBancoRegistradas.h"
 #include "suporte/PastaProgramaTemp.h"
 #include "suporte/QtGtest.h"
 
@@ -51,15 +52,14 @@ class TabelaCodRet : public testing::Test {
   }
   void SetUp() override {
     FalhaBanco = FalhaBancoIndice = false;
-    TColecao::DefineEncerramento([] { throw declaracao_teste::FimDoProcesso{}; });
     m_tolv.GetContribuinte().SetNi(QStringLiteral("11444777000161"));
     m_tolv.SetAnoCalendario(QStringLiteral("2013"));
   }
   void TearDown() override {
     m_tolv.LiberaItens();
     TColecao::FechaConexoes();
-    TColecao::DefineEncerramento({});
     EXPECT_TRUE(m_caixa.chamadas().empty());
+    EXPECT_TRUE(m_falhas.falhas().empty());
   }
 
   // Whether the table holds the row of that year, code and annex kind.
@@ -82,6 +82,7 @@ class TabelaCodRet : public testing::Test {
   static QMap<QString, QStringList>* s_indice;
   static QMap<QString, QStringList>* s_modelo;
   CaixaMensagemFalsa m_caixa;
+  FalhasBancoRegistradas m_falhas;
   TTolv m_tolv;
 };
 PastaProgramaTemp* TabelaCodRet::s_pasta = nullptr;

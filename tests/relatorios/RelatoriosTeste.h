@@ -26,6 +26,7 @@
 #include "plataforma/relatorio/Relatorio.h"
 #include "relatorios/SaidaRelatorio.h"
 #include "suporte/CaixaMensagemFalsa.h"
+#include "suporte/GuardaPrograma.h"
 #include "suporte/LeitorPaginas.h"
 #include "suporte/PastaProgramaTemp.h"
 #include "suporte/QtGtest.h"
@@ -83,7 +84,7 @@ class ComDeclaracoes : public testing::Test {
   void SetUp() override {
     QApplication::setQuitOnLastWindowClosed(false);
     FalhaBanco = FalhaBancoIndice = false;
-    TColecao::DefineEncerramento([] { throw std::runtime_error("fim do processo"); });
+    m_guarda = std::make_unique<GuardaPrograma>();
     m_indice = std::make_unique<TColecaoTolv>();
   }
   void TearDown() override {
@@ -91,11 +92,13 @@ class ComDeclaracoes : public testing::Test {
     m_declaracoes.clear();
     m_indice.reset();
     TColecao::FechaConexoes();
-    TColecao::DefineEncerramento({});
+    m_guarda.reset();
     FalhaBanco = FalhaBancoIndice = false;
   }
 
   TColecaoTolv& Indice() { return *m_indice; }
+
+  std::unique_ptr<GuardaPrograma> m_guarda;
 
   // A new declaration of calendar year 2013 with its database, made as the program makes them;
   // `completa` sets more of its header before it is stored. Returns the caller's copy, with its

@@ -292,10 +292,10 @@ TEST_F(PlanoSaudeDAO, AWriteOnARowHeldElsewhereFailsAtOnce) {
   bd::Transacao segura(outra);
   bd::Consulta(segura, QStringLiteral("UPDATE TB_PS_TITULAR SET TPT_VL_PAGO = 1")).executa();
   ana->GetValorPago().SetValorMonetario(V("20"));
-  EXPECT_THROW(titulares.Atualiza(*ana), declaracao_teste::FimDoProcesso);
-  ASSERT_FALSE(m_caixa.chamadas().empty());
-  EXPECT_TRUE(m_caixa.ultima().texto.startsWith(QStringLiteral("Não foi possível executar a procedure ATUALIZAR_PS_TITULAR")))
-      << m_caixa.ultima().texto.toStdString();
+  const EFalhaBanco falha = FalhaDe([&] { titulares.Atualiza(*ana); });
+  EXPECT_TRUE(falha.Fatal());
+  EXPECT_TRUE(falha.Mensagem().startsWith(QStringLiteral("Não foi possível executar a procedure ATUALIZAR_PS_TITULAR")))
+      << falha.Mensagem().toStdString();
   segura.rollback();
 }
 

@@ -208,11 +208,11 @@ TEST_F(RemessaDAO, UmaExclusaoQueFalhaNaoLevaAsLinhas) {
                       "CREATE EXCEPTION TESTE_RECUSA 'recusada'^\n"
                       "CREATE TRIGGER TESTE_RECUSA FOR TB_REMESSA BEFORE DELETE AS BEGIN EXCEPTION TESTE_RECUSA; END^\n"
                       "SET TERM ; ^\n"));
-  EXPECT_THROW(dao.Exclui(a), declaracao_teste::FimDoProcesso);
+  const EFalhaBanco falha = FalhaDe([&] { dao.Exclui(a); });
+  EXPECT_TRUE(falha.Fatal());
   EXPECT_EQ(Le(QStringLiteral("SELECT COUNT(*) FROM TB_VALOR_REMESSA")), "2");
   EXPECT_EQ(Le(QStringLiteral("SELECT COUNT(*) FROM TB_REMESSA")), "1");
-  ASSERT_FALSE(m_caixa.chamadas().empty());
-  EXPECT_TRUE(m_caixa.ultima().texto.contains(QStringLiteral("EXCLUI_REMESSA")));
+  EXPECT_TRUE(falha.Mensagem().contains(QStringLiteral("EXCLUI_REMESSA")));
 }
 
 TEST_F(RemessaDAO, JaExistePeloNifPaisETipo) {
@@ -360,6 +360,7 @@ TEST_F(RemessaDAO, LoteGuardaBeneficiariosELinhasNumaTransacaoConfirmadaAoFim) {
       Linha(valores, r, "01/01/2013", "1", "0");
     }
     EXPECT_EQ(Le(QStringLiteral("SELECT COUNT(*) FROM TB_REMESSA")), "0");
+    dao.Confirma();
   }
   EXPECT_EQ(Le(QStringLiteral("SELECT COUNT(*) FROM TB_REMESSA")), "3");
   EXPECT_EQ(Le(QStringLiteral("SELECT COUNT(*) FROM TB_VALOR_REMESSA")), "3");
@@ -383,7 +384,7 @@ TEST_F(RemessaDAO, LoteInterrompidoPorExcecaoNaoGuardaNada) {
   EXPECT_TRUE(m_caixa.chamadas().empty());
 }
 
-TEST_F(RemessaDAO, ConfirmacaoDoFimDoLoteQueFalhaEhMostrada) {
+TEST_F(RemessaDAO, ConfirmacaoDoFimDoLoteQueFalhaLevantaAFalhaOndeAcontece) {
   declaracao_teste::RecusaConfirmacao(m_pasta, kBanco, QStringLiteral("EXISTS (SELECT 1 FROM TB_VALOR_REMESSA)"));
   {
     TzuqRemessaDAO dao;
@@ -393,10 +394,12 @@ TEST_F(RemessaDAO, ConfirmacaoDoFimDoLoteQueFalhaEhMostrada) {
     TzuqRemessa r;
     dao.Inclui(r);
     Linha(valores, r, "01/01/2013", "1", "0");
+    const EFalhaBanco falha = FalhaDe([&] { dao.Confirma(); });
+    EXPECT_TRUE(falha.Fatal());
+    EXPECT_EQ(falha.GetLado(), EFalhaBanco::Lado::Declaracao);
+    EXPECT_TRUE(falha.Mensagem().contains(QStringLiteral("confirmacao recusada")));
   }
-  EXPECT_TRUE(FalhaBanco);
-  ASSERT_FALSE(m_caixa.chamadas().empty());
-  EXPECT_TRUE(m_caixa.ultima().texto.contains(QStringLiteral("confirmacao recusada")));
+  EXPECT_TRUE(m_caixa.chamadas().empty());
   EXPECT_EQ(Le(QStringLiteral("SELECT COUNT(*) FROM TB_VALOR_REMESSA")), "0");
 }
 

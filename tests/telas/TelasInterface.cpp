@@ -1,6 +1,7 @@
 #include <QApplication>
 
 #include <memory>
+#include <optional>
 #include <stdexcept>
 
 #include "Telas.h"
@@ -15,6 +16,7 @@
 #include "nucleo/TColecao.h"
 #include "nucleo/TColecaoTolv.h"
 #include "nucleo/TTolv.h"
+#include "suporte/GuardaPrograma.h"
 #include "suporte/PastaProgramaTemp.h"
 
 namespace {
@@ -39,7 +41,8 @@ void AbreDeclaracao(TTolv2014& janela, const QString& cnpj) {
 
 TOLV_TELAS(Interface) {
   ctx.pasta();
-  const auto fimAnterior = TColecao::DefineEncerramento([] { throw std::runtime_error("falha do banco"); });
+  std::optional<GuardaPrograma> guarda;
+  guarda.emplace();
   AmbienteFalso ambiente;
   {
     // Nothing open: the picture fills the window.
@@ -78,7 +81,7 @@ TOLV_TELAS(Interface) {
     indice.FecharColecoes();
   }
   TColecao::FechaConexoes();
-  TColecao::DefineEncerramento(fimAnterior);
+  guarda.reset();
 
   // Every node the tree can show, at its widest.
   TTzuqTree arvore;

@@ -8,13 +8,11 @@
 
 #include "AnaliseTeste.h"
 #include "nucleo/TColecao.h"
+#include "suporte/FalhasBancoRegistradas.h"
 #include "suporte/PastaProgramaTemp.h"
 #include "validador/TAnalisadorArquivo.h"
 
 namespace analise_teste {
-
-// What the tests' exit hook throws in place of ending the process.
-struct FimDoProcesso {};
 
 // A program folder with the shipped databases (the revenue codes are read from the index), a
 // scripted message box, and the analysis of files written by the test.
@@ -22,11 +20,9 @@ class ComAnalise : public testing::Test {
  protected:
   void SetUp() override {
     FalhaBanco = FalhaBancoIndice = false;
-    TColecao::DefineEncerramento([] { throw FimDoProcesso{}; });
   }
   void TearDown() override {
     TColecao::FechaConexoes();
-    TColecao::DefineEncerramento({});
     FalhaBanco = FalhaBancoIndice = false;
   }
 
@@ -42,6 +38,7 @@ class ComAnalise : public testing::Test {
 
   PastaProgramaTemp m_pasta{true};
   CaixaMensagemFalsa m_caixa;
+  FalhasBancoRegistradas m_falhas;
 };
 
 }  // namespace analise_teste

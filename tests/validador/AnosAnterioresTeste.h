@@ -17,6 +17,7 @@
 #include "nucleo/TTolv.h"
 #include "plataforma/sistema/Cp1252.h"
 #include "suporte/CaixaMensagemFalsa.h"
+#include "suporte/GuardaPrograma.h"
 #include "suporte/PastaProgramaTemp.h"
 
 // Declarations with beneficiaries of their own, files of income-statement lines and files of the
@@ -132,14 +133,15 @@ inline QString EscreveLinhas(const QString& pasta, const QString& nome, const QS
 
 class ComDeclaracoes : public testing::Test {
  protected:
+  std::unique_ptr<GuardaPrograma> m_guarda;
   void SetUp() override {
     FalhaBanco = FalhaBancoIndice = false;
-    TColecao::DefineEncerramento([] { throw FimDoProcesso{}; });
+    m_guarda = std::make_unique<GuardaPrograma>();
   }
   void TearDown() override {
     m_tolv.reset();
     TColecao::FechaConexoes();
-    TColecao::DefineEncerramento({});
+    m_guarda.reset();
     FalhaBanco = FalhaBancoIndice = false;
   }
 

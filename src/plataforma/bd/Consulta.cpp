@@ -299,6 +299,7 @@ struct Consulta::Nucleo : interno::Dependente, interno::FonteCampos {
         interno::Status st;
         stmt->execute(st.get(), tr.tra, entradaOuNada(), bufEntradaOuNada(), nullptr, nullptr);
       });
+      tr.alterada = true;
       return;
     }
     if (!linhaExecucao) linhaExecucao = novaLinha(tamanhoSaida);
@@ -306,6 +307,7 @@ struct Consulta::Nucleo : interno::Dependente, interno::FonteCampos {
       interno::Status st;
       stmt->execute(st.get(), tr.tra, entradaOuNada(), bufEntradaOuNada(), metaSaida, linhaExecucao.get());
     });
+    tr.alterada = true;
   }
 
   void exigeAberta() const {

@@ -631,6 +631,7 @@ void NucleoTransacao::inicia() {
     tra = conexao->att->startTransaction(st.get(), unsigned(tpb.size()),
                                          reinterpret_cast<const unsigned char*>(tpb.constData()));
   });
+  alterada = false;
 }
 
 namespace {
@@ -645,6 +646,7 @@ void NucleoTransacao::commit() {
     tra->commit(st.get());  // releases the handle on success
   });
   tra = nullptr;
+  alterada = false;
 }
 
 void NucleoTransacao::prepara() {
@@ -662,6 +664,7 @@ void NucleoTransacao::commitRetendo() {
     Status st;
     tra->commitRetaining(st.get());
   });
+  alterada = false;
 }
 
 void NucleoTransacao::rollback() {
@@ -672,6 +675,7 @@ void NucleoTransacao::rollback() {
     tra->rollback(st.get());
   });
   tra = nullptr;
+  alterada = false;
 }
 
 void NucleoTransacao::rollbackRetendo() {
@@ -680,6 +684,7 @@ void NucleoTransacao::rollbackRetendo() {
     Status st;
     tra->rollbackRetaining(st.get());
   });
+  alterada = false;
 }
 
 void NucleoTransacao::descarta() noexcept {
@@ -689,6 +694,7 @@ void NucleoTransacao::descarta() noexcept {
   tra->rollback(st.get());
   if (st.falhou()) tra->release();
   tra = nullptr;
+  alterada = false;
 }
 
 void NucleoTransacao::avisaFim() noexcept {

@@ -164,6 +164,7 @@ struct NucleoTransacao {
   Firebird::ITransaction* tra = nullptr;
   QByteArray tpb;  // empty: the engine's default (concurrency, wait, write)
   QStringList parametros;
+  bool alterada = false;  // a statement that may change data ran since the last commit or rollback
 
   ~NucleoTransacao();
   void vincula(std::shared_ptr<NucleoConexao> c);

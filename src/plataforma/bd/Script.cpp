@@ -57,6 +57,7 @@ void Script::executa(const QString& texto) {
       tr->conexao->att->execute(st.get(), tr->tra, unsigned(sql.size()), sql.constData(), 3, nullptr,
                                 nullptr, nullptr, nullptr);
     });
+    tr->alterada = true;
     if (definicao(comando)) tr->commitRetendo();
   }
 }

@@ -49,6 +49,8 @@ void Transacao::defineParametros(const QStringList& parametros) {
 
 bool Transacao::ativa() const { return m->ativa(); }
 
+bool Transacao::pendente() const { return m->ativa() && m->alterada; }
+
 void Transacao::inicia() { m->inicia(); }
 
 void Transacao::commit() { m->commit(); }

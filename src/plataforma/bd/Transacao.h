@@ -32,6 +32,9 @@ class Transacao {
   void defineParametros(const QStringList& parametros);  // takes effect at the next start
 
   bool ativa() const;
+  // A statement that may change data (a command, a procedure, a script) ran since the last commit
+  // or rollback: what a rollback would undo.
+  bool pendente() const;
   void inicia();
   void commit();          // closes the cursors of its statements
   // The first phase of a commit that must go with another database's: what can refuse the commit

@@ -3,8 +3,12 @@
 #include <QDir>
 #include <QFile>
 
+#include <functional>
+
 #include "plataforma/bd/Consulta.h"
 #include "plataforma/bd/ErroBanco.h"
+#include "plataforma/bd/Script.h"
+#include "plataforma/bd/Transacao.h"
 #include "BancoDeTeste.h"
 
 namespace {
@@ -61,6 +65,34 @@ TEST_F(ConexaoBanco, TransacaoDestruidaDesfazOTrabalho) {
   sel.abre();
   EXPECT_EQ(sel.campo(1).inteiro(), 0);
   EXPECT_THROW(bd::Transacao(m_conexao, {"read_committed", "sem_nome"}), bd::ErroBanco);
+}
+
+// What a rollback would undo: the statements that may change data since the last end of the work.
+TEST_F(ConexaoBanco, PendenteSoDepoisDeUmComandoAteOFimDoTrabalho) {
+  roda(QStringLiteral("CREATE TABLE T (X INTEGER);"));
+  bd::Transacao t(m_conexao, {"read_committed", "rec_version", "nowait"});
+  bd::Consulta ins(t, QStringLiteral("INSERT INTO T VALUES (1)"));
+  bd::Consulta sel(t, QStringLiteral("SELECT COUNT(*) FROM T"));
+  struct Passo {
+    const char* nome;
+    std::function<void()> faz;
+    bool pendente;
+  };
+  const Passo passos[] = {
+      {"inicia", [&] { t.inicia(); }, false},
+      {"leitura", [&] { sel.abre(); sel.fecha(); }, false},
+      {"comando", [&] { ins.executa(); }, true},
+      {"leitura depois do comando", [&] { sel.abre(); sel.fecha(); }, true},
+      {"commit retendo", [&] { t.commitRetendo(); }, false},
+      {"script", [&] { bd::Script(t).executa(QStringLiteral("INSERT INTO T VALUES (2);")); }, true},
+      {"rollback retendo", [&] { t.rollbackRetendo(); }, false},
+      {"comando outra vez", [&] { ins.executa(); }, true},
+      {"commit", [&] { t.commit(); }, false},
+  };
+  for (const Passo& p : passos) {
+    p.faz();
+    EXPECT_EQ(t.pendente(), p.pendente) << p.nome;
+  }
 }
 
 TEST_F(ConexaoBanco, CopiaSoSubstituiQuandoCompletaENuncaUmBancoAberto) {
